@@ -1,0 +1,24 @@
+// Reporting design problems: counted as errors or warnings and forwarded to the sink.
+#include "component/clsDownload.h"
+#include "database/RecordsetAccess.h"
+
+namespace brisklet {
+
+void clsDownload::prvReportMessage(int32_t severity, int32_t moduleId, const std::string& location,
+                                   const std::string& message, int32_t displayId) {
+  std::string moduleName = prvGetModuleName(moduleId);
+  if (severity == kSeverityError) ++mErrorCount;
+  if (severity == kSeverityWarning) ++mWarningCount;
+  if (!mCompMsg) return;
+  mCompMsg->AddCompileMessage(5, 0, severity, moduleId, displayId, moduleName, location, 0, message);
+  mCompMsg->AddOutputMessage(0, severity, moduleName, location, message, moduleId, displayId);
+}
+
+std::string clsDownload::prvGetModuleName(int32_t moduleId) {
+  auto rs = GetRecordset("SELECT * FROM DispModules WHERE ModuleID=" + Num(moduleId), 0, 1);
+  std::string name = rs->Eof() ? std::string() : rs->Field("ModuleName").ToString("ModuleName");
+  rs->Close();
+  return name;
+}
+
+}  // namespace brisklet

@@ -1,0 +1,120 @@
+// The compile pipeline: everything pending, then the checks; single elements and displays.
+#include "component/RuntimeError.h"
+#include "component/clsDownload.h"
+#include "database/Connection.h"
+#include "database/RecordsetAccess.h"
+#include "elements/ElementKinds.h"
+
+namespace brisklet {
+namespace {
+
+std::string ElementScope(int32_t elementId, const Recordset* row) {
+  std::string where = "element " + std::to_string(elementId);
+  if (row && !row->Eof()) {
+    where += " (GUID " + row->Field("VariableGUID").SqlText() + ") on display " + row->Field("DisplayID").SqlText();
+  }
+  return where;
+}
+
+}  // namespace
+
+void clsDownload::CompileHMI() {
+  ActiveHost active(mHost);
+  auto scope = mHost.NewCompileScope();
+  scope->Prepare();
+  scope->Begin();
+  prvNormalizeTabOrder();
+  mErrorCount = 0;
+  mWarningCount = 0;
+  prvCheckFonts();
+  auto elements = GetRecordset(std::string("SELECT HMI_Elements.ID ") +
+                                   "FROM DownloadDLUs INNER JOIN HMI_Elements ON DownloadDLUs.Guid = HMI_Elements.GUID " +
+                                   "WHERE (DownloadDLUs.IsCompiled=0)",
+                               0, 3);
+  for (; !elements->Eof(); elements->MoveNext()) CompileHmiElement(elements->Long("ID"));
+  auto displays = GetRecordset(std::string("SELECT Pages.ID, DownloadDLUs.IsCompiled ") +
+                                   "FROM DownloadDLUs INNER JOIN Pages ON DownloadDLUs.Guid = Pages.GUID ",
+                               0, 3);
+  for (; !displays->Eof(); displays->MoveNext()) {
+    int32_t id = displays->Long("ID");
+    if (displays->Long("IsCompiled") == 0) CompileDisplay(id);
+    prvCheckDuplicateTabIndexes(id);
+  }
+  prvCheck3DSize();
+  prvCheckDuplicateTouch();
+  prvCheckTouchAndHide();
+  prvCheckTouchVsSwitch();
+  prvCheckDuplicateVarNames();
+  prvCheckTrendGraphSize();
+  prvCheckTrendsTree();
+  displays.reset();
+  scope.reset();
+}
+
+std::unique_ptr<Recordset> clsDownload::prvOpenElementRow(int32_t elementId) {
+  return GetRecordset(std::string("SELECT HMI_Elements.*, Pages.ModuleID, Pages.Description AS DisplayName, ") +
+                          "HMI_Elements.GUID AS VariableGUID " +
+                          "FROM HMI_Elements INNER JOIN Pages ON HMI_Elements.DisplayID = Pages.Id " +
+                          "WHERE HMI_Elements.ID=" + Num(elementId),
+                      0, 3);
+}
+
+void clsDownload::CompileHmiElement(int32_t pElementID) {
+  ActiveHost active(mHost);
+  ErrorScope scope(ElementScope(pElementID, nullptr));
+  auto row = prvOpenElementRow(pElementID);
+  ErrorScope detail(ElementScope(pElementID, row.get()));
+  if (row->Long("ModuleID") == -1) return;
+  int32_t errors = mErrorCount;
+  int32_t warnings = mWarningCount;
+  Bytes record = prvCompileElementRecord(*row);
+  std::string markPending = "UPDATE DownloadDLUs SET IsCompiled=0 WHERE Guid=" + row->Field("VariableGUID").SqlText();
+  if (mErrorCount > errors) {
+    row->ActiveConnection().Execute(markPending);
+    return;
+  }
+  {
+    auto unit = mHost.NewDownloadUnit();
+    unit->SetMode(1);
+    unit->SetUnitGuid(row->Long("VariableGUID"));
+    unit->SetData(record, 1);
+    unit->SetUnitType(kUnitElement);
+  }
+  if (mWarningCount > warnings) row->ActiveConnection().Execute(markPending);
+}
+
+Bytes clsDownload::ElementRecord(int32_t pElementID) {
+  ActiveHost active(mHost);
+  ErrorScope scope(ElementScope(pElementID, nullptr));
+  auto row = prvOpenElementRow(pElementID);
+  ErrorScope detail(ElementScope(pElementID, row.get()));
+  if (row->Long("ModuleID") == -1) return {};
+  return prvCompileElementRecord(*row);
+}
+
+int32_t clsDownload::HmiElementSize(int32_t pElementID) {
+  return static_cast<int32_t>(ElementRecord(pElementID).size());
+}
+
+Bytes clsDownload::DisplayRecord(int32_t pDisplayID) {
+  ActiveHost active(mHost);
+  ErrorScope scope("display " + std::to_string(pDisplayID));
+  auto row = prvOpenDisplayRow(pDisplayID);
+  if (row->Eof() || row->Bof()) return {};
+  return prvCompileDisplayRecord(*row);
+}
+
+void clsDownload::CompileDisplay(int32_t pDisplayID) {
+  ActiveHost active(mHost);
+  ErrorScope scope("display " + std::to_string(pDisplayID));
+  auto row = prvOpenDisplayRow(pDisplayID);
+  if (row->Eof() || row->Bof()) return;
+  Bytes record = prvCompileDisplayRecord(*row);
+  auto unit = mHost.NewDownloadUnit();
+  unit->SetMode(1);
+  unit->SetUnitGuid(row->Long("PageGUID"));
+  unit->SetData(record, 1);
+  unit->SetUnitType(kUnitDisplay);
+}
+
+}  // namespace brisklet

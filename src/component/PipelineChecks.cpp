@@ -1,0 +1,46 @@
+// The two checks the pipeline runs itself: fonts the project lacks, duplicate tab indexes.
+#include "component/clsDownload.h"
+#include "database/RecordsetAccess.h"
+#include "encoding/mdlServices.h"
+
+namespace brisklet {
+
+constexpr int32_t kMissingFontMessage = 952;
+
+void clsDownload::prvCheckFonts() {
+  auto rs = GetRecordset(
+      std::string("SELECT DispModules.ModuleName, Pages.Description, Pages.ModuleID,pages.ID, HMI_Elements.Text, "
+                  "HMI_Elements.FontNumber, HMI_Elements.DescriptionFontNumber ") +
+          "FROM HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON DispModules.ModuleId = Pages.ModuleID) ON "
+          "HMI_Elements.DisplayID = Pages.Id " +
+          "WHERE (HMI_Elements.FontNumber <> 0)",
+      0, 3);
+  std::string warning = GetMessageText(kMissingFontMessage);
+  for (; !rs->Eof(); rs->MoveNext()) {
+    std::string message = rs->Str("Text") + ": " + warning;
+    if (GetFontIndex(rs->Long("FontNumber")) == -1) {
+      prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message, rs->Long("ID"));
+    }
+    int32_t description = rs->Long("DescriptionFontNumber");
+    if (description != 0 && GetFontIndex(description) == -1) {
+      prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message, rs->Long("ID"));
+    }
+  }
+}
+
+void clsDownload::prvCheckDuplicateTabIndexes(int32_t displayId) {
+  auto count = GetRecordset("SELECT COUNT(*) AS ElementsCount FROM HMI_Elements WHERE DisplayID=" + Num(displayId) +
+                                " AND TabIndex<>255",
+                            0, 3);
+  auto distinct = GetRecordset(
+      "SELECT DISTINCT HMI_Elements.TabIndex, Pages.Description, Pages.ModuleId,pages.ID FROM Pages INNER JOIN "
+      "HMI_Elements ON Pages.Id = HMI_Elements.DisplayID WHERE DisplayID=" +
+          Num(displayId) + " AND TabIndex<>255",
+      3, 3);
+  if (count->Long("ElementsCount") != distinct->RecordCount()) {
+    prvReportMessage(kSeverityError, distinct->Long("ModuleID"), distinct->Str("Description"),
+                     "The Display contains duplicated Tab Indexes", distinct->Long("ID"));
+  }
+}
+
+}  // namespace brisklet

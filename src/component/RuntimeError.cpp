@@ -1,0 +1,36 @@
+// Run-time error text and the scope stack that says where it happened.
+#include "component/RuntimeError.h"
+
+namespace brisklet {
+namespace {
+thread_local std::vector<std::string> tScopes;
+
+std::string Compose(const std::string& text, const std::string& detail) {
+  return detail.empty() ? text : text + " (" + detail + ")";
+}
+}  // namespace
+
+RuntimeError::RuntimeError(std::string text, std::string detail)
+    : std::runtime_error(Compose(text, detail)),
+      mText(std::move(text)),
+      mDetail(std::move(detail)),
+      mWhere(tScopes) {}
+
+std::string RuntimeError::Describe() const {
+  std::string out = what();
+  for (auto it = mWhere.rbegin(); it != mWhere.rend(); ++it) {
+    out += (it == mWhere.rbegin() ? " in " : " on ") + *it;
+  }
+  return out;
+}
+
+ErrorScope::ErrorScope(std::string where) { tScopes.push_back(std::move(where)); }
+ErrorScope::~ErrorScope() { tScopes.pop_back(); }
+
+void ThrowOverflow(const std::string& detail) { throw RuntimeError("Overflow", detail); }
+
+void ThrowInvalidNull(const std::string& field) {
+  throw RuntimeError("Invalid use of Null", "field '" + field + "' is Null");
+}
+
+}  // namespace brisklet

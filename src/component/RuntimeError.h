@@ -1,0 +1,42 @@
+// The one run-time error of the compiler: the system's own text ("Overflow", ...) plus
+// where it happened ("element 17 (GUID 1042)", "display 3"), taken from the open error scopes.
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace brisklet {
+
+class RuntimeError : public std::runtime_error {
+ public:
+  // text: the system's message ("Overflow"); detail: what was found, for the user (may be empty).
+  explicit RuntimeError(std::string text, std::string detail = {});
+
+  const std::string& Text() const { return mText; }
+  const std::string& Detail() const { return mDetail; }
+  // Innermost scope last, e.g. {"display 3", "element 17 (GUID 1042)"}.
+  const std::vector<std::string>& Where() const { return mWhere; }
+  // "Overflow (PenWidth is 300, expected 0 to 255) in element 17 (GUID 1042) on display 3"
+  std::string Describe() const;
+
+ private:
+  std::string mText;
+  std::string mDetail;
+  std::vector<std::string> mWhere;
+};
+
+// Narrows the location of every RuntimeError raised while it is alive, like a prefix
+// set on the way in and dropped on the way out.
+class ErrorScope {
+ public:
+  explicit ErrorScope(std::string where);
+  ~ErrorScope();
+  ErrorScope(const ErrorScope&) = delete;
+  ErrorScope& operator=(const ErrorScope&) = delete;
+};
+
+// Shorthands for the system's texts.
+[[noreturn]] void ThrowOverflow(const std::string& detail = {});
+[[noreturn]] void ThrowInvalidNull(const std::string& field);
+
+}  // namespace brisklet

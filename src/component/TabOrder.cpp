@@ -1,0 +1,30 @@
+// Tab-order normalisation: the tab indexes of each display run without gaps from its first
+// element's value; every renumbered element must be compiled again.
+#include "component/clsDownload.h"
+#include "database/RecordsetAccess.h"
+
+namespace brisklet {
+
+void clsDownload::prvNormalizeTabOrder() {
+  auto rs = GetRecordset(std::string("SELECT * ") + "FROM HMI_Elements " + "WHERE TabIndex<>255 " +
+                             "ORDER BY DisplayID,TabIndex ASC",
+                         0, 3);
+  int32_t currentDisplay = 0;
+  int32_t previousTab = 0;
+  while (!rs->Eof()) {
+    int32_t displayId = rs->Field("DisplayID").ToLong("DisplayID");
+    int32_t tab = rs->Field("TabIndex").ToLong("TabIndex");
+    if (displayId != currentDisplay) {
+      currentDisplay = displayId;  // the tab order restarts at each display
+    } else if (int64_t{tab} - previousTab != 1) {
+      tab = previousTab + 1;
+      rs->SetField("TabIndex", Value(tab));
+      ExecuteSql("Update DownloadDLUs Set IsCompiled=0 Where GUID=" + rs->Field("Guid").SqlText(), 0, 3);
+      rs->Update();
+    }
+    previousTab = tab;
+    rs->MoveNext();
+  }
+}
+
+}  // namespace brisklet

@@ -1,0 +1,71 @@
+// Field name resolution over a statement's result columns.
+#include "database/Columns.h"
+
+#include <algorithm>
+
+namespace brisklet {
+
+std::string ToLower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+  return s;
+}
+
+namespace {
+std::string Text(const char* p) { return p ? ToLower(p) : std::string(); }
+
+std::string StripRenaming(const std::string& name) {
+  size_t colon = name.rfind(':');
+  if (colon == std::string::npos || colon + 1 == name.size()) return name;
+  bool digits = std::all_of(name.begin() + static_cast<long>(colon) + 1, name.end(),
+                            [](unsigned char c) { return std::isdigit(c); });
+  return digits ? name.substr(0, colon) : name;
+}
+}  // namespace
+
+Columns::Columns(sqlite3_stmt* stmt) {
+  int n = sqlite3_column_count(stmt);
+  for (int i = 0; i < n; ++i) {
+    ColumnInfo c;
+    c.reported = Text(sqlite3_column_name(stmt, i));
+    c.base = StripRenaming(c.reported);
+    c.originTable = Text(sqlite3_column_table_name(stmt, i));
+    c.originColumn = Text(sqlite3_column_origin_name(stmt, i));
+    mColumns.push_back(std::move(c));
+  }
+}
+
+int Columns::Find(const std::string& name) const {
+  std::string lower = ToLower(name);
+  auto it = mLookups.find(lower);
+  if (it != mLookups.end()) return it->second;
+  int index = Resolve(lower);
+  mLookups.emplace(lower, index);
+  return index;
+}
+
+int Columns::Resolve(const std::string& lower) const {
+  auto first = [&](auto&& match) -> int {
+    for (size_t i = 0; i < mColumns.size(); ++i) {
+      if (match(mColumns[i])) return static_cast<int>(i);
+    }
+    return -1;
+  };
+  size_t dot = lower.find('.');
+  if (dot != std::string::npos) {
+    std::string table = lower.substr(0, dot);
+    std::string column = lower.substr(dot + 1);
+    // A real table name: its own column, whatever the result calls it.
+    int i = first([&](const ColumnInfo& c) {
+      return c.originTable == table && (c.originColumn == column || c.base == column);
+    });
+    if (i >= 0) return i;
+    // An alias (HMI1, HMI2): the first column of that name, as the select list orders them.
+    return Resolve(column);
+  }
+  int i = first([&](const ColumnInfo& c) { return c.reported == lower; });
+  if (i < 0) i = first([&](const ColumnInfo& c) { return c.base == lower; });
+  if (i < 0) i = first([&](const ColumnInfo& c) { return c.originColumn == lower; });
+  return i;
+}
+
+}  // namespace brisklet

@@ -1,0 +1,18 @@
+// Opening recordsets through the project environment.
+#include "database/RecordsetAccess.h"
+
+#include "database/Connection.h"
+#include "host/HostFactory.h"
+
+namespace brisklet {
+
+std::unique_ptr<Recordset> GetRecordset(const std::string& sql, int cursorType, int lockType) {
+  auto env = CurrentHost().NewProjectEnvironment();
+  return std::make_unique<Recordset>(env->GetProjectConnection(), sql, cursorType, lockType);
+}
+
+void ExecuteSql(const std::string& sql, int cursorType, int lockType) {
+  GetRecordset(sql, cursorType, lockType);
+}
+
+}  // namespace brisklet

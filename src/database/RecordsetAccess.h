@@ -1,0 +1,17 @@
+// The two database functions of the compiler: open a recordset on SQL text, run an action
+// statement. Both reach the project connection through a new ProjectEnvironment.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "database/Recordset.h"
+
+namespace brisklet {
+
+std::unique_ptr<Recordset> GetRecordset(const std::string& sql, int cursorType, int lockType);
+void ExecuteSql(const std::string& sql, int cursorType, int lockType);
+
+// Decimal text of a number, as SQL texts append it.
+inline std::string Num(int64_t v) { return std::to_string(v); }
+
+}  // namespace brisklet

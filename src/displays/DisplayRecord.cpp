@@ -1,0 +1,113 @@
+// The display record "PT": palette, state colours, background image, element list, jumps.
+//
+//  OFFSET SIZE DESCRIPTION
+//   0      2   tag "PT"
+//   2      2   palette GUID (low 16 bits)
+//   4      1   background colour
+//   5      1   focus text colour
+//   6      1   focus gradient colour
+//   7      1   focus gradient companion
+//   8      1   disabled text colour
+//   9      1   disabled gradient colour
+//  10      1   disabled gradient companion
+//  11      1   marking text colour (Null is written back as 0)
+//  12      1   marking gradient colour (Null is written back as 0)
+//  13      1   marking gradient companion
+//  14      1   reserved
+//  15      1   background image flag
+//  16     14   background image placement block (zero without an image)
+//  30      2   offset of the jumps block
+//  32      2   element count
+//  34     2n   element GUIDs (low 16 bits)
+//  ...         jumps block "Pj"
+#include "component/clsDownload.h"
+#include "database/RecordsetAccess.h"
+#include "encoding/ByteWriter.h"
+#include "encoding/mdlServices.h"
+
+namespace brisklet {
+namespace {
+
+uint8_t ColourByte(Recordset& row, const char* column) { return row.Field(column).ToByte(column); }
+
+// A Null marking colour becomes 0 in the display row for good.
+uint8_t MarkingColourByte(Recordset& row, const char* column) {
+  if (row.Field(column).IsNull()) {
+    row.SetField(column, Value(0));
+    row.Update();
+  }
+  return ColourByte(row, column);
+}
+
+}  // namespace
+
+std::unique_ptr<Recordset> clsDownload::prvOpenDisplayRow(int32_t displayId) {
+  return GetRecordset(std::string("SELECT ") +
+                          "Pages.*, Pages.GUID as PageGUID, HMI_Palettes.GUID AS PaletteGUID, " +
+                          "PagesAndImages.Image_CRC AS BkImageCRC, PagesAndImages.TransparencyLevel AS "
+                          "BKImageTransparency " +
+                          "FROM " +
+                          "HMI_Palettes INNER JOIN (Pages LEFT JOIN PagesAndImages ON  Pages.Id = "
+                          "PagesAndImages.Page_ID) " +
+                          "ON HMI_Palettes.ID = Pages.PaletteID " + "WHERE Pages.Id=" + Num(displayId),
+                      0, 3);
+}
+
+Bytes clsDownload::prvCompileDisplayRecord(Recordset& row) {
+  ByteWriter out;
+  out.tag("PT")                                                               // 0 tag
+      .u16(Low16(row.Long("PaletteGUID")))                                    // 2 palette
+      .u8(ColourByte(row, "ColorBack"))                                       // 4 background
+      .u8(ColourByte(row, "ColorFocusText"))                                  // 5 focus text
+      .u8(ColourByte(row, "ColorFocusGradient"))                              // 6 focus gradient
+      .u8(CompanionColorByte(row.Long("ColorFocusGradient")))                 // 7 its companion
+      .u8(ColourByte(row, "ColorDisabledText"))                               // 8 disabled text
+      .u8(ColourByte(row, "ColorDisabledGradient"))                           // 9 disabled gradient
+      .u8(CompanionColorByte(row.Long("ColorDisabledGradient")))              // 10 its companion
+      .u8(MarkingColourByte(row, "ColorMarkingText"))                         // 11 marking text
+      .u8(MarkingColourByte(row, "ColorMarkingGradient"))                     // 12 marking gradient
+      .u8(CompanionColorByte(row.Long("ColorMarkingGradient")))               // 13 its companion
+      .u8(0);                                                                 // 14 reserved
+  const Value& crcValue = row.Field("BkImageCRC");
+  int32_t crc = crcValue.IsNull() ? 0 : crcValue.ToLong("BkImageCRC");
+  if (crc != -1 && crc != 0) {
+    int32_t number = prvImageNumber(crc);
+    out.u8(1)                                                                           // 15 image flag
+        .bytes(EncodeImageBlock(0, 0, number, crc, row.Long("BKImageTransparency"), -1, -1));  // 16 image
+  } else {
+    out.u8(0).zeros(14);
+  }
+  Bytes list;
+  int32_t count = 0;
+  prvGetDisplayElementList(row.Long("ID"), list, count);
+  size_t jumpsOffset = 34 + list.size();
+  out.u16(Low16(static_cast<int64_t>(jumpsOffset)))  // 30 jumps offset
+      .u16(Low16(count))                             // 32 element count
+      .bytes(list);                                  // 34 element GUIDs
+  Bytes jumps = prvCompileDisplayJumps(row.Long("ID"), row.Long("IsDisplayedOpType"), row.Long("IsDisplayedOpAddress"));
+  return out.bytes(jumps).take();
+}
+
+void clsDownload::prvGetDisplayElementList(int32_t displayId, Bytes& list, int32_t& count) {
+  std::string id = Num(displayId);
+  std::string head = std::string("SELECT GUID AS VariableGUID ") + "FROM HMI_ELEMENTS ";
+  // Frames first, then every other kind but hidden ones and variables, then the variables.
+  auto frames = GetRecordset(head + "WHERE DisplayID=" + id + " AND Type=" + Num(12) + " Order By ORDERINDEX", 3, 1);
+  prvAppendElementGuids(list, *frames);
+  auto others = GetRecordset(head + "WHERE (DisplayID=" + id + ") AND (Type<>" + Num(12) + ") AND (Type<>" + Num(8) +
+                                 ")  AND (Type<>" + Num(5) + ")" + " Order By ORDERINDEX",
+                             3, 1);
+  prvAppendElementGuids(list, *others);
+  auto variables =
+      GetRecordset(head + "WHERE (DisplayID=" + id + ") AND (Type=" + Num(5) + ")" + " Order By GUID", 3, 1);
+  prvAppendElementGuids(list, *variables);
+  count = static_cast<int32_t>(list.size() / 2);
+}
+
+void clsDownload::prvAppendElementGuids(Bytes& list, Recordset& rs) {
+  ByteWriter out(std::move(list));
+  for (; !rs.Eof(); rs.MoveNext()) out.u16(Low16(rs.Long("VariableGUID")));
+  list = out.take();
+}
+
+}  // namespace brisklet

@@ -1,0 +1,141 @@
+// The element record: the 90-byte "VT" header followed by the kind bytes.
+//
+//  OFFSET SIZE DESCRIPTION
+//   0      2   tag "VT"
+//   2      1   download type
+//   3      1   variable flag (forced to 1 for trend graphs)
+//   4      1   touch kind
+//   5      1   tab index
+//   6      1   background mode
+//   7      1   linked variable flag
+//   8      2   touch operand address (FFFF when none)
+//  10      2   keypad success operand address
+//  12      2   visible operand address
+//  14      2   reserved
+//  16      2   enabled operand address
+//  18      2   reserved
+//  20      2   highlight operand address
+//  22     18   reserved
+//  40     12   normal-state geometry block
+//  52      1   variable operand present
+//  53      1   reserved
+//  54      8   variable operand block (zero when none)
+//  62     12   touched-state geometry block
+//  74      1   touched-state fore colour
+//  75     15   reserved
+#include "component/clsDownload.h"
+#include "elements/ElementHeader.h"
+#include "elements/ElementKinds.h"
+#include "encoding/ByteWriter.h"
+#include "encoding/mdlServices.h"
+#include "host/properties/ElementProperties.h"
+
+namespace brisklet {
+namespace {
+
+bool IsBoxKind(int32_t type) { return type == kTypeTextBox || type == kTypeTextButton; }
+
+// Touched-state border (width, flag) from the element's Flat3D.
+void TouchedBorder(int32_t flat3D, int32_t& width, int32_t& flag) {
+  if (flat3D == 3) {
+    flag = prvGetBorder3DFlag(1);
+    width = prvGetBorderWidth(0, 0, 3);
+  } else if (flat3D == 1) {
+    flag = prvGetBorder3DFlag(3);
+    width = 2;
+  }
+}
+
+}  // namespace
+
+Bytes clsDownload::prvCompileElementRecord(Recordset& row) {
+  int32_t type = row.Long("Type");
+  int32_t varType = row.Long("VarType");
+  int32_t v = HasVariableOperand(row);
+  int32_t k = prvGetTouchKind(row);
+  bool alternate = k == kTouchEntry || k == kTouchEntryMode || k == kTouchTextField;
+  int32_t touchAddr = row.Long("TouchOprndAddr");
+  int32_t flat3D = row.Long("Flat3D");
+  int32_t xs = row.Long("Xs"), ys = row.Long("Ys"), dx = row.Long("Dx"), dy = row.Long("Dy");
+  int32_t width = prvGetBorderWidth(type, varType, flat3D);
+  int32_t flag = prvGetBorder3DFlag(flat3D);
+
+  ByteWriter out;
+  out.tag("VT")                                                                       // 0 tag
+      .u8(CByte(GetDownloadVariableType(type, varType, alternate), "download type"))  // 2 download type
+      .u8(v > 0 || varType == kVarTrend || varType == kVarTrendScale ? 1 : 0)         // 3 variable flag
+      .u8(CByte(k, "touch kind"))                                                     // 4 touch kind
+      .u8(row.Field("TabIndex").ToByte("TabIndex"))                                   // 5 tab index
+      .u8(static_cast<uint8_t>(BackgroundMode(row)))                                  // 6 background mode
+      .u8(CByte(prvGetLinkedVariableFlag(row), "linked variable flag"))               // 7 linked flag
+      .u16(touchAddr < 0 ? 0xFFFF : Low16(touchAddr))                                 // 8 touch operand
+      .u16(Low16(row.Long("KeypadSuccessOpAddr")))                                    // 10 keypad success
+      .u16(Low16(row.Long("VisibleOpAddr")))                                          // 12 visible operand
+      .zeros(2)                                                                       // 14 reserved
+      .u16(Low16(row.Long("EnabledOpAddr")))                                          // 16 enabled operand
+      .zeros(2)                                                                       // 18 reserved
+      .u16(Low16(row.Long("HighlightOpAddr")))                                        // 20 highlight operand
+      .zeros(18)                                                                      // 22 reserved
+      .bytes(EncodeGeometryBlock(xs, ys, dx, dy, row.Long("ColorBack"), width, flag))  // 40 normal state
+      .u8(CByte(v, "variable operand flag"))                                          // 52 operand present
+      .zeros(1);                                                                      // 53 reserved
+  if (v > 0) {
+    out.bytes(EncodeOperand(row.Long("VarOprndType"), row.Long("VarOprndAddr")));  // 54 variable operand
+  } else {
+    out.zeros(8);
+  }
+  TouchedBorder(flat3D, width, flag);
+  bool box = IsBoxKind(type);
+  out.bytes(EncodeGeometryBlock(xs, ys, dx, dy, row.Long(box ? "ColorBackTouch" : "ColorBack"), width,
+                                flag))                                                   // 62 touched state
+      .u8(row.Field(box ? "ColorForeTouch" : "ColorFore").ToByte(box ? "ColorForeTouch" : "ColorFore"))  // 74
+      .zeros(15);                                                                        // 75 reserved
+  out.bytes(prvGetVariableDataByType(row, type, varType));
+  return out.take();
+}
+
+int32_t clsDownload::prvGetTouchKind(Recordset& row) {
+  int32_t result = kTouchNone;
+  int32_t touch = row.Long("TouchOprndAddr");
+  int32_t type = row.Long("Type");
+  if (touch == -2) {
+    result = kTouchEntry;
+    if (IsEntryTouchMode(row)) {
+      result = kTouchEntryMode;
+    } else if (IsVarType15(row)) {
+      result = kTouchTextField;
+    }
+  } else if (touch >= 0) {
+    if (type == kTypeTextButton || type == kTypeTextBox) {
+      bool same = row.Long("ColorBackTouch") == row.Long("ColorBack") &&
+                  row.Long("ColorForeTouch") == row.Long("ColorFore");
+      result = same ? kTouchPlain : kTouchColours;
+    } else {
+      result = kTouchPlain;
+    }
+  }
+  switch (row.Long("VarType")) {
+    case kVarTrend: return kTouchTrend;
+    case kVarTrendScale: return kTouchTrendScale;
+    case kVarPictureButton:
+    case kVarTextButton: {
+      ButtonProperties props;
+      props.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
+      return props.IsSwitch() == -1 ? kTouchSwitch : result;
+    }
+    case 28: return kTouchButtonSet;
+    case 30: return kTouchTextField;
+    default: return result;
+  }
+}
+
+int32_t clsDownload::prvGetLinkedVariableFlag(Recordset& row) {
+  int32_t type = row.Long("Type");
+  if (type == kTypeTextButton || type == kTypeFrame || type == kTypeTextBox) {
+    return row.Long("VarOprndType") == 0 && row.Long("VarOprndAddr") == -1 ? 0 : 1;
+  }
+  if (type == kTypeVariable) return row.Long("VarType") == kVarTextField ? 1 : 0;
+  return 0;
+}
+
+}  // namespace brisklet

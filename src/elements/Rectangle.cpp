@@ -1,0 +1,32 @@
+// Rectangle "RC", 36 bytes: the four edges as box blocks.
+//
+//  OFFSET SIZE DESCRIPTION
+//   0      2   tag "RC"
+//   2      1   colour (ColorFore)
+//   3      1   pen width
+//   4      8   top edge     box (Xs, Ys, Dx, 0)
+//  12      8   right edge   box (Xs + Dx - PW, Ys, 0, Dy)
+//  20      8   bottom edge  box (Xs, Ys + Dy - PW, Dx, 0)
+//  28      8   left edge    box (Xs, Ys, 0, Dy)
+#include "component/clsDownload.h"
+#include "encoding/ByteWriter.h"
+#include "encoding/mdlServices.h"
+
+namespace brisklet {
+
+Bytes clsDownload::prvCompileRectangle(Recordset& row) {
+  ByteWriter out;
+  out.tag("RC")                                          // tag
+      .u8(row.Field("ColorFore").ToByte("ColorFore"))    // colour
+      .u8(row.Field("PenWidth").ToByte("PenWidth"));     // pen width
+  int64_t pw = row.Long("PenWidth");
+  out.bytes(EncodeBoxBlock(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), 0))  // top
+      .bytes(EncodeBoxBlock(CheckedAdd(int64_t{row.Long("Xs")} + row.Long("Dx"), -pw), row.Long("Ys"), 0,
+                            row.Long("Dy")))  // right
+      .bytes(EncodeBoxBlock(row.Long("Xs"), CheckedAdd(int64_t{row.Long("Ys")} + row.Long("Dy"), -pw),
+                            row.Long("Dx"), 0))  // bottom
+      .bytes(EncodeBoxBlock(row.Long("Xs"), row.Long("Ys"), 0, row.Long("Dy")));  // left
+  return out.take();
+}
+
+}  // namespace brisklet

@@ -1,0 +1,82 @@
+// Little-endian writing and checked field conversions.
+#include "encoding/ByteWriter.h"
+
+#include <limits>
+
+#include "component/RuntimeError.h"
+
+namespace brisklet {
+
+ByteWriter& ByteWriter::tag(std::string_view letters) {
+  for (char c : letters) mBytes.push_back(static_cast<uint8_t>(c));
+  return *this;
+}
+
+ByteWriter& ByteWriter::u8(uint8_t v) {
+  mBytes.push_back(v);
+  return *this;
+}
+
+ByteWriter& ByteWriter::u16(uint16_t v) {
+  mBytes.push_back(static_cast<uint8_t>(v & 0xFF));
+  mBytes.push_back(static_cast<uint8_t>(v >> 8));
+  return *this;
+}
+
+ByteWriter& ByteWriter::u32(uint32_t v) {
+  for (int i = 0; i < 4; ++i) mBytes.push_back(static_cast<uint8_t>((v >> (8 * i)) & 0xFF));
+  return *this;
+}
+
+ByteWriter& ByteWriter::bytes(const Bytes& b) {
+  mBytes.insert(mBytes.end(), b.begin(), b.end());
+  return *this;
+}
+
+ByteWriter& ByteWriter::zeros(size_t n) {
+  mBytes.insert(mBytes.end(), n, 0);
+  return *this;
+}
+
+void ByteWriter::patchU16(size_t offset, uint16_t v) {
+  mBytes.at(offset) = static_cast<uint8_t>(v & 0xFF);
+  mBytes.at(offset + 1) = static_cast<uint8_t>(v >> 8);
+}
+
+void ByteWriter::patchU8(size_t offset, uint8_t v) { mBytes.at(offset) = v; }
+
+uint8_t CByte(int64_t v, const char* what) {
+  if (v < 0 || v > 255) ThrowOverflow(std::string(what) + " is " + std::to_string(v) + ", expected 0 to 255");
+  return static_cast<uint8_t>(v);
+}
+
+int32_t CheckedLong(int64_t v, const char* what) {
+  if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) {
+    ThrowOverflow(std::string(what) + " is " + std::to_string(v) + ", outside 32 bits");
+  }
+  return static_cast<int32_t>(v);
+}
+
+int32_t CheckedAdd(int64_t a, int64_t b) { return CheckedLong(a + b, "sum"); }
+
+int32_t CheckedMul(int64_t a, int64_t b) {
+  __int128 p = static_cast<__int128>(a) * b;
+  if (p < std::numeric_limits<int32_t>::min() || p > std::numeric_limits<int32_t>::max()) {
+    ThrowOverflow("product " + std::to_string(a) + " x " + std::to_string(b) + " is outside 32 bits");
+  }
+  return static_cast<int32_t>(p);
+}
+
+std::string ToHex(const Bytes& b) {
+  static const char* digits = "0123456789abcdef";
+  std::string out;
+  out.reserve(b.size() * 3);
+  for (size_t i = 0; i < b.size(); ++i) {
+    if (i) out += ' ';
+    out += digits[b[i] >> 4];
+    out += digits[b[i] & 15];
+  }
+  return out;
+}
+
+}  // namespace brisklet

@@ -1,0 +1,48 @@
+// The little-endian record builder: one call per field, in offset order.
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+#include "database/Value.h"
+
+namespace brisklet {
+
+class ByteWriter {
+ public:
+  ByteWriter() = default;
+  explicit ByteWriter(Bytes start) : mBytes(std::move(start)) {}
+
+  ByteWriter& tag(std::string_view letters);
+  ByteWriter& u8(uint8_t v);
+  ByteWriter& u16(uint16_t v);
+  ByteWriter& i16(int16_t v) { return u16(static_cast<uint16_t>(v)); }
+  ByteWriter& u32(uint32_t v);
+  ByteWriter& i32(int32_t v) { return u32(static_cast<uint32_t>(v)); }
+  ByteWriter& bytes(const Bytes& b);
+  ByteWriter& zeros(size_t n);
+
+  // Overwrites two bytes already written (an offset known only later).
+  void patchU16(size_t offset, uint16_t v);
+  void patchU8(size_t offset, uint8_t v);
+  size_t size() const { return mBytes.size(); }
+  const Bytes& view() const { return mBytes; }
+  Bytes take() { return std::move(mBytes); }
+
+ private:
+  Bytes mBytes;
+};
+
+// Conversions of the record fields.
+// One unsigned byte with the range check ("Overflow" outside 0..255); `what` names the field.
+uint8_t CByte(int64_t v, const char* what = "value");
+// The two low bytes of a 32-bit value, without a check.
+inline uint16_t Low16(int64_t v) { return static_cast<uint16_t>(static_cast<uint64_t>(v) & 0xFFFF); }
+// 32-bit signed arithmetic that raises "Overflow" instead of wrapping.
+int32_t CheckedAdd(int64_t a, int64_t b);
+int32_t CheckedMul(int64_t a, int64_t b);
+int32_t CheckedLong(int64_t v, const char* what = "value");
+
+// Lowercase hex pairs separated by single spaces ("56 54 01").
+std::string ToHex(const Bytes& b);
+
+}  // namespace brisklet

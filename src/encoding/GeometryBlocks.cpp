@@ -1,0 +1,92 @@
+// Pixel offsets, geometry, box and line blocks, and text anchor points.
+#include "component/RuntimeError.h"
+#include "encoding/ByteWriter.h"
+#include "encoding/mdlServices.h"
+#include "host/HostFactory.h"
+
+namespace brisklet {
+
+int32_t ScreenWidth() {
+  int32_t reserved = 0;
+  return CurrentHost().NewScreenInfo()->GetScreenWidth(reserved);
+}
+
+int32_t PixelOffset(int64_t x, int64_t y) { return CheckedAdd(CheckedMul(y, ScreenWidth()), x); }
+
+uint8_t CompanionColorByte(int32_t colour) {
+  int32_t companion = 0;
+  CurrentHost().NewColorService()->GetCompanionColor(1, colour, companion);
+  return CByte(companion, "companion colour");
+}
+
+// Geometry block, 12 bytes:
+//  OFFSET SIZE DESCRIPTION
+//   0      2   width (low 16 bits)
+//   2      2   height (low 16 bits)
+//   4      4   top-left pixel offset
+//   8      1   colour (low byte, -1 gives FF)
+//   9      1   companion colour
+//  10      1   border width code
+//  11      1   3D border flag
+Bytes EncodeGeometryBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, int32_t colour, int32_t borderWidth,
+                          int32_t flag3D) {
+  ByteWriter out;
+  out.u16(Low16(dx))                              // width
+      .u16(Low16(dy))                             // height
+      .i32(PixelOffset(xs, ys))                   // top-left
+      .u8(static_cast<uint8_t>(colour & 0xFF))    // colour
+      .u8(CompanionColorByte(colour))             // companion
+      .u8(CByte(borderWidth, "border width"))     // border width
+      .u8(CByte(flag3D, "3D flag"));              // 3D flag
+  return out.take();
+}
+
+// Box block, 8 bytes: width (2), height (2), top-left pixel offset (4).
+Bytes EncodeBoxBlock(int64_t xs, int64_t ys, int64_t dx, int64_t dy) {
+  ByteWriter out;
+  out.u16(Low16(CheckedLong(dx, "width")))    // width
+      .u16(Low16(CheckedLong(dy, "height")))  // height
+      .i32(PixelOffset(xs, ys));              // top-left
+  return out.take();
+}
+
+// Line block, 12 bytes: width or FFFF (2), height or FFFF (2), start offset (4), end offset (4).
+Bytes EncodeLineBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy) {
+  int32_t w = ScreenWidth();
+  ByteWriter out;
+  if (dx != 0 && dy != 0) {  // slanted: start stays, signs kept
+    out.u16(0xFFFF).u16(0xFFFF);
+  } else {
+    if (dx < 0) xs = CheckedAdd(xs, dx), dx = CheckedLong(-int64_t{dx});
+    if (dy < 0) ys = CheckedAdd(ys, dy), dy = CheckedLong(-int64_t{dy});
+    out.u16(Low16(dx)).u16(Low16(dy));
+  }
+  out.i32(PixelOffset(xs, ys));  // start
+  if (int64_t{xs} + dx >= w) dx = CheckedLong(int64_t{w} - xs - 1);
+  out.i32(PixelOffset(CheckedAdd(xs, dx), CheckedAdd(ys, dy)));  // end, pulled back to the last column
+  return out.take();
+}
+
+void GetTextAnchorPoint(int32_t x, int32_t y, int32_t w, int32_t h, int32_t& outX, int32_t& outY,
+                        int32_t alignment, int32_t frameStyle) {
+  int32_t m = (frameStyle == 1 || frameStyle == 3) ? 4 : (frameStyle == 2 ? 1 : 0);
+  int32_t x0 = CheckedAdd(x, m), y0 = CheckedAdd(y, m);
+  int32_t w2 = CheckedAdd(w, -2 * m), h2 = CheckedAdd(h, -2 * m);
+  int32_t cx = CheckedAdd(x0, w2 / 2), cy = CheckedAdd(y0, h2 / 2);
+  int32_t right = CheckedAdd(x0, w2), bottom = CheckedAdd(y0, h2);
+  outX = cx;
+  outY = cy;
+  switch (alignment) {
+    case 0: outX = x0; outY = y0; break;
+    case 1: outY = y0; break;
+    case 2: outX = right; outY = y0; break;
+    case 3: outX = x0; break;
+    case 5: outX = right; break;
+    case 6: outX = x0; outY = bottom; break;
+    case 7: outY = bottom; break;
+    case 8: outX = right; outY = bottom; break;
+    default: break;  // 4 and anything else: centre
+  }
+}
+
+}  // namespace brisklet

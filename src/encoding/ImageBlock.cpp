@@ -1,0 +1,112 @@
+// The 14-byte image placement block and the image table lookups behind it.
+//
+//  OFFSET SIZE DESCRIPTION
+//   0      4   pixel offset of (x, y)
+//   4      2   1 when transparent, else 0
+//   6      1   key colour, first byte
+//   7      1   key colour, second byte
+//   8      2   image number (low 16 bits)
+//  10      4   image CRC
+#include "component/RuntimeError.h"
+#include "database/Connection.h"
+#include "encoding/ByteWriter.h"
+#include "encoding/mdlServices.h"
+#include "host/HostFactory.h"
+
+namespace brisklet {
+
+Bytes EncodeImageBlock(int32_t x, int32_t y, int32_t imageNumber, int32_t crc, int32_t transparency, int32_t key1,
+                       int32_t key2) {
+  int32_t position = PixelOffset(x, y);
+  int32_t bits = transparency != 0 ? GetImageBits(crc) : 0;
+  uint8_t first, second;
+  if (bits != 16) {
+    first = 255;
+    if (transparency == 0) {
+      second = 255;
+    } else {
+      second = CByte(key1 == -1 ? GetImageKeyColor8(crc) : key1, "key colour");
+    }
+  } else {
+    if (key1 == -1) GetImageKeyColor16(crc, key1, key2), std::swap(key1, key2);
+    first = CByte(key2, "key colour");
+    second = CByte(key1, "key colour");
+  }
+  ByteWriter out;
+  out.i32(position)                         // position
+      .u16(transparency != 0 ? 1 : 0)       // transparent
+      .u8(first)                            // key colour, first byte
+      .u8(second)                           // key colour, second byte
+      .u16(Low16(imageNumber))              // image number
+      .i32(crc);                            // image CRC
+  return out.take();
+}
+
+int32_t GetImageBits(int32_t crc) {
+  auto rs = GetRecordset("SELECT Bits FROM ProjectImages WHERE CRC=" + Num(crc), 0, 1);
+  return rs->Eof() ? 0 : rs->Field("Bits").ToLong("Bits");
+}
+
+namespace {
+Bytes UnpackedImageData(int32_t crc) {
+  auto rs = GetRecordset("SELECT Data8bpp FROM ProjectImages WHERE CRC=" + Num(crc), 0, 1);
+  if (rs->Eof()) return {};
+  Bytes data = UncompressBytes(rs->Field("Data8bpp").ToBytes("Data8bpp"));
+  if (data.empty()) {
+    throw RuntimeError("Subscript out of range", "image " + std::to_string(crc) + " has no pixel data");
+  }
+  return data;
+}
+}  // namespace
+
+int32_t GetImageKeyColor8(int32_t crc) {
+  Bytes data = UnpackedImageData(crc);
+  return data.empty() ? 0 : data[0];
+}
+
+void GetImageKeyColor16(int32_t crc, int32_t& first, int32_t& second) {
+  Bytes data = UnpackedImageData(crc);
+  first = second = 0;
+  if (data.empty()) return;
+  if (data.size() < 2) {
+    throw RuntimeError("Subscript out of range", "image " + std::to_string(crc) + " has one byte of 16-bit data");
+  }
+  first = data[0];
+  second = data[1];
+}
+
+Bytes UncompressBytes(const Bytes& compressed) {
+  auto component = CurrentHost().NewDecompressor();
+  Bytes output;
+  int32_t status = 0;
+  component->Uncompress(compressed, output, true, status);
+  if (status != 0) {
+    ShowMessageBox("Failed to UnCompress Data");
+    return {};
+  }
+  return output;
+}
+
+int32_t GetImageCrc(int32_t elementId, int32_t imageIndex) {
+  auto rs = GetRecordset("SELECT Image_CRC FROM ElementsAndImages" + std::string(" WHERE Element_ID=") +
+                             Num(elementId) + " AND Image_Index=" + Num(imageIndex),
+                         0, 1);
+  if (rs->Eof() || rs->Bof()) return -1;
+  return rs->Field("Image_CRC").ToLong("Image_CRC");
+}
+
+int32_t GetImageTransparency(int32_t elementId, int32_t imageIndex) {
+  auto rs = GetRecordset("SELECT TransparencyLevel FROM ElementsAndImages" + std::string(" WHERE Element_ID=") +
+                             Num(elementId) + " AND Image_Index=" + Num(imageIndex),
+                         0, 1);
+  if (rs->Eof() || rs->Bof()) return 0;
+  return rs->Field("TransparencyLevel").ToLong("TransparencyLevel");
+}
+
+int32_t ImageNumberOf(int32_t crc) {
+  auto env = CurrentHost().NewProjectEnvironment();
+  auto service = CurrentHost().NewImageService();
+  return service->GetImageNumber(crc, env->GetProjectConnection());
+}
+
+}  // namespace brisklet

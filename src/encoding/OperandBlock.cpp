@@ -1,0 +1,50 @@
+// The 8-byte operand block.
+//
+//  OFFSET SIZE  value-carrying types 34, 37      types 15, 35, 38             any other type
+//   0      2    download type                    download type                download type
+//   2      4    value, signed 32-bit             value, unsigned 32-bit       address (2) + zero (2)
+//   6      2    address                          address                      zero
+#include "component/RuntimeError.h"
+#include "encoding/ByteWriter.h"
+#include "encoding/mdlServices.h"
+#include "host/HostFactory.h"
+
+namespace brisklet {
+
+Bytes EncodeOperand(int32_t oprndType, int32_t oprndAddr) {
+  auto op = CurrentHost().NewDownloadOperand();
+  op->SetOperandType(oprndType);
+  op->SetOperandAddress(oprndAddr);
+  op->PrepareDownloadForm();
+  ByteWriter out;
+  out.u16(Low16(op->OperandType()));  // download type
+  switch (op->OperandType()) {
+    case 34:
+    case 37:
+      out.i32(CheckedLong(op->OperandValue(), "operand value"));  // value, signed
+      out.u16(Low16(op->OperandAddress()));                        // address
+      break;
+    case 15:
+    case 35:
+    case 38:
+      out.bytes(EncodeUnsigned32(op->OperandValue()));  // value, unsigned
+      out.u16(Low16(op->OperandAddress()));             // address
+      break;
+    default:
+      out.u16(Low16(op->OperandAddress()));  // address
+      out.zeros(4);
+      break;
+  }
+  return out.take();
+}
+
+Bytes EncodeUnsigned32(int64_t value) {
+  ByteWriter out;
+  if (value < 0) {
+    out.i32(CheckedLong(value, "unsigned value"));
+    return out.take();
+  }
+  return out.u32(static_cast<uint32_t>(static_cast<uint64_t>(value) & 0xFFFFFFFFu)).take();
+}
+
+}  // namespace brisklet

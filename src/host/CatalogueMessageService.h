@@ -1,0 +1,23 @@
+// Default message service over the numbered catalogue data/messages.txt
+// (one "number<TAB>text" per line; %1, %2 ... stand for the parameters).
+#pragma once
+#include "host/MessageService.h"
+
+namespace brisklet {
+
+class DefaultHost;
+
+class CatalogueMessageService : public MessageService {
+ public:
+  explicit CatalogueMessageService(DefaultHost& host) : mHost(host) {}
+  int ShowMessage(int pID, const std::vector<ParamList>& pParams) override;
+  std::string MessageText(int pID, const std::vector<ParamList>& pParams) override;
+
+ private:
+  DefaultHost& mHost;
+};
+
+// Replaces %1, %2 ... by the parameters' texts.
+std::string SubstituteParams(const std::string& text, const ParamList& params);
+
+}  // namespace brisklet

@@ -1,0 +1,82 @@
+// The built-in host objects.
+#include "host/DefaultHost.h"
+
+#include <cstdlib>
+#include <iostream>
+
+#include "database/Connection.h"
+#include "host/BidiFontNameService.h"
+#include "host/CatalogueMessageService.h"
+#include "host/ConnectionEnvironment.h"
+#include "host/FontMetrics.h"
+#include "host/ImageTableService.h"
+#include "host/MetricsFontInfo.h"
+#include "host/MetricsTextFitter.h"
+#include "host/NoticeMessageBox.h"
+#include "host/PaletteColorService.h"
+#include "host/SettingsScreenInfo.h"
+#include "host/StoreDownloadUnit.h"
+#include "host/TableDownloadOperand.h"
+#include "host/TextTableService.h"
+#include "host/TransactionCompileScope.h"
+#include "host/ZlibDecompressor.h"
+
+namespace brisklet {
+
+std::string DefaultDataDir() {
+  if (const char* env = std::getenv("BRISKLET_DATA_DIR"); env && *env) return env;
+  return BRISKLET_DATA_DIR;
+}
+
+DefaultHost::DefaultHost(Connection& conn, DefaultHostOptions options) : mConn(conn), mOptions(std::move(options)) {
+  if (mOptions.dataDir.empty()) mOptions.dataDir = DefaultDataDir();
+}
+
+DefaultHost::~DefaultHost() = default;
+
+void DefaultHost::Notice(const std::string& text) const {
+  if (mOptions.notice) {
+    mOptions.notice(text);
+  } else {
+    std::cerr << "notice: " << text << '\n';
+  }
+}
+
+int32_t DefaultHost::AnsiCodePage() {
+  if (mCache.codePage) return *mCache.codePage;
+  sqlite3_stmt* stmt = mConn.Prepared("SELECT Value FROM ProjectSettings WHERE Name='CodePage'");
+  Value v;
+  if (sqlite3_step(stmt) == SQLITE_ROW) v = ColumnValue(stmt, 0);
+  sqlite3_reset(stmt);
+  mCache.codePage = v.IsNull() ? 1252 : v.ToLong("CodePage");
+  return *mCache.codePage;
+}
+
+std::unique_ptr<ProjectEnvironment> DefaultHost::NewProjectEnvironment() {
+  return std::make_unique<ConnectionEnvironment>(mConn, mOptions.dataDir + "/calendar");
+}
+std::unique_ptr<MessageService> DefaultHost::NewMessageService() {
+  return std::make_unique<CatalogueMessageService>(*this);
+}
+std::unique_ptr<MessageBox> DefaultHost::NewMessageBox() {
+  return std::make_unique<NoticeMessageBox>([this](const std::string& t) { Notice(t); });
+}
+std::unique_ptr<CompileScope> DefaultHost::NewCompileScope() {
+  return std::make_unique<TransactionCompileScope>(mConn);
+}
+std::unique_ptr<DownloadUnit> DefaultHost::NewDownloadUnit() { return std::make_unique<StoreDownloadUnit>(mConn); }
+std::unique_ptr<DownloadOperand> DefaultHost::NewDownloadOperand() {
+  return std::make_unique<TableDownloadOperand>();
+}
+std::unique_ptr<ScreenInfo> DefaultHost::NewScreenInfo() { return std::make_unique<SettingsScreenInfo>(*this); }
+std::unique_ptr<ColorService> DefaultHost::NewColorService() { return std::make_unique<PaletteColorService>(); }
+std::unique_ptr<ImageService> DefaultHost::NewImageService() { return std::make_unique<ImageTableService>(*this); }
+std::unique_ptr<FontNameService> DefaultHost::NewFontNameService() {
+  return std::make_unique<BidiFontNameService>();
+}
+std::unique_ptr<TextService> DefaultHost::NewTextService() { return std::make_unique<TextTableService>(); }
+std::unique_ptr<FontInfo> DefaultHost::NewFontInfo() { return std::make_unique<MetricsFontInfo>(*this); }
+std::unique_ptr<TextFitter> DefaultHost::NewTextFitter() { return std::make_unique<MetricsTextFitter>(*this); }
+std::unique_ptr<Decompressor> DefaultHost::NewDecompressor() { return std::make_unique<ZlibDecompressor>(); }
+
+}  // namespace brisklet

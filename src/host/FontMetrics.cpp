@@ -1,0 +1,41 @@
+// Loading font metrics, once per font and compile.
+#include "host/FontMetrics.h"
+
+#include "database/Connection.h"
+#include "host/DefaultHost.h"
+
+namespace brisklet {
+
+std::shared_ptr<const FontMetrics> LoadFontMetrics(DefaultHost& host, int32_t fontNumber) {
+  auto& cache = host.Cache().fonts;
+  auto it = cache.find(fontNumber);
+  if (it != cache.end()) return it->second;
+  Connection& db = host.Db();
+  std::shared_ptr<FontMetrics> m;
+  sqlite3_stmt* stmt = db.Prepared(
+      "SELECT (SELECT COUNT(*) FROM tblFonts AS f2 WHERE f2.id < f.id), Charset, LineHeight, Ascent "
+      "FROM tblFonts AS f WHERE FontNumber=? ORDER BY id LIMIT 1");
+  BindAll(stmt, {Value(fontNumber)});
+  if (sqlite3_step(stmt) == SQLITE_ROW) {
+    m = std::make_shared<FontMetrics>();
+    m->fontNumber = fontNumber;
+    m->index = sqlite3_column_int(stmt, 0);
+    m->charset = sqlite3_column_int(stmt, 1);
+    m->lineHeight = sqlite3_column_int(stmt, 2);
+    m->ascent = sqlite3_column_int(stmt, 3);
+  }
+  sqlite3_reset(stmt);
+  if (m) {
+    sqlite3_stmt* glyphs = db.Prepared("SELECT Code, Advance FROM tblFontGlyphs WHERE FontNumber=?");
+    BindAll(glyphs, {Value(fontNumber)});
+    while (sqlite3_step(glyphs) == SQLITE_ROW) {
+      int code = sqlite3_column_int(glyphs, 0);
+      if (code >= 0 && code < 256) m->advance[static_cast<size_t>(code)] = sqlite3_column_int(glyphs, 1);
+    }
+    sqlite3_reset(glyphs);
+  }
+  cache.emplace(fontNumber, m);
+  return m;
+}
+
+}  // namespace brisklet

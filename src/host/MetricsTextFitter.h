@@ -1,0 +1,27 @@
+// Default text fitter over the project's font metrics.
+#pragma once
+#include "host/TextFitter.h"
+
+namespace brisklet {
+
+class DefaultHost;
+
+class MetricsTextFitter : public TextFitter {
+ public:
+  explicit MetricsTextFitter(DefaultHost& host) : mHost(host) {}
+  void SetLeft(int32_t v) override { mLeft = v; }
+  void SetTop(int32_t v) override { mTop = v; }
+  void SetWidth(int32_t v) override { mWidth = v; }
+  void SetHeight(int32_t v) override { mHeight = v; }
+  void SetFont(int32_t fontNumber) override { mFont = fontNumber; }
+  void SetText(const std::string& text) override { mText = text; }
+  void SetFrameStyle(int32_t style) override { mFrameStyle = style; }
+  std::string FitText() override { return mText; }
+
+ private:
+  DefaultHost& mHost;
+  int32_t mLeft = 0, mTop = 0, mWidth = 0, mHeight = 0, mFont = 0, mFrameStyle = 0;
+  std::string mText;
+};
+
+}  // namespace brisklet

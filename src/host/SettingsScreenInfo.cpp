@@ -1,0 +1,29 @@
+// Screen width from the project settings.
+#include "host/SettingsScreenInfo.h"
+
+#include "component/RuntimeError.h"
+#include "database/Connection.h"
+#include "host/DefaultHost.h"
+
+namespace brisklet {
+
+int32_t SettingsScreenInfo::GetScreenWidth(int32_t&) {
+  auto& cache = mHost.Cache().screenWidth;
+  if (cache) return *cache;
+  sqlite3_stmt* stmt = mHost.Db().Prepared("SELECT Value FROM ProjectSettings WHERE Name='ScreenWidth'");
+  Value v;
+  if (sqlite3_step(stmt) == SQLITE_ROW) v = ColumnValue(stmt, 0);
+  sqlite3_reset(stmt);
+  int32_t width = kDefaultScreenWidth;
+  if (!v.IsNull()) {
+    width = v.ToLong("ScreenWidth");
+    if (width <= 0) {
+      throw RuntimeError("Invalid screen width",
+                         "project setting 'ScreenWidth' is " + v.SqlText() + ", expected a positive number of pixels");
+    }
+  }
+  cache = width;
+  return width;
+}
+
+}  // namespace brisklet

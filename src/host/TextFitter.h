@@ -1,0 +1,24 @@
+// Fits a text to a frame: the longest leading part, line by line, that the frame holds.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace brisklet {
+
+class TextFitter {
+ public:
+  virtual ~TextFitter() = default;
+  virtual void SetLeft(int32_t v) = 0;
+  virtual void SetTop(int32_t v) = 0;
+  virtual void SetWidth(int32_t v) = 0;
+  virtual void SetHeight(int32_t v) = 0;
+  virtual void SetFont(int32_t fontNumber) = 0;
+  virtual void SetText(const std::string& text) = 0;
+  virtual void SetFrameStyle(int32_t style) = 0;
+  virtual std::string FitText() = 0;
+
+ protected:
+  TextFitter() = default;
+};
+
+}  // namespace brisklet

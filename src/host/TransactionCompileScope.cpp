@@ -1,0 +1,20 @@
+// Transaction bracket of a compile run.
+#include "host/TransactionCompileScope.h"
+
+#include "database/Connection.h"
+
+namespace brisklet {
+
+void TransactionCompileScope::Begin() {
+  if (mConn.InTransaction()) return;
+  mConn.BeginTransaction();
+  mOwnsTransaction = true;
+}
+
+TransactionCompileScope::~TransactionCompileScope() {
+  if (mOwnsTransaction && mConn.InTransaction()) {
+    sqlite3_exec(mConn.Handle(), "COMMIT", nullptr, nullptr, nullptr);
+  }
+}
+
+}  // namespace brisklet
