@@ -72,9 +72,10 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   auto* c = AddDbCommand(app, "compile", "Compile every pending element and display, then run the checks", compile);
   AddDiagnosticsOption(c, compile);
   c->callback([&exitCode] {
-    exitCode = RunWithCompiler(compile, [](clsDownload& compiler, DefaultHost&, Connection& conn) {
+    exitCode = RunWithCompiler(compile, [](clsDownload& compiler, DefaultHost& host, Connection& conn) {
       compiler.CompileHMI();
-      std::cout << "compiled: " << CountUnits(conn) << " units stored, " << CountPending(conn) << " items pending, "
+      std::cout << "compiled: " << host.UnitsStored() << " units stored (" << CountUnits(conn) << " in the store), "
+                << CountPending(conn) << " items pending, "
                 << compiler.ErrorCount() << " errors, " << compiler.WarningCount() << " warnings\n";
     });
   });

@@ -23,23 +23,11 @@
 #include <vector>
 
 #include "encoding/ByteWriter.h"
+#include "encoding/TextLines.h"
 #include "encoding/mdlServices.h"
 #include "host/TextService.h"
 
 namespace brisklet {
-namespace {
-
-std::vector<std::string> SplitAtCrLf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t p; (p = text.find("\r\n", start)) != std::string::npos; start = p + 2) {
-    lines.push_back(text.substr(start, p - start));
-  }
-  lines.push_back(text.substr(start));
-  return lines;
-}
-
-}  // namespace
 
 uint8_t GetTextAlignmentCode(int32_t alignment) {
   if (alignment < 0 || alignment > 8) return 0x11;

@@ -64,7 +64,7 @@ std::unique_ptr<MessageBox> DefaultHost::NewMessageBox() {
 std::unique_ptr<CompileScope> DefaultHost::NewCompileScope() {
   return std::make_unique<TransactionCompileScope>(mConn);
 }
-std::unique_ptr<DownloadUnit> DefaultHost::NewDownloadUnit() { return std::make_unique<StoreDownloadUnit>(mConn); }
+std::unique_ptr<DownloadUnit> DefaultHost::NewDownloadUnit() { return std::make_unique<StoreDownloadUnit>(mConn, &mUnitsStored); }
 std::unique_ptr<DownloadOperand> DefaultHost::NewDownloadOperand() {
   return std::make_unique<TableDownloadOperand>();
 }

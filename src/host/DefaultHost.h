@@ -54,6 +54,8 @@ class DefaultHost : public HostFactory {
   CallCache& Cache() { return mCache; }
   const DefaultHostOptions& Options() const { return mOptions; }
   void Notice(const std::string& text) const;
+  // Units written to the store since this host was made.
+  int64_t UnitsStored() const { return mUnitsStored; }
 
  private:
   Connection& mConn;
@@ -61,6 +63,7 @@ class DefaultHost : public HostFactory {
   CallCache mCache;
   std::map<int, std::string> mCatalogue;
   bool mCatalogueLoaded = false;
+  int64_t mUnitsStored = 0;
   friend class CatalogueMessageService;
 };
 

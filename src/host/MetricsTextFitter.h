@@ -1,4 +1,6 @@
-// Default text fitter over the project's font metrics.
+// Default text fitter over the project's font metrics: the longest leading part of the text
+// that the frame's inner area holds, whole lines first, then the characters of the line that
+// no longer fits.
 #pragma once
 #include "host/TextFitter.h"
 
@@ -16,7 +18,7 @@ class MetricsTextFitter : public TextFitter {
   void SetFont(int32_t fontNumber) override { mFont = fontNumber; }
   void SetText(const std::string& text) override { mText = text; }
   void SetFrameStyle(int32_t style) override { mFrameStyle = style; }
-  std::string FitText() override { return mText; }
+  std::string FitText() override;
 
  private:
   DefaultHost& mHost;

@@ -11,7 +11,8 @@ class Connection;
 
 class StoreDownloadUnit : public DownloadUnit {
  public:
-  explicit StoreDownloadUnit(Connection& conn) : mConn(conn) {}
+  // stored: counts the units this store has written (may be null).
+  StoreDownloadUnit(Connection& conn, int64_t* stored) : mConn(conn), mStored(stored) {}
   void SetUnitGuid(int32_t guid) override { mGuid = guid; }
   void SetData(const Bytes& record, int32_t) override { mData = record; }
   void SetMode(int32_t mode) override { mMode = mode; }
@@ -21,6 +22,7 @@ class StoreDownloadUnit : public DownloadUnit {
 
  private:
   Connection& mConn;
+  int64_t* mStored;
   int32_t mGuid = 0;
   int32_t mMode = 0;
   Bytes mData;

@@ -1,0 +1,72 @@
+-- The demo panel: a small machine with a home display, settings, alarms and a service module.
+-- Applied to a new project database made by `brisklet init` (see scripts/make-demo.sh).
+-- It holds a few deliberate design problems, so that a compile shows what the checks report.
+
+INSERT INTO ProjectSettings(Name, Value) VALUES ('ScreenWidth', 320), ('CodePage', 1252);
+
+INSERT INTO DispModules(ModuleID, ModuleName) VALUES (1, 'Main'), (2, 'Service'), (3, 'Drafts');
+INSERT INTO HMI_Palettes(ID, GUID) VALUES (1, 900);
+
+-- Loader functions attached to displays.
+INSERT INTO LdrFunctions(FuncID, Guid) VALUES (1, 3001), (2, 3002), (3, 3003);
+
+-- Displays. "Scratch" belongs to no module (-1): its elements are never compiled.
+INSERT INTO Pages(Id, GUID, ModuleID, Description, PaletteID, ColorBack, ColorFocusText, ColorFocusGradient,
+                  ColorDisabledText, ColorDisabledGradient, ColorMarkingText, ColorMarkingGradient,
+                  IsDisplayedOpType, IsDisplayedOpAddress, ConstrID, FuncID, DestrID) VALUES
+  (1, 100, 1, 'Home',     1, 15, 0, 21, 8, 7,  0,    12,   0, -1, 1, 2, 3),
+  (2, 101, 1, 'Settings', 1, 15, 0, 21, 8, 7,  NULL, NULL, 1, 40, 0, 0, 0),
+  (3, 102, 2, 'Alarms',   1, 9,  15, 1, 8, 7,  15,   1,    0, -1, 0, 2, 0),
+  (4, 103, -1, 'Scratch', 1, 0,  0, 0,  0, 0,  0,    0,    0, -1, 0, 0, 0);
+
+-- The home display has a background picture; the logo is a picture element.
+INSERT INTO ProjectImages(ImageID, CRC, Bits, Data8bpp) VALUES
+  (1, 305419896, 8, X'789cd3d2a20c0000558f0a81'),
+  (2, 19088743, 16, X'789c639717c00b0021d10207');
+INSERT INTO PagesAndImages(Page_ID, Image_CRC, TransparencyLevel) VALUES (1, 305419896, 0);
+
+-- Jumps: Home -> Settings and Alarms, Settings -> Home, Alarms -> a display that no longer exists.
+INSERT INTO HMIJumps(PageNum, JumpType, JumpOpType, JumpOpAddress, DispOpAddress) VALUES
+  (1, 2, 1, 11, 3),
+  (1, 1, 1, 10, 2),
+  (2, 1, 1, 12, 1),
+  (3, 1, 1, 13, 99);
+
+-- Elements. Columns not named take their defaults (no operands, tab index 255).
+INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, TabIndex, ORDERINDEX, Xs, Ys, Dx, Dy, Flat3D,
+                         ColorBack, ColorFore, ColorBackTouch, ColorForeTouch, PenWidth, FontNumber, Alignment,
+                         TouchOprndAddr, VisibleOpAddr, VarOprndType, VarOprndAddr, Binary) VALUES
+  -- Home: frame, shapes, a title, the logo and a touch area.
+  (1, 2001, 1, 1, 0, 'Frame',        255, 1, 4, 4, 312, 232, 0, 15, 0, 15, 0, 2, 0, 0, -1, -1, 0, -1, NULL),
+  (2, 2002, 1, 2, 0, 'Divider',      255, 2, 8, 40, 304, 0, 0, 15, 8, 15, 8, 1, 0, 0, -1, -1, 0, -1, NULL),
+  (3, 2003, 1, 6, 0, 'Status lamp',  255, 3, 280, 10, 24, 24, 0, 10, 2, 10, 2, 1, 0, 0, -1, -1, 0, -1, NULL),
+  (4, 2004, 1, 7, 0, 'Start area',   1,   4, 20, 180, 120, 40, 1, 7, 15, 7, 15, 1, 0, 0, 5, -1, 0, -1, NULL),
+  (5, 2005, 1, 3, 0, 'Logo',         255, 5, 8, 8, 32, 24, 0, -1, 0, -1, 0, 1, 0, 0, -1, -1, 0, -1, NULL),
+  (6, 2006, 1, 4, 0, 'Machine ready', 2,  6, 48, 10, 200, 24, 0, 15, 0, 14, 0, 1, 1, 4, 6, -1, 0, -1, NULL),
+  (7, 2007, 1, 2, 0, 'Slant',        255, 7, 300, 200, -40, 30, 0, 15, 3, 15, 3, 3, 0, 0, -1, -1, 0, -1, NULL),
+  -- Settings: a text button with a picture, a frame with a linked text, a switch and a too-small 3D box.
+  (8, 2008, 2, 11, 0, 'Save',        0,   1, 20, 60, 100, 40, 3, 7, 15, 9, 15, 1, 1, 4, 20, -1, 0, -1, NULL),
+  (9, 2009, 2, 12, 0, 'Recipe name', 5,   2, 20, 110, 200, 30, 2, 15, 0, 15, 0, 1, 1, 3, -1, -1, 0, 3, NULL),
+  (10, 2010, 2, 5, 1, 'Motor switch', 9,  3, 240, 60, 60, 60, 0, 15, 0, 15, 0, 1, 0, 0, 20, -1, 1, 20, '{"IsSwitch": true}'),
+  (11, 2011, 2, 1, 0, 'Tiny 3D box', 255, 4, 240, 140, 8, 30, 1, 15, 0, 15, 0, 1, 0, 0, -1, -1, 0, -1, NULL),
+  -- Alarms: two touch areas on one MB, a touch area hidden by its own operand, two variables of one name.
+  (12, 2012, 3, 1, 0, 'Ack all',     1,   1, 10, 10, 100, 30, 0, 15, 0, 15, 0, 1, 0, 0, 30, -1, 0, -1, NULL),
+  (13, 2013, 3, 6, 0, 'Ack lamp',    2,   2, 120, 10, 30, 30, 0, 15, 4, 15, 4, 1, 0, 0, 30, 30, 0, -1, NULL),
+  (14, 2014, 3, 5, 20, 'Alarm icon', 255, 3, 200, 10, 32, 24, 0, -1, 0, -1, 0, 1, 0, 0, -1, -1, 0, -1, NULL),
+  (15, 2015, 3, 5, 8, 'Pressure',    3,   4, 10, 60, 80, 20, 0, 15, 0, 15, 0, 1, 0, 0, -1, -1, 2, 100, NULL),
+  (16, 2016, 3, 5, 8, 'Pressure',    4,   5, 10, 90, 80, 20, 0, 15, 0, 15, 0, 1, 0, 0, -1, -1, 2, 101, NULL),
+  -- Scratch (module -1): never compiled.
+  (17, 2017, 4, 1, 0, 'Sketch',      255, 1, 0, 0, 10, 10, 0, 15, 0, 15, 0, 1, 0, 0, -1, -1, 0, -1, NULL);
+
+INSERT INTO ElementsAndImages(Element_ID, Image_Index, Image_CRC, TransparencyLevel) VALUES
+  (5, 0, 305419896, 1),
+  (8, 0, 19088743, 1),
+  (14, 0, 19088743, 0);
+
+-- A trend with two curves, and one whose curves were never configured.
+INSERT INTO Trends(TrendID, Name, HistoryPoints) VALUES (1, 'Oven temperature', 500), (2, 'Line speed', 200);
+INSERT INTO Curves(CurveID) VALUES (1), (2);
+
+-- Every element and display starts pending.
+INSERT INTO DownloadDLUs(Guid, IsCompiled) SELECT GUID, 0 FROM HMI_Elements;
+INSERT INTO DownloadDLUs(Guid, IsCompiled) SELECT GUID, 0 FROM Pages;

@@ -1,0 +1,97 @@
+// Code-page conversions through iconv.
+#include "encoding/CodePage.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "component/RuntimeError.h"
+
+namespace brisklet {
+namespace {
+
+std::string IconvName(int32_t codePage) { return "CP" + std::to_string(codePage); }
+
+// An iconv descriptor that closes itself.
+class Converter {
+ public:
+  Converter(const std::string& to, const std::string& from, int32_t codePage)
+      : mCd(iconv_open(to.c_str(), from.c_str())) {
+    if (mCd == reinterpret_cast<iconv_t>(-1)) {
+      throw RuntimeError("Invalid code page", "code page " + std::to_string(codePage) + " is not supported");
+    }
+  }
+  ~Converter() { iconv_close(mCd); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts all of `in`; false when a character cannot be converted (errno says why).
+  bool Convert(const std::string& in, std::string& out) {
+    iconv(mCd, nullptr, nullptr, nullptr, nullptr);
+    out.assign(in.size() * 4 + 8, '\0');
+    char* src = const_cast<char*>(in.data());
+    size_t srcLeft = in.size();
+    char* dst = out.data();
+    size_t dstLeft = out.size();
+    bool ok = iconv(mCd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1) &&
+              iconv(mCd, nullptr, nullptr, &dst, &dstLeft) != static_cast<size_t>(-1);
+    out.resize(out.size() - dstLeft);
+    return ok;
+  }
+
+ private:
+  iconv_t mCd;
+};
+
+std::string Describe(const std::string& character) {
+  uint32_t cp = 0;
+  unsigned char lead = static_cast<unsigned char>(character[0]);
+  size_t len = character.size();
+  cp = len == 1 ? lead : (lead & (0x7F >> len));
+  for (size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "U+%04X", cp);
+  return "'" + character + "' (" + hex + ")";
+}
+
+}  // namespace
+
+std::vector<size_t> CharacterOffsets(const std::string& utf8) {
+  std::vector<size_t> offsets;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) offsets.push_back(i);
+  }
+  offsets.push_back(utf8.size());
+  return offsets;
+}
+
+Bytes ToCodePage(const std::string& utf8, int32_t codePage) {
+  if (utf8.empty()) return {};
+  Converter converter(IconvName(codePage), "UTF-8", codePage);
+  std::vector<size_t> offsets = CharacterOffsets(utf8);
+  size_t characters = offsets.size() - 1;
+  std::string out;
+  if (converter.Convert(utf8, out) && out.size() == characters) return Bytes(out.begin(), out.end());
+  // Find the first character that has no single byte in the code page.
+  for (size_t i = 0; i < characters; ++i) {
+    std::string character = utf8.substr(offsets[i], offsets[i + 1] - offsets[i]);
+    std::string one;
+    if (!converter.Convert(character, one) || one.size() != 1) {
+      throw RuntimeError("Overflow", "character " + Describe(character) + " of \"" + utf8 +
+                                         "\" is not in code page " + std::to_string(codePage) +
+                                         ", expected characters of that code page");
+    }
+  }
+  throw RuntimeError("Overflow", "text \"" + utf8 + "\" is not valid UTF-8");
+}
+
+std::optional<char32_t> CodePageCharacter(uint8_t byte, int32_t codePage) {
+  Converter converter("UCS-4LE", IconvName(codePage), codePage);
+  std::string out;
+  if (!converter.Convert(std::string(1, static_cast<char>(byte)), out) || out.size() != 4) return std::nullopt;
+  return static_cast<char32_t>(static_cast<uint8_t>(out[0]) | static_cast<uint8_t>(out[1]) << 8 |
+                               static_cast<uint8_t>(out[2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(out[3])) << 24);
+}
+
+}  // namespace brisklet
