@@ -30,18 +30,21 @@ std::string ToUtf8(const std::vector<FriBidiChar>& chars) {
 // (Hebrew, Arabic, the RLM mark) or an explicit right-to-left embedding, override or isolate.
 bool IsRightToLeft(FriBidiChar c) {
   FriBidiCharType type = fribidi_get_bidi_type(c);
-  return FRIBIDI_IS_RTL(type) && (FRIBIDI_IS_LETTER(type) || FRIBIDI_IS_EXPLICIT_OR_ISOLATE(type));
+  return FRIBIDI_IS_RTL(type) && (FRIBIDI_IS_LETTER(type) || FRIBIDI_IS_EXPLICIT(type) || FRIBIDI_IS_ISOLATE(type));
 }
 
-std::string LineToVisual(const std::string& line) {
+// One line in visual order. The line's direction comes from its first strong character; a
+// line without one (digits only, say) keeps the direction of the line before it.
+std::string LineToVisual(const std::string& line, FriBidiParType& direction) {
   std::vector<FriBidiChar> logical = ToUnicode(line);
   if (logical.empty()) return line;
   std::vector<FriBidiChar> visual(logical.size() + 1);
-  FriBidiParType direction = FRIBIDI_PAR_ON;  // from the line's first strong character
-  if (!fribidi_log2vis(logical.data(), static_cast<FriBidiStrIndex>(logical.size()), &direction, visual.data(),
+  FriBidiParType resolved = direction;
+  if (!fribidi_log2vis(logical.data(), static_cast<FriBidiStrIndex>(logical.size()), &resolved, visual.data(),
                        nullptr, nullptr, nullptr)) {
     return line;
   }
+  direction = resolved == FRIBIDI_PAR_RTL ? FRIBIDI_PAR_WRTL : FRIBIDI_PAR_WLTR;
   visual.resize(logical.size());
   return ToUtf8(visual);
 }
@@ -62,9 +65,10 @@ int32_t BidiFontNameService::ClassifyText(const std::string& text) {
 std::string BidiFontNameService::ToDisplayText(const std::string& text) {
   std::string out;
   bool first = true;
+  FriBidiParType direction = FRIBIDI_PAR_WLTR;
   for (const std::string& line : SplitAtCrLf(text)) {
     if (!first) out += "\r\n";
-    out += LineToVisual(line);
+    out += LineToVisual(line, direction);
     first = false;
   }
   return out;

@@ -107,6 +107,8 @@ std::string Hx(std::initializer_list<const char*> parts) {
   std::string out;
   for (const char* p : parts) {
     std::string s(p);
+    if (size_t comment = s.find("//"); comment != std::string::npos) s.erase(comment);
+    while (!s.empty() && s.back() == ' ') s.pop_back();
     if (s.empty()) continue;
     out += (out.empty() ? "" : " ") + s;
   }

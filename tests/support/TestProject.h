@@ -53,6 +53,7 @@ class TestProject {
 // Hex of bytes with a space between pairs, for whole-record comparisons.
 std::string Hex(const Bytes& b);
 // Joins hex fragments written in pieces with comments: Hx({"56 54", "01"}) == "56 54 01".
+// A fragment may carry its own comment after "//": Hx({"56 54  // tag", "01  // type"}).
 std::string Hx(std::initializer_list<const char*> parts);
 
 }  // namespace brisklet::test
