@@ -63,7 +63,7 @@ void clsDownload::CompileHmiElement(int32_t pElementID) {
   ActiveHost active(mHost);
   ErrorScope scope(ElementScope(pElementID, nullptr));
   auto row = prvOpenElementRow(pElementID);
-  ErrorScope detail(ElementScope(pElementID, row.get()));
+  scope.Refine(ElementScope(pElementID, row.get()));
   if (row->Long("ModuleID") == -1) return;
   int32_t errors = mErrorCount;
   int32_t warnings = mWarningCount;
@@ -87,7 +87,7 @@ Bytes clsDownload::ElementRecord(int32_t pElementID) {
   ActiveHost active(mHost);
   ErrorScope scope(ElementScope(pElementID, nullptr));
   auto row = prvOpenElementRow(pElementID);
-  ErrorScope detail(ElementScope(pElementID, row.get()));
+  scope.Refine(ElementScope(pElementID, row.get()));
   if (row->Long("ModuleID") == -1) return {};
   return prvCompileElementRecord(*row);
 }

@@ -24,8 +24,9 @@ std::string RuntimeError::Describe() const {
   return out;
 }
 
-ErrorScope::ErrorScope(std::string where) { tScopes.push_back(std::move(where)); }
-ErrorScope::~ErrorScope() { tScopes.pop_back(); }
+ErrorScope::ErrorScope(std::string where) : mIndex(tScopes.size()) { tScopes.push_back(std::move(where)); }
+ErrorScope::~ErrorScope() { tScopes.resize(mIndex); }
+void ErrorScope::Refine(std::string where) { tScopes.at(mIndex) = std::move(where); }
 
 void ThrowOverflow(const std::string& detail) { throw RuntimeError("Overflow", detail); }
 

@@ -31,8 +31,13 @@ class ErrorScope {
  public:
   explicit ErrorScope(std::string where);
   ~ErrorScope();
+  // Says more about the same place once it is known ("element 17" -> "element 17 (GUID 1042) ...").
+  void Refine(std::string where);
   ErrorScope(const ErrorScope&) = delete;
   ErrorScope& operator=(const ErrorScope&) = delete;
+
+ private:
+  size_t mIndex;
 };
 
 // Shorthands for the system's texts.

@@ -24,9 +24,9 @@ int32_t CharsetOfCodePage(int32_t codePage) {
   }
 }
 
-int64_t InstallFont(Connection& db, int32_t fontNumber, int32_t charset, const MeasuredFont& font) {
-  bool ownTransaction = !db.InTransaction();
-  if (ownTransaction) db.BeginTransaction();
+namespace {
+
+int64_t WriteFont(Connection& db, int32_t fontNumber, int32_t charset, const MeasuredFont& font) {
   Value crc(static_cast<int64_t>(static_cast<int32_t>(font.crc)));  // stored as a signed 32-bit number
 
   sqlite3_stmt* find = db.Prepared("SELECT id FROM tblFonts WHERE FontNumber=? ORDER BY id LIMIT 1");
@@ -55,9 +55,22 @@ int64_t InstallFont(Connection& db, int32_t fontNumber, int32_t charset, const M
   db.Execute("UPDATE DownloadDLUs SET IsCompiled=0 WHERE Guid IN (SELECT GUID FROM HMI_Elements "
              "WHERE FontNumber=? OR DescriptionFontNumber=? OR StrStorageFont=?)",
              {Value(fontNumber), Value(fontNumber), Value(fontNumber)});
-  int64_t marked = sqlite3_changes(db.Handle());
-  if (ownTransaction) db.Commit();
-  return marked;
+  return sqlite3_changes(db.Handle());
+}
+
+}  // namespace
+
+int64_t InstallFont(Connection& db, int32_t fontNumber, int32_t charset, const MeasuredFont& font) {
+  if (db.InTransaction()) return WriteFont(db, fontNumber, charset, font);
+  db.BeginTransaction();
+  try {
+    int64_t marked = WriteFont(db, fontNumber, charset, font);
+    db.Commit();
+    return marked;
+  } catch (...) {
+    db.Execute("ROLLBACK");
+    throw;
+  }
 }
 
 }  // namespace brisklet
