@@ -114,7 +114,9 @@ void clsDownload::prvCheckDuplicateVarNames() {
       findings.push_back(std::move(f));
       lastName = name;
       lastDisplay = display;
-    } else if (lastDisplay < display) {
+    } else if (!findings.empty() && lastDisplay < display) {
+      // Unnamed variables match the empty name the walk starts with and never open a
+      // finding, so they are not reported.
       findings.back().displays += ", " + DescriptionOf(*rs);
       ++findings.back().count;
       lastDisplay = display;

@@ -1,6 +1,8 @@
 // The test project builder.
 #include "support/TestProject.h"
 
+#include <sstream>
+
 #include "encoding/ByteWriter.h"
 
 namespace brisklet::test {
@@ -108,9 +110,8 @@ std::string Hx(std::initializer_list<const char*> parts) {
   for (const char* p : parts) {
     std::string s(p);
     if (size_t comment = s.find("//"); comment != std::string::npos) s.erase(comment);
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    if (s.empty()) continue;
-    out += (out.empty() ? "" : " ") + s;
+    std::istringstream pairs(s);
+    for (std::string pair; pairs >> pair;) out += (out.empty() ? "" : " ") + pair;
   }
   return out;
 }

@@ -53,7 +53,8 @@ class TestProject {
 // Hex of bytes with a space between pairs, for whole-record comparisons.
 std::string Hex(const Bytes& b);
 // Joins hex fragments written in pieces with comments: Hx({"56 54", "01"}) == "56 54 01".
-// A fragment may carry its own comment after "//": Hx({"56 54  // tag", "01  // type"}).
+// Blanks between pairs may be doubled to group fields, and a fragment may carry its own
+// comment after "//": Hx({"56 54  // tag", "01  02  // type, flag"}) == "56 54 01 02".
 std::string Hx(std::initializer_list<const char*> parts);
 
 }  // namespace brisklet::test

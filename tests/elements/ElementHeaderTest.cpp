@@ -1,0 +1,272 @@
+// The 90-byte "VT" element header, compared whole for a table of element rows, the download
+// type table, unknown kinds, and the overflow paths that fail an element.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "component/RuntimeError.h"
+#include "elements/ElementHeader.h"
+#include "support/TestProject.h"
+
+namespace brisklet::test {
+namespace {
+
+// Every element stands at (10, 20) with a size of 30 x 40 on a 320-pixel screen (offset
+// 6410 = 0a 19 00 00) unless its row says otherwise.
+const Columns kPlacement = {{"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40}};
+
+// Bytes 8-21: touch, keypad success, visible, reserved, enabled, reserved, highlight.
+constexpr const char* kNoOperands = "ff ff  ff ff  ff ff  00 00  ff ff  00 00  ff ff";
+// Geometry blocks: width, height, offset, colour, companion, border width, 3D flag.
+constexpr const char* kBox0 = "1e 00 28 00  0a 19 00 00  00 08  00 00";
+// Bytes 52-61: variable operand present, reserved, operand block.
+constexpr const char* kNoVariable = "00 00  00 00 00 00 00 00 00 00";
+constexpr const char* kNoOperandBlock = "01 00  00 00 ff ff 00 00 00 00";  // type 0, address -1
+
+struct HeaderCase {
+  const char* name;
+  Columns columns;
+  // Bytes 0-7: tag, download type, variable flag, touch kind, tab index, background mode,
+  // linked variable flag.
+  const char* head;
+  const char* operands = kNoOperands;
+  const char* normal = kBox0;      // bytes 40-51
+  const char* variable = kNoVariable;
+  const char* touched = kBox0;     // bytes 62-73
+  const char* foreTouched = "00";  // byte 74
+};
+
+// The whole header from its parts; only the reserved runs are fixed here.
+std::string Header(const HeaderCase& c) {
+  return Hx({c.head, c.operands, "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00  // 22-39", c.normal,
+             c.variable, c.touched, c.foreTouched, "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00  // 75-89"});
+}
+
+const char* kSwitch = R"({"IsSwitch": true})";
+const char* kNoSwitch = R"({"IsSwitch": false})";
+
+// clang-format off
+const HeaderCase kHeaders[] = {
+  // Touch kinds.
+  {"NoTouch", {{"Type", 1}}, "56 54  21 00 00 ff 00 00"},
+  {"TouchMinus2", {{"Type", 1}, {"TouchOprndAddr", -2}}, "56 54  21 00 02 ff 00 00"},
+  {"Touch5", {{"Type", 1}, {"TouchOprndAddr", 5}}, "56 54  21 00 01 ff 00 00",
+   "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff"},
+  {"TouchAbove65535", {{"Type", 1}, {"TouchOprndAddr", 70000}}, "56 54  21 00 01 ff 00 00",
+   "70 11  ff ff  ff ff  00 00  ff ff  00 00  ff ff"},
+  {"TextBoxTouchSameColours",
+   {{"Type", 4}, {"TouchOprndAddr", 5}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 3}, {"ColorForeTouch", 4}},
+   "56 54  18 00 01 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff",
+   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  03 0b  00 00", "04"},
+  {"ButtonTouchOtherBack",
+   {{"Type", 11}, {"TouchOprndAddr", 5}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 9}, {"ColorForeTouch", 4}},
+   "56 54  15 00 08 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff",
+   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  09 0f  00 00", "04"},
+  {"ButtonTouchOtherFore",
+   {{"Type", 11}, {"TouchOprndAddr", 5}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 3}, {"ColorForeTouch", 6}},
+   "56 54  15 00 08 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff",
+   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  03 0b  00 00", "06"},
+  {"TextBoxTouchedColoursWithoutTouch",
+   {{"Type", 4}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 9}, {"ColorForeTouch", 6}},
+   "56 54  18 00 00 ff 00 00", kNoOperands,
+   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  09 0f  00 00", "06"},
+  {"ShapeTouchedStateIsItsNormalState",
+   {{"Type", 6}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 9}, {"ColorForeTouch", 6}},
+   "56 54  26 00 00 ff 00 00", kNoOperands,
+   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  03 0b  00 00", "04"},
+  {"PictureButtonSwitch", {{"Type", 5}, {"VarType", 1}, {"Binary", kSwitch}, {"VarOprndType", 1}, {"VarOprndAddr", 12}},
+   "56 54  01 01 06 ff 00 00", kNoOperands, kBox0, "01 00  01 00 0c 00 00 00 00 00"},
+  {"TextButtonSwitch", {{"Type", 5}, {"VarType", 2}, {"Binary", kSwitch}, {"VarOprndType", 1}, {"VarOprndAddr", 12}},
+   "56 54  02 01 06 ff 03 00", kNoOperands, kBox0, "01 00  01 00 0c 00 00 00 00 00"},
+  {"ButtonNotSwitchKeepsItsTouch",
+   {{"Type", 5}, {"VarType", 1}, {"Binary", kNoSwitch}, {"TouchOprndAddr", 5}, {"VarOprndType", 1}, {"VarOprndAddr", 12}},
+   "56 54  01 01 01 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff", kBox0,
+   "01 00  01 00 0c 00 00 00 00 00"},
+  {"TrendGraph", {{"Type", 5}, {"VarType", 23}}, "56 54  24 01 05 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"TrendScaleOverridesTouchMinus2", {{"Type", 5}, {"VarType", 27}, {"TouchOprndAddr", -2}},
+   "56 54  2a 01 09 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"VarType28", {{"Type", 5}, {"VarType", 28}}, "56 54  2b 01 0a ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"EntryText", {{"Type", 5}, {"VarType", 30}}, "56 54  2e 01 07 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"EntryFieldMode2", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 2})"}, {"TouchOprndAddr", -2}},
+   "56 54  1b 01 03 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"EntryFieldMode4", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 4})"}, {"TouchOprndAddr", -2}},
+   "56 54  1b 01 03 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"EntryFieldMode1", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 1})"}, {"TouchOprndAddr", -2}},
+   "56 54  1b 01 02 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"EntryFieldMode2WithoutTouch", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 2})"}},
+   "56 54  06 01 00 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"TextFieldTouchMinus2", {{"Type", 5}, {"VarType", 15}, {"TouchOprndAddr", -2}},
+   "56 54  29 01 07 ff 00 01", kNoOperands, kBox0, kNoOperandBlock},
+  {"TextField", {{"Type", 5}, {"VarType", 15}}, "56 54  0f 01 00 ff 00 01", kNoOperands, kBox0, kNoOperandBlock},
+  {"ClockTouchMinus2", {{"Type", 5}, {"VarType", 5}, {"TouchOprndAddr", -2}},
+   "56 54  1a 01 02 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"NumericTouch5", {{"Type", 5}, {"VarType", 8}, {"TouchOprndAddr", 5}},
+   "56 54  08 01 01 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff", kBox0, kNoOperandBlock},
+  {"UnusedVarType", {{"Type", 5}, {"VarType", 10}}, "56 54  00 01 00 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
+  // Background modes.
+  {"NoBackColour", {{"Type", 1}, {"ColorBack", -1}}, "56 54  21 00 00 ff 01 00", kNoOperands,
+   "1e 00 28 00  0a 19 00 00  ff 00  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  ff 00  00 00"},
+  {"Meter", {{"Type", 5}, {"VarType", 21}}, "56 54  23 01 00 ff 01 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"FramedPicture", {{"Type", 5}, {"VarType", 22}}, "56 54  22 01 00 ff 01 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"BarGraph", {{"Type", 5}, {"VarType", 9}}, "56 54  09 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"CellLayout", {{"Type", 5}, {"VarType", 24}}, "56 54  25 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"PointList", {{"Type", 5}, {"VarType", 25}}, "56 54  28 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"TextListWithoutBackColour", {{"Type", 5}, {"VarType", 3}, {"ColorBack", -1}}, "56 54  03 01 00 ff 03 00",
+   kNoOperands, "1e 00 28 00  0a 19 00 00  ff 00  00 00", kNoOperandBlock, "1e 00 28 00  0a 19 00 00  ff 00  00 00"},
+  {"OperandTextList", {{"Type", 5}, {"VarType", 11}}, "56 54  0b 01 00 ff 03 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"RangedNumericTouchMinus2", {{"Type", 5}, {"VarType", 29}, {"TouchOprndAddr", -2}},
+   "56 54  2d 01 02 ff 03 00", kNoOperands, kBox0, kNoOperandBlock},
+  // Borders: the normal state from Flat3D, the touched state swaps the two 3D looks.
+  {"Flat3D1", {{"Type", 1}, {"Flat3D", 1}}, "56 54  21 00 00 ff 00 00", kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  02 00", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  02 01"},
+  {"Flat3D2", {{"Type", 1}, {"Flat3D", 2}}, "56 54  21 00 00 ff 00 00", kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  01 00", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  01 00"},
+  {"Flat3D3", {{"Type", 1}, {"Flat3D", 3}}, "56 54  21 00 00 ff 00 00", kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  02 01", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  02 00"},
+  {"Flat3D4", {{"Type", 1}, {"Flat3D", 4}}, "56 54  21 00 00 ff 01 00", kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  01 00", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  01 00"},
+  {"Flat3DOther", {{"Type", 1}, {"Flat3D", 7}}, "56 54  21 00 00 ff 00 00", kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  01 00", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  01 00"},
+  // Operand addresses and the variable operand.
+  {"OperandAddresses",
+   {{"Type", 1}, {"KeypadSuccessOpAddr", -2}, {"VisibleOpAddr", 70000}, {"EnabledOpAddr", 7}, {"HighlightOpAddr", 65535}},
+   "56 54  21 00 00 ff 00 00", "ff ff  fe ff  70 11  00 00  07 00  00 00  ff ff"},
+  {"FrameLinkedToAnInteger", {{"Type", 12}, {"VarOprndType", 2}, {"VarOprndAddr", 300}}, "56 54  16 01 00 ff 00 01",
+   kNoOperands, kBox0, "01 00  02 00 2c 01 00 00 00 00"},
+  {"TextBoxWithTextAddressOnly", {{"Type", 4}, {"VarOprndAddr", 5}}, "56 54  18 00 00 ff 00 01"},
+  {"NumericAddressAbove65535", {{"Type", 5}, {"VarType", 8}, {"VarOprndType", 3}, {"VarOprndAddr", 70000}},
+   "56 54  08 01 00 ff 00 00", kNoOperands, kBox0, "01 00  03 00 70 11 00 00 00 00"},
+  {"NumericConstant", {{"Type", 5}, {"VarType", 8}, {"VarOprndType", 34}, {"VarOprndAddr", -1}},
+   "56 54  08 01 00 ff 00 00", kNoOperands, kBox0, "01 00  22 00 ff ff ff ff 00 00"},
+  {"TabIndex7", {{"Type", 1}, {"TabIndex", 7}}, "56 54  21 00 00 07 00 00"},
+};
+// clang-format on
+
+class ElementHeader : public ::testing::TestWithParam<HeaderCase> {
+ protected:
+  ElementHeader() {
+    project.AddModule("Main");
+    project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
+  }
+  int32_t Add(const Columns& columns) {
+    Columns all = {{"DisplayID", 1}};
+    for (const auto& [name, value] : kPlacement) {
+      bool given = std::any_of(columns.begin(), columns.end(), [&](const auto& c) { return c.first == name; });
+      if (!given) all.push_back({name, value});
+    }
+    all.insert(all.end(), columns.begin(), columns.end());
+    return project.AddElement(all);
+  }
+  TestProject project;
+};
+
+TEST_P(ElementHeader, WholeHeader) {
+  Bytes record = project.Compiler().ElementRecord(Add(GetParam().columns));
+  ASSERT_GE(record.size(), 90u);
+  EXPECT_EQ(Hex(Bytes(record.begin(), record.begin() + 90)), Header(GetParam()));
+  EXPECT_TRUE(project.Notices().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ElementHeader, ::testing::ValuesIn(kHeaders),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// An unknown Type: both message boxes, and the bare header.
+TEST(UnknownElementType, HeaderAloneAfterTwoMessageBoxes) {
+  TestProject project;
+  project.AddModule("Main");
+  project.AddDisplay({{"ModuleID", 1}});
+  int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 9}, {"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40}});
+  Bytes record = project.Compiler().ElementRecord(id);
+  EXPECT_EQ(Hex(record), Header({"", {}, "56 54  00 00 00 ff 00 00"}));
+  EXPECT_EQ(project.Notices(), (std::vector<std::string>{"mdlServices: Need to implement GetDownloadVariableType",
+                                                        "Need to implement: prvGetVariableDataByType"}));
+  EXPECT_EQ(project.Compiler().HmiElementSize(id), 90);
+}
+
+// VarTypes without a kind: no kind bytes and no message.
+TEST(ElementWithoutKind, NinetyBytesSilently) {
+  for (int32_t varType : {0, 10, 14, 17, 18, 26, 31}) {
+    TestProject project;
+    project.AddModule("Main");
+    project.AddDisplay({{"ModuleID", 1}});
+    int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", varType}});
+    EXPECT_EQ(project.Compiler().HmiElementSize(id), 90) << varType;
+    EXPECT_TRUE(project.Notices().empty()) << varType;
+  }
+}
+
+struct DownloadTypeRow {
+  int32_t type, varType, normal, alternate;
+};
+
+// The download type table: by Type, and for Type 5 by VarType, without and with the
+// alternate (entry) form.
+const DownloadTypeRow kDownloadTypes[] = {
+    {1, 0, 33, 33},   {2, 0, 32, 32},   {3, 0, 23, 23},   {4, 0, 24, 24},   {6, 0, 38, 38},   {7, 0, 39, 39},
+    {11, 0, 21, 21},  {12, 0, 22, 22},  {1, 7, 33, 33},   {5, 0, 0, 0},     {5, 1, 1, 1},     {5, 2, 2, 2},
+    {5, 3, 3, 3},     {5, 4, 4, 4},     {5, 5, 5, 26},    {5, 6, 6, 27},    {5, 7, 7, 29},    {5, 8, 8, 25},
+    {5, 9, 9, 9},     {5, 10, 0, 0},    {5, 11, 11, 11},  {5, 12, 12, 12},  {5, 13, 25, 25},  {5, 14, 0, 0},
+    {5, 15, 15, 41},  {5, 16, 16, 30},  {5, 17, 0, 0},    {5, 18, 0, 0},    {5, 19, 19, 28},  {5, 20, 20, 20},
+    {5, 21, 35, 35},  {5, 22, 34, 34},  {5, 23, 36, 36},  {5, 24, 37, 37},  {5, 25, 40, 40},  {5, 26, 0, 0},
+    {5, 27, 42, 42},  {5, 28, 43, 43},  {5, 29, 44, 45},  {5, 30, 46, 46},  {5, 31, 0, 0},    {5, -1, 0, 0},
+};
+
+TEST(DownloadType, Table) {
+  TestProject project;
+  ActiveHost active(project.Host());
+  for (const DownloadTypeRow& row : kDownloadTypes) {
+    EXPECT_EQ(GetDownloadVariableType(row.type, row.varType, false), row.normal) << row.type << "/" << row.varType;
+    EXPECT_EQ(GetDownloadVariableType(row.type, row.varType, true), row.alternate) << row.type << "/" << row.varType;
+  }
+  EXPECT_TRUE(project.Notices().empty());
+  for (int32_t type : {0, 8, 9, 13}) EXPECT_EQ(GetDownloadVariableType(type, 1, false), 0) << type;
+  EXPECT_EQ(project.Notices(), std::vector<std::string>(4, "mdlServices: Need to implement GetDownloadVariableType"));
+}
+
+struct OverflowCase {
+  const char* name;
+  Columns columns;
+};
+
+// A value that does not fit its field fails the element with "Overflow", naming it.
+const OverflowCase kOverflows[] = {
+    {"PenWidth300", {{"Type", 1}, {"PenWidth", 300}}},
+    {"LinePenWidthMinus1", {{"Type", 2}, {"PenWidth", -1}}},
+    {"ColorForeMinus1OnEllipse", {{"Type", 6}, {"ColorFore", -1}}},
+    {"ColorForeMinus1OnRoundRect", {{"Type", 7}, {"ColorFore", -1}}},
+    {"ColorFore256OnRectangle", {{"Type", 1}, {"ColorFore", 256}}},
+    {"TabIndex300", {{"Type", 1}, {"TabIndex", 300}}},
+    {"TabIndexMinus1", {{"Type", 1}, {"TabIndex", -1}}},
+    {"OffsetOutside32Bits", {{"Type", 1}, {"Ys", 10000000}}},
+    {"RectangleEdgeOutside32Bits", {{"Type", 1}, {"Xs", 2147483647}, {"Ys", -1}, {"Dx", 10}, {"PenWidth", 0}}},
+};
+
+class ElementOverflow : public ::testing::TestWithParam<OverflowCase> {};
+
+TEST_P(ElementOverflow, NamesTheElement) {
+  TestProject project;
+  project.AddModule("Main");
+  project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
+  Columns columns = {{"DisplayID", 1}, {"GUID", 1042}, {"Dx", 30}, {"Dy", 40}};
+  columns.insert(columns.end(), GetParam().columns.begin(), GetParam().columns.end());
+  int32_t id = project.AddElement(columns);
+  std::string where = "element " + std::to_string(id) + " (GUID 1042) on display 1";
+  try {
+    project.Compiler().CompileHmiElement(id);
+    ADD_FAILURE() << "compiled";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Text(), "Overflow");
+    ASSERT_FALSE(e.Where().empty());
+    EXPECT_EQ(e.Where().back(), where);
+    std::string described = e.Describe();
+    EXPECT_EQ(described.substr(0, 9), "Overflow ");
+    EXPECT_TRUE(described.ends_with(" in " + where)) << described;
+  }
+  EXPECT_EQ(project.UnitHex(1042), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ElementOverflow, ::testing::ValuesIn(kOverflows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace brisklet::test
