@@ -1,6 +1,7 @@
 // The test project builder.
 #include "support/TestProject.h"
 
+#include <filesystem>
 #include <sstream>
 
 #include "encoding/ByteWriter.h"
@@ -14,7 +15,28 @@ TestProject::TestProject() : mConn(Connection::CreateInMemory()), mSink(std::mak
   Insert("HMI_Palettes", {{"ID", 1}, {"GUID", 500}});
 }
 
-TestProject::~TestProject() = default;
+TestProject::TestProject(EmptyFile file) : mSink(std::make_shared<RecordingMessageSink>()), mFile(file.path) {
+  std::filesystem::remove(mFile);
+  mConn = Connection::Create(mFile);
+  Reopen();
+}
+
+void TestProject::Reopen() {
+  mCompiler.reset();
+  mHost.reset();
+  mConn.reset();
+  mConn = Connection::Open(mFile);
+  DefaultHostOptions options;
+  options.notice = [this](const std::string& text) { mNotices.push_back(text); };
+  mHost = std::make_unique<DefaultHost>(*mConn, options);
+}
+
+TestProject::~TestProject() {
+  mCompiler.reset();
+  mHost.reset();
+  mConn.reset();
+  if (!mFile.empty()) std::filesystem::remove(mFile);
+}
 
 clsDownload& TestProject::Compiler() {
   if (!mCompiler) {

@@ -18,7 +18,17 @@ using Columns = std::vector<std::pair<std::string, Value>>;
 class TestProject {
  public:
   TestProject();
+  // A new project file without any rows (no palette either), for tests that fill it in bulk
+  // or reopen it; the file is removed with the project.
+  struct EmptyFile {
+    std::string path;
+  };
+  explicit TestProject(EmptyFile file);
   ~TestProject();
+
+  // Releases the compiler, the host and the connection, as a host ending its session would,
+  // and opens the file again (EmptyFile projects only).
+  void Reopen();
 
   Connection& Db() { return *mConn; }
   DefaultHost& Host() { return *mHost; }
@@ -48,6 +58,7 @@ class TestProject {
   std::shared_ptr<RecordingMessageSink> mSink;
   std::vector<std::string> mNotices;
   int32_t mNextGuid = 1000;
+  std::string mFile;  // "" for the in-memory project
 };
 
 // Hex of bytes with a space between pairs, for whole-record comparisons.
