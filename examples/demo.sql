@@ -55,6 +55,10 @@ INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, TabIndex, ORD
   (14, 2014, 3, 5, 20, 'Alarm icon', 255, 3, 200, 10, 32, 24, 0, -1, 0, -1, 0, 1, 0, 0, -1, -1, 0, -1, NULL),
   (15, 2015, 3, 5, 8, 'Pressure',    3,   4, 10, 60, 80, 20, 0, 15, 0, 15, 0, 1, 0, 0, -1, -1, 2, 100, NULL),
   (16, 2016, 3, 5, 8, 'Pressure',    4,   5, 10, 90, 80, 20, 0, 15, 0, 15, 0, 1, 0, 0, -1, -1, 2, 101, NULL),
+  -- Home: a big title, and a hint whose box is too small for its text (a warning).
+  (18, 2018, 1, 4, 0, 'Line 3 packer', 255, 8, 48, 44, 220, 30, 0, -1, 0, -1, 0, 1, 2, 1, -1, -1, 0, -1, NULL),
+  (19, 2019, 1, 4, 0, 'Press the green button' || char(13) || char(10) || 'to start the machine', 255, 9, 20, 120, 90, 14,
+      0, 15, 0, 15, 0, 1, 1, 0, -1, -1, 0, -1, NULL),
   -- Scratch (module -1): never compiled.
   (17, 2017, 4, 1, 0, 'Sketch',      255, 1, 0, 0, 10, 10, 0, 15, 0, 15, 0, 1, 0, 0, -1, -1, 0, -1, NULL);
 
