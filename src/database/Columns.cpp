@@ -34,13 +34,41 @@ Columns::Columns(sqlite3_stmt* stmt) {
   }
 }
 
-int Columns::Find(const std::string& name) const {
-  std::string lower = ToLower(name);
-  auto it = mLookups.find(lower);
-  if (it != mLookups.end()) return it->second;
-  int index = Resolve(lower);
-  mLookups.emplace(lower, index);
+namespace {
+uint64_t HashName(std::string_view name) {
+  uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a
+  for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
+  return h;
+}
+}  // namespace
+
+int Columns::Find(std::string_view name) const {
+  uint64_t hash = HashName(name);
+  size_t mask = mAnswers.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Answer& a = mAnswers[i];
+    if (!a.used) break;
+    if (a.hash == hash && a.name == name) return a.index;
+  }
+  int index = Resolve(ToLower(std::string(name)));
+  Remember(hash, name, index);
   return index;
+}
+
+void Columns::Remember(uint64_t hash, std::string_view name, int index) const {
+  if (2 * (mAnswerCount + 1) > mAnswers.size()) {  // keep the table at most half full
+    std::vector<Answer> old(mAnswers.size() * 2);
+    old.swap(mAnswers);
+    mAnswerCount = 0;
+    for (Answer& a : old) {
+      if (a.used) Remember(a.hash, a.name, a.index);
+    }
+  }
+  size_t mask = mAnswers.size() - 1;
+  size_t i = hash & mask;
+  while (mAnswers[i].used) i = (i + 1) & mask;
+  mAnswers[i] = Answer{hash, std::string(name), index, true};
+  ++mAnswerCount;
 }
 
 int Columns::Resolve(const std::string& lower) const {

@@ -4,8 +4,9 @@
 #pragma once
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 namespace brisklet {
@@ -23,12 +24,22 @@ class Columns {
   int Count() const { return static_cast<int>(mColumns.size()); }
   const ColumnInfo& At(int i) const { return mColumns[static_cast<size_t>(i)]; }
   // Index of the field of that name, or -1.
-  int Find(const std::string& name) const;
+  int Find(std::string_view name) const;
 
  private:
   int Resolve(const std::string& lowerName) const;
   std::vector<ColumnInfo> mColumns;
-  mutable std::unordered_map<std::string, int> mLookups;
+  // The answers given so far, by the exact spelling asked for: compilers read the same few
+  // fields row after row, so this small open-addressed table answers nearly every call.
+  struct Answer {
+    uint64_t hash = 0;
+    std::string name;
+    int index = -1;
+    bool used = false;
+  };
+  mutable std::vector<Answer> mAnswers = std::vector<Answer>(64);
+  mutable size_t mAnswerCount = 0;
+  void Remember(uint64_t hash, std::string_view name, int index) const;
 };
 
 std::string ToLower(std::string s);

@@ -4,16 +4,24 @@
 #include <filesystem>
 
 #include "component/RuntimeError.h"
+#include "database/LiteralParameters.h"
 #include "database/ProjectSchema.h"
 
 namespace brisklet {
+namespace {
+// A connection belongs to one thread at a time (the compiler has no threads of its own), so
+// SQLite need not lock it on every call; a compile makes millions of them.
+constexpr int kThreading = SQLITE_OPEN_NOMUTEX;
+constexpr size_t kMaxStatements = 4096;
+}  // namespace
 
 Connection::Connection(sqlite3* db, std::string path) : mDb(db), mPath(std::move(path)) {
   sqlite3_busy_timeout(mDb, 5000);
 }
 
 Connection::~Connection() {
-  for (auto& [sql, stmt] : mStatements) sqlite3_finalize(stmt);
+  for (auto& [text, entry] : mStatements) sqlite3_finalize(entry.stmt);
+  for (auto& [text, shape] : mShapes) sqlite3_finalize(shape.statement.stmt);
   if (InTransaction()) sqlite3_exec(mDb, "COMMIT", nullptr, nullptr, nullptr);
   sqlite3_close(mDb);
 }
@@ -23,7 +31,7 @@ std::unique_ptr<Connection> Connection::Open(const std::string& path) {
     throw RuntimeError("Cannot open project database", "'" + path + "' does not exist");
   }
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | kThreading, nullptr) != SQLITE_OK) {
     std::string msg = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
     throw RuntimeError("Cannot open project database", "'" + path + "': " + msg);
@@ -48,19 +56,22 @@ std::unique_ptr<Connection> Connection::Create(const std::string& path) {
     throw RuntimeError("Cannot create project database", "'" + path + "' already exists");
   }
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kThreading, nullptr) !=
+      SQLITE_OK) {
     std::string msg = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
     throw RuntimeError("Cannot create project database", "'" + path + "': " + msg);
   }
   std::unique_ptr<Connection> conn(new Connection(db, path));
+  conn->BeginTransaction();  // one write of the new file, not one per table
   conn->Execute(std::string(ProjectSchemaSql()));
+  conn->Commit();
   return conn;
 }
 
 std::unique_ptr<Connection> Connection::CreateInMemory() {
   sqlite3* db = nullptr;
-  sqlite3_open(":memory:", &db);
+  sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kThreading, nullptr);
   std::unique_ptr<Connection> conn(new Connection(db, ":memory:"));
   conn->Execute(std::string(ProjectSchemaSql()));
   return conn;
@@ -71,6 +82,14 @@ void Connection::Fail(const std::string& sql) {
 }
 
 void Connection::Execute(const std::string& sql) {
+  if (CachedStatement* entry = ForText(sql, true)) {
+    int rc;
+    while ((rc = sqlite3_step(entry->stmt)) == SQLITE_ROW) {
+    }
+    sqlite3_reset(entry->stmt);
+    if (rc != SQLITE_DONE) Fail(sql);
+    return;
+  }
   char* err = nullptr;
   if (sqlite3_exec(mDb, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
     std::string msg = err ? err : "unknown error";
@@ -91,22 +110,89 @@ void Connection::Execute(const std::string& sql, const std::vector<Value>& param
 }
 
 sqlite3_stmt* Connection::Prepared(const std::string& sql) {
-  auto it = mStatements.find(sql);
-  if (it != mStatements.end()) {
-    sqlite3_reset(it->second);
-    return it->second;
-  }
+  CachedStatement* entry = Find(sql);
+  if (!entry) entry = Prepare(sql, sql, false);
+  return entry->stmt;
+}
+
+Connection::CachedStatement* Connection::Find(const std::string& text) {
+  auto it = mStatements.find(text);
+  if (it == mStatements.end()) return nullptr;
+  sqlite3_reset(it->second.stmt);
+  return &it->second;
+}
+
+sqlite3_stmt* Connection::Compile(const std::string& text, const std::string& shown, bool singleOnly) {
   sqlite3_stmt* stmt = nullptr;
-  if (sqlite3_prepare_v2(mDb, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK) {
-    Fail(sql);
+  const char* tail = nullptr;
+  if (sqlite3_prepare_v2(mDb, text.c_str(), static_cast<int>(text.size()), &stmt, &tail) != SQLITE_OK) {
+    Fail(shown);
   }
-  // Statements that differ only in their numbers are not worth keeping forever.
-  if (mStatements.size() > 4096) {
-    for (auto& [s, st] : mStatements) sqlite3_finalize(st);
+  bool single = stmt && std::string_view(tail).find_first_not_of(" \t\r\n;") == std::string_view::npos;
+  if (singleOnly && !single) {
+    sqlite3_finalize(stmt);
+    return nullptr;
+  }
+  return stmt;
+}
+
+Connection::CachedStatement* Connection::Prepare(const std::string& text, const std::string& shown, bool singleOnly) {
+  sqlite3_stmt* stmt = Compile(text, shown, singleOnly);
+  if (!stmt) return nullptr;
+  // A bound for texts that still differ (numbers inside quotes, say): start afresh.
+  if (mStatements.size() >= kMaxStatements) {
+    for (auto& [t, entry] : mStatements) sqlite3_finalize(entry.stmt);
     mStatements.clear();
   }
-  mStatements.emplace(sql, stmt);
-  return stmt;
+  CachedStatement& entry = mStatements[text];
+  entry.stmt = stmt;
+  return &entry;
+}
+
+Connection::CachedStatement* Connection::ForText(const std::string& sql, bool singleOnly) {
+  LiteralParameters bound = TakeOutLiterals(sql);
+  if (!bound.values.empty()) {
+    auto [it, isNew] = mShapes.try_emplace(std::move(bound.text));
+    Shape& shape = it->second;
+    if (isNew) {
+      shape.firstText = sql;
+    } else if (!shape.shared && shape.firstText != sql) {
+      shape.shared = true;
+      std::string().swap(shape.firstText);
+    }
+    if (shape.shared) return BindShape(it->first, shape, bound.values, sql, singleOnly);
+  }
+  // Until a second text of its shape comes, a text runs as it stands: a statement run once per
+  // compile keeps its literals, which the planner can match against partial indexes.
+  CachedStatement* entry = Find(sql);
+  return entry ? entry : Prepare(sql, sql, singleOnly);
+}
+
+Connection::CachedStatement* Connection::BindShape(const std::string& text, Shape& shape,
+                                                   const std::vector<int64_t>& values, const std::string& shown,
+                                                   bool singleOnly) {
+  CachedStatement& entry = shape.statement;
+  if (entry.stmt) {
+    sqlite3_reset(entry.stmt);
+  } else {
+    entry.stmt = Compile(text, shown, singleOnly);
+    if (!entry.stmt) return nullptr;
+  }
+  // A number bound again makes SQLite prepare the statement anew when its plan looked at the
+  // old value (a partial index); numbers that stay the same (the fixed ones) are left bound.
+  entry.bound.resize(values.size(), std::nullopt);
+  for (size_t i = 0; i < values.size(); ++i) {
+    if (entry.bound[i] == values[i]) continue;
+    sqlite3_bind_int64(entry.stmt, static_cast<int>(i + 1), values[i]);
+    entry.bound[i] = values[i];
+  }
+  return &entry;
+}
+
+Connection::BoundText Connection::TextStatement(const std::string& sql) {
+  CachedStatement* entry = ForText(sql, false);
+  if (!entry->columns) entry->columns = std::make_shared<const Columns>(entry->stmt);
+  return {entry->stmt, entry->columns};
 }
 
 std::shared_ptr<const Columns> Connection::ColumnsOf(const std::string& sql, sqlite3_stmt* stmt) {
@@ -148,12 +234,12 @@ void BindAll(sqlite3_stmt* stmt, const std::vector<Value>& params) {
     const Value& v = params[i];
     if (v.IsNull()) {
       sqlite3_bind_null(stmt, index);
-    } else if (v.IsBytes()) {
-      Bytes b = v.ToBytes();
-      sqlite3_bind_blob(stmt, index, b.data(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
-    } else if (v.IsText()) {
-      std::string s = v.ToString();
-      sqlite3_bind_text(stmt, index, s.c_str(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+    } else if (const Bytes* b = v.BytesPtr()) {
+      sqlite3_bind_blob(stmt, index, b->data(), static_cast<int>(b->size()), SQLITE_TRANSIENT);
+    } else if (const std::string* s = v.TextPtr()) {
+      sqlite3_bind_text(stmt, index, s->data(), static_cast<int>(s->size()), SQLITE_TRANSIENT);
+    } else if (const int64_t* n = v.IntegerPtr()) {
+      sqlite3_bind_int64(stmt, index, *n);  // exactly, also beyond the 53 bits of a double
     } else {
       double d = v.ToDouble();
       if (d == static_cast<double>(static_cast<int64_t>(d))) {
@@ -166,17 +252,21 @@ void BindAll(sqlite3_stmt* stmt, const std::vector<Value>& params) {
 }
 
 Value ColumnValue(sqlite3_stmt* stmt, int i) {
-  switch (sqlite3_column_type(stmt, i)) {
+  // One call for the column, then plain reads of its value (the connection is not shared
+  // between threads, which is what makes the value safe to read this way).
+  sqlite3_value* v = sqlite3_column_value(stmt, i);
+  switch (sqlite3_value_type(v)) {
     case SQLITE_INTEGER:
-      return Value(static_cast<int64_t>(sqlite3_column_int64(stmt, i)));
+      return Value(static_cast<int64_t>(sqlite3_value_int64(v)));
     case SQLITE_FLOAT:
-      return Value(sqlite3_column_double(stmt, i));
-    case SQLITE_TEXT:
-      return Value(std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
-                               static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
+      return Value(sqlite3_value_double(v));
+    case SQLITE_TEXT: {
+      auto p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+      return Value(std::string(p, static_cast<size_t>(sqlite3_value_bytes(v))));
+    }
     case SQLITE_BLOB: {
-      auto p = static_cast<const uint8_t*>(sqlite3_column_blob(stmt, i));
-      return Value(Bytes(p, p + sqlite3_column_bytes(stmt, i)));
+      auto p = static_cast<const uint8_t*>(sqlite3_value_blob(v));
+      return Value(Bytes(p, p + sqlite3_value_bytes(v)));
     }
     default:
       return Value();

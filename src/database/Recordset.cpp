@@ -1,27 +1,162 @@
 // Materialised recordsets with field lookup and write-back.
 #include "database/Recordset.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "component/RuntimeError.h"
 #include "database/Connection.h"
 
 namespace brisklet {
 
+namespace {
+
+enum FieldTag : uint8_t { kNull, kInteger, kReal, kText, kBlob };
+
+// Appends an unsigned number, seven bits a byte, the low bits first.
+uint8_t* PutVarint(uint8_t* p, uint64_t v) {
+  while (v >= 0x80) {
+    *p++ = static_cast<uint8_t>(v | 0x80);
+    v >>= 7;
+  }
+  *p++ = static_cast<uint8_t>(v);
+  return p;
+}
+
+uint64_t GetVarint(const uint8_t*& p) {
+  uint64_t v = 0;
+  for (int shift = 0;; shift += 7) {
+    uint8_t b = *p++;
+    v |= static_cast<uint64_t>(b & 0x7F) << shift;
+    if (b < 0x80) return v;
+  }
+}
+
+uint64_t ZigZag(int64_t v) { return (static_cast<uint64_t>(v) << 1) ^ static_cast<uint64_t>(v >> 63); }
+int64_t UnZigZag(uint64_t v) { return static_cast<int64_t>(v >> 1) ^ -static_cast<int64_t>(v & 1); }
+
+// The end of the field that starts at p.
+const uint8_t* SkipField(const uint8_t* p) {
+  switch (*p++) {
+    case kInteger: GetVarint(p); return p;
+    case kReal: return p + sizeof(double);
+    case kText:
+    case kBlob: {
+      uint64_t n = GetVarint(p);
+      return p + n;
+    }
+    default: return p;
+  }
+}
+
+}  // namespace
+
 Recordset::Recordset(Connection& conn, const std::string& sql, int cursorType, int lockType)
     : mConn(&conn), mSql(sql), mCursorType(cursorType), mLockType(lockType) {
-  sqlite3_stmt* stmt = conn.Prepared(sql);
-  mColumns = conn.ColumnsOf(sql, stmt);
-  int n = mColumns->Count();
+  Connection::BoundText statement = conn.TextStatement(sql);
+  sqlite3_stmt* stmt = statement.stmt;
+  mColumns = std::move(statement.columns);
+  mWidth = static_cast<size_t>(mColumns->Count());
   int rc;
-  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-    std::vector<Value> row;
-    row.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) row.push_back(ColumnValue(stmt, i));
-    mRows.push_back(std::move(row));
-  }
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) ReadRow(stmt);
   sqlite3_reset(stmt);
   if (rc != SQLITE_DONE) {
     throw RuntimeError("Database error", std::string(sqlite3_errmsg(conn.Handle())) + " in: " + sql);
   }
+  mCurrent.resize(mWidth);
+  mMade.resize(mWidth);
+  mFieldAt.resize(mWidth);
+}
+
+void Recordset::ReadRow(sqlite3_stmt* stmt) {
+  mRowStart.push_back(mData.size());
+  for (size_t i = 0; i < mWidth; ++i) {
+    // The connection is not shared between threads, so the column's value may be read directly.
+    sqlite3_value* v = sqlite3_column_value(stmt, static_cast<int>(i));
+    int type = sqlite3_value_type(v);
+    const uint8_t* bytes = nullptr;
+    size_t size = 0;
+    if (type == SQLITE_TEXT) {
+      bytes = sqlite3_value_text(v);
+      size = static_cast<size_t>(sqlite3_value_bytes(v));
+    } else if (type == SQLITE_BLOB) {
+      bytes = static_cast<const uint8_t*>(sqlite3_value_blob(v));
+      size = static_cast<size_t>(sqlite3_value_bytes(v));
+    }
+    size_t at = mData.size();
+    mData.resize(at + 1 + 10 + size);  // tag, longest number or length, bytes
+    uint8_t* p = mData.data() + at;
+    switch (type) {
+      case SQLITE_INTEGER:
+        *p++ = kInteger;
+        p = PutVarint(p, ZigZag(sqlite3_value_int64(v)));
+        break;
+      case SQLITE_FLOAT: {
+        double d = sqlite3_value_double(v);
+        *p++ = kReal;
+        std::memcpy(p, &d, sizeof d);
+        p += sizeof d;
+        break;
+      }
+      case SQLITE_TEXT:
+      case SQLITE_BLOB:
+        *p++ = type == SQLITE_TEXT ? kText : kBlob;
+        p = PutVarint(p, size);
+        if (size > 0) std::memcpy(p, bytes, size);
+        p += size;
+        break;
+      default:
+        *p++ = kNull;
+        break;
+    }
+    mData.resize(static_cast<size_t>(p - mData.data()));
+  }
+}
+
+Value Recordset::Decode(size_t at) const {
+  const uint8_t* p = mData.data() + at;
+  switch (*p++) {
+    case kInteger:
+      return Value(UnZigZag(GetVarint(p)));
+    case kReal: {
+      double d;
+      std::memcpy(&d, p, sizeof d);
+      return Value(d);
+    }
+    case kText: {
+      size_t n = GetVarint(p);
+      return Value(std::string(reinterpret_cast<const char*>(p), n));
+    }
+    case kBlob: {
+      size_t n = GetVarint(p);
+      return Value(Bytes(p, p + n));
+    }
+    default:
+      return Value();
+  }
+}
+
+const Value& Recordset::Current(int column) const {
+  if (mCurrentRow != mRow) {
+    const uint8_t* p = mData.data() + mRowStart[mRow];
+    for (size_t i = 0; i < mWidth; ++i) {
+      mFieldAt[i] = static_cast<size_t>(p - mData.data());
+      p = SkipField(p);
+    }
+    std::fill(mMade.begin(), mMade.end(), 0);
+    mCurrentRow = mRow;
+  }
+  auto i = static_cast<size_t>(column);
+  if (!mMade[i]) {
+    auto changed = mChanged.find(mRow * mWidth + i);
+    mCurrent[i] = changed != mChanged.end() ? changed->second : Decode(mFieldAt[i]);
+    mMade[i] = 1;
+  }
+  return mCurrent[i];
+}
+
+Value& Recordset::Current(int column) {
+  return const_cast<Value&>(static_cast<const Recordset*>(this)->Current(column));
 }
 
 void Recordset::MoveNext() {
@@ -31,34 +166,35 @@ void Recordset::MoveNext() {
 
 int Recordset::RecordCount() const {
   if (mCursorType != kStatic) return -1;
-  return static_cast<int>(mRows.size());
+  return static_cast<int>(mRowStart.size());
 }
 
-int Recordset::IndexOf(const std::string& name) const {
+int Recordset::IndexOf(std::string_view name) const {
   int i = mColumns->Find(name);
   if (i < 0) {
     throw RuntimeError("Item cannot be found in the collection corresponding to the requested name or ordinal",
-                       "no field '" + name + "' in: " + mSql);
+                       "no field '" + std::string(name) + "' in: " + mSql);
   }
   return i;
 }
 
-const Value& Recordset::Field(const std::string& name) const {
+const Value& Recordset::Field(std::string_view name) const {
   int i = IndexOf(name);
   if (Eof()) {
     throw RuntimeError("Either BOF or EOF is True, or the current record has been deleted",
-                       "reading '" + name + "' past the last row of: " + mSql);
+                       "reading '" + std::string(name) + "' past the last row of: " + mSql);
   }
-  return mRows[mRow][static_cast<size_t>(i)];
+  return Current(i);
 }
 
-void Recordset::SetField(const std::string& name, const Value& value) {
+void Recordset::SetField(std::string_view name, const Value& value) {
   int i = IndexOf(name);
   if (Eof()) throw RuntimeError("Either BOF or EOF is True, or the current record has been deleted");
   if (mLockType == kReadOnly) {
-    throw RuntimeError("Current Recordset does not support updating", "setting '" + name + "'");
+    throw RuntimeError("Current Recordset does not support updating", "setting '" + std::string(name) + "'");
   }
-  mRows[mRow][static_cast<size_t>(i)] = value;
+  Current(i) = value;
+  mChanged[mRow * mWidth + static_cast<size_t>(i)] = value;
   mDirty.push_back(i);
 }
 
@@ -77,14 +213,17 @@ void Recordset::Update() {
     }
     // Names come from the database's own metadata, values are bound: no user text in the SQL.
     mConn->Execute("UPDATE \"" + c.originTable + "\" SET \"" + c.originColumn + "\"=? WHERE \"" + key + "\"=?",
-                   {mRows[mRow][static_cast<size_t>(i)], mRows[mRow][static_cast<size_t>(keyIndex)]});
+                   {Current(i), Current(keyIndex)});
   }
   mDirty.clear();
 }
 
 void Recordset::Close() {
-  mRows.clear();
+  mData.clear();
+  mRowStart.clear();
+  mChanged.clear();
   mRow = 0;
+  mCurrentRow = SIZE_MAX;
 }
 
 }  // namespace brisklet

@@ -1,7 +1,12 @@
 // A recordset opened on SQL text. The whole result is read when it opens, so a walk never
 // sees its own writes (an UPDATE of a row it is ordered by cannot make it revisit rows),
-// and RecordCount of a static cursor is simply the number of rows read.
+// and RecordCount of a static cursor is simply the number of rows read. Rows are kept in a
+// compact form; a field becomes a Value when it is first read on the current row.
 #pragma once
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,21 +26,22 @@ class Recordset {
  public:
   Recordset(Connection& conn, const std::string& sql, int cursorType, int lockType);
 
-  bool Eof() const { return mRow >= mRows.size(); }
-  bool Bof() const { return mRows.empty(); }
+  bool Eof() const { return mRow >= mRowStart.size(); }
+  bool Bof() const { return mRowStart.empty(); }
   void MoveNext();
   void MoveFirst() { mRow = 0; }
   // Only static cursors know their count, as with the original cursors.
   int RecordCount() const;
 
   // The value of a field of the current row; an unknown field or a read past the end is an error.
-  const Value& Field(const std::string& name) const;
+  // The reference holds until the cursor moves.
+  const Value& Field(std::string_view name) const;
   // The field converted as the compilers read it (CLng, CStr).
-  int32_t Long(const std::string& name) const { return Field(name).ToLong(name); }
-  std::string Str(const std::string& name) const { return Field(name).ToString(name); }
-  bool HasField(const std::string& name) const { return mColumns->Find(name) >= 0; }
+  int32_t Long(std::string_view name) const { return Field(name).ToLong(name); }
+  std::string Str(std::string_view name) const { return Field(name).ToString(name); }
+  bool HasField(std::string_view name) const { return mColumns->Find(name) >= 0; }
   // Sets a field of the current row; Update writes the changed fields to their base table.
-  void SetField(const std::string& name, const Value& value);
+  void SetField(std::string_view name, const Value& value);
   void Update();
   void Close();
 
@@ -43,15 +49,30 @@ class Recordset {
   const std::string& Sql() const { return mSql; }
 
  private:
-  int IndexOf(const std::string& name) const;
+  int IndexOf(std::string_view name) const;
+  void ReadRow(sqlite3_stmt* stmt);
+  // The field of the current row as a Value (made on first read, or as SetField left it).
+  const Value& Current(int column) const;
+  Value& Current(int column);
+  Value Decode(size_t at) const;
 
   Connection* mConn;
   std::string mSql;
   int mCursorType;
   int mLockType;
   std::shared_ptr<const Columns> mColumns;
-  std::vector<std::vector<Value>> mRows;
+  size_t mWidth = 0;
   size_t mRow = 0;
+  // The rows as read, one after the other, each field a tag byte and its value: integers as
+  // variable-length numbers, texts and blobs with their length. Most fields are small
+  // numbers, so a row takes a few bytes a field where Values would take forty.
+  std::vector<uint8_t> mData;
+  std::vector<size_t> mRowStart;             // where each row begins in mData
+  std::map<size_t, Value> mChanged;          // fields set by SetField, by row * width + column
+  mutable std::vector<Value> mCurrent;       // the fields of row mCurrentRow made so far
+  mutable std::vector<uint8_t> mMade;        // which of them are made
+  mutable std::vector<size_t> mFieldAt;      // where each field of that row begins in mData
+  mutable size_t mCurrentRow = SIZE_MAX;
   std::vector<int> mDirty;
 };
 

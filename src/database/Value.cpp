@@ -10,7 +10,12 @@
 namespace brisklet {
 namespace {
 
-std::string Label(const std::string& name) { return name.empty() ? "value" : "'" + name + "'"; }
+std::string Label(std::string_view name) {
+  if (name.empty()) return "value";
+  std::string label(1, '\'');
+  label.append(name).push_back('\'');
+  return label;
+}
 
 // Numbers written as text are accepted the way a variant conversion would take them.
 bool ParseNumber(const std::string& s, double& out) {
@@ -29,8 +34,8 @@ int64_t RoundHalfEven(double d) {
 }
 
 int64_t ToWhole(const std::variant<std::monostate, int64_t, double, std::string, Bytes>& data,
-                const std::string& name) {
-  if (std::holds_alternative<std::monostate>(data)) ThrowInvalidNull(name);
+                std::string_view name) {
+  if (std::holds_alternative<std::monostate>(data)) ThrowInvalidNull(std::string(name));
   if (auto i = std::get_if<int64_t>(&data)) return *i;
   double d = 0;
   if (auto f = std::get_if<double>(&data)) {
@@ -47,7 +52,7 @@ int64_t ToWhole(const std::variant<std::monostate, int64_t, double, std::string,
 }
 
 template <typename T>
-T Narrow(int64_t v, const std::string& name, const char* range) {
+T Narrow(int64_t v, std::string_view name, const char* range) {
   if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max()) {
     ThrowOverflow(Label(name) + " is " + std::to_string(v) + ", expected " + range);
   }
@@ -60,31 +65,31 @@ bool Value::IsNumber() const {
   return std::holds_alternative<int64_t>(mData) || std::holds_alternative<double>(mData);
 }
 
-int32_t Value::ToLong(const std::string& name) const {
+int32_t Value::ToLong(std::string_view name) const {
   return Narrow<int32_t>(ToWhole(mData, name), name, "a 32-bit number");
 }
 
-int16_t Value::ToInteger(const std::string& name) const {
+int16_t Value::ToInteger(std::string_view name) const {
   return Narrow<int16_t>(ToWhole(mData, name), name, "-32768 to 32767");
 }
 
-uint8_t Value::ToByte(const std::string& name) const {
+uint8_t Value::ToByte(std::string_view name) const {
   return Narrow<uint8_t>(ToWhole(mData, name), name, "0 to 255");
 }
 
-double Value::ToDouble(const std::string& name) const {
+double Value::ToDouble(std::string_view name) const {
   if (auto f = std::get_if<double>(&mData)) return *f;
   return static_cast<double>(ToWhole(mData, name));
 }
 
-std::string Value::ToString(const std::string& name) const {
-  if (IsNull()) ThrowInvalidNull(name);
+std::string Value::ToString(std::string_view name) const {
+  if (IsNull()) ThrowInvalidNull(std::string(name));
   if (auto s = std::get_if<std::string>(&mData)) return *s;
   if (auto b = std::get_if<Bytes>(&mData)) return std::string(b->begin(), b->end());
   return SqlText();
 }
 
-Bytes Value::ToBytes(const std::string& name) const {
+Bytes Value::ToBytes(std::string_view name) const {
   if (IsNull()) return {};
   if (auto b = std::get_if<Bytes>(&mData)) return *b;
   if (auto s = std::get_if<std::string>(&mData)) return Bytes(s->begin(), s->end());

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -26,12 +27,17 @@ class Value {
   bool IsBytes() const { return std::holds_alternative<Bytes>(mData); }
 
   // Checked conversions; `name` says which field, for the error text.
-  int32_t ToLong(const std::string& name = {}) const;     // "Overflow" outside 32 bits
-  int16_t ToInteger(const std::string& name = {}) const;  // "Overflow" outside 16 bits
-  uint8_t ToByte(const std::string& name = {}) const;     // "Overflow" outside 0..255
-  double ToDouble(const std::string& name = {}) const;
-  std::string ToString(const std::string& name = {}) const;
-  Bytes ToBytes(const std::string& name = {}) const;  // Null gives an empty array
+  int32_t ToLong(std::string_view name = {}) const;     // "Overflow" outside 32 bits
+  int16_t ToInteger(std::string_view name = {}) const;  // "Overflow" outside 16 bits
+  uint8_t ToByte(std::string_view name = {}) const;     // "Overflow" outside 0..255
+  double ToDouble(std::string_view name = {}) const;
+  std::string ToString(std::string_view name = {}) const;
+  Bytes ToBytes(std::string_view name = {}) const;  // Null gives an empty array
+
+  // The integer, text or byte array held, without a copy (null when it holds something else).
+  const int64_t* IntegerPtr() const { return std::get_if<int64_t>(&mData); }
+  const std::string* TextPtr() const { return std::get_if<std::string>(&mData); }
+  const Bytes* BytesPtr() const { return std::get_if<Bytes>(&mData); }
 
   // Text as the SQL builder appends it (decimal for numbers).
   std::string SqlText() const;

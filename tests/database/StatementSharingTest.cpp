@@ -1,0 +1,207 @@
+// What the recordset layer does to make a compile fast must not show in its results: fields
+// come back as they were stored, texts that differ only in their numbers each get their own
+// rows, and every query the compiler runs returns the same rows, in the same order, as plain
+// SQLite gives for the text as it stands on the tables without the indexes added for the checks.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "ProjectGenerator.h"
+#include "database/LiteralParameters.h"
+#include "database/Recordset.h"
+#include "support/TestProject.h"
+
+namespace brisklet::test {
+namespace {
+
+TEST(RecordsetStorage, EveryKindOfValueComesBackAsStored) {
+  TestProject project;
+  const Bytes blob = {0x00, 0xFF, 0x80, 0x7F};
+  const std::vector<Value> values = {Value(int64_t{0}), Value(int64_t{-1}), Value(int64_t{127}), Value(int64_t{128}),
+                                     Value(INT64_MIN),  Value(INT64_MAX),   Value(1.5),            Value(-0.25),
+                                     Value("Motor"),    Value(""),          Value("ü€ 漢"),       Value(blob),
+                                     Value()};
+  for (size_t i = 0; i < values.size(); ++i) {
+    project.Insert("ProjectSettings", {{"Name", "v" + std::to_string(i + 10)}, {"Value", values[i]}});
+  }
+  project.Db().Execute("INSERT INTO ProjectSettings(Name, Value) VALUES('v99', X'')");  // an empty blob
+  Recordset rs(project.Db(), "SELECT Name, Value FROM ProjectSettings ORDER BY Name", kStatic, kOptimistic);
+  ASSERT_EQ(rs.RecordCount(), static_cast<int>(values.size()) + 1);
+  for (const Value& expected : values) {
+    EXPECT_EQ(rs.Field("Value"), expected) << rs.Str("Name");
+    rs.MoveNext();
+  }
+  EXPECT_EQ(rs.Field("Value"), Value(Bytes{}));
+  rs.MoveNext();
+  EXPECT_TRUE(rs.Eof());
+}
+
+TEST(RecordsetStorage, AFieldSetStaysSetWhenTheCursorComesBack) {
+  TestProject project;
+  project.AddModule("Main");
+  project.AddDisplay({{"Id", 1}, {"ModuleID", 1}, {"Description", "One"}});
+  project.AddDisplay({{"Id", 2}, {"ModuleID", 1}, {"Description", "Two"}});
+  Recordset rs(project.Db(), "SELECT * FROM Pages ORDER BY Id", kForwardOnly, kOptimistic);
+  rs.SetField("ColorBack", Value(int64_t{42}));
+  EXPECT_EQ(rs.Long("ColorBack"), 42);
+  rs.MoveNext();
+  EXPECT_EQ(rs.Long("ColorBack"), 0);
+  EXPECT_EQ(rs.Str("Description"), "Two");
+  rs.MoveFirst();
+  EXPECT_EQ(rs.Long("ColorBack"), 42);
+  EXPECT_EQ(rs.Str("Description"), "One");
+}
+
+TEST(SharedStatements, TextsThatDifferInTheirNumbersEachGetTheirOwnRows) {
+  TestProject project;
+  project.AddModule("Main");
+  for (int id = 1; id <= 3; ++id) {
+    project.AddDisplay({{"Id", id}, {"ModuleID", 1}, {"Description", "Display " + std::to_string(id)}});
+  }
+  auto description = [&](int id) {
+    Recordset rs(project.Db(), "SELECT * FROM Pages WHERE Pages.Id=" + std::to_string(id), kForwardOnly, kReadOnly);
+    return rs.Eof() ? std::string("none") : rs.Str("Description");
+  };
+  // The first text of its shape, the second (the shape is shared from now on), the first again.
+  EXPECT_EQ(description(1), "Display 1");
+  EXPECT_EQ(description(2), "Display 2");
+  EXPECT_EQ(description(1), "Display 1");
+  EXPECT_EQ(description(3), "Display 3");
+  EXPECT_EQ(description(-1), "none");
+  // The same for action statements.
+  for (int id = 1; id <= 3; ++id) project.Db().Execute("UPDATE Pages SET ColorBack=" + std::to_string(10 * id) + " WHERE Id=" + std::to_string(id));
+  EXPECT_EQ(project.Column("SELECT ColorBack FROM Pages ORDER BY Id"), (std::vector<int64_t>{10, 20, 30}));
+}
+
+// The indexes that the schema holds for the project checks and the pending items.
+const char* kCheckIndexes[] = {"HMI_ElementsTooSmallFor3D", "HMI_ElementsTouchAndHide", "HMI_ElementsSmallTrends",
+                               "HMI_ElementsWithFonts",     "HMI_ElementsInTabOrder",   "HMI_ElementsTouching",
+                               "HMI_ElementsByDisplayTouch", "HMI_ElementsSwitches",     "HMI_ElementsVariableNames",
+                               "DownloadDLUsPending"};
+
+struct KnownQuery {
+  const char* name;
+  const char* sql;
+};
+
+const KnownQuery kKnownQueries[] = {
+#include "KnownQueries.inc"
+};
+
+using Rows = std::vector<std::vector<std::string>>;
+
+std::string Text(const Value& v) { return v.IsBytes() ? "x" + Hex(v.ToBytes()) : (v.IsNull() ? "NULL" : v.SqlText()); }
+
+// The rows and column names of a text as it stands, prepared afresh.
+Rows PlainRows(sqlite3* db, const std::string& sql) {
+  Rows rows;
+  sqlite3_stmt* stmt = nullptr;
+  EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  std::vector<std::string> names;
+  for (int i = 0; i < sqlite3_column_count(stmt); ++i) names.push_back(ToLower(sqlite3_column_name(stmt, i)));
+  rows.push_back(names);
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    std::vector<std::string> row;
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) row.push_back(Text(ColumnValue(stmt, i)));
+    rows.push_back(row);
+  }
+  sqlite3_finalize(stmt);
+  return rows;
+}
+
+// The rows and column names of a text as the recordsets open it.
+Rows SharedRows(Connection& conn, const std::string& sql) {
+  Rows rows;
+  Connection::BoundText statement = conn.TextStatement(sql);
+  std::vector<std::string> names;
+  for (int i = 0; i < statement.columns->Count(); ++i) names.push_back(statement.columns->At(i).reported);
+  rows.push_back(names);
+  while (sqlite3_step(statement.stmt) == SQLITE_ROW) {
+    std::vector<std::string> row;
+    for (int i = 0; i < statement.columns->Count(); ++i) row.push_back(Text(ColumnValue(statement.stmt, i)));
+    rows.push_back(row);
+  }
+  sqlite3_reset(statement.stmt);
+  return rows;
+}
+
+// The same text with other numbers where the shape has parameters.
+std::string OtherNumbers(const std::string& sql) {
+  LiteralParameters p = TakeOutLiterals(sql);
+  std::string out;
+  size_t k = 0;
+  for (char c : p.text) out += c == '?' && k < p.values.size() ? std::to_string(p.values[k++] + 1) : std::string(1, c);
+  return out;
+}
+
+// A generated project plus rows whose order only the plans decide: equal drawing orders and
+// tab indexes, names that differ in case, several findings of each check, in ID orders that
+// differ from every index's order.
+class QueryResults : public ::testing::Test {
+ protected:
+  QueryResults() : project(TestProject::EmptyFile{Path("project")}) {
+    GenerateProject(project.Db(), {4, 40, 3});
+    project.Db().BeginTransaction();
+    int id = 1000;
+    auto element = [&](Columns c) {
+      c.push_back({"ID", ++id});
+      c.push_back({"GUID", 50000 + id});
+      project.Insert("HMI_Elements", c);
+      project.Insert("DownloadDLUs", {{"Guid", 50000 + id}, {"IsCompiled", id % 2}});
+    };
+    for (int display : {1, 2}) {
+      for (int k = 0; k < 4; ++k) {
+        element({{"DisplayID", display}, {"Type", 12}, {"ORDERINDEX", 7}, {"TabIndex", 9 - k}, {"TouchOprndAddr", 300 + k}});
+        element({{"DisplayID", display}, {"Type", 1}, {"ORDERINDEX", 7}, {"TabIndex", 20 - k}, {"TouchOprndAddr", 310 - k}});
+        element({{"DisplayID", display}, {"Type", 5}, {"VarType", 8}, {"ORDERINDEX", 7}, {"TabIndex", 30 - k},
+                 {"Text", k % 2 ? "Motor" : "MOTOR"}});
+        element({{"DisplayID", display}, {"Type", 1}, {"Flat3D", 3 - 2 * (k % 2)}, {"Dx", 8 - k}, {"Dy", 20},
+                 {"Text", "Small " + std::to_string(k)}});
+        element({{"DisplayID", display}, {"Type", 4}, {"TouchOprndAddr", 400 - k}, {"VisibleOpAddr", 400 - k},
+                 {"Text", "Hidden " + std::to_string(k)}, {"FontNumber", 9}});
+        element({{"DisplayID", display}, {"Type", 5}, {"VarType", 23 + 4 * (k % 2)}, {"Dx", 10}, {"Dy", 10},
+                 {"Text", std::string(1, static_cast<char>('Z' - k))}});
+        element({{"DisplayID", display}, {"Type", 5}, {"VarType", 1 + k % 2}, {"VarOprndType", 1},
+                 {"VarOprndAddr", 300 + k % 2}, {"TabIndex", 40 - k}, {"Binary", k == 1 ? "{\"IsSwitch\": true}" : ""}});
+      }
+    }
+    project.Db().Commit();
+    std::string copy = Path("plain");
+    std::filesystem::remove(copy);
+    project.Db().Execute("VACUUM INTO '" + copy + "'");
+    EXPECT_EQ(sqlite3_open(copy.c_str(), &plain), SQLITE_OK);
+    for (const char* index : kCheckIndexes) {
+      EXPECT_EQ(sqlite3_exec(plain, ("DROP INDEX " + std::string(index)).c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+          << index;
+    }
+  }
+  ~QueryResults() override {
+    sqlite3_close(plain);
+    std::filesystem::remove(Path("plain"));
+  }
+  static std::string Path(const std::string& what) {
+    return (std::filesystem::temp_directory_path() / ("brisklet-results-" + std::to_string(getpid()) + "-" + what + ".db"))
+        .string();
+  }
+  TestProject project;
+  sqlite3* plain = nullptr;
+};
+
+TEST_F(QueryResults, EveryKnownQueryGivesThePlainRowsInThePlainOrder) {
+  for (const KnownQuery& q : kKnownQueries) {
+    std::string sql = q.sql;
+    if (sql.rfind("SELECT", 0) != 0 && sql.rfind("Select", 0) != 0) continue;
+    std::string other = OtherNumbers(sql);
+    Rows expected = PlainRows(plain, sql);
+    Rows expectedOther = PlainRows(plain, other);
+    // First alone, then with a sibling of its shape before and after it.
+    EXPECT_EQ(SharedRows(project.Db(), sql), expected) << q.name << ": " << sql;
+    EXPECT_EQ(SharedRows(project.Db(), other), expectedOther) << q.name << ": " << other;
+    EXPECT_EQ(SharedRows(project.Db(), sql), expected) << q.name << " again: " << sql;
+  }
+}
+
+}  // namespace
+}  // namespace brisklet::test
