@@ -3,8 +3,11 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <map>
+#include <memory>
 
 #include "component/RuntimeError.h"
 
@@ -44,6 +47,18 @@ class Converter {
   iconv_t mCd;
 };
 
+// One converter per direction and code page, opened on first use and kept for the thread:
+// opening a converter costs far more than converting a label.
+Converter& CachedConverter(const std::string& to, const std::string& from, int32_t codePage) {
+  thread_local std::map<std::pair<std::string, std::string>, std::unique_ptr<Converter>> converters;
+  std::unique_ptr<Converter>& slot = converters[{to, from}];
+  if (!slot) slot = std::make_unique<Converter>(to, from, codePage);
+  return *slot;
+}
+
+// The single-byte Windows code pages, which all hold ASCII unchanged in their lower half.
+bool KeepsAscii(int32_t codePage) { return codePage == 874 || (codePage >= 1250 && codePage <= 1258); }
+
 std::string Describe(const std::string& character) {
   uint32_t cp = 0;
   unsigned char lead = static_cast<unsigned char>(character[0]);
@@ -68,7 +83,11 @@ std::vector<size_t> CharacterOffsets(const std::string& utf8) {
 
 Bytes ToCodePage(const std::string& utf8, int32_t codePage) {
   if (utf8.empty()) return {};
-  Converter converter(IconvName(codePage), "UTF-8", codePage);
+  if (KeepsAscii(codePage) &&
+      std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return Bytes(utf8.begin(), utf8.end());
+  }
+  Converter& converter = CachedConverter(IconvName(codePage), "UTF-8", codePage);
   std::vector<size_t> offsets = CharacterOffsets(utf8);
   size_t characters = offsets.size() - 1;
   std::string out;
@@ -87,7 +106,7 @@ Bytes ToCodePage(const std::string& utf8, int32_t codePage) {
 }
 
 std::optional<char32_t> CodePageCharacter(uint8_t byte, int32_t codePage) {
-  Converter converter("UCS-4LE", IconvName(codePage), codePage);
+  Converter& converter = CachedConverter("UCS-4LE", IconvName(codePage), codePage);
   std::string out;
   if (!converter.Convert(std::string(1, static_cast<char>(byte)), out) || out.size() != 4) return std::nullopt;
   return static_cast<char32_t>(static_cast<uint8_t>(out[0]) | static_cast<uint8_t>(out[1]) << 8 |
