@@ -1,0 +1,266 @@
+// The compile pipeline's decisions, seen in DownloadUnits and DownloadDLUs: what is stored,
+// what stays pending, what the counters hold, and what a run-time failure leaves behind.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "component/RuntimeError.h"
+#include "support/TestAccess.h"
+#include "support/TestProject.h"
+
+namespace brisklet::test {
+namespace {
+
+// Font 1 of the project: lines of 10 pixels, "W" 10 pixels wide.
+void AddFontOne(TestProject& project) {
+  project.Insert("tblFonts", {{"FontNumber", 1}, {"LineHeight", 10}, {"PixelSize", 10}, {"Ascent", 8}});
+  project.Insert("tblFontGlyphs", {{"FontNumber", 1}, {"Code", 'W'}, {"Advance", 10}});
+}
+
+class Pipeline : public ::testing::Test {
+ protected:
+  Pipeline() {
+    project.AddModule("Main");
+    setup = project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}, {"GUID", 100}});
+    AddFontOne(project);
+  }
+  int32_t Rectangle(Columns more = {}) {
+    more.push_back({"DisplayID", setup});
+    more.push_back({"Type", 1});
+    more.push_back({"Dx", 20});
+    more.push_back({"Dy", 20});
+    return project.AddElement(more);
+  }
+  int64_t Guid(int32_t id) {
+    return project.Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong();
+  }
+  std::string Warning952() { return project.Host().NewMessageService()->MessageText(952, {}); }
+
+  TestProject project;
+  int32_t setup = 0;
+};
+
+TEST_F(Pipeline, ACleanElementIsStoredAndMarkedCompiled) {
+  int32_t id = Rectangle();
+  project.Compiler().CompileHMI();
+  EXPECT_EQ(project.UnitHex(Guid(id)), Hex(project.Compiler().ElementRecord(id)));
+  EXPECT_EQ(project.IsCompiled(Guid(id)), 1);
+  EXPECT_EQ(project.UnitHex(100).substr(0, 5), "50 54");  // the display's "PT" record
+  EXPECT_EQ(project.IsCompiled(100), 1);
+  EXPECT_TRUE(project.Messages().calls.empty());
+}
+
+// HmiElementSize builds the record without storing it or touching the bookkeeping.
+TEST_F(Pipeline, ElementSizeStoresNothing) {
+  int32_t id = Rectangle();
+  EXPECT_EQ(project.Compiler().HmiElementSize(id), 90 + 36);  // header and "RC"
+  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadUnits").ToLong(), 0);
+  EXPECT_EQ(project.IsCompiled(Guid(id)), 0);
+}
+
+// The elements of a display of module -1 are skipped: no unit, no update, no message.
+TEST_F(Pipeline, ElementsOfModuleMinusOneAreNeverCompiled) {
+  int32_t scratch = project.AddDisplay({{"ModuleID", -1}, {"Description", "Scratch"}});
+  int32_t id = project.AddElement({{"DisplayID", scratch}, {"Type", 1}, {"PenWidth", 300}});
+  project.Compiler().CompileHMI();
+  EXPECT_EQ(project.UnitHex(Guid(id)), "");
+  EXPECT_EQ(project.IsCompiled(Guid(id)), 0);
+  EXPECT_EQ(project.Compiler().HmiElementSize(id), 0);
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
+  project.Compiler().CompileHmiElement(id);
+  EXPECT_EQ(project.IsCompiled(Guid(id)), 1);
+  EXPECT_TRUE(project.Messages().calls.empty());
+}
+
+// A warning raised while the element compiles: the record is stored, and the element stays
+// pending so that the next run compiles it again.
+TEST_F(Pipeline, AWarningInsideTheCompileStoresAndKeepsPending) {
+  int32_t id = project.AddElement(
+      {{"DisplayID", setup}, {"Type", 4}, {"Text", "WWW"}, {"FontNumber", 1}, {"Dx", 15}, {"Dy", 12}});
+  project.Compiler().CompileHMI();
+  EXPECT_EQ(project.Messages().Texts(),
+            (std::vector<std::string>{"WWW is too small to fit text inside. Please resize it to solve the problem."}));
+  EXPECT_EQ(project.Compiler().WarningCount(), 1);
+  EXPECT_EQ(project.UnitHex(Guid(id)).substr(0, 5), "56 54");
+  EXPECT_EQ(project.IsCompiled(Guid(id)), 0);
+}
+
+// The font check runs before the elements compile, so its warnings change no stored record:
+// the element is stored and marked compiled. Each of the two font numbers warns.
+TEST_F(Pipeline, FontWarningsLeaveTheElementCompiled) {
+  int32_t id = Rectangle({{"Text", "Frame"}, {"FontNumber", 7}, {"DescriptionFontNumber", 8}});
+  Rectangle({{"Text", "Known"}, {"FontNumber", 1}, {"DescriptionFontNumber", 1}});
+  Rectangle({{"Text", "No font"}, {"FontNumber", 0}, {"DescriptionFontNumber", 8}});  // not checked at all
+  project.Compiler().CompileHMI();
+  std::string text = "Frame: " + Warning952();
+  EXPECT_EQ(project.Messages().calls,
+            (std::vector<std::string>{"AddCompileMessage(5,0,1,1,1,Main,Setup,0," + text + ")",
+                                      "AddOutputMessage(0,1,Main,Setup," + text + ",1,1)",
+                                      "AddCompileMessage(5,0,1,1,1,Main,Setup,0," + text + ")",
+                                      "AddOutputMessage(0,1,Main,Setup," + text + ",1,1)"}));
+  EXPECT_EQ(project.Compiler().WarningCount(), 2);
+  EXPECT_EQ(project.Compiler().ErrorCount(), 0);
+  EXPECT_NE(project.UnitHex(Guid(id)), "");
+  EXPECT_EQ(project.IsCompiled(Guid(id)), 1);
+}
+
+// A run-time failure ends CompileHmiElement: nothing new is stored, the earlier unit and the
+// bookkeeping stay as they were.
+TEST_F(Pipeline, ARunTimeFailureLeavesTheEarlierUnit) {
+  int32_t id = Rectangle({{"PenWidth", 2}});
+  project.Compiler().CompileHmiElement(id);
+  std::string before = project.UnitHex(Guid(id));
+  ASSERT_NE(before, "");
+  project.Db().Execute("UPDATE HMI_Elements SET PenWidth=300");
+  try {
+    project.Compiler().CompileHmiElement(id);
+    ADD_FAILURE() << "PenWidth 300 was accepted";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Text(), "Overflow");
+    EXPECT_NE(e.Describe().find("element " + std::to_string(id) + " (GUID " + std::to_string(Guid(id)) +
+                                ") on display " + std::to_string(setup)),
+              std::string::npos)
+        << e.Describe();
+  }
+  EXPECT_EQ(project.UnitHex(Guid(id)), before);
+  EXPECT_EQ(project.IsCompiled(Guid(id)), 1);
+}
+
+TEST_F(Pipeline, OnlyCompileHMIResetsTheCounters) {
+  clsDownload& compiler = project.Compiler();
+  clsDownloadTestAccess::ReportMessage(compiler, 0, 1, "Setup", "Earlier", setup);
+  clsDownloadTestAccess::ReportMessage(compiler, 1, 1, "Setup", "Earlier", setup);
+  compiler.CompileHMI();
+  EXPECT_EQ(compiler.ErrorCount(), 0);
+  EXPECT_EQ(compiler.WarningCount(), 0);
+
+  int32_t id = project.AddElement(
+      {{"DisplayID", setup}, {"Type", 4}, {"Text", "WWW"}, {"FontNumber", 1}, {"Dx", 15}, {"Dy", 12}});
+  compiler.CompileHmiElement(id);
+  compiler.HmiElementSize(id);
+  clsDownloadTestAccess::ReportMessage(compiler, 0, 1, "Setup", "Later", setup);
+  EXPECT_EQ(compiler.WarningCount(), 2);
+  EXPECT_EQ(compiler.ErrorCount(), 1);
+}
+
+TEST_F(Pipeline, OnlyPendingItemsWithABookkeepingRowAreCompiled) {
+  int32_t done = Rectangle();
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");  // the display and `done`
+  int32_t unlisted = static_cast<int32_t>(project.Insert("HMI_Elements", {{"GUID", 4321}, {"DisplayID", setup}}));
+  int32_t pending = Rectangle();
+  project.Compiler().CompileHMI();
+  EXPECT_EQ(project.UnitHex(Guid(done)), "");
+  EXPECT_EQ(project.UnitHex(Guid(unlisted)), "");
+  EXPECT_NE(project.UnitHex(Guid(pending)), "");
+  EXPECT_EQ(project.UnitHex(100), "");  // the display was compiled already
+  EXPECT_EQ(project.Column("SELECT UnitGuid FROM DownloadUnits"), (std::vector<int64_t>{Guid(pending)}));
+}
+
+// A host that counts the message services the compiler creates.
+class MessageServiceCountingHost : public DefaultHost {
+ public:
+  using DefaultHost::DefaultHost;
+  std::unique_ptr<MessageService> NewMessageService() override {
+    ++created;
+    return DefaultHost::NewMessageService();
+  }
+  int created = 0;
+};
+
+// The text of message 952 is fetched once per run, however many elements need it, and also
+// when none does.
+TEST_F(Pipeline, TheFontWarningTextIsFetchedOncePerRun) {
+  for (int elements : {0, 3}) {
+    TestProject fresh;
+    fresh.AddModule("Main");
+    int32_t display = fresh.AddDisplay({{"ModuleID", 1}});
+    for (int i = 0; i < elements; ++i) fresh.AddElement({{"DisplayID", display}, {"Type", 1}, {"FontNumber", 7}});
+    MessageServiceCountingHost host(fresh.Db());
+    clsDownload compiler(host);
+    compiler.CompileHMI();
+    EXPECT_EQ(host.created, 1) << elements << " elements";
+    EXPECT_EQ(compiler.WarningCount(), elements);
+  }
+}
+
+struct TabCheck {
+  std::vector<int64_t> tabs;
+  bool reported;
+};
+
+// The check itself, on tab indexes as they stand (a run normalises them first).
+TEST_F(Pipeline, DuplicateTabIndexCheck) {
+  const TabCheck cases[] = {
+      {{1, 2, 2}, true}, {{4, 4, 255, 255}, true}, {{1, 1, 2, 2}, true},
+      {{1, 2, 3}, false}, {{255, 255, 255}, false}, {{}, false}, {{7, 255}, false},
+  };
+  for (const TabCheck& c : cases) {
+    TestProject fresh;
+    fresh.AddModule("Main");
+    fresh.AddDisplay({{"ModuleID", 1}, {"Description", "Other"}});
+    int32_t display = fresh.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
+    for (int64_t tab : c.tabs) fresh.AddElement({{"DisplayID", display}, {"TabIndex", tab}});
+    clsDownloadTestAccess::CheckDuplicateTabIndexes(fresh.Compiler(), display);
+    std::vector<std::string> expected;
+    if (c.reported) {
+      expected = {"AddCompileMessage(5,0,0,1,2,Main,Setup,0,The Display contains duplicated Tab Indexes)",
+                  "AddOutputMessage(0,0,Main,Setup,The Display contains duplicated Tab Indexes,1,2)"};
+    }
+    EXPECT_EQ(fresh.Messages().calls, expected) << ::testing::PrintToString(c.tabs);
+    EXPECT_EQ(fresh.Compiler().ErrorCount(), c.reported ? 1 : 0) << ::testing::PrintToString(c.tabs);
+  }
+}
+
+// Every display goes through the check in a run, compiled before or not; after the
+// normalisation its tab indexes have no duplicates left.
+TEST_F(Pipeline, ARunChecksTabIndexesAfterNormalising) {
+  for (int64_t tab : {1, 2, 2}) Rectangle({{"TabIndex", tab}});
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
+  project.Compiler().CompileHMI();
+  EXPECT_EQ(project.Compiler().ErrorCount(), 0);
+  EXPECT_EQ(project.Column("SELECT TabIndex FROM HMI_Elements ORDER BY ID"), (std::vector<int64_t>{1, 2, 3}));
+}
+
+// A project in a file: a run-time failure part-way through CompileHMI ends the run, and
+// what was done before it (renumbered tab indexes, units of the earlier elements and their
+// bookkeeping) is committed and seen by the next connection.
+TEST_F(Pipeline, AFailurePartWayKeepsWhatWasDoneInTheFile) {
+  Rectangle({{"ID", 1}, {"GUID", 1001}, {"TabIndex", 3}});
+  Rectangle({{"ID", 2}, {"GUID", 1002}, {"TabIndex", 3}});
+  Rectangle({{"ID", 3}, {"GUID", 1003}, {"PenWidth", 300}});
+  Rectangle({{"ID", 4}, {"GUID", 1004}});
+  auto path = std::filesystem::temp_directory_path() / ("brisklet-pipeline-" + std::to_string(getpid()) + ".db");
+  std::filesystem::remove(path);
+  project.Db().Execute("VACUUM INTO '" + path.string() + "'");
+
+  auto conn = Connection::Open(path.string());
+  DefaultHost host(*conn);
+  clsDownload compiler(host);
+  try {
+    compiler.CompileHMI();
+    ADD_FAILURE() << "PenWidth 300 was accepted";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Text(), "Overflow");
+    EXPECT_EQ(e.Where(), (std::vector<std::string>{"element 3 (GUID 1003) on display 1"}));
+  }
+  EXPECT_FALSE(conn->InTransaction());
+
+  auto other = Connection::Open(path.string());
+  auto column = [&](const std::string& sql) {
+    std::vector<std::string> out;
+    for (Recordset rs(*other, sql, kForwardOnly, kReadOnly); !rs.Eof(); rs.MoveNext()) out.push_back(rs.Str("v"));
+    return out;
+  };
+  using Texts = std::vector<std::string>;
+  EXPECT_EQ(column("SELECT TabIndex AS v FROM HMI_Elements ORDER BY ID"), (Texts{"3", "4", "255", "255"}));
+  EXPECT_EQ(column("SELECT UnitGuid AS v FROM DownloadUnits ORDER BY UnitGuid"), (Texts{"1001", "1002"}));
+  EXPECT_EQ(column("SELECT Guid || '=' || IsCompiled AS v FROM DownloadDLUs ORDER BY Guid"),
+            (Texts{"100=0", "1001=1", "1002=1", "1003=0", "1004=0"}));
+  other.reset();
+  conn.reset();
+  std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace brisklet::test

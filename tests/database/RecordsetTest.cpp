@@ -1,0 +1,152 @@
+// Recordsets as the compilers use them: fields found by the names the queries give them,
+// the walk over an empty result, RecordCount of static cursors, and text compared without
+// regard to case.
+#include <gtest/gtest.h>
+
+#include "component/RuntimeError.h"
+#include "database/Recordset.h"
+#include "support/TestAccess.h"
+#include "support/TestProject.h"
+
+namespace brisklet::test {
+namespace {
+
+// Module 7 "Main" holds display 3 "Setup"; module 9 "Spare" holds no display. Element 1
+// (a picture button) and element 2 (a text button) stand on displays 3 and 4. Trend 1 owns
+// curve 1, trend 2 has no curve.
+class FieldLookup : public ::testing::Test {
+ protected:
+  FieldLookup() {
+    project.AddModule("Main", 7);
+    project.AddModule("Spare", 9);
+    project.AddDisplay({{"Id", 3}, {"GUID", 300}, {"ModuleID", 7}, {"Description", "Setup"}});
+    project.AddDisplay({{"Id", 4}, {"GUID", 400}, {"ModuleID", 7}, {"Description", "Alarms"}});
+    project.AddElement({{"ID", 1}, {"GUID", 1001}, {"DisplayID", 3}, {"Type", 5}, {"VarType", 1}, {"Text", "Start"}});
+    project.AddElement({{"ID", 2}, {"GUID", 1002}, {"DisplayID", 4}, {"Type", 5}, {"VarType", 2}, {"Text", "Stop"}});
+    project.Insert("Trends", {{"TrendID", 1}, {"Name", "Oven"}});
+    project.Insert("Trends", {{"TrendID", 2}, {"Name", "Line"}});
+    project.Insert("Curves", {{"CurveID", 1}});
+  }
+  TestProject project;
+};
+
+struct Lookup {
+  const char* sql;
+  std::vector<std::pair<const char*, const char*>> fields;  // name, value's text on the first row
+};
+
+// Every field read has a value that is unique in the project, so a field found in the wrong
+// column shows as a wrong value.
+const Lookup kLookups[] = {
+    // A self-join: HMI1's own column, and the columns only HMI2.* brings.
+    {"SELECT HMI1.DisplayID, HMI1.TouchOprndAddr AS TouchOPR, HMI2.*FROM HMI_Elements AS HMI1 INNER JOIN "
+     "HMI_Elements AS HMI2 ON HMI1.ID<>HMI2.ID WHERE HMI1.ID=1",
+     {{"HMI1.DisplayID", "3"}, {"VarType", "2"}, {"GUID", "1002"}, {"TouchOPR", "-1"}}},
+    // A column named by its table, where the other table of the join has no such column.
+    {"SELECT * FROM Trends LEFT JOIN Curves ON (Curves.CurveID<=Trends.TrendID*8) AND "
+     "(Curves.CurveID>=(Trends.TrendID-1)*8+1) Order By TrendID",
+     {{"Trends.Name", "Oven"}, {"TrendID", "1"}, {"CurveID", "1"}}},
+    // Inside a parenthesised join SQLite reports Pages.ModuleID as "ModuleID:1"; names in any case.
+    {"SELECT DispModules.ModuleName, Pages.Description, Pages.ModuleID,pages.ID, HMI_Elements.Text FROM "
+     "HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON DispModules.ModuleId = Pages.ModuleID) ON "
+     "HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=1",
+     {{"ModuleID", "7"}, {"Pages.Id", "3"}, {"pages.ID", "3"}, {"id", "3"}, {"MODULENAME", "Main"},
+      {"Description", "Setup"}, {"HMI_Elements.Text", "Start"}}},
+    // The two ModuleIDs of such a join told apart by their tables.
+    {"SELECT DispModules.ModuleID, Pages.ModuleID FROM HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON "
+     "DispModules.ModuleId <> Pages.ModuleID) ON HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=1",
+     {{"Pages.ModuleID", "7"}, {"DispModules.ModuleID", "9"}}},
+    // The element query: the element's own columns next to its display's, and the aliases.
+    {"SELECT HMI_Elements.*, Pages.ModuleID, Pages.Description AS DisplayName, HMI_Elements.GUID AS VariableGUID "
+     "FROM HMI_Elements INNER JOIN Pages ON HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=2",
+     {{"ID", "2"}, {"DisplayName", "Alarms"}, {"variableguid", "1002"}, {"ModuleID", "7"}}},
+    // The display query: Pages.* next to the palette's GUID and a background image it lacks.
+    {"SELECT Pages.*, Pages.GUID as PageGUID, HMI_Palettes.GUID AS PaletteGUID, PagesAndImages.Image_CRC AS "
+     "BkImageCRC, PagesAndImages.TransparencyLevel AS BKImageTransparency FROM HMI_Palettes INNER JOIN (Pages LEFT "
+     "JOIN PagesAndImages ON  Pages.Id = PagesAndImages.Page_ID) ON HMI_Palettes.ID = Pages.PaletteID WHERE "
+     "Pages.Id=4",
+     {{"PaletteGUID", "500"}, {"PageGUID", "400"}, {"Id", "4"}, {"BkImageCRC", "Null"}}},
+};
+
+TEST_F(FieldLookup, FindsEachFieldByTheNameTheQueryGivesIt) {
+  for (const Lookup& c : kLookups) {
+    Recordset rs(project.Db(), c.sql, kForwardOnly, kOptimistic);
+    ASSERT_FALSE(rs.Eof()) << c.sql;
+    for (const auto& [field, expected] : c.fields) {
+      EXPECT_EQ(rs.Field(field).SqlText(), expected) << field << " of " << c.sql;
+    }
+  }
+}
+
+TEST_F(FieldLookup, AnUnknownFieldIsAnError) {
+  Recordset rs(project.Db(), "SELECT * FROM Trends LEFT JOIN Curves ON Curves.CurveID=Trends.TrendID", 0, 3);
+  for (const char* field : {"Trends.Nmae", "Description", "HMI1.DisplayID"}) {
+    try {
+      rs.Field(field);
+      ADD_FAILURE() << field << " was found";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.Text(), "Item cannot be found in the collection corresponding to the requested name or ordinal");
+      EXPECT_NE(e.Detail().find(field), std::string::npos) << e.Detail();
+    }
+  }
+}
+
+TEST_F(FieldLookup, AnEmptyResultIsAtEofAndBofAtOnce) {
+  for (int cursor : {kForwardOnly, kStatic}) {
+    Recordset rs(project.Db(), "SELECT * FROM DispModules WHERE ModuleID=-5", cursor, kReadOnly);
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_TRUE(rs.Bof());
+    EXPECT_THROW(rs.Field("ModuleName"), RuntimeError);
+    EXPECT_THROW(rs.MoveNext(), RuntimeError);
+  }
+}
+
+TEST_F(FieldLookup, WalkEndsAtEofAfterTheLastRow) {
+  Recordset rs(project.Db(), "SELECT ModuleName FROM DispModules ORDER BY ModuleID", kForwardOnly, kReadOnly);
+  std::vector<std::string> names;
+  for (; !rs.Eof(); rs.MoveNext()) names.push_back(rs.Str("ModuleName"));
+  EXPECT_EQ(names, (std::vector<std::string>{"Main", "Spare"}));
+  EXPECT_FALSE(rs.Bof());
+  rs.MoveFirst();
+  EXPECT_EQ(rs.Str("ModuleName"), "Main");
+}
+
+TEST_F(FieldLookup, RecordCountOfAStaticCursorIsItsNumberOfRows) {
+  const std::pair<const char*, int> cases[] = {
+      {"SELECT * FROM HMI_Elements", 2},
+      {"SELECT * FROM HMI_Elements WHERE ID=2", 1},
+      {"SELECT * FROM HMI_Elements WHERE ID=5", 0},
+      {"SELECT * FROM Trends LEFT JOIN Curves ON Curves.CurveID=Trends.TrendID", 2},
+  };
+  for (const auto& [sql, count] : cases) {
+    EXPECT_EQ(Recordset(project.Db(), sql, kStatic, kReadOnly).RecordCount(), count) << sql;
+    EXPECT_EQ(Recordset(project.Db(), sql, kStatic, kOptimistic).RecordCount(), count) << sql;
+  }
+}
+
+TEST_F(FieldLookup, AReadOnlyRecordsetRefusesWrites) {
+  Recordset rs(project.Db(), "SELECT * FROM HMI_Elements WHERE ID=1", kForwardOnly, kReadOnly);
+  EXPECT_THROW(rs.SetField("TabIndex", 4), RuntimeError);
+  EXPECT_EQ(project.Scalar("SELECT TabIndex FROM HMI_Elements WHERE ID=1").ToLong(), 255);
+}
+
+// A text column compares without regard to case, as the queries of the checks expect: two
+// variables "Speed" and "SPEED" on one display have the same name. The name reported is the
+// one of the element with the lower ID.
+TEST(TextComparison, NamesDifferingOnlyInCaseAreDuplicates) {
+  TestProject project;
+  project.AddModule("Main");
+  int32_t setup = project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
+  project.AddElement({{"DisplayID", setup}, {"Type", 5}, {"VarType", 8}, {"Text", "Speed"}});
+  project.AddElement({{"DisplayID", setup}, {"Type", 5}, {"VarType", 8}, {"Text", "SPEED"}});
+  project.AddElement({{"DisplayID", setup}, {"Type", 5}, {"VarType", 8}, {"Text", "Speed2"}});
+  clsDownloadTestAccess::CheckDuplicateVarNames(project.Compiler());
+  EXPECT_EQ(project.Messages().Texts(),
+            (std::vector<std::string>{
+                "2 Or more Vars have the Same Name: 'Speed'. Those Vars Can be found on Display: 'Setup'"}));
+  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM HMI_Elements WHERE Text='speed'").ToLong(), 2);
+  EXPECT_EQ(project.Scalar("SELECT Text FROM HMI_Elements ORDER BY Text DESC LIMIT 1").ToString(), "Speed2");
+}
+
+}  // namespace
+}  // namespace brisklet::test

@@ -1,0 +1,144 @@
+// Element property objects loaded from HMI_Elements.Binary: the values their getters give,
+// the blobs they refuse, and where a refused blob is reported when an element is compiled.
+#include <gtest/gtest.h>
+
+#include "component/RuntimeError.h"
+#include "host/properties/ElementProperties.h"
+#include "support/TestProject.h"
+
+namespace brisklet::test {
+namespace {
+
+Bytes Blob(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+struct Load {
+  const char* blob;
+  int32_t isSwitch;  // ButtonProperties::IsSwitch after the load
+};
+
+TEST(ElementProperties, GettersReadTheLoadedValues) {
+  const Load cases[] = {
+      {"", 0},
+      {"{}", 0},
+      {R"({"IsSwitch": true})", -1},
+      {R"({"IsSwitch": false})", 0},
+      {" {\"IsSwitch\" : true}\n", -1},
+  };
+  for (const Load& c : cases) {
+    ButtonProperties button;
+    button.LoadFromBinary(Blob(c.blob));
+    EXPECT_EQ(button.IsSwitch(), c.isSwitch) << c.blob;
+  }
+  const std::pair<const char*, int32_t> modes[] = {
+      {"{}", 0}, {R"({"EntryMode": 3})", 3}, {R"({"EntryMode": -2147483648})", -2147483647 - 1},
+      {R"({"EntryMode": 2147483647})", 2147483647}};
+  for (const auto& [blob, mode] : modes) {
+    EntryFieldProperties entry;
+    entry.LoadFromBinary(Blob(blob));
+    EXPECT_EQ(entry.EntryMode(), mode) << blob;
+  }
+}
+
+// A load replaces whatever an earlier load gave.
+TEST(ElementProperties, ALoadStartsFromNothing) {
+  ButtonProperties button;
+  button.LoadFromBinary(Blob(R"({"IsSwitch": true})"));
+  button.LoadFromBinary({});
+  EXPECT_EQ(button.IsSwitch(), 0);
+}
+
+struct Refusal {
+  const char* blob;
+  const char* text;     // the run-time error's text
+  const char* mention;  // what its detail names ("" when it names no key)
+};
+
+TEST(ElementProperties, RefusedBlobs) {
+  const Refusal cases[] = {
+      {R"({"IsSwitch": true, "EntryMode": 2})", "Invalid property data", "EntryMode"},  // not a button getter
+      {R"({"isswitch": true})", "Invalid property data", "isswitch"},                   // names are exact
+      {R"({"IsSwitch": 1})", "Invalid property data", "IsSwitch"},
+      {R"({"IsSwitch": "true"})", "Invalid property data", "IsSwitch"},
+      {R"({"IsSwitch": null})", "Invalid property data", "IsSwitch"},
+      {R"({"IsSwitch": {}})", "Invalid property data", "IsSwitch"},
+      {R"({"IsSwitch": true)", "Invalid property data", ""},  // not JSON
+      {"IsSwitch=1", "Invalid property data", ""},
+      {"[true]", "Invalid property data", ""},  // JSON, but not an object
+      {"true", "Invalid property data", ""},
+  };
+  for (const Refusal& c : cases) {
+    ButtonProperties button;
+    try {
+      button.LoadFromBinary(Blob(c.blob));
+      ADD_FAILURE() << c.blob << " was accepted";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.Text(), c.text) << c.blob;
+      EXPECT_NE(e.Detail().find(c.mention), std::string::npos) << c.blob << ": " << e.Detail();
+    }
+  }
+  const Refusal entryCases[] = {
+      {R"({"EntryMode": 2147483648})", "Overflow", "EntryMode"},
+      {R"({"EntryMode": -2147483649})", "Overflow", "EntryMode"},
+      {R"({"EntryMode": 2.5})", "Invalid property data", "EntryMode"},
+      {R"({"EntryMode": "3"})", "Invalid property data", "EntryMode"},
+      {R"({"EntryMode": true})", "Invalid property data", "EntryMode"},
+      {R"({"IsSwitch": true})", "Invalid property data", "IsSwitch"},
+  };
+  for (const Refusal& c : entryCases) {
+    EntryFieldProperties entry;
+    try {
+      entry.LoadFromBinary(Blob(c.blob));
+      ADD_FAILURE() << c.blob << " was accepted";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.Text(), c.text) << c.blob;
+      EXPECT_NE(e.Detail().find(c.mention), std::string::npos) << c.blob << ": " << e.Detail();
+    }
+  }
+}
+
+// The header of a button reads IsSwitch (its touch kind) and of an entry field EntryMode:
+// a refused blob ends the compile with an error that names the element, its GUID and its
+// display, and nothing is stored.
+TEST(ElementProperties, ARefusedBlobNamesTheElementBeingCompiled) {
+  const std::pair<int32_t, const char*> kinds[] = {{1, R"({"IsSwitch": 1})"}, {6, R"({"Mode": 2})"}};
+  for (const auto& [varType, blob] : kinds) {
+    TestProject project;
+    project.AddModule("Main");
+    project.AddDisplay({{"Id", 2}, {"ModuleID", 1}});
+    int32_t id = project.AddElement({{"ID", 10}, {"GUID", 2010}, {"DisplayID", 2}, {"Type", 5},
+                                     {"VarType", varType}, {"TouchOprndAddr", -2}, {"Binary", blob}});
+    try {
+      project.Compiler().CompileHmiElement(id);
+      ADD_FAILURE() << blob << " was accepted";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.Text(), "Invalid property data") << blob;
+      EXPECT_EQ(e.Where(), (std::vector<std::string>{"element 10 (GUID 2010) on display 2"})) << blob;
+      std::string described = e.Describe();
+      EXPECT_NE(described.find("in element 10 (GUID 2010) on display 2"), std::string::npos) << described;
+      EXPECT_NE(described.find(varType == 1 ? "IsSwitch" : "Mode"), std::string::npos) << described;
+    }
+    EXPECT_EQ(project.UnitHex(2010), "") << blob;
+    EXPECT_EQ(project.IsCompiled(2010), 0) << blob;
+    EXPECT_TRUE(project.Messages().calls.empty()) << blob;
+  }
+}
+
+// In a compiled header: a Null or empty blob reads as {}, so a button without settings is
+// no switch (touch kind 0 without a touch operand); with IsSwitch true it is one (kind 6).
+TEST(ElementProperties, TouchKindOfAButtonFollowsItsBlob) {
+  TestProject project;
+  project.AddModule("Main");
+  project.AddDisplay({{"Id", 2}, {"ModuleID", 1}});
+  const std::pair<Value, int> cases[] = {
+      {Value(), 0}, {Value(Bytes{}), 0}, {Value(""), 0}, {Value(R"({"IsSwitch": false})"), 0},
+      {Value(R"({"IsSwitch": true})"), 6}, {Value(Blob(R"({"IsSwitch": true})")), 6}};
+  for (const auto& [blob, touchKind] : cases) {
+    int32_t id = project.AddElement({{"DisplayID", 2}, {"Type", 5}, {"VarType", 2}, {"Binary", blob}});
+    Bytes record = project.Compiler().ElementRecord(id);
+    ASSERT_GE(record.size(), 5u);
+    EXPECT_EQ(record[4], touchKind) << "touch kind of " << blob.SqlText();
+  }
+}
+
+}  // namespace
+}  // namespace brisklet::test
