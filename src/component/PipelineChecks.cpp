@@ -17,13 +17,14 @@ void clsDownload::prvCheckFonts() {
       0, 3);
   std::string warning = GetMessageText(kMissingFontMessage);
   for (; !rs->Eof(); rs->MoveNext()) {
-    std::string message = rs->Str("Text") + ": " + warning;
+    std::string text = rs->Str("Text");  // read on every row: a Null text fails here, warning or not
+    auto message = [&] { return text + ": " + warning; };  // made only for a warning
     if (GetFontIndex(rs->Long("FontNumber")) == -1) {
-      prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message, rs->Long("ID"));
+      prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
     }
     int32_t description = rs->Long("DescriptionFontNumber");
     if (description != 0 && GetFontIndex(description) == -1) {
-      prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message, rs->Long("ID"));
+      prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
     }
   }
 }

@@ -2,6 +2,7 @@
 #include "database/Columns.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace brisklet {
 
@@ -35,10 +36,14 @@ Columns::Columns(sqlite3_stmt* stmt) {
 }
 
 namespace {
+// A quick hash of a field name: its length and its first and last eight bytes.
 uint64_t HashName(std::string_view name) {
-  uint64_t h = 0xcbf29ce484222325ull;  // FNV-1a
-  for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
-  return h;
+  uint64_t head = 0, tail = 0;
+  size_t n = name.size();
+  std::memcpy(&head, name.data(), std::min<size_t>(n, 8));
+  if (n > 8) std::memcpy(&tail, name.data() + n - std::min<size_t>(n - 8, 8), std::min<size_t>(n - 8, 8));
+  uint64_t h = (head ^ (tail * 0x9E3779B97F4A7C15ull) ^ n) * 0xBF58476D1CE4E5B9ull;
+  return h ^ (h >> 29);
 }
 }  // namespace
 

@@ -69,8 +69,9 @@ size_t FirstEligible(std::string_view sql) {
     uint8_t cls = ClassOf(c);
     if (cls & kWord) {
       size_t end = SkipWord(sql, i);
-      if (!(cls == kDigit)) {
-        bool select = IsKeywordAt(sql, i, "SELECT");
+      size_t length = end - i;  // only words of four or six letters can be keywords that matter
+      if (cls != kDigit && (length == 6 || length == 4 || first)) {
+        bool select = length == 6 && IsKeywordAt(sql, i, "SELECT");
         if (first) {
           if (!select && !IsKeywordAt(sql, i, "UPDATE") && !IsKeywordAt(sql, i, "DELETE")) return kNone;
           isSelect = select;
@@ -78,7 +79,7 @@ size_t FirstEligible(std::string_view sql) {
           first = false;
         }
         if (select && ++selects > 1) return kNone;
-        if (isSelect && depth == 0 && start == kNone && IsKeywordAt(sql, i, "FROM")) start = i;
+        if (isSelect && depth == 0 && start == kNone && length == 4 && IsKeywordAt(sql, i, "FROM")) start = i;
       }
       i = end;
       continue;

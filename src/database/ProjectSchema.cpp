@@ -86,6 +86,9 @@ CREATE TABLE HMI_Elements (
 CREATE INDEX HMI_ElementsByDisplayTouch ON HMI_Elements (DisplayID, TouchOprndAddr);
 CREATE INDEX HMI_ElementsByDisplayTab ON HMI_Elements (DisplayID, TabIndex);
 CREATE INDEX HMI_ElementsByGuid ON HMI_Elements (GUID);
+-- The element lists of a display record, read from the index alone: after DisplayID and
+-- TabIndex comes ID, so rows come in the order of HMI_ElementsByDisplayTab.
+CREATE INDEX HMI_ElementsDrawingOrder ON HMI_Elements (DisplayID, TabIndex, ID, Type, ORDERINDEX, GUID);
 -- Indexes of the project checks. Each keeps the order in which its check has always met the
 -- rows: partial indexes hold just the rows a check's condition selects (a query uses one only
 -- when its condition implies the index's), keyed by ID where the check walks elements in ID

@@ -68,8 +68,19 @@ Recordset::Recordset(Connection& conn, const std::string& sql, int cursorType, i
   mFieldAt.resize(mWidth);
 }
 
+uint8_t* Recordset::Reserve(size_t bytes) {
+  if (mDataCapacity - mDataSize < bytes) {
+    size_t capacity = std::max({mDataCapacity * 2, mDataSize + bytes, size_t{4096}});
+    auto grown = std::make_unique_for_overwrite<uint8_t[]>(capacity);
+    if (mDataSize > 0) std::memcpy(grown.get(), mData.get(), mDataSize);
+    mData = std::move(grown);
+    mDataCapacity = capacity;
+  }
+  return mData.get() + mDataSize;
+}
+
 void Recordset::ReadRow(sqlite3_stmt* stmt) {
-  mRowStart.push_back(mData.size());
+  mRowStart.push_back(mDataSize);
   for (size_t i = 0; i < mWidth; ++i) {
     // The connection is not shared between threads, so the column's value may be read directly.
     sqlite3_value* v = sqlite3_column_value(stmt, static_cast<int>(i));
@@ -83,9 +94,8 @@ void Recordset::ReadRow(sqlite3_stmt* stmt) {
       bytes = static_cast<const uint8_t*>(sqlite3_value_blob(v));
       size = static_cast<size_t>(sqlite3_value_bytes(v));
     }
-    size_t at = mData.size();
-    mData.resize(at + 1 + 10 + size);  // tag, longest number or length, bytes
-    uint8_t* p = mData.data() + at;
+    uint8_t* start = Reserve(1 + 10 + size);  // tag, longest number or length, bytes
+    uint8_t* p = start;
     switch (type) {
       case SQLITE_INTEGER:
         *p++ = kInteger;
@@ -109,12 +119,12 @@ void Recordset::ReadRow(sqlite3_stmt* stmt) {
         *p++ = kNull;
         break;
     }
-    mData.resize(static_cast<size_t>(p - mData.data()));
+    mDataSize += static_cast<size_t>(p - start);
   }
 }
 
 Value Recordset::Decode(size_t at) const {
-  const uint8_t* p = mData.data() + at;
+  const uint8_t* p = mData.get() + at;
   switch (*p++) {
     case kInteger:
       return Value(UnZigZag(GetVarint(p)));
@@ -138,9 +148,9 @@ Value Recordset::Decode(size_t at) const {
 
 const Value& Recordset::Current(int column) const {
   if (mCurrentRow != mRow) {
-    const uint8_t* p = mData.data() + mRowStart[mRow];
+    const uint8_t* p = mData.get() + mRowStart[mRow];
     for (size_t i = 0; i < mWidth; ++i) {
-      mFieldAt[i] = static_cast<size_t>(p - mData.data());
+      mFieldAt[i] = static_cast<size_t>(p - mData.get());
       p = SkipField(p);
     }
     std::fill(mMade.begin(), mMade.end(), 0);
@@ -219,7 +229,8 @@ void Recordset::Update() {
 }
 
 void Recordset::Close() {
-  mData.clear();
+  mData.reset();
+  mDataSize = mDataCapacity = 0;
   mRowStart.clear();
   mChanged.clear();
   mRow = 0;

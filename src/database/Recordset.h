@@ -51,6 +51,7 @@ class Recordset {
  private:
   int IndexOf(std::string_view name) const;
   void ReadRow(sqlite3_stmt* stmt);
+  uint8_t* Reserve(size_t bytes);  // room for that many more bytes at the end of mData
   // The field of the current row as a Value (made on first read, or as SetField left it).
   const Value& Current(int column) const;
   Value& Current(int column);
@@ -66,7 +67,9 @@ class Recordset {
   // The rows as read, one after the other, each field a tag byte and its value: integers as
   // variable-length numbers, texts and blobs with their length. Most fields are small
   // numbers, so a row takes a few bytes a field where Values would take forty.
-  std::vector<uint8_t> mData;
+  std::unique_ptr<uint8_t[]> mData;
+  size_t mDataSize = 0;
+  size_t mDataCapacity = 0;
   std::vector<size_t> mRowStart;             // where each row begins in mData
   std::map<size_t, Value> mChanged;          // fields set by SetField, by row * width + column
   mutable std::vector<Value> mCurrent;       // the fields of row mCurrentRow made so far

@@ -79,7 +79,7 @@ TEST(SharedStatements, TextsThatDifferInTheirNumbersEachGetTheirOwnRows) {
 const char* kCheckIndexes[] = {"HMI_ElementsTooSmallFor3D", "HMI_ElementsTouchAndHide", "HMI_ElementsSmallTrends",
                                "HMI_ElementsWithFonts",     "HMI_ElementsInTabOrder",   "HMI_ElementsTouching",
                                "HMI_ElementsByDisplayTouch", "HMI_ElementsSwitches",     "HMI_ElementsVariableNames",
-                               "DownloadDLUsPending"};
+                               "HMI_ElementsDrawingOrder", "DownloadDLUsPending"};
 
 struct KnownQuery {
   const char* name;
