@@ -57,46 +57,6 @@ size_t SkipWord(std::string_view sql, size_t i) {
   return i;
 }
 
-// Where the literals may be taken from: after the select list of a query, anywhere in an
-// UPDATE or DELETE; npos when the text is to stay as it is.
-size_t FirstEligible(std::string_view sql) {
-  constexpr size_t kNone = std::string_view::npos;
-  size_t start = kNone;
-  int selects = 0, depth = 0;
-  bool first = true, isSelect = false;
-  for (size_t i = 0; i < sql.size();) {
-    char c = sql[i];
-    uint8_t cls = ClassOf(c);
-    if (cls & kWord) {
-      size_t end = SkipWord(sql, i);
-      size_t length = end - i;  // only words of four or six letters can be keywords that matter
-      if (cls != kDigit && (length == 6 || length == 4 || first)) {
-        bool select = length == 6 && IsKeywordAt(sql, i, "SELECT");
-        if (first) {
-          if (!select && !IsKeywordAt(sql, i, "UPDATE") && !IsKeywordAt(sql, i, "DELETE")) return kNone;
-          isSelect = select;
-          if (!select) start = 0;
-          first = false;
-        }
-        if (select && ++selects > 1) return kNone;
-        if (isSelect && depth == 0 && start == kNone && length == 4 && IsKeywordAt(sql, i, "FROM")) start = i;
-      }
-      i = end;
-      continue;
-    }
-    if (cls == kQuote) {
-      i = SkipQuoted(sql, i);
-      continue;
-    }
-    if (cls == kMarker) return kNone;
-    if ((c == '-' || c == '/') && i + 1 < sql.size() && sql[i + 1] == (c == '-' ? '-' : '*')) return kNone;
-    if (c == '(') ++depth;
-    if (c == ')') --depth;
-    ++i;
-  }
-  return start;
-}
-
 // Whether the text before `end` ends (blanks aside) in a comparison operator.
 bool FollowsComparison(std::string_view sql, size_t end) {
   while (end > 0 && (sql[end - 1] == ' ' || sql[end - 1] == '\t' || sql[end - 1] == '\r' || sql[end - 1] == '\n')) {
@@ -114,44 +74,81 @@ bool FollowsComparison(std::string_view sql, size_t end) {
 }  // namespace
 
 LiteralParameters TakeOutLiterals(std::string_view sql) {
+  constexpr size_t kNone = std::string_view::npos;
   LiteralParameters result;
-  size_t start = FirstEligible(sql);
-  if (start == std::string_view::npos) {
+  auto unchanged = [&] {
     result.text = sql;
+    result.values.clear();
     return result;
-  }
-  result.text.reserve(sql.size());
-  size_t copied = 0;  // sql[copied, i) is still to be copied
-  for (size_t i = start; i < sql.size();) {
+  };
+  // One pass: whether the text may change at all, where its select list ends (literals are
+  // taken only after it: from the top-level FROM of a query, anywhere in UPDATE and DELETE),
+  // and the literals themselves.
+  struct Literal {
+    size_t begin, end;
+  };
+  constexpr size_t kMostLiterals = 16;  // a text with more stays as it is
+  Literal literals[kMostLiterals];
+  size_t count = 0;
+  size_t start = kNone;
+  int selects = 0, depth = 0;
+  bool first = true, isSelect = false;
+  for (size_t i = 0; i < sql.size();) {
     char c = sql[i];
     uint8_t cls = ClassOf(c);
+    bool signedNumber = c == '-' && i + 1 < sql.size() && IsDigit(sql[i + 1]);
+    if (cls == kDigit || signedNumber) {
+      size_t end = SkipWord(sql, i + 1);
+      if (start == kNone || !FollowsComparison(sql, i)) {
+        i = signedNumber ? i + 1 : end;  // a minus of arithmetic, or a number left as it is
+        continue;
+      }
+      std::string_view word = sql.substr(i, end - i);
+      bool digitsOnly = word.find_first_not_of("0123456789", signedNumber ? 1 : 0) == kNone;
+      bool standalone = end == sql.size() || sql[end] != '.';
+      int64_t value = 0;
+      if (digitsOnly && standalone && std::from_chars(word.data(), word.data() + word.size(), value).ec == std::errc()) {
+        if (count == kMostLiterals) return unchanged();
+        literals[count++] = {i, end};
+        result.values.push_back(value);
+      }
+      i = end;
+      continue;
+    }
+    if (cls & kWord) {
+      size_t end = SkipWord(sql, i);
+      size_t length = end - i;  // only words of four or six letters can be keywords that matter
+      if (length == 6 || length == 4 || first) {
+        bool select = length == 6 && IsKeywordAt(sql, i, "SELECT");
+        if (first) {
+          if (!select && !IsKeywordAt(sql, i, "UPDATE") && !IsKeywordAt(sql, i, "DELETE")) return unchanged();
+          isSelect = select;
+          if (!select) start = 0;
+          first = false;
+        }
+        if (select && ++selects > 1) return unchanged();  // a subquery: its expressions may name columns
+        if (isSelect && depth == 0 && start == kNone && length == 4 && IsKeywordAt(sql, i, "FROM")) start = i;
+      }
+      i = end;
+      continue;
+    }
     if (cls == kQuote) {
       i = SkipQuoted(sql, i);
       continue;
     }
-    bool signedNumber = c == '-' && i + 1 < sql.size() && IsDigit(sql[i + 1]);
-    if (!(cls & kWord) && !signedNumber) {
-      ++i;
-      continue;
-    }
-    size_t end = SkipWord(sql, i + 1);
-    if (cls != kDigit && !signedNumber) {  // a name or keyword
-      i = end;
-      continue;
-    }
-    // A number, with a minus sign only where it stands right of a comparison ("<> -1").
-    std::string_view word = sql.substr(i, end - i);
-    bool digitsOnly = word.find_first_not_of("0123456789", signedNumber ? 1 : 0) == std::string_view::npos;
-    bool standalone = end == sql.size() || sql[end] != '.';
-    int64_t value = 0;
-    if (digitsOnly && standalone && FollowsComparison(sql, i) &&
-        std::from_chars(word.data(), word.data() + word.size(), value).ec == std::errc()) {
-      result.text.append(sql.substr(copied, i - copied));
-      result.text += '?';
-      result.values.push_back(value);
-      copied = end;
-    }
-    i = signedNumber && !digitsOnly ? i + 1 : end;
+    if (cls == kMarker) return unchanged();  // parameters of the caller's own
+    if ((c == '-' || c == '/') && i + 1 < sql.size() && sql[i + 1] == (c == '-' ? '-' : '*')) return unchanged();
+    if (c == '(') ++depth;
+    if (c == ')') --depth;
+    ++i;
+  }
+  if (first || start == kNone || count == 0) return unchanged();
+  result.text.reserve(sql.size());
+  size_t copied = 0;
+  for (size_t k = 0; k < count; ++k) {
+    const Literal& l = literals[k];
+    result.text.append(sql.substr(copied, l.begin - copied)).push_back('?');
+    copied = l.end;
   }
   result.text.append(sql.substr(copied));
   return result;

@@ -65,12 +65,11 @@ Recordset::Recordset(Connection& conn, const std::string& sql, int cursorType, i
   }
   mCurrent.resize(mWidth);
   mMade.resize(mWidth);
-  mFieldAt.resize(mWidth);
 }
 
 uint8_t* Recordset::Reserve(size_t bytes) {
   if (mDataCapacity - mDataSize < bytes) {
-    size_t capacity = std::max({mDataCapacity * 2, mDataSize + bytes, size_t{4096}});
+    size_t capacity = std::max({mDataCapacity * 2, mDataSize + bytes, size_t{512}});
     auto grown = std::make_unique_for_overwrite<uint8_t[]>(capacity);
     if (mDataSize > 0) std::memcpy(grown.get(), mData.get(), mDataSize);
     mData = std::move(grown);
@@ -150,17 +149,17 @@ const Value& Recordset::Current(int column) const {
   if (mCurrentRow != mRow) {
     const uint8_t* p = mData.get() + mRowStart[mRow];
     for (size_t i = 0; i < mWidth; ++i) {
-      mFieldAt[i] = static_cast<size_t>(p - mData.get());
+      mMade[i].at = static_cast<size_t>(p - mData.get());
       p = SkipField(p);
     }
-    std::fill(mMade.begin(), mMade.end(), 0);
     mCurrentRow = mRow;
   }
   auto i = static_cast<size_t>(column);
-  if (!mMade[i]) {
-    auto changed = mChanged.find(mRow * mWidth + i);
-    mCurrent[i] = changed != mChanged.end() ? changed->second : Decode(mFieldAt[i]);
-    mMade[i] = 1;
+  Made& made = mMade[i];
+  if (made.madeFor != mRow + 1) {
+    auto changed = mChanged.empty() ? mChanged.end() : mChanged.find(mRow * mWidth + i);
+    mCurrent[i] = changed != mChanged.end() ? changed->second : Decode(made.at);
+    made.madeFor = mRow + 1;
   }
   return mCurrent[i];
 }
@@ -235,6 +234,7 @@ void Recordset::Close() {
   mChanged.clear();
   mRow = 0;
   mCurrentRow = SIZE_MAX;
+  for (Made& made : mMade) made.madeFor = 0;
 }
 
 }  // namespace brisklet

@@ -72,10 +72,15 @@ class Recordset {
   size_t mDataCapacity = 0;
   std::vector<size_t> mRowStart;             // where each row begins in mData
   std::map<size_t, Value> mChanged;          // fields set by SetField, by row * width + column
-  mutable std::vector<Value> mCurrent;       // the fields of row mCurrentRow made so far
-  mutable std::vector<uint8_t> mMade;        // which of them are made
-  mutable std::vector<size_t> mFieldAt;      // where each field of that row begins in mData
-  mutable size_t mCurrentRow = SIZE_MAX;
+  // The fields of the current row made into Values so far: a field's Value is valid while
+  // its `madeFor` is the current row's number + 1.
+  struct Made {
+    size_t at = 0;       // where the field begins in mData
+    size_t madeFor = 0;  // row number + 1 of the Value in mCurrent
+  };
+  mutable std::vector<Value> mCurrent;
+  mutable std::vector<Made> mMade;
+  mutable size_t mCurrentRow = SIZE_MAX;  // the row whose field positions mMade holds
   std::vector<int> mDirty;
 };
 

@@ -9,8 +9,10 @@ namespace brisklet {
 
 class ByteWriter {
  public:
-  ByteWriter() = default;
-  explicit ByteWriter(Bytes start) : mBytes(std::move(start)) {}
+  // Room for a whole record from the start: one allocation instead of one per doubling.
+  static constexpr size_t kStartCapacity = 128;
+  ByteWriter() { mBytes.reserve(kStartCapacity); }
+  explicit ByteWriter(Bytes start) : mBytes(std::move(start)) { mBytes.reserve(kStartCapacity); }
 
   ByteWriter& tag(std::string_view letters);
   ByteWriter& u8(uint8_t v);
