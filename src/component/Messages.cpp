@@ -15,9 +15,14 @@ void clsDownload::prvReportMessage(int32_t severity, int32_t moduleId, const std
 }
 
 std::string clsDownload::prvGetModuleName(int32_t moduleId) {
+  if (mModuleNames) {
+    auto known = mModuleNames->find(moduleId);
+    if (known != mModuleNames->end()) return known->second;
+  }
   auto rs = GetRecordset("SELECT * FROM DispModules WHERE ModuleID=" + Num(moduleId), 0, 1);
   std::string name = rs->Eof() ? std::string() : rs->Field("ModuleName").ToString("ModuleName");
   rs->Close();
+  if (mModuleNames) mModuleNames->emplace(moduleId, name);
   return name;
 }
 

@@ -20,6 +20,12 @@ std::string ElementScope(int32_t elementId, const Recordset* row) {
 
 void clsDownload::CompileHMI() {
   ActiveHost active(mHost);
+  // Nothing in a run changes the module names: each is read once per run.
+  mModuleNames.emplace();
+  struct ForgetModuleNames {
+    std::optional<std::map<int32_t, std::string>>& names;
+    ~ForgetModuleNames() { names.reset(); }
+  } forget{mModuleNames};
   auto scope = mHost.NewCompileScope();
   scope->Prepare();
   scope->Begin();

@@ -3,7 +3,9 @@
 // errors and warnings it reports to the host's message sink.
 #pragma once
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -108,6 +110,9 @@ class clsDownload {
   std::unique_ptr<FontNameService> mFontService;
   int32_t mWarningCount = 0;
   std::unique_ptr<TextService> mTextService;
+  // Module names read during the CompileHMI in progress (none outside one): a run that reports
+  // thousands of messages reads each module's name once.
+  std::optional<std::map<int32_t, std::string>> mModuleNames;
 };
 
 // Severities of reported messages.

@@ -24,7 +24,7 @@ TEST(RecordsetStorage, EveryKindOfValueComesBackAsStored) {
                                      Value("Motor"),    Value(""),          Value("ü€ 漢"),       Value(blob),
                                      Value()};
   for (size_t i = 0; i < values.size(); ++i) {
-    project.Insert("ProjectSettings", {{"Name", "v" + std::to_string(i + 10)}, {"Value", values[i]}});
+    project.Insert("ProjectSettings", {{"Name", std::string("v") + std::to_string(i + 10)}, {"Value", values[i]}});
   }
   project.Db().Execute("INSERT INTO ProjectSettings(Name, Value) VALUES('v99', X'')");  // an empty blob
   Recordset rs(project.Db(), "SELECT Name, Value FROM ProjectSettings ORDER BY Name", kStatic, kOptimistic);
@@ -58,10 +58,10 @@ TEST(SharedStatements, TextsThatDifferInTheirNumbersEachGetTheirOwnRows) {
   TestProject project;
   project.AddModule("Main");
   for (int id = 1; id <= 3; ++id) {
-    project.AddDisplay({{"Id", id}, {"ModuleID", 1}, {"Description", "Display " + std::to_string(id)}});
+    project.AddDisplay({{"Id", id}, {"ModuleID", 1}, {"Description", std::string("Display ") + std::to_string(id)}});
   }
   auto description = [&](int id) {
-    Recordset rs(project.Db(), "SELECT * FROM Pages WHERE Pages.Id=" + std::to_string(id), kForwardOnly, kReadOnly);
+    Recordset rs(project.Db(), std::string("SELECT * FROM Pages WHERE Pages.Id=") + std::to_string(id), kForwardOnly, kReadOnly);
     return rs.Eof() ? std::string("none") : rs.Str("Description");
   };
   // The first text of its shape, the second (the shape is shared from now on), the first again.
@@ -71,7 +71,10 @@ TEST(SharedStatements, TextsThatDifferInTheirNumbersEachGetTheirOwnRows) {
   EXPECT_EQ(description(3), "Display 3");
   EXPECT_EQ(description(-1), "none");
   // The same for action statements.
-  for (int id = 1; id <= 3; ++id) project.Db().Execute("UPDATE Pages SET ColorBack=" + std::to_string(10 * id) + " WHERE Id=" + std::to_string(id));
+  for (int id = 1; id <= 3; ++id) {
+    std::string sql = "UPDATE Pages SET ColorBack=";
+    project.Db().Execute(sql.append(std::to_string(10 * id)).append(" WHERE Id=").append(std::to_string(id)));
+  }
   EXPECT_EQ(project.Column("SELECT ColorBack FROM Pages ORDER BY Id"), (std::vector<int64_t>{10, 20, 30}));
 }
 
@@ -92,7 +95,12 @@ const KnownQuery kKnownQueries[] = {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-std::string Text(const Value& v) { return v.IsBytes() ? "x" + Hex(v.ToBytes()) : (v.IsNull() ? "NULL" : v.SqlText()); }
+std::string Text(const Value& v) {
+  if (v.IsNull()) return "NULL";
+  if (!v.IsBytes()) return v.SqlText();
+  std::string text(1, 'x');
+  return text.append(Hex(v.ToBytes()));
+}
 
 // The rows and column names of a text as it stands, prepared afresh.
 Rows PlainRows(sqlite3* db, const std::string& sql) {
@@ -158,9 +166,9 @@ class QueryResults : public ::testing::Test {
         element({{"DisplayID", display}, {"Type", 5}, {"VarType", 8}, {"ORDERINDEX", 7}, {"TabIndex", 30 - k},
                  {"Text", k % 2 ? "Motor" : "MOTOR"}});
         element({{"DisplayID", display}, {"Type", 1}, {"Flat3D", 3 - 2 * (k % 2)}, {"Dx", 8 - k}, {"Dy", 20},
-                 {"Text", "Small " + std::to_string(k)}});
+                 {"Text", std::string("Small ") + std::to_string(k)}});
         element({{"DisplayID", display}, {"Type", 4}, {"TouchOprndAddr", 400 - k}, {"VisibleOpAddr", 400 - k},
-                 {"Text", "Hidden " + std::to_string(k)}, {"FontNumber", 9}});
+                 {"Text", std::string("Hidden ") + std::to_string(k)}, {"FontNumber", 9}});
         element({{"DisplayID", display}, {"Type", 5}, {"VarType", 23 + 4 * (k % 2)}, {"Dx", 10}, {"Dy", 10},
                  {"Text", std::string(1, static_cast<char>('Z' - k))}});
         element({{"DisplayID", display}, {"Type", 5}, {"VarType", 1 + k % 2}, {"VarOprndType", 1},
@@ -173,7 +181,8 @@ class QueryResults : public ::testing::Test {
     project.Db().Execute("VACUUM INTO '" + copy + "'");
     EXPECT_EQ(sqlite3_open(copy.c_str(), &plain), SQLITE_OK);
     for (const char* index : kCheckIndexes) {
-      EXPECT_EQ(sqlite3_exec(plain, ("DROP INDEX " + std::string(index)).c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+      std::string drop = std::string("DROP INDEX ") + index;
+      EXPECT_EQ(sqlite3_exec(plain, drop.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
           << index;
     }
   }
@@ -182,7 +191,7 @@ class QueryResults : public ::testing::Test {
     std::filesystem::remove(Path("plain"));
   }
   static std::string Path(const std::string& what) {
-    return (std::filesystem::temp_directory_path() / ("brisklet-results-" + std::to_string(getpid()) + "-" + what + ".db"))
+    return (std::filesystem::temp_directory_path() / (std::string("brisklet-results-") + std::to_string(getpid()) + "-" + what + ".db"))
         .string();
   }
   TestProject project;

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 std::string TempPath(std::string name) {
   for (char& c : name) c = c == '/' ? '-' : c;  // parameterised test names hold a '/'
-  return (fs::temp_directory_path() / ("brisklet-gen-" + std::to_string(getpid()) + "-" + name)).string();
+  return (fs::temp_directory_path() / (std::string("brisklet-gen-") + std::to_string(getpid()) + "-" + name)).string();
 }
 
 // Every row of every table the generator writes, in rowid order, as text.
@@ -94,8 +94,8 @@ class GeneratedKinds : public Generator, public ::testing::WithParamInterface<Ki
 
 TEST_P(GeneratedKinds, Appear) {
   Generate(10, 100);
-  EXPECT_GT(Count("SELECT COUNT(*) FROM HMI_Elements WHERE Type=" + std::to_string(GetParam().type) +
-                  " AND VarType=" + std::to_string(GetParam().varType)),
+  EXPECT_GT(Count(std::string("SELECT COUNT(*) FROM HMI_Elements WHERE Type=") + std::to_string(GetParam().type) +
+                  std::string(" AND VarType=") + std::to_string(GetParam().varType)),
             0);
 }
 
