@@ -116,6 +116,7 @@ LiteralParameters TakeOutLiterals(std::string_view sql) {
       continue;
     }
     if (cls & kWord) {
+      if (c == '$') return unchanged();  // a parameter of the caller's own ($name)
       size_t end = SkipWord(sql, i);
       size_t length = end - i;  // only words of four or six letters can be keywords that matter
       if (length == 6 || length == 4 || first) {
@@ -136,7 +137,7 @@ LiteralParameters TakeOutLiterals(std::string_view sql) {
       i = SkipQuoted(sql, i);
       continue;
     }
-    if (cls == kMarker) return unchanged();  // parameters of the caller's own
+    if (cls == kMarker || c == ';') return unchanged();  // parameters of the caller's own; a script
     if ((c == '-' || c == '/') && i + 1 < sql.size() && sql[i + 1] == (c == '-' ? '-' : '*')) return unchanged();
     if (c == '(') ++depth;
     if (c == ')') --depth;

@@ -19,8 +19,9 @@ struct LiteralParameters {
 // touched: numbers that do not stand right of a comparison ("TrendID*8", "(TrendID-1)*8+1"),
 // numbers in quotes, numbers with a point or letters (5.5, 1e3, 0x1F), and the select list, so
 // the column names SQLite reports stay those of the original text. Only SELECT, UPDATE and
-// DELETE texts are looked at; one that has parameters of its own, a comment, or more than one
-// SELECT (a subquery, whose expressions may name result columns) comes back unchanged.
+// DELETE texts are looked at; one that has parameters of its own, a comment, more than one
+// statement, or more than one SELECT (a subquery, whose expressions may name result columns)
+// comes back unchanged.
 LiteralParameters TakeOutLiterals(std::string_view sql);
 
 }  // namespace brisklet

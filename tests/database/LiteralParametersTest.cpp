@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         LiteralCase{"SELECT a FROM t WHERE x=? AND y=3", "SELECT a FROM t WHERE x=? AND y=3", {}},
         LiteralCase{"SELECT a FROM t WHERE x=:x AND y=3", "SELECT a FROM t WHERE x=:x AND y=3", {}},
         LiteralCase{"SELECT a FROM t WHERE y=3 -- three", "SELECT a FROM t WHERE y=3 -- three", {}},
+        LiteralCase{"SELECT a FROM t WHERE x=$x AND y=3", "SELECT a FROM t WHERE x=$x AND y=3", {}},
+        LiteralCase{"UPDATE t SET a=1; UPDATE u SET b=2", "UPDATE t SET a=1; UPDATE u SET b=2", {}},
         LiteralCase{"INSERT INTO t(a) SELECT b FROM u WHERE c=1", "INSERT INTO t(a) SELECT b FROM u WHERE c=1", {}},
         LiteralCase{"SELECT a FROM t", "SELECT a FROM t", {}},
         LiteralCase{"", "", {}}));
