@@ -499,7 +499,8 @@ void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, co
       ++summary.modules;
     }
     int32_t guid = kFirstDisplayGuid + id;
-    Value marking = id % 7 == 3 ? Value() : Value(random.Between(0, 255));  // older projects left it Null
+    Value marking;  // older projects left it Null
+    if (id % 7 != 3) marking = Value(random.Between(0, 255));
     pages.Row({Value(id), Value(guid), Value(module), Value(random.Pick<std::string>(kWords) + " " + std::to_string(id)),
                Value(id % 10 == 0 ? 2 : 1), Value(random.Between(0, 255)), Value(random.Between(0, 255)),
                Value(random.Between(0, 255)), Value(random.Between(0, 255)), Value(random.Between(0, 255)), marking,
