@@ -1,6 +1,7 @@
 // Fitting a text to a frame with the stored advances of its font.
 #include "host/MetricsTextFitter.h"
 
+#include "encoding/ByteWriter.h"
 #include "encoding/CodePage.h"
 #include "encoding/TextLines.h"
 #include "host/DefaultHost.h"
@@ -41,6 +42,18 @@ std::string MetricsTextFitter::FitText() {
     break;
   }
   return mText.substr(0, end);
+}
+
+// The text's own extent plus the frame style's margin on every side; an unknown font has no
+// extent, so only the margins remain.
+void MetricsTextFitter::GetMinimumSize(int32_t& width, int32_t& height) {
+  int32_t margin = FrameMargin(mFrameStyle);
+  width = height = 2 * margin;
+  auto font = LoadFontMetrics(mHost, mFont);
+  if (!font) return;
+  TextExtent extent = MeasureTextExtent(*font, mText, mHost.AnsiCodePage());
+  width = CheckedAdd(extent.width, 2 * margin);
+  height = CheckedAdd(extent.height, 2 * margin);
 }
 
 }  // namespace brisklet

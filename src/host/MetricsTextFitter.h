@@ -19,6 +19,8 @@ class MetricsTextFitter : public TextFitter {
   void SetText(const std::string& text) override { mText = text; }
   void SetFrameStyle(int32_t style) override { mFrameStyle = style; }
   std::string FitText() override;
+  void GetMinimumSize(int32_t& width, int32_t& height) override;
+  std::string GetText() override { return mText; }
 
  private:
   DefaultHost& mHost;

@@ -16,6 +16,10 @@ class TextFitter {
   virtual void SetText(const std::string& text) = 0;
   virtual void SetFrameStyle(int32_t style) = 0;
   virtual std::string FitText() = 0;
+  // The smallest frame (width, height) of the current frame style that holds the whole text.
+  virtual void GetMinimumSize(int32_t& width, int32_t& height) = 0;
+  // The text as it was set.
+  virtual std::string GetText() = 0;
 
  protected:
   TextFitter() = default;

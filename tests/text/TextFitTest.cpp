@@ -53,6 +53,24 @@ TEST(TextFitUnknownFont, LeavesTheTextWhole) {
   EXPECT_EQ(FitTextToFrame(0, 0, 1, 1, "A long text", 42, 0), "A long text");
 }
 
+// The minimum frame is the text's extent plus the frame style's margins, and fits it whole.
+TEST(TextFitMinimumSize, HoldsTheWholeText) {
+  TestProject project;
+  ActiveHost active(project.Host());
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6, .widths = {{'W', 10}}});
+  auto fitter = project.Host().NewTextFitter();
+  fitter->SetFont(1);
+  fitter->SetText("AW\r\nA");
+  fitter->SetFrameStyle(1);
+  int32_t dx = 0, dy = 0;
+  fitter->GetMinimumSize(dx, dy);
+  EXPECT_EQ(dx, 16 + 8);  // widest line 6 + 10, margins 4 + 4
+  EXPECT_EQ(dy, 20 + 8);  // two lines of 10
+  EXPECT_EQ(FitTextToFrame(0, 0, dx, dy, "AW\r\nA", 1, 1), "AW\r\nA");
+  EXPECT_EQ(FitTextToFrame(0, 0, dx - 1, dy, "AW\r\nA", 1, 1), "A");
+  EXPECT_EQ(fitter->GetText(), "AW\r\nA");
+}
+
 // The warning of the text boxes, through the compiler.
 class TextFitWarning : public ::testing::Test {
  protected:
