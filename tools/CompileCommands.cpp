@@ -85,7 +85,9 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   AddDiagnosticsOption(e, element);
   e->callback([&exitCode] {
     exitCode = RunWithCompiler(element, [](clsDownload& compiler, DefaultHost&, Connection&) {
-      std::cout << ToHex(compiler.ElementRecord(element.id)) << '\n';
+      Bytes record = compiler.ElementRecord(element.id);
+      if (record.empty()) std::cerr << "notice: element " << element.id << " is on a display of module -1 and is never compiled\n";
+      std::cout << ToHex(record) << '\n';
     });
   });
 
@@ -93,7 +95,13 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   d->add_option("ID", display.id, "Pages.Id")->required();
   d->callback([&exitCode] {
     exitCode = RunWithCompiler(display, [](clsDownload& compiler, DefaultHost&, Connection&) {
-      std::cout << ToHex(compiler.DisplayRecord(display.id)) << '\n';
+      Bytes record = compiler.DisplayRecord(display.id);
+      if (record.empty()) {
+        // The display query joins the palette: a display whose palette is missing is skipped too.
+        throw RuntimeError("No display", "display " + std::to_string(display.id) +
+                                             " does not exist, or its PaletteID names no palette");
+      }
+      std::cout << ToHex(record) << '\n';
     });
   });
 
