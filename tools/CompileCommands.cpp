@@ -4,10 +4,10 @@
 
 #include "Commands.h"
 #include "Diagnostics.h"
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
-#include "encoding/ByteWriter.h"
+#include "base/ByteWriter.h"
 #include "host/DefaultHost.h"
 
 namespace brisklet::cli {
@@ -40,17 +40,11 @@ int RunWithCompiler(const Options& o, Work work) {
 }
 
 int64_t CountUnits(Connection& conn) {
-  sqlite3_stmt* stmt = conn.Prepared("SELECT COUNT(*) FROM DownloadUnits");
-  int64_t n = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
-  sqlite3_reset(stmt);
-  return n;
+  return conn.QueryValue("SELECT COUNT(*) FROM DownloadUnits").value_or(Value(0)).ToLong("COUNT(*)");
 }
 
 int64_t CountPending(Connection& conn) {
-  sqlite3_stmt* stmt = conn.Prepared("SELECT COUNT(*) FROM DownloadDLUs WHERE IsCompiled=0");
-  int64_t n = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
-  sqlite3_reset(stmt);
-  return n;
+  return conn.QueryValue("SELECT COUNT(*) FROM DownloadDLUs WHERE IsCompiled=0").value_or(Value(0)).ToLong("COUNT(*)");
 }
 
 CLI::App* AddDbCommand(CLI::App& app, const char* name, const char* help, Options& o) {

@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
 #include "host/FontFile.h"

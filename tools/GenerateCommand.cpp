@@ -4,7 +4,7 @@
 
 #include "Commands.h"
 #include "ProjectGenerator.h"
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 
 namespace brisklet::cli {

@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 
 namespace brisklet::cli {

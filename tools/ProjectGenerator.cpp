@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 
 namespace brisklet {

@@ -1,14 +1,14 @@
 // Operand conflicts between elements of one display: duplicate touch operands, touch and
 // hide on one operand, touch operands shared with switches, duplicate variable names.
 #include "checks/Findings.h"
-#include "component/RuntimeError.h"
-#include "component/clsDownload.h"
-#include "database/RecordsetAccess.h"
-#include "host/properties/ElementProperties.h"
+#include "base/RuntimeError.h"
+#include "checks/DesignChecks.h"
+#include "host/RecordsetAccess.h"
+#include "elements/KindProperties.h"
 
 namespace brisklet {
 
-void clsDownload::prvCheckTouchVsSwitch() {
+void DesignChecks::prvCheckTouchVsSwitch() {
   auto rs = GetRecordset(
       "SELECT HMI1.DisplayID, Pages.Description AS Description, Pages.ModuleID as ModuleID, HMI1.VarOprndType, "
       "HMI1.VarOprndAddr, HMI1.TouchOprndAddr AS TouchOPR, HMI2.*FROM (HMI_Elements AS HMI1 INNER JOIN HMI_Elements "
@@ -39,7 +39,7 @@ void clsDownload::prvCheckTouchVsSwitch() {
   }
 }
 
-void clsDownload::prvCheckTouchAndHide() {
+void DesignChecks::prvCheckTouchAndHide() {
   std::unique_ptr<Recordset> rs;
   try {
     rs = GetRecordset(
@@ -64,7 +64,7 @@ void clsDownload::prvCheckTouchAndHide() {
   }
 }
 
-void clsDownload::prvCheckDuplicateTouch() {
+void DesignChecks::prvCheckDuplicateTouch() {
   auto rs = GetRecordset(
       "SELECT HMI1.DisplayID, Pages.Description AS Description, Pages.ModuleID as ModuleID, HMI1.TouchOprndAddr AS "
       "TouchOPR FROM (HMI_Elements AS HMI1 INNER JOIN HMI_Elements AS HMI2 ON "
@@ -95,7 +95,7 @@ void clsDownload::prvCheckDuplicateTouch() {
   }
 }
 
-void clsDownload::prvCheckDuplicateVarNames() {
+void DesignChecks::prvCheckDuplicateVarNames() {
   auto rs = GetRecordset(
       "SELECT HMI1.DisplayID, Pages.Description AS Description, Pages.ModuleID as ModuleID, HMI1.Text AS VarName "
       "FROM (HMI_Elements AS HMI1 INNER JOIN HMI_Elements AS HMI2 ON (HMI1.Text=HMI2.Text) AND (HMI1.ID<>HMI2.ID)) "

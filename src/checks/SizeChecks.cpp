@@ -1,11 +1,11 @@
 // Elements too small for 3D, trend graphs outside their size limits, trends without curves,
 // and the location text of an element.
-#include "component/clsDownload.h"
-#include "database/RecordsetAccess.h"
+#include "checks/DesignChecks.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
-void clsDownload::prvCheck3DSize() {
+void DesignChecks::prvCheck3DSize() {
   auto rs = GetRecordset(
       "SELECT DispModules.ModuleName, Pages.Description,Pages.ID, Pages.ModuleID, HMI_Elements.Text FROM "
       "HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON DispModules.ModuleId = Pages.ModuleID) ON "
@@ -18,7 +18,7 @@ void clsDownload::prvCheck3DSize() {
   }
 }
 
-void clsDownload::prvCheckTrendGraphSize() {
+void DesignChecks::prvCheckTrendGraphSize() {
   auto rs = GetRecordset(
       "SELECT DispModules.ModuleName, Pages.Description, Pages.ModuleID,pages.ID, HMI_Elements.Text, "
       "HMI_Elements.VarType FROM HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON DispModules.ModuleId = "
@@ -35,7 +35,7 @@ void clsDownload::prvCheckTrendGraphSize() {
   }
 }
 
-void clsDownload::prvCheckTrendsTree() {
+void DesignChecks::prvCheckTrendsTree() {
   auto rs = GetRecordset(
       "SELECT * FROM Trends LEFT JOIN Curves ON (Curves.CurveID<=Trends.TrendID*8) AND "
       "(Curves.CurveID>=(Trends.TrendID-1)*8+1) Order By TrendID",
@@ -51,7 +51,7 @@ void clsDownload::prvCheckTrendsTree() {
   }
 }
 
-std::string clsDownload::prvGetElementLocation(Recordset& row) {
+std::string DesignChecks::prvGetElementLocation(Recordset& row) {
   std::string text;
   int32_t moduleId = 0;
   auto display = GetRecordset(

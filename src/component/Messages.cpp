@@ -1,6 +1,6 @@
 // Reporting design problems: counted as errors or warnings and forwarded to the sink.
 #include "component/clsDownload.h"
-#include "database/RecordsetAccess.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 

@@ -1,23 +1,10 @@
 // The compile pipeline: everything pending, then the checks; single elements and displays.
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
-#include "database/RecordsetAccess.h"
-#include "elements/ElementKinds.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
-namespace {
-
-std::string ElementScope(int32_t elementId, const Recordset* row) {
-  std::string where = "element " + std::to_string(elementId);
-  if (row && !row->Eof()) {
-    where += " (GUID " + row->Field("VariableGUID").SqlText() + ") on display " + row->Field("DisplayID").SqlText();
-  }
-  return where;
-}
-
-}  // namespace
-
 void clsDownload::CompileHMI() {
   ActiveHost active(mHost);
   // Nothing in a run changes the module names: each is read once per run.
@@ -57,20 +44,11 @@ void clsDownload::CompileHMI() {
   scope.reset();
 }
 
-std::unique_ptr<Recordset> clsDownload::prvOpenElementRow(int32_t elementId) {
-  return GetRecordset(std::string("SELECT HMI_Elements.*, Pages.ModuleID, Pages.Description AS DisplayName, ") +
-                          "HMI_Elements.GUID AS VariableGUID " +
-                          "FROM HMI_Elements INNER JOIN Pages ON HMI_Elements.DisplayID = Pages.Id " +
-                          "WHERE HMI_Elements.ID=" + Num(elementId),
-                      0, 3);
-}
-
 void clsDownload::CompileHmiElement(int32_t pElementID) {
   ActiveHost active(mHost);
-  ErrorScope scope(ElementScope(pElementID, nullptr));
-  auto row = prvOpenElementRow(pElementID);
-  scope.Refine(ElementScope(pElementID, row.get()));
-  if (row->Long("ModuleID") == -1) return;
+  ErrorScope scope("element");
+  auto row = prvOpenElement(pElementID, scope);
+  if (!row) return;
   int32_t errors = mErrorCount;
   int32_t warnings = mWarningCount;
   Bytes record = prvCompileElementRecord(*row);
@@ -79,22 +57,15 @@ void clsDownload::CompileHmiElement(int32_t pElementID) {
     row->ActiveConnection().Execute(markPending);
     return;
   }
-  {
-    auto unit = mHost.NewDownloadUnit();
-    unit->SetMode(1);
-    unit->SetUnitGuid(row->Long("VariableGUID"));
-    unit->SetData(record, 1);
-    unit->SetUnitType(kUnitElement);
-  }
+  prvNewUnit(row->Long("VariableGUID"), record)->SetUnitType(kUnitElement);
   if (mWarningCount > warnings) row->ActiveConnection().Execute(markPending);
 }
 
 Bytes clsDownload::ElementRecord(int32_t pElementID) {
   ActiveHost active(mHost);
-  ErrorScope scope(ElementScope(pElementID, nullptr));
-  auto row = prvOpenElementRow(pElementID);
-  scope.Refine(ElementScope(pElementID, row.get()));
-  if (row->Long("ModuleID") == -1) return {};
+  ErrorScope scope("element");
+  auto row = prvOpenElement(pElementID, scope);
+  if (!row) return {};
   return prvCompileElementRecord(*row);
 }
 
@@ -116,11 +87,7 @@ void clsDownload::CompileDisplay(int32_t pDisplayID) {
   auto row = prvOpenDisplayRow(pDisplayID);
   if (row->Eof() || row->Bof()) return;
   Bytes record = prvCompileDisplayRecord(*row);
-  auto unit = mHost.NewDownloadUnit();
-  unit->SetMode(1);
-  unit->SetUnitGuid(row->Long("PageGUID"));
-  unit->SetData(record, 1);
-  unit->SetUnitType(kUnitDisplay);
+  prvNewUnit(row->Long("PageGUID"), record)->SetUnitType(kUnitDisplay);
 }
 
 }  // namespace brisklet

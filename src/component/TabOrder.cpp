@@ -1,7 +1,7 @@
 // Tab-order normalisation: the tab indexes of each display run without gaps from its first
 // element's value; every renumbered element must be compiled again.
 #include "component/clsDownload.h"
-#include "database/RecordsetAccess.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 

@@ -1,26 +1,14 @@
 // Construction, destruction and the small public members of the component.
 #include "component/clsDownload.h"
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "host/properties/ElementProperties.h"
 
 namespace brisklet {
 
-clsDownload::clsDownload(HostFactory& host) : mHost(host) {
-  ActiveHost active(mHost);
-  mImageService = mHost.NewImageService();
-  mFontService = mHost.NewFontNameService();
-  mTextService = mHost.NewTextService();
-  auto env = mHost.NewProjectEnvironment();
-  mTextService->AttachConnection(env->GetProjectConnection(), true);
-}
+clsDownload::clsDownload(HostFactory& host) : DesignChecks(host) {}
 
-clsDownload::~clsDownload() {
-  mImageService.reset();
-  mFontService.reset();
-  mCompMsg.reset();
-  mTextService.reset();
-}
+clsDownload::~clsDownload() { mCompMsg.reset(); }
 
 int clsDownload::ShowMsgbox(int32_t pID, const ParamList& pParams) {
   ActiveHost active(mHost);

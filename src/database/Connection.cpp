@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/LiteralParameters.h"
 #include "database/ProjectSchema.h"
 
@@ -109,6 +109,18 @@ void Connection::Execute(const std::string& sql, const std::vector<Value>& param
   if (rc != SQLITE_DONE) Fail(sql);
 }
 
+std::optional<Value> Connection::QueryValue(const std::string& sql, const std::vector<Value>& params) {
+  sqlite3_stmt* stmt = Prepared(sql);
+  BindAll(stmt, params);
+  int rc = sqlite3_step(stmt);
+  std::optional<Value> value;
+  if (rc == SQLITE_ROW) value = ColumnValue(stmt, 0);
+  sqlite3_reset(stmt);
+  sqlite3_clear_bindings(stmt);
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) Fail(sql);
+  return value;
+}
+
 sqlite3_stmt* Connection::Prepared(const std::string& sql) {
   CachedStatement* entry = Find(sql);
   if (!entry) entry = Prepare(sql, sql, false);
@@ -207,21 +219,14 @@ std::shared_ptr<const Columns> Connection::ColumnsOf(const std::string& sql, sql
 const std::string& Connection::PrimaryKeyOf(const std::string& table) {
   auto it = mPrimaryKeys.find(table);
   if (it != mPrimaryKeys.end()) return it->second;
-  std::string key;
-  sqlite3_stmt* stmt = Prepared("SELECT name FROM pragma_table_info(?) WHERE pk=1");
-  BindAll(stmt, {Value(table)});
-  if (sqlite3_step(stmt) == SQLITE_ROW) key = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-  sqlite3_reset(stmt);
+  auto name = QueryValue("SELECT name FROM pragma_table_info(?) WHERE pk=1", {Value(table)});
+  std::string key = name ? name->ToString("name") : std::string();
   return mPrimaryKeys.emplace(table, key).first->second;
 }
 
 bool Connection::HasTable(const std::string& table) {
-  sqlite3_stmt* stmt = Prepared("SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE");
-  BindAll(stmt, {Value(table)});
-  int rc = sqlite3_step(stmt);
-  sqlite3_reset(stmt);
-  if (rc != SQLITE_ROW && rc != SQLITE_DONE) Fail("sqlite_master");
-  return rc == SQLITE_ROW;
+  return QueryValue("SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE", {Value(table)})
+      .has_value();
 }
 
 void Connection::BeginTransaction() { Execute("BEGIN"); }

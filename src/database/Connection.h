@@ -33,6 +33,9 @@ class Connection {
   void Execute(const std::string& sql);
   // Runs one statement with bound parameters (the safe way to pass user values).
   void Execute(const std::string& sql, const std::vector<Value>& params);
+  // The first column of the first row of a query with bound parameters; nothing when it
+  // gives no row. A failing step is an error, never "no row".
+  std::optional<Value> QueryValue(const std::string& sql, const std::vector<Value>& params = {});
   // The statement of this text, prepared once and reset for reuse.
   sqlite3_stmt* Prepared(const std::string& sql);
   // The result columns of a prepared statement, computed once per text.

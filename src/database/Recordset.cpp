@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 
 namespace brisklet {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 namespace brisklet {
 namespace {

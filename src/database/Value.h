@@ -7,9 +7,9 @@
 #include <variant>
 #include <vector>
 
-namespace brisklet {
+#include "base/Bytes.h"
 
-using Bytes = std::vector<uint8_t>;
+namespace brisklet {
 
 class Value {
  public:

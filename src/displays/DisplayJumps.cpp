@@ -14,14 +14,14 @@
 //  21      1   reserved
 //  22     8n   jumps: trigger operand type (1), reserved (1), trigger address (2),
 //              target display GUID (2), reserved (2)
-#include "component/clsDownload.h"
-#include "database/RecordsetAccess.h"
+#include "displays/DisplayCompiler.h"
+#include "host/RecordsetAccess.h"
 #include "displays/LoaderFunctions.h"
-#include "encoding/ByteWriter.h"
+#include "base/ByteWriter.h"
 
 namespace brisklet {
 
-Bytes clsDownload::prvCompileDisplayJumps(int32_t displayId, int32_t isDisplayedOpType, int32_t isDisplayedOpAddress) {
+Bytes DisplayCompiler::prvCompileDisplayJumps(int32_t displayId, int32_t isDisplayedOpType, int32_t isDisplayedOpAddress) {
   auto jumps = GetRecordset(std::string("SELECT HMIJumps.*, Pages.GUID AS PageGUID ") +
                                 "FROM HMIJumps INNER JOIN Pages ON HMIJumps.DispOpAddress = Pages.Id " +
                                 "Where (((HMIJumps.PageNum) = " + Num(displayId) + ")) " +

@@ -20,10 +20,11 @@
 //  32      2   element count
 //  34     2n   element GUIDs (low 16 bits)
 //  ...         jumps block "Pj"
-#include "component/clsDownload.h"
-#include "database/RecordsetAccess.h"
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
+#include "displays/DisplayCompiler.h"
+#include "host/RecordsetAccess.h"
+#include "base/ByteWriter.h"
+#include "encoding/GeometryEncoding.h"
+#include "encoding/ImageEncoding.h"
 
 namespace brisklet {
 namespace {
@@ -41,7 +42,7 @@ uint8_t MarkingColourByte(Recordset& row, const char* column) {
 
 }  // namespace
 
-std::unique_ptr<Recordset> clsDownload::prvOpenDisplayRow(int32_t displayId) {
+std::unique_ptr<Recordset> DisplayCompiler::prvOpenDisplayRow(int32_t displayId) {
   return GetRecordset(std::string("SELECT ") +
                           "Pages.*, Pages.GUID as PageGUID, HMI_Palettes.GUID AS PaletteGUID, " +
                           "PagesAndImages.Image_CRC AS BkImageCRC, PagesAndImages.TransparencyLevel AS "
@@ -53,7 +54,7 @@ std::unique_ptr<Recordset> clsDownload::prvOpenDisplayRow(int32_t displayId) {
                       0, 3);
 }
 
-Bytes clsDownload::prvCompileDisplayRecord(Recordset& row) {
+Bytes DisplayCompiler::prvCompileDisplayRecord(Recordset& row) {
   ByteWriter out;
   out.tag("PT")                                                               // 0 tag
       .u16(Low16(row.Long("PaletteGUID")))                                    // 2 palette
@@ -88,7 +89,7 @@ Bytes clsDownload::prvCompileDisplayRecord(Recordset& row) {
   return out.bytes(jumps).take();
 }
 
-void clsDownload::prvGetDisplayElementList(int32_t displayId, Bytes& list, int32_t& count) {
+void DisplayCompiler::prvGetDisplayElementList(int32_t displayId, Bytes& list, int32_t& count) {
   std::string id = Num(displayId);
   std::string head = std::string("SELECT GUID AS VariableGUID ") + "FROM HMI_ELEMENTS ";
   // Frames first, then every other kind but hidden ones and variables, then the variables.
@@ -104,7 +105,7 @@ void clsDownload::prvGetDisplayElementList(int32_t displayId, Bytes& list, int32
   count = static_cast<int32_t>(list.size() / 2);
 }
 
-void clsDownload::prvAppendElementGuids(Bytes& list, Recordset& rs) {
+void DisplayCompiler::prvAppendElementGuids(Bytes& list, Recordset& rs) {
   ByteWriter out(std::move(list));
   for (; !rs.Eof(); rs.MoveNext()) out.u16(Low16(rs.Long("VariableGUID")));
   list = out.take();

@@ -1,7 +1,7 @@
 // Loader function GUIDs of a display.
 #include "displays/LoaderFunctions.h"
 
-#include "database/RecordsetAccess.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 namespace {

@@ -23,32 +23,34 @@
 //  62     12   touched-state geometry block
 //  74      1   touched-state fore colour
 //  75     15   reserved
-#include "component/clsDownload.h"
 #include "elements/ElementHeader.h"
-#include "elements/ElementKinds.h"
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
-#include "host/properties/ElementProperties.h"
+#include "elements/ElementCompiler.h"
+#include "elements/KindRegistry.h"
+#include "base/ByteWriter.h"
+#include "base/Constants.h"
+#include "encoding/OperandEncoding.h"
+#include "encoding/GeometryEncoding.h"
 
 namespace brisklet {
 namespace {
 
-bool IsBoxKind(int32_t type) { return type == kTypeTextBox || type == kTypeTextButton; }
+// Text boxes and text buttons show their own touched colours.
+bool HasTouchColours(int32_t type) { return type == kTypeTextBox || type == kTypeTextButton; }
 
 // Touched-state border (width, flag) from the element's Flat3D.
 void TouchedBorder(int32_t flat3D, int32_t& width, int32_t& flag) {
-  if (flat3D == 3) {
-    flag = prvGetBorder3DFlag(1);
-    width = prvGetBorderWidth(0, 0, 3);
-  } else if (flat3D == 1) {
-    flag = prvGetBorder3DFlag(3);
+  if (flat3D == kFrame3DSunken) {
+    flag = prvGetBorder3DFlag(kFrame3DRaised);
+    width = prvGetBorderWidth(0, 0, kFrame3DSunken);
+  } else if (flat3D == kFrame3DRaised) {
+    flag = prvGetBorder3DFlag(kFrame3DSunken);
     width = 2;
   }
 }
 
 }  // namespace
 
-Bytes clsDownload::prvCompileElementRecord(Recordset& row) {
+Bytes ElementCompiler::prvCompileElementRecord(Recordset& row) {
   int32_t type = row.Long("Type");
   int32_t varType = row.Long("VarType");
   int32_t v = HasVariableOperand(row);
@@ -63,7 +65,7 @@ Bytes clsDownload::prvCompileElementRecord(Recordset& row) {
   ByteWriter out;
   out.tag("VT")                                                                       // 0 tag
       .u8(CByte(GetDownloadVariableType(type, varType, alternate), "download type"))  // 2 download type
-      .u8(v > 0 || varType == kVarTrend || varType == kVarTrendScale ? 1 : 0)         // 3 variable flag
+      .u8(v > 0 || IsTrendGraph(varType) ? 1 : 0)                                        // 3 variable flag
       .u8(CByte(k, "touch kind"))                                                     // 4 touch kind
       .u8(row.Field("TabIndex").ToByte("TabIndex"))                                   // 5 tab index
       .u8(static_cast<uint8_t>(BackgroundMode(row)))                                  // 6 background mode
@@ -85,7 +87,7 @@ Bytes clsDownload::prvCompileElementRecord(Recordset& row) {
     out.zeros(8);
   }
   TouchedBorder(flat3D, width, flag);
-  bool box = IsBoxKind(type);
+  bool box = HasTouchColours(type);
   out.bytes(EncodeGeometryBlock(xs, ys, dx, dy, row.Long(box ? "ColorBackTouch" : "ColorBack"), width,
                                 flag))                                                   // 62 touched state
       .u8(row.Field(box ? "ColorForeTouch" : "ColorFore").ToByte(box ? "ColorForeTouch" : "ColorFore"))  // 74
@@ -94,44 +96,40 @@ Bytes clsDownload::prvCompileElementRecord(Recordset& row) {
   return out.take();
 }
 
-int32_t clsDownload::prvGetTouchKind(Recordset& row) {
-  int32_t result = kTouchNone;
+int32_t ElementCompiler::prvGetTouchKind(Recordset& row) {
   int32_t touch = row.Long("TouchOprndAddr");
-  int32_t type = row.Long("Type");
+  const KindRow* byType = FindKind(row.Long("Type"), row.Long("VarType"));
+  const KindRow* byVarType = FindVariableKind(row.Long("VarType"));
+  TouchRule rule = byVarType ? byVarType->touch : TouchRule::Plain;
+  int32_t result = kTouchNone;
   if (touch == -2) {
     result = kTouchEntry;
-    if (IsEntryTouchMode(row)) {
+    if (rule == TouchRule::EntryMode && IsEntryTouchMode(row)) {
       result = kTouchEntryMode;
-    } else if (IsVarType15(row)) {
+    } else if (rule == TouchRule::TextFieldEntry) {
       result = kTouchTextField;
     }
   } else if (touch >= 0) {
-    if (type == kTypeTextButton || type == kTypeTextBox) {
+    result = kTouchPlain;
+    if (byType && byType->touch == TouchRule::Colours) {
       bool same = row.Long("ColorBackTouch") == row.Long("ColorBack") &&
                   row.Long("ColorForeTouch") == row.Long("ColorFore");
       result = same ? kTouchPlain : kTouchColours;
-    } else {
-      result = kTouchPlain;
     }
   }
-  switch (row.Long("VarType")) {
-    case kVarTrend: return kTouchTrend;
-    case kVarTrendScale: return kTouchTrendScale;
-    case kVarPictureButton:
-    case kVarTextButton: {
-      ButtonProperties props;
-      props.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
-      return props.IsSwitch() == -1 ? kTouchSwitch : result;
-    }
-    case 28: return kTouchButtonSet;
-    case 30: return kTouchTextField;
+  switch (rule) {
+    case TouchRule::Trend: return kTouchTrend;
+    case TouchRule::TrendScale: return kTouchTrendScale;
+    case TouchRule::Switch: return IsSwitchButton(row) ? kTouchSwitch : result;
+    case TouchRule::ButtonSet: return kTouchButtonSet;
+    case TouchRule::TextField: return kTouchTextField;
     default: return result;
   }
 }
 
-int32_t clsDownload::prvGetLinkedVariableFlag(Recordset& row) {
+int32_t ElementCompiler::prvGetLinkedVariableFlag(Recordset& row) {
   int32_t type = row.Long("Type");
-  if (type == kTypeTextButton || type == kTypeFrame || type == kTypeTextBox) {
+  if (IsBoxKind(type)) {
     return row.Long("VarOprndType") == 0 && row.Long("VarOprndAddr") == -1 ? 0 : 1;
   }
   if (type == kTypeVariable) return row.Long("VarType") == kVarTextField ? 1 : 0;

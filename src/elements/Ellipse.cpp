@@ -6,13 +6,13 @@
 //   3      1   fixed FF
 //   4      8   bounding box (Xs, Ys, Dx, Dy)
 //  12     28   reserved ("RR": 30)
-#include "component/clsDownload.h"
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
+#include "elements/ElementCompiler.h"
+#include "base/ByteWriter.h"
+#include "encoding/GeometryEncoding.h"
 
 namespace brisklet {
 namespace {
-Bytes BoundedShape(Recordset& row, const char* tag, size_t reserved) {
+Bytes BoundedShape(Recordset& row, std::string_view tag, size_t reserved) {
   ByteWriter out;
   out.tag(tag)                                                                             // tag
       .u8(row.Field("ColorFore").ToByte("ColorFore"))                                      // colour
@@ -23,7 +23,9 @@ Bytes BoundedShape(Recordset& row, const char* tag, size_t reserved) {
 }
 }  // namespace
 
-Bytes clsDownload::prvCompileEllipse(Recordset& row) { return BoundedShape(row, "EL", 28); }
-Bytes clsDownload::prvCompileRoundRect(Recordset& row) { return BoundedShape(row, "RR", 30); }
+Bytes ElementCompiler::prvCompileEllipse(Recordset& row, std::string_view tag) { return BoundedShape(row, tag, 28); }
+Bytes ElementCompiler::prvCompileRoundRect(Recordset& row, std::string_view tag) {
+  return BoundedShape(row, tag, 30);
+}
 
 }  // namespace brisklet

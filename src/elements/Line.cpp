@@ -6,15 +6,15 @@
 //   3      1   pen width
 //   4     12   line block (Xs, Ys, Dx, Dy)
 //  16      8   reserved
-#include "component/clsDownload.h"
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
+#include "elements/ElementCompiler.h"
+#include "base/ByteWriter.h"
+#include "encoding/GeometryEncoding.h"
 
 namespace brisklet {
 
-Bytes clsDownload::prvCompileLine(Recordset& row) {
+Bytes ElementCompiler::prvCompileLine(Recordset& row, std::string_view tag) {
   ByteWriter out;
-  out.tag("LI")                                                                            // tag
+  out.tag(tag)                                                                             // tag
       .u8(row.Field("ColorFore").ToByte("ColorFore"))                                      // colour
       .u8(row.Field("PenWidth").ToByte("PenWidth"))                                        // pen width
       .bytes(EncodeLineBlock(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy")))  // line

@@ -8,15 +8,15 @@
 //  12      8   right edge   box (Xs + Dx - PW, Ys, 0, Dy)
 //  20      8   bottom edge  box (Xs, Ys + Dy - PW, Dx, 0)
 //  28      8   left edge    box (Xs, Ys, 0, Dy)
-#include "component/clsDownload.h"
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
+#include "elements/ElementCompiler.h"
+#include "base/ByteWriter.h"
+#include "encoding/GeometryEncoding.h"
 
 namespace brisklet {
 
-Bytes clsDownload::prvCompileRectangle(Recordset& row) {
+Bytes ElementCompiler::prvCompileRectangle(Recordset& row, std::string_view tag) {
   ByteWriter out;
-  out.tag("RC")                                          // tag
+  out.tag(tag)                                           // tag
       .u8(row.Field("ColorFore").ToByte("ColorFore"))    // colour
       .u8(row.Field("PenWidth").ToByte("PenWidth"));     // pen width
   int64_t pw = row.Long("PenWidth");

@@ -10,24 +10,27 @@
 //                                        18      1   text mode
 //                                        19      1   reserved
 //                                        20      n   text block
-#include "component/clsDownload.h"
-#include "elements/ElementKinds.h"
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
+#include "elements/ElementCompiler.h"
+#include "base/Constants.h"
+#include "base/FrameMargin.h"
+#include "base/ByteWriter.h"
+#include "encoding/ImageEncoding.h"
+#include "encoding/TextEncoding.h"
+#include "encoding/FontLookups.h"
 
 namespace brisklet {
 namespace {
 
 // 3: linked to a variable; 2: linked to a text address; 1: a constant text; 0: no text.
-uint8_t TextMode(Recordset& row) {
-  if (row.Long("VarOprndType") != 0) return 3;
-  if (row.Long("VarOprndAddr") > -1) return 2;
-  return row.Str("Text").empty() ? 0 : 1;
+uint8_t TextModeOf(Recordset& row) {
+  if (row.Long("VarOprndType") != 0) return kTextVariable;
+  if (row.Long("VarOprndAddr") > -1) return kTextAddress;
+  return row.Str("Text").empty() ? kTextNone : kTextConstant;
 }
 
 }  // namespace
 
-void clsDownload::prvReportTextFitWarning(Recordset& row, const std::string& text, const std::string& fitted) {
+void ElementCompiler::prvReportTextFitWarning(Recordset& row, const std::string& text, const std::string& fitted) {
   if (text == fitted) return;
   std::string oneLine;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -45,46 +48,46 @@ void clsDownload::prvReportTextFitWarning(Recordset& row, const std::string& tex
                    row.Long("DisplayID"));
 }
 
-std::string clsDownload::prvFitTextToFrame(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text,
-                                           int32_t fontNumber, int32_t flat3D) {
+std::string ElementCompiler::prvFitTextToFrame(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text,
+                                               int32_t fontNumber, int32_t flat3D) {
   return FitTextToFrame(xs, ys, dx, dy, text, fontNumber, flat3D);
 }
 
-Bytes clsDownload::prvCompileTextBox(Recordset& row) {
+Bytes ElementCompiler::prvCompileTextBox(Recordset& row, std::string_view tag) {
   ByteWriter out;
-  uint8_t mode = TextMode(row);
-  out.tag(row.Long("Type") == kTypeFrame ? "FR" : "LS")  // tag
+  uint8_t mode = TextModeOf(row);
+  out.tag(tag)  // tag
       .u8(mode)                                          // text mode
       .u8(0);                                            // reserved
   return out.bytes(prvCompileTextBlock(row, mode)).take();
 }
 
-Bytes clsDownload::prvCompileTextButton(Recordset& row) {
+Bytes ElementCompiler::prvCompileTextButton(Recordset& row, std::string_view tag) {
   int32_t flat3D = row.Long("Flat3D");
-  int32_t o = (flat3D == 1 || flat3D == 3) ? 4 : 0;
+  int32_t o = Frame3DInset(flat3D);
   int32_t id = row.Long("ID");
   int32_t crc = GetImageCrc(id, 0);
   int32_t number = prvImageNumber(crc);
   int32_t transparency = GetImageTransparency(id, 0);
   ByteWriter out;
-  out.tag("BT")                                                                               // tag
+  out.tag(tag)                                                                               // tag
       .u8(0)                                                                                  // fixed
       .u8(0)                                                                                  // reserved
       .bytes(EncodeImageBlock(CheckedAdd(row.Long("Xs"), o), CheckedAdd(row.Long("Ys"), o), number, crc,
                               transparency, -1, -1))                                          // picture
-      .u8(TextMode(row))                                                                      // text mode
+      .u8(TextModeOf(row))                                                                      // text mode
       .u8(0);                                                                                 // reserved
-  return out.bytes(prvCompileTextBlock(row, TextMode(row))).take();
+  return out.bytes(prvCompileTextBlock(row, TextModeOf(row))).take();
 }
 
 // The text block of a text box: fit warning first, then the static or linked block.
-Bytes clsDownload::prvCompileTextBlock(Recordset& row, int32_t mode) {
+Bytes ElementCompiler::prvCompileTextBlock(Recordset& row, int32_t mode) {
   int32_t xs = row.Long("Xs"), ys = row.Long("Ys"), dx = row.Long("Dx"), dy = row.Long("Dy");
   std::string text = row.Str("Text");
   int32_t font = row.Long("FontNumber");
   int32_t flat3D = row.Long("Flat3D");
   prvReportTextFitWarning(row, text, prvFitTextToFrame(xs, ys, dx, dy, text, font, flat3D));
-  if (mode == 2 || mode == 3) {
+  if (mode == kTextAddress || mode == kTextVariable) {
     return EncodeLinkedTextBlock(*mTextService, row.Long("VarOprndAddr"), row.Long("VarOprndType"), xs, ys, dx, dy,
                                  text, font, row.Long("ColorFore"), row.Long("Alignment"), flat3D);
   }

@@ -1,6 +1,7 @@
 // Font lookups, text placement and fitting through the host's font objects.
-#include "component/RuntimeError.h"
-#include "encoding/mdlServices.h"
+#include "base/RuntimeError.h"
+#include "encoding/FontLookups.h"
+#include "host/RecordsetAccess.h"
 #include "host/HostFactory.h"
 
 namespace brisklet {

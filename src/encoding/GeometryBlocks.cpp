@@ -1,7 +1,7 @@
-// Pixel offsets, geometry, box and line blocks, and text anchor points.
-#include "component/RuntimeError.h"
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
+// Pixel offsets, geometry, box and line blocks.
+#include "base/RuntimeError.h"
+#include "base/ByteWriter.h"
+#include "encoding/GeometryEncoding.h"
 #include "host/HostFactory.h"
 
 namespace brisklet {
@@ -65,28 +65,6 @@ Bytes EncodeLineBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy) {
   if (int64_t{xs} + dx >= w) dx = CheckedLong(int64_t{w} - xs - 1);
   out.i32(PixelOffset(CheckedAdd(xs, dx), CheckedAdd(ys, dy)));  // end, pulled back to the last column
   return out.take();
-}
-
-void GetTextAnchorPoint(int32_t x, int32_t y, int32_t w, int32_t h, int32_t& outX, int32_t& outY,
-                        int32_t alignment, int32_t frameStyle) {
-  int32_t m = (frameStyle == 1 || frameStyle == 3) ? 4 : (frameStyle == 2 ? 1 : 0);
-  int32_t x0 = CheckedAdd(x, m), y0 = CheckedAdd(y, m);
-  int32_t w2 = CheckedAdd(w, -2 * m), h2 = CheckedAdd(h, -2 * m);
-  int32_t cx = CheckedAdd(x0, w2 / 2), cy = CheckedAdd(y0, h2 / 2);
-  int32_t right = CheckedAdd(x0, w2), bottom = CheckedAdd(y0, h2);
-  outX = cx;
-  outY = cy;
-  switch (alignment) {
-    case 0: outX = x0; outY = y0; break;
-    case 1: outY = y0; break;
-    case 2: outX = right; outY = y0; break;
-    case 3: outX = x0; break;
-    case 5: outX = right; break;
-    case 6: outX = x0; outY = bottom; break;
-    case 7: outY = bottom; break;
-    case 8: outX = right; outY = bottom; break;
-    default: break;  // 4 and anything else: centre
-  }
 }
 
 }  // namespace brisklet

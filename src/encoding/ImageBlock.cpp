@@ -7,10 +7,13 @@
 //   7      1   key colour, second byte
 //   8      2   image number (low 16 bits)
 //  10      4   image CRC
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
+#include "base/ByteWriter.h"
+#include "encoding/GeometryEncoding.h"
+#include "encoding/ImageEncoding.h"
+#include "encoding/HostMessages.h"
+#include "host/RecordsetAccess.h"
 #include "host/HostFactory.h"
 
 namespace brisklet {

@@ -4,10 +4,11 @@
 //   0      2    download type                    download type                download type
 //   2      4    value, signed 32-bit             value, unsigned 32-bit       address (2) + zero (2)
 //   6      2    address                          address                      zero
-#include "component/RuntimeError.h"
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
+#include "base/RuntimeError.h"
+#include "base/ByteWriter.h"
+#include "encoding/OperandEncoding.h"
 #include "host/HostFactory.h"
+#include "host/OperandTable.h"
 
 namespace brisklet {
 
@@ -18,19 +19,16 @@ Bytes EncodeOperand(int32_t oprndType, int32_t oprndAddr) {
   op->PrepareDownloadForm();
   ByteWriter out;
   out.u16(Low16(op->OperandType()));  // download type
-  switch (op->OperandType()) {
-    case 34:
-    case 37:
+  switch (ValueKindOfDownloadType(op->OperandType())) {
+    case OperandValueKind::Signed:
       out.i32(CheckedLong(op->OperandValue(), "operand value"));  // value, signed
       out.u16(Low16(op->OperandAddress()));                        // address
       break;
-    case 15:
-    case 35:
-    case 38:
+    case OperandValueKind::Unsigned:
       out.bytes(EncodeUnsigned32(op->OperandValue()));  // value, unsigned
       out.u16(Low16(op->OperandAddress()));             // address
       break;
-    default:
+    case OperandValueKind::None:
       out.u16(Low16(op->OperandAddress()));  // address
       out.zeros(4);
       break;

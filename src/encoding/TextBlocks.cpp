@@ -22,9 +22,12 @@
 //  12     4C   the anchor again for each of the C text-table entries (operand type 0 only)
 #include <vector>
 
-#include "encoding/ByteWriter.h"
-#include "encoding/TextLines.h"
-#include "encoding/mdlServices.h"
+#include "base/ByteWriter.h"
+#include "base/TextLines.h"
+#include "encoding/GeometryEncoding.h"
+#include "base/TextAnchor.h"
+#include "encoding/TextEncoding.h"
+#include "encoding/FontLookups.h"
 #include "host/TextService.h"
 
 namespace brisklet {

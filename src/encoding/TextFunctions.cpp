@@ -1,7 +1,7 @@
-// Download bytes of texts, number splitting, the count block and catalogue messages.
-#include "encoding/ByteWriter.h"
-#include "encoding/CodePage.h"
-#include "encoding/mdlServices.h"
+// Download bytes of texts, number splitting and the count block.
+#include "base/ByteWriter.h"
+#include "base/CodePage.h"
+#include "encoding/TextEncoding.h"
 #include "host/HostFactory.h"
 
 namespace brisklet {
@@ -28,11 +28,5 @@ Bytes EncodeCountBlock(int32_t& count) {
   out.u8(CByte(count, "count")).u8(0).u8(2).zeros(9);
   return out.take();
 }
-
-std::string GetMessageText(int32_t id, const ParamList& params) {
-  return CurrentHost().NewMessageService()->MessageText(id, {params});
-}
-
-int ShowMessageBox(const std::string& text) { return CurrentHost().NewMessageBox()->Show(text); }
 
 }  // namespace brisklet

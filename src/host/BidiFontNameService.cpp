@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "encoding/TextLines.h"
+#include "base/TextLines.h"
 
 namespace brisklet {
 namespace {

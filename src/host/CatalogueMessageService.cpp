@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "host/DefaultHost.h"
 
 namespace brisklet {

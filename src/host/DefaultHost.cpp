@@ -44,10 +44,7 @@ void DefaultHost::Notice(const std::string& text) const {
 
 int32_t DefaultHost::AnsiCodePage() {
   if (mCache.codePage) return *mCache.codePage;
-  sqlite3_stmt* stmt = mConn.Prepared("SELECT Value FROM ProjectSettings WHERE Name='CodePage'");
-  Value v;
-  if (sqlite3_step(stmt) == SQLITE_ROW) v = ColumnValue(stmt, 0);
-  sqlite3_reset(stmt);
+  Value v = mConn.QueryValue("SELECT Value FROM ProjectSettings WHERE Name='CodePage'").value_or(Value());
   mCache.codePage = v.IsNull() ? 1252 : v.ToLong("CodePage");
   return *mCache.codePage;
 }

@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "component/RuntimeError.h"
-#include "encoding/CodePage.h"
+#include "base/RuntimeError.h"
+#include "base/CodePage.h"
 
 namespace brisklet {
 namespace {

@@ -1,7 +1,7 @@
 // The current host of the running call.
 #include "host/HostFactory.h"
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 namespace brisklet {
 namespace {

@@ -2,8 +2,8 @@
 // tblFonts and tblFontGlyphs (loaded once per font and compile).
 #include "host/MetricsFontInfo.h"
 
-#include "encoding/ByteWriter.h"
-#include "encoding/mdlServices.h"
+#include "base/ByteWriter.h"
+#include "base/TextAnchor.h"
 #include "host/DefaultHost.h"
 #include "host/FontMetrics.h"
 #include "host/TextMetrics.h"

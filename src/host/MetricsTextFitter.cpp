@@ -1,9 +1,10 @@
 // Fitting a text to a frame with the stored advances of its font.
 #include "host/MetricsTextFitter.h"
 
-#include "encoding/ByteWriter.h"
-#include "encoding/CodePage.h"
-#include "encoding/TextLines.h"
+#include "base/ByteWriter.h"
+#include "base/FrameMargin.h"
+#include "base/CodePage.h"
+#include "base/TextLines.h"
 #include "host/DefaultHost.h"
 #include "host/FontMetrics.h"
 #include "host/TextMetrics.h"

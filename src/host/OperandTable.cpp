@@ -43,4 +43,11 @@ const OperandRow* FindOperandRow(int32_t projectType) {
   return nullptr;
 }
 
+OperandValueKind ValueKindOfDownloadType(int32_t downloadType) {
+  for (const OperandRow& row : kRows) {
+    if (row.downloadType == downloadType) return row.value;
+  }
+  return OperandValueKind::None;
+}
+
 }  // namespace brisklet

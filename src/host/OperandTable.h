@@ -21,5 +21,8 @@ struct OperandRow {
 // One row per known project code. An unknown code passes through unchanged.
 std::span<const OperandRow> OperandTable();
 const OperandRow* FindOperandRow(int32_t projectType);
+// What the operand block carries for a download type code: the address (None, also for an
+// unknown code) or a signed or unsigned constant value.
+OperandValueKind ValueKindOfDownloadType(int32_t downloadType);
 
 }  // namespace brisklet

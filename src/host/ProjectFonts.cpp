@@ -29,10 +29,8 @@ namespace {
 int64_t WriteFont(Connection& db, int32_t fontNumber, int32_t charset, const MeasuredFont& font) {
   Value crc(static_cast<int64_t>(static_cast<int32_t>(font.crc)));  // stored as a signed 32-bit number
 
-  sqlite3_stmt* find = db.Prepared("SELECT id FROM tblFonts WHERE FontNumber=? ORDER BY id LIMIT 1");
-  BindAll(find, {Value(fontNumber)});
-  Value id = sqlite3_step(find) == SQLITE_ROW ? ColumnValue(find, 0) : Value();
-  sqlite3_reset(find);
+  Value id = db.QueryValue("SELECT id FROM tblFonts WHERE FontNumber=? ORDER BY id LIMIT 1", {Value(fontNumber)})
+                 .value_or(Value());
   if (id.IsNull()) {
     db.Execute("INSERT INTO tblFonts (FontNumber, FontCRC, Charset, FontName, PixelSize, LineHeight, Ascent) "
                "VALUES (?, ?, ?, ?, ?, ?, ?)",

@@ -1,7 +1,7 @@
 // Screen width from the project settings.
 #include "host/SettingsScreenInfo.h"
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
 
@@ -10,10 +10,7 @@ namespace brisklet {
 int32_t SettingsScreenInfo::GetScreenWidth(int32_t&) {
   auto& cache = mHost.Cache().screenWidth;
   if (cache) return *cache;
-  sqlite3_stmt* stmt = mHost.Db().Prepared("SELECT Value FROM ProjectSettings WHERE Name='ScreenWidth'");
-  Value v;
-  if (sqlite3_step(stmt) == SQLITE_ROW) v = ColumnValue(stmt, 0);
-  sqlite3_reset(stmt);
+  Value v = mHost.Db().QueryValue("SELECT Value FROM ProjectSettings WHERE Name='ScreenWidth'").value_or(Value());
   int32_t width = kDefaultScreenWidth;
   if (!v.IsNull()) {
     width = v.ToLong("ScreenWidth");

@@ -1,7 +1,7 @@
 // Storing a compiled unit.
 #include "host/StoreDownloadUnit.h"
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 
 namespace brisklet {

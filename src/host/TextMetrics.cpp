@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "encoding/ByteWriter.h"
-#include "encoding/CodePage.h"
-#include "encoding/TextLines.h"
+#include "base/ByteWriter.h"
+#include "base/CodePage.h"
+#include "base/TextLines.h"
 
 namespace brisklet {
 
@@ -23,11 +23,6 @@ TextExtent MeasureTextExtent(const FontMetrics& font, const std::string& text, i
   extent.width = CheckedLong(widest, "text width");
   extent.height = CheckedMul(static_cast<int64_t>(lines.size()), font.lineHeight);
   return extent;
-}
-
-int32_t FrameMargin(int32_t frameStyle) {
-  if (frameStyle == 1 || frameStyle == 3) return 4;
-  return frameStyle == 2 ? 1 : 0;
 }
 
 }  // namespace brisklet

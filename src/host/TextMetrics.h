@@ -1,5 +1,5 @@
 // The size of a text in a project font: the widest line by the advances of its code-page
-// bytes, and one line height per line; and the margin a frame style leaves inside the frame.
+// bytes, and one line height per line.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -18,8 +18,5 @@ struct TextExtent {
 int64_t LineWidth(const FontMetrics& font, const Bytes& line);
 // The extent of a UTF-8 text whose lines are separated by CR LF.
 TextExtent MeasureTextExtent(const FontMetrics& font, const std::string& text, int32_t codePage);
-// The frame's margin on each side: 4 for the 3D styles 1 and 3, 1 for the border style 2, 0 else
-// (the same margin GetTextAnchorPoint leaves).
-int32_t FrameMargin(int32_t frameStyle);
 
 }  // namespace brisklet

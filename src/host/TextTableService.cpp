@@ -1,7 +1,7 @@
 // Counting the entries of the project's text table.
 #include "host/TextTableService.h"
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 
 namespace brisklet {
@@ -13,9 +13,7 @@ int32_t TextTableService::AttachConnection(Connection& conn, bool) {
 
 int32_t TextTableService::BeginTextQuery(int32_t& handle) {
   if (!mConn) throw RuntimeError("Text service not attached", "no project connection was attached");
-  sqlite3_stmt* stmt = mConn->Prepared("SELECT COUNT(*) FROM ProjectTexts");
-  mCount = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : 0;
-  sqlite3_reset(stmt);
+  mCount = mConn->QueryValue("SELECT COUNT(*) FROM ProjectTexts").value_or(Value(0)).ToLong("COUNT(*)");
   handle = ++mOpenQueries;
   return 0;
 }

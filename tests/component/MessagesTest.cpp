@@ -2,7 +2,7 @@
 // and then an output message, with or without a sink, and with the module's name.
 #include <gtest/gtest.h>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "host/MessageBox.h"
 #include "support/TestAccess.h"
 #include "support/TestProject.h"

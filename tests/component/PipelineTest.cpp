@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "support/TestAccess.h"
 #include "support/TestProject.h"
 

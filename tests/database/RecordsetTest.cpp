@@ -3,7 +3,7 @@
 // regard to case.
 #include <gtest/gtest.h>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Recordset.h"
 #include "support/TestAccess.h"
 #include "support/TestProject.h"

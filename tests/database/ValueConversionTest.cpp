@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "database/Recordset.h"
 #include "support/TestProject.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {

@@ -1,7 +1,7 @@
 // The page conversion table "PC": positional entries, 16-bit GUIDs, one unit with GUID 7.
 #include <gtest/gtest.h>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {

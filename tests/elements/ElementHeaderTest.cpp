@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "elements/ElementHeader.h"
 #include "support/TestProject.h"
 

@@ -4,8 +4,9 @@
 #include <functional>
 #include <limits>
 
-#include "component/RuntimeError.h"
-#include "encoding/mdlServices.h"
+#include "base/RuntimeError.h"
+#include "encoding/GeometryEncoding.h"
+#include "base/TextAnchor.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {

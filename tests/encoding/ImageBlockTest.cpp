@@ -4,8 +4,8 @@
 
 #include <tuple>
 
-#include "component/RuntimeError.h"
-#include "encoding/mdlServices.h"
+#include "base/RuntimeError.h"
+#include "encoding/ImageEncoding.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "component/RuntimeError.h"
-#include "encoding/mdlServices.h"
+#include "base/RuntimeError.h"
+#include "encoding/OperandEncoding.h"
 #include "host/OperandTable.h"
 #include "support/TestProject.h"
 

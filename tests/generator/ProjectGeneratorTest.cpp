@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "ProjectGenerator.h"
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {

@@ -2,8 +2,8 @@
 // the blobs they refuse, and where a refused blob is reported when an element is compiled.
 #include <gtest/gtest.h>
 
-#include "component/RuntimeError.h"
-#include "host/properties/ElementProperties.h"
+#include "base/RuntimeError.h"
+#include "elements/KindProperties.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {

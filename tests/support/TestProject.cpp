@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "encoding/ByteWriter.h"
+#include "base/ByteWriter.h"
 
 namespace brisklet::test {
 

@@ -2,7 +2,8 @@
 // the project's text table (operand type 0) repeats the anchor once per table entry.
 #include <gtest/gtest.h>
 
-#include "encoding/mdlServices.h"
+#include "encoding/GeometryEncoding.h"
+#include "encoding/TextEncoding.h"
 #include "host/HostFactory.h"
 #include "host/TextTableService.h"
 #include "text/TestFonts.h"

@@ -2,7 +2,8 @@
 // static text block of a Hebrew font (character set 177) sends them in display order.
 #include <gtest/gtest.h>
 
-#include "encoding/mdlServices.h"
+#include "encoding/GeometryEncoding.h"
+#include "encoding/TextEncoding.h"
 #include "host/BidiFontNameService.h"
 #include "host/HostFactory.h"
 #include "text/TestFonts.h"

@@ -4,8 +4,9 @@
 // character, 10 per line.
 #include <gtest/gtest.h>
 
-#include "component/RuntimeError.h"
-#include "encoding/mdlServices.h"
+#include "base/RuntimeError.h"
+#include "encoding/GeometryEncoding.h"
+#include "encoding/TextEncoding.h"
 #include "host/HostFactory.h"
 #include "text/TestFonts.h"
 

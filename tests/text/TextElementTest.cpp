@@ -3,7 +3,7 @@
 // the project's only font, 6 pixels per character, 10 per line.
 #include <gtest/gtest.h>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "text/TestFonts.h"
 
 namespace brisklet::test {

@@ -3,7 +3,7 @@
 // The font: 6 pixels per character ('W' 10), 10 pixels per line.
 #include <gtest/gtest.h>
 
-#include "encoding/mdlServices.h"
+#include "encoding/FontLookups.h"
 #include "host/HostFactory.h"
 #include "text/TestFonts.h"
 

@@ -2,7 +2,8 @@
 // positions worked out by hand. The font: 6 pixels per character ('W' 7), 10 pixels per line.
 #include <gtest/gtest.h>
 
-#include "encoding/mdlServices.h"
+#include "base/TextAnchor.h"
+#include "encoding/FontLookups.h"
 #include "host/HostFactory.h"
 #include "text/TestFonts.h"
 

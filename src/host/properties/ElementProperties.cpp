@@ -1,9 +1,9 @@
-// The JSON property loader and the getters of the button and entry field kinds.
+// The JSON property loader and the typed getters.
 #include "host/properties/ElementProperties.h"
 
 #include <limits>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 namespace brisklet {
 namespace {
@@ -38,9 +38,6 @@ bool Matches(PropertyType t, const nlohmann::json& v) {
   }
   return false;
 }
-
-constexpr PropertyDecl kButtonDecls[] = {{"IsSwitch", PropertyType::Boolean}};
-constexpr PropertyDecl kEntryFieldDecls[] = {{"EntryMode", PropertyType::Long}};
 
 }  // namespace
 
@@ -101,8 +98,5 @@ const nlohmann::json& ElementProperties::GetArray(const char* name) const {
   auto it = mValues.find(name);
   return it == mValues.end() ? kEmpty : *it;
 }
-
-ButtonProperties::ButtonProperties() : ElementProperties(kButtonDecls) {}
-EntryFieldProperties::EntryFieldProperties() : ElementProperties(kEntryFieldDecls) {}
 
 }  // namespace brisklet

@@ -1,7 +1,8 @@
 // Element property objects: the kind settings of an element, loaded from its Binary column.
-// The blob is a UTF-8 JSON object whose keys are the getter names; each kind's class
-// declares its getters once (name and type), so the loader rejects unknown keys and wrong
-// types, and a missing key reads as the getter's zero value.
+// The blob is a UTF-8 JSON object whose keys are the getter names. A kind declares its
+// getters once, with BRISKLET_PROPERTIES: the same line gives the loader its known key and
+// type and the class its getter, so the loader rejects unknown keys and wrong types, a missing
+// key reads as the getter's zero value, and a misspelt getter does not compile.
 #pragma once
 #include <cstdint>
 #include <nlohmann/json.hpp>
@@ -39,18 +40,22 @@ class ElementProperties {
   nlohmann::json mValues = nlohmann::json::object();
 };
 
-// VarType 1 (picture button) and 2 (text button): buttons that may work as a switch.
-class ButtonProperties : public ElementProperties {
- public:
-  ButtonProperties();
-  int32_t IsSwitch() const { return GetBoolean("IsSwitch"); }
-};
-
-// VarType 6 (entry field): its entry mode picks the keypad-like grid.
-class EntryFieldProperties : public ElementProperties {
- public:
-  EntryFieldProperties();
-  int32_t EntryMode() const { return GetLong("EntryMode"); }
-};
-
 }  // namespace brisklet
+
+// Declares a kind's property class from a list macro of (type, getter name) pairs:
+//   #define BUTTON_PROPERTIES(P) P(Boolean, IsSwitch)
+//   BRISKLET_PROPERTIES(ButtonProperties, BUTTON_PROPERTIES)
+// gives ButtonProperties with IsSwitch() and the loader's declaration of "IsSwitch".
+#define BRISKLET_PROPERTY_DECL(type, name) ::brisklet::PropertyDecl{#name, ::brisklet::PropertyType::type},
+#define BRISKLET_PROPERTY_GETTER(type, name) \
+  decltype(auto) name() const { return Get##type(#name); }
+#define BRISKLET_PROPERTIES(Class, LIST)                                       \
+  class Class : public ::brisklet::ElementProperties {                         \
+   public:                                                                     \
+    Class() : ElementProperties(Declarations()) {}                             \
+    static std::span<const ::brisklet::PropertyDecl> Declarations() {          \
+      static constexpr ::brisklet::PropertyDecl kDecls[] = {LIST(BRISKLET_PROPERTY_DECL)}; \
+      return kDecls;                                                           \
+    }                                                                          \
+    LIST(BRISKLET_PROPERTY_GETTER)                                             \
+  };

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "database/Value.h"
+#include "base/Bytes.h"
 
 namespace brisklet {
 

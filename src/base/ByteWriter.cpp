@@ -1,9 +1,9 @@
 // Little-endian writing and checked field conversions.
-#include "encoding/ByteWriter.h"
+#include "base/ByteWriter.h"
 
 #include <limits>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 namespace brisklet {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "database/Value.h"
+#include "base/Bytes.h"
 
 namespace brisklet {
 

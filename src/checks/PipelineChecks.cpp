@@ -1,13 +1,14 @@
 // The two checks the pipeline runs itself: fonts the project lacks, duplicate tab indexes.
-#include "component/clsDownload.h"
-#include "database/RecordsetAccess.h"
-#include "encoding/mdlServices.h"
+#include "checks/DesignChecks.h"
+#include "host/RecordsetAccess.h"
+#include "encoding/FontLookups.h"
+#include "encoding/HostMessages.h"
 
 namespace brisklet {
 
 constexpr int32_t kMissingFontMessage = 952;
 
-void clsDownload::prvCheckFonts() {
+void DesignChecks::prvCheckFonts() {
   auto rs = GetRecordset(
       std::string("SELECT DispModules.ModuleName, Pages.Description, Pages.ModuleID,pages.ID, HMI_Elements.Text, "
                   "HMI_Elements.FontNumber, HMI_Elements.DescriptionFontNumber ") +
@@ -29,7 +30,7 @@ void clsDownload::prvCheckFonts() {
   }
 }
 
-void clsDownload::prvCheckDuplicateTabIndexes(int32_t displayId) {
+void DesignChecks::prvCheckDuplicateTabIndexes(int32_t displayId) {
   auto count = GetRecordset("SELECT COUNT(*) AS ElementsCount FROM HMI_Elements WHERE DisplayID=" + Num(displayId) +
                                 " AND TabIndex<>255",
                             0, 3);

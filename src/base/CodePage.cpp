@@ -1,5 +1,5 @@
 // Code-page conversions through iconv.
-#include "encoding/CodePage.h"
+#include "base/CodePage.h"
 
 #include <iconv.h>
 
@@ -9,7 +9,7 @@
 #include <map>
 #include <memory>
 
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 namespace brisklet {
 namespace {

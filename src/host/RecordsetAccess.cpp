@@ -1,5 +1,5 @@
 // Opening recordsets through the project environment.
-#include "database/RecordsetAccess.h"
+#include "host/RecordsetAccess.h"
 
 #include "database/Connection.h"
 #include "host/HostFactory.h"

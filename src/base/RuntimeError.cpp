@@ -1,5 +1,5 @@
 // Run-time error text and the scope stack that says where it happened.
-#include "component/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 namespace brisklet {
 namespace {
@@ -30,8 +30,8 @@ void ErrorScope::Refine(std::string where) { tScopes.at(mIndex) = std::move(wher
 
 void ThrowOverflow(const std::string& detail) { throw RuntimeError("Overflow", detail); }
 
-void ThrowInvalidNull(const std::string& field) {
-  throw RuntimeError("Invalid use of Null", "field '" + field + "' is Null");
+void ThrowInvalidNull(const std::string& field, const std::string& why) {
+  throw RuntimeError("Invalid use of Null", "field '" + field + "' is Null" + (why.empty() ? "" : ": " + why));
 }
 
 }  // namespace brisklet

@@ -42,6 +42,6 @@ class ErrorScope {
 
 // Shorthands for the system's texts.
 [[noreturn]] void ThrowOverflow(const std::string& detail = {});
-[[noreturn]] void ThrowInvalidNull(const std::string& field);
+[[noreturn]] void ThrowInvalidNull(const std::string& field, const std::string& why = {});
 
 }  // namespace brisklet

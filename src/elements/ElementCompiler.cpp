@@ -1,0 +1,65 @@
+// The element compiler's services, the element row and its error scope, and new units.
+#include "elements/ElementCompiler.h"
+
+#include "base/RuntimeError.h"
+#include "host/RecordsetAccess.h"
+
+namespace brisklet {
+namespace {
+
+// "element 17", then "element 17 (GUID 1042) on display 3" once the row is read.
+std::string ElementScopeText(int32_t elementId, const Recordset* row) {
+  std::string where = "element " + std::to_string(elementId);
+  if (row && !row->Eof()) {
+    where += " (GUID " + row->Field("VariableGUID").SqlText() + ") on display " + row->Field("DisplayID").SqlText();
+  }
+  return where;
+}
+
+}  // namespace
+
+ElementCompiler::ElementCompiler(HostFactory& host) : mHost(host) {
+  ActiveHost active(mHost);
+  mImageService = mHost.NewImageService();
+  mFontService = mHost.NewFontNameService();
+  mTextService = mHost.NewTextService();
+  auto env = mHost.NewProjectEnvironment();
+  mTextService->AttachConnection(env->GetProjectConnection(), true);
+}
+
+ElementCompiler::~ElementCompiler() {
+  mImageService.reset();
+  mFontService.reset();
+  mTextService.reset();
+}
+
+std::unique_ptr<DownloadUnit> ElementCompiler::prvNewUnit(int32_t guid, const Bytes& record) {
+  auto unit = mHost.NewDownloadUnit();
+  unit->SetMode(1);
+  unit->SetUnitGuid(guid);
+  unit->SetData(record, 1);
+  return unit;
+}
+
+std::unique_ptr<Recordset> ElementCompiler::prvOpenElementRow(int32_t elementId) {
+  return GetRecordset(std::string("SELECT HMI_Elements.*, Pages.ModuleID, Pages.Description AS DisplayName, ") +
+                          "HMI_Elements.GUID AS VariableGUID " +
+                          "FROM HMI_Elements INNER JOIN Pages ON HMI_Elements.DisplayID = Pages.Id " +
+                          "WHERE HMI_Elements.ID=" + Num(elementId),
+                      0, 3);
+}
+
+std::unique_ptr<Recordset> ElementCompiler::prvOpenElement(int32_t elementId, ErrorScope& scope) {
+  scope.Refine(ElementScopeText(elementId, nullptr));
+  auto row = prvOpenElementRow(elementId);
+  scope.Refine(ElementScopeText(elementId, row.get()));
+  if (row->Long("ModuleID") == -1) return nullptr;
+  return row;
+}
+
+int32_t ElementCompiler::prvImageNumber(int32_t crc) {
+  auto env = mHost.NewProjectEnvironment();
+  return mImageService->GetImageNumber(crc, env->GetProjectConnection());
+}
+
+}  // namespace brisklet

@@ -1,0 +1,69 @@
+// The element half of the compiler: the 90-byte "VT" header and the kind bytes of every
+// element kind, chosen through the kind table. The component builds on it; what an element
+// reports goes through prvReportMessage, which the component counts and forwards.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "base/Bytes.h"
+#include "database/Recordset.h"
+#include "host/HostFactory.h"
+
+namespace brisklet {
+
+class DownloadUnit;
+
+class ElementCompiler {
+ public:
+  // A kind compiler: the element row and its kind's tag in, the kind bytes out.
+  using KindCompiler = Bytes (ElementCompiler::*)(Recordset& row, std::string_view tag);
+
+  ElementCompiler(const ElementCompiler&) = delete;
+  ElementCompiler& operator=(const ElementCompiler&) = delete;
+
+ protected:
+  // Creates the image, font-name and text services and attaches the project connection.
+  explicit ElementCompiler(HostFactory& host);
+  virtual ~ElementCompiler();
+
+  virtual void prvReportMessage(int32_t severity, int32_t moduleId, const std::string& location,
+                                const std::string& message, int32_t displayId) = 0;
+
+  // A unit of the download store holding a record (stored once its unit type is set).
+  std::unique_ptr<DownloadUnit> prvNewUnit(int32_t guid, const Bytes& record);
+
+  // The element row (with its display's module and name), or null for an element of a display
+  // of module -1. The error scope learns the element's GUID and display.
+  std::unique_ptr<Recordset> prvOpenElement(int32_t elementId, class ErrorScope& scope);
+  std::unique_ptr<Recordset> prvOpenElementRow(int32_t elementId);
+  Bytes prvCompileElementRecord(Recordset& row);
+  Bytes prvGetVariableDataByType(Recordset& row, int32_t type, int32_t varType);
+  int32_t prvGetTouchKind(Recordset& row);
+  int32_t prvGetLinkedVariableFlag(Recordset& row);
+  std::string prvFitTextToFrame(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text,
+                                int32_t fontNumber, int32_t flat3D);
+  void prvReportTextFitWarning(Recordset& row, const std::string& text, const std::string& fitted);
+  int32_t prvImageNumber(int32_t crc);
+  Bytes prvCompileTextBlock(Recordset& row, int32_t textMode);
+
+  // The kind compilers, one per KIND row of the kind list.
+#define KIND(type, varType, tag, compiler, ...) Bytes compiler(Recordset& row, std::string_view tag_);
+#define KIND_SHARED(...)
+#define KIND_PENDING(...)
+#include "elements/ElementKinds.def"
+#undef KIND
+#undef KIND_SHARED
+#undef KIND_PENDING
+
+  HostFactory& mHost;
+  std::unique_ptr<ImageService> mImageService;
+  std::unique_ptr<FontNameService> mFontService;
+  std::unique_ptr<TextService> mTextService;
+
+ private:
+  friend struct KindTableAccess;
+};
+
+}  // namespace brisklet
