@@ -34,8 +34,7 @@ double PeakMemoryMiB() {
 
 // A compiler on an open project, as the tool makes one: messages are counted, not printed.
 struct Session {
-  explicit Session(const std::string& path)
-      : conn(Connection::Open(path)), host(*conn, Quiet()), compiler(host) {}
+  explicit Session(const std::string& path) : conn(Connection::Open(path)), host(*conn, Quiet()), compiler(host) {}
   static DefaultHostOptions Quiet() {
     DefaultHostOptions options;
     options.notice = [](const std::string&) {};
@@ -82,8 +81,7 @@ void BM_FullCompile(benchmark::State& state) {
     Session session(FreshCopy(size));
     TimeCompile(state, session, compileSeconds, readSeconds);
   }
-  Report(state, size, compileSeconds, readSeconds,
-         size.Elements() * static_cast<int64_t>(state.iterations()));
+  Report(state, size, compileSeconds, readSeconds, size.Elements() * static_cast<int64_t>(state.iterations()));
 }
 
 // One element changed since the last compile: it is compiled again, and every display goes
@@ -95,10 +93,9 @@ void BM_IncrementalCompile(benchmark::State& state) {
   int32_t changed = static_cast<int32_t>(size.Elements() / 2);
   sqlite3_stmt* guid = session.conn->Prepared("SELECT GUID FROM HMI_Elements WHERE ID=?");
   BindAll(guid, {Value(changed)});
-  std::string markChanged = sqlite3_step(guid) == SQLITE_ROW
-                                ? "UPDATE DownloadDLUs SET IsCompiled=0 WHERE Guid=" +
-                                      std::to_string(sqlite3_column_int64(guid, 0))
-                                : std::string("SELECT 1");
+  std::string markChanged = sqlite3_step(guid) == SQLITE_ROW ? "UPDATE DownloadDLUs SET IsCompiled=0 WHERE Guid=" +
+                                                                   std::to_string(sqlite3_column_int64(guid, 0))
+                                                             : std::string("SELECT 1");
   sqlite3_reset(guid);
   double compileSeconds = 0, readSeconds = 0;
   for (auto _ : state) {

@@ -4,10 +4,10 @@
 
 #include "Commands.h"
 #include "Diagnostics.h"
+#include "base/ByteWriter.h"
 #include "base/RuntimeError.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
-#include "base/ByteWriter.h"
 #include "host/DefaultHost.h"
 
 namespace brisklet::cli {
@@ -69,8 +69,8 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
     exitCode = RunWithCompiler(compile, [](clsDownload& compiler, DefaultHost& host, Connection& conn) {
       compiler.CompileHMI();
       std::cout << "compiled: " << host.UnitsStored() << " units stored (" << CountUnits(conn) << " in the store), "
-                << CountPending(conn) << " items pending, "
-                << compiler.ErrorCount() << " errors, " << compiler.WarningCount() << " warnings\n";
+                << CountPending(conn) << " items pending, " << compiler.ErrorCount() << " errors, "
+                << compiler.WarningCount() << " warnings\n";
     });
   });
 
@@ -80,7 +80,8 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   e->callback([&exitCode] {
     exitCode = RunWithCompiler(element, [](clsDownload& compiler, DefaultHost&, Connection&) {
       Bytes record = compiler.ElementRecord(element.id);
-      if (record.empty()) std::cerr << "notice: element " << element.id << " is on a display of module -1 and is never compiled\n";
+      if (record.empty())
+        std::cerr << "notice: element " << element.id << " is on a display of module -1 and is never compiled\n";
       std::cout << ToHex(record) << '\n';
     });
   });

@@ -33,8 +33,8 @@ int AddFont(const FontOptions& o) {
     std::snprintf(crc, sizeof crc, "%08X", font.crc);
     std::cout << "font " << o.number << ": " << font.name << " " << font.pixelSize << " px, line height "
               << font.lineHeight << ", ascent " << font.ascent << ", " << font.advances.size()
-              << " characters of code page " << codePage << ", charset " << charset << ", CRC " << crc << "; "
-              << marked << " elements to compile again\n";
+              << " characters of code page " << codePage << ", charset " << charset << ", CRC " << crc << "; " << marked
+              << " elements to compile again\n";
     return 0;
   } catch (const RuntimeError& e) {
     std::cerr << "brisklet: " << e.Describe() << '\n';
@@ -50,13 +50,12 @@ void AddFontCommand(CLI::App& app, int& exitCode) {
   static FontOptions add;
   auto* font = app.add_subcommand("font", "Manage the fonts of a project");
   font->require_subcommand(1);
-  auto* cmd = font->add_subcommand("add", "Measure a TrueType/OpenType file at a pixel size and store it as a "
-                                          "project font (replacing a font of that number)");
+  auto* cmd = font->add_subcommand("add",
+                                   "Measure a TrueType/OpenType file at a pixel size and store it as a "
+                                   "project font (replacing a font of that number)");
   cmd->add_option("DB", add.db, "Project database file")->required();
   cmd->add_option("FONTFILE", add.file, "TrueType or OpenType font file")->required();
-  cmd->add_option("--size", add.size, "Pixel size (the em height in pixels)")
-      ->required()
-      ->check(CLI::Range(1, 1000));
+  cmd->add_option("--size", add.size, "Pixel size (the em height in pixels)")->required()->check(CLI::Range(1, 1000));
   cmd->add_option("--number", add.number, "Font number, as elements name it in FontNumber (not 0)")
       ->required()
       ->check(CLI::Range(1, INT32_MAX));

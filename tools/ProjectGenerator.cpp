@@ -72,7 +72,8 @@ struct FontRow {
   int32_t ascent;
   int32_t crc;
 };
-constexpr FontRow kFonts[] = {{1, "Synthetic Sans", 12, 14, 11, 0x1A2B3C4D}, {2, "Synthetic Sans Bold", 16, 19, 15, 0x5E6F7081}};
+constexpr FontRow kFonts[] = {{1, "Synthetic Sans", 12, 14, 11, 0x1A2B3C4D},
+                              {2, "Synthetic Sans Bold", 16, 19, 15, 0x5E6F7081}};
 
 int32_t Advance(int32_t fontNumber, unsigned char c) {
   std::string_view narrow = "il.,:;'!|", medium = "fjrt()[]-", wide = "mwMW@";
@@ -118,7 +119,7 @@ struct Image {
 };
 
 std::vector<Image> MakeImages(Random& random) {
-  std::vector<Image> images = {Image(32, 24, 8), Image(48, 32, 8), Image(64, 48, 8), Image(24, 24, 8),
+  std::vector<Image> images = {Image(32, 24, 8), Image(48, 32, 8), Image(64, 48, 8),  Image(24, 24, 8),
                                Image(96, 64, 8), Image(40, 40, 8), Image(32, 32, 16), Image(48, 48, 16)};
   for (Image& image : images) {
     Bytes pixels(static_cast<size_t>(image.width * image.height * (image.bits / 8)));
@@ -356,7 +357,19 @@ Element Button(DisplayState& d, std::span<const Image> images, int32_t varType) 
   return e;
 }
 
-enum class Kind { Rectangle, Line, Ellipse, RoundRect, TextBox, Frame, TextButton, Picture, VarPicture, PictureButton, TextSwitch };
+enum class Kind {
+  Rectangle,
+  Line,
+  Ellipse,
+  RoundRect,
+  TextBox,
+  Frame,
+  TextButton,
+  Picture,
+  VarPicture,
+  PictureButton,
+  TextSwitch
+};
 
 struct KindWeight {
   Kind kind;
@@ -364,8 +377,8 @@ struct KindWeight {
 };
 
 constexpr KindWeight kMix[] = {
-    {Kind::Rectangle, 20}, {Kind::Line, 10},      {Kind::Ellipse, 7},    {Kind::RoundRect, 6},
-    {Kind::TextBox, 22},   {Kind::Frame, 5},      {Kind::TextButton, 8}, {Kind::Picture, 7},
+    {Kind::Rectangle, 20}, {Kind::Line, 10},         {Kind::Ellipse, 7},    {Kind::RoundRect, 6},
+    {Kind::TextBox, 22},   {Kind::Frame, 5},         {Kind::TextButton, 8}, {Kind::Picture, 7},
     {Kind::VarPicture, 5}, {Kind::PictureButton, 4}, {Kind::TextSwitch, 6},
 };
 
@@ -458,25 +471,28 @@ void WriteTextsAndTrends(Connection& db) {
   trends.Row({Value(1), Value("Oven temperature"), Value(500)});
   trends.Row({Value(2), Value("Line speed"), Value(200)});
   trends.Row({Value(3), Value("Spare trend"), Value(100)});  // no curves: the trends check reports it
-  Inserter curves(db, "INSERT INTO Curves(CurveID, DecimalBefore, MinOprndType, MinValue, MaxOprndType, MaxValue) "
-                      "VALUES(?, 3, 37, 0, 37, 1000)");
+  Inserter curves(db,
+                  "INSERT INTO Curves(CurveID, DecimalBefore, MinOprndType, MinValue, MaxOprndType, MaxValue) "
+                  "VALUES(?, 3, 37, 0, 37, 1000)");
   for (int32_t curve : {1, 2, 3, 9, 10}) curves.Row({Value(curve)});
 }
 
 void WriteImages(Connection& db, const std::vector<Image>& images) {
   Inserter rows(db, "INSERT INTO ProjectImages(ImageID, CRC, Bits, Data8bpp) VALUES(?, ?, ?, ?)");
   int32_t id = 0;
-  for (const Image& image : images) rows.Row({Value(++id), Value(image.crc), Value(image.bits), Value(image.compressed)});
+  for (const Image& image : images)
+    rows.Row({Value(++id), Value(image.crc), Value(image.bits), Value(image.compressed)});
 }
 
 void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, const std::vector<Image>& images,
                    GeneratorSummary& summary) {
   Inserter modules(db, "INSERT INTO DispModules(ModuleID, ModuleName) VALUES(?, ?)");
-  Inserter pages(db,
-                 "INSERT INTO Pages(Id, GUID, ModuleID, Description, PaletteID, ColorBack, ColorFocusText, "
-                 "ColorFocusGradient, ColorDisabledText, ColorDisabledGradient, ColorMarkingText, ColorMarkingGradient, "
-                 "IsDisplayedOpType, IsDisplayedOpAddress, ConstrID, FuncID, DestrID) "
-                 "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+  Inserter pages(
+      db,
+      "INSERT INTO Pages(Id, GUID, ModuleID, Description, PaletteID, ColorBack, ColorFocusText, "
+      "ColorFocusGradient, ColorDisabledText, ColorDisabledGradient, ColorMarkingText, ColorMarkingGradient, "
+      "IsDisplayedOpType, IsDisplayedOpAddress, ConstrID, FuncID, DestrID) "
+      "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
   Inserter backgrounds(db, "INSERT INTO PagesAndImages(Page_ID, Image_CRC, TransparencyLevel) VALUES(?, ?, ?)");
   Inserter jumps(db,
                  "INSERT INTO HMIJumps(PageNum, JumpType, JumpOpType, JumpOpAddress, DispOpAddress) "
@@ -501,12 +517,12 @@ void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, co
     int32_t guid = kFirstDisplayGuid + id;
     Value marking;  // older projects left it Null
     if (id % 7 != 3) marking = Value(random.Between(0, 255));
-    pages.Row({Value(id), Value(guid), Value(module), Value(random.Pick<std::string>(kWords) + " " + std::to_string(id)),
-               Value(id % 10 == 0 ? 2 : 1), Value(random.Between(0, 255)), Value(random.Between(0, 255)),
-               Value(random.Between(0, 255)), Value(random.Between(0, 255)), Value(random.Between(0, 255)), marking,
-               marking, Value(id % 6 == 0 ? 1 : 0), Value(id % 6 == 0 ? kJumpBase - 1 : -1),
-               Value(id % 3 == 0 ? 1 + id % 2 : 0), Value(id % 4 == 0 ? 3 + id % 2 : 0),
-               Value(id % 5 == 0 ? 5 + id % 2 : 0)});
+    pages.Row({Value(id), Value(guid), Value(module),
+               Value(random.Pick<std::string>(kWords) + " " + std::to_string(id)), Value(id % 10 == 0 ? 2 : 1),
+               Value(random.Between(0, 255)), Value(random.Between(0, 255)), Value(random.Between(0, 255)),
+               Value(random.Between(0, 255)), Value(random.Between(0, 255)), marking, marking,
+               Value(id % 6 == 0 ? 1 : 0), Value(id % 6 == 0 ? kJumpBase - 1 : -1), Value(id % 3 == 0 ? 1 + id % 2 : 0),
+               Value(id % 4 == 0 ? 3 + id % 2 : 0), Value(id % 5 == 0 ? 5 + id % 2 : 0)});
     pending.Row({Value(guid)});
     ++summary.displays;
     if (id % 5 == 0) {
@@ -532,11 +548,32 @@ void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, co
       Element e = k < ordinary ? MakeElement(state, images) : problems[static_cast<size_t>(k - ordinary)];
       ++elementId;
       int32_t elementGuid = kFirstElementGuid + elementId;
-      elements.Row({Value(elementId), Value(elementGuid), Value(id), Value(e.type), Value(e.varType), Value(e.text),
-                    Value(e.tab), Value(k + 1), Value(e.xs), Value(e.ys), Value(e.dx), Value(e.dy), Value(e.flat3D),
-                    Value(e.colorBack), Value(e.colorFore), Value(e.colorBackTouch), Value(e.colorForeTouch),
-                    Value(e.penWidth), Value(e.font), Value(e.alignment), Value(e.touch), Value(e.visible),
-                    Value(e.enabled), Value(e.varOprndType), Value(e.varOprndAddr), e.binary});
+      elements.Row({Value(elementId),
+                    Value(elementGuid),
+                    Value(id),
+                    Value(e.type),
+                    Value(e.varType),
+                    Value(e.text),
+                    Value(e.tab),
+                    Value(k + 1),
+                    Value(e.xs),
+                    Value(e.ys),
+                    Value(e.dx),
+                    Value(e.dy),
+                    Value(e.flat3D),
+                    Value(e.colorBack),
+                    Value(e.colorFore),
+                    Value(e.colorBackTouch),
+                    Value(e.colorForeTouch),
+                    Value(e.penWidth),
+                    Value(e.font),
+                    Value(e.alignment),
+                    Value(e.touch),
+                    Value(e.visible),
+                    Value(e.enabled),
+                    Value(e.varOprndType),
+                    Value(e.varOprndAddr),
+                    e.binary});
       if (e.image) pictures.Row({Value(elementId), Value(e.image->crc), Value(e.transparency)});
       pending.Row({Value(elementGuid)});
       ++summary.elements;

@@ -97,9 +97,8 @@ Bytes ToCodePage(const std::string& utf8, int32_t codePage) {
     std::string character = utf8.substr(offsets[i], offsets[i + 1] - offsets[i]);
     std::string one;
     if (!converter.Convert(character, one) || one.size() != 1) {
-      throw RuntimeError("Overflow", "character " + Describe(character) + " of \"" + utf8 +
-                                         "\" is not in code page " + std::to_string(codePage) +
-                                         ", expected characters of that code page");
+      throw RuntimeError("Overflow", "character " + Describe(character) + " of \"" + utf8 + "\" is not in code page " +
+                                         std::to_string(codePage) + ", expected characters of that code page");
     }
   }
   throw RuntimeError("Overflow", "text \"" + utf8 + "\" is not valid UTF-8");
@@ -110,7 +109,8 @@ std::optional<char32_t> CodePageCharacter(uint8_t byte, int32_t codePage) {
   std::string out;
   if (!converter.Convert(std::string(1, static_cast<char>(byte)), out) || out.size() != 4) return std::nullopt;
   return static_cast<char32_t>(static_cast<uint8_t>(out[0]) | static_cast<uint8_t>(out[1]) << 8 |
-                               static_cast<uint8_t>(out[2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(out[3])) << 24);
+                               static_cast<uint8_t>(out[2]) << 16 |
+                               static_cast<uint32_t>(static_cast<uint8_t>(out[3])) << 24);
 }
 
 }  // namespace brisklet

@@ -8,16 +8,16 @@ namespace brisklet {
 
 // HMI_Elements.Type
 enum ElementType : int32_t {
-  kTypeRectangle = 1,   // "RC"
-  kTypeLine = 2,        // "LI"
-  kTypePicture = 3,     // "PS"
-  kTypeTextBox = 4,     // "LS"
-  kTypeVariable = 5,    // kind given by VarType
-  kTypeEllipse = 6,     // "EL"
-  kTypeRoundRect = 7,   // "RR"
-  kTypeHidden = 8,      // never listed on its display
-  kTypeTextButton = 11, // "BT"
-  kTypeFrame = 12,      // "FR"
+  kTypeRectangle = 1,    // "RC"
+  kTypeLine = 2,         // "LI"
+  kTypePicture = 3,      // "PS"
+  kTypeTextBox = 4,      // "LS"
+  kTypeVariable = 5,     // kind given by VarType
+  kTypeEllipse = 6,      // "EL"
+  kTypeRoundRect = 7,    // "RR"
+  kTypeHidden = 8,       // never listed on its display
+  kTypeTextButton = 11,  // "BT"
+  kTypeFrame = 12,       // "FR"
 };
 
 // HMI_Elements.VarType of Type 5 elements (10, 14, 17, 18 and 26 have no kind).

@@ -11,10 +11,7 @@ std::string Compose(const std::string& text, const std::string& detail) {
 }  // namespace
 
 RuntimeError::RuntimeError(std::string text, std::string detail)
-    : std::runtime_error(Compose(text, detail)),
-      mText(std::move(text)),
-      mDetail(std::move(detail)),
-      mWhere(tScopes) {}
+    : std::runtime_error(Compose(text, detail)), mText(std::move(text)), mDetail(std::move(detail)), mWhere(tScopes) {}
 
 std::string RuntimeError::Describe() const {
   std::string out = what();

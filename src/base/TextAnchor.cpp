@@ -6,8 +6,8 @@
 
 namespace brisklet {
 
-void GetTextAnchorPoint(int32_t x, int32_t y, int32_t w, int32_t h, int32_t& outX, int32_t& outY,
-                        int32_t alignment, int32_t frameStyle) {
+void GetTextAnchorPoint(int32_t x, int32_t y, int32_t w, int32_t h, int32_t& outX, int32_t& outY, int32_t alignment,
+                        int32_t frameStyle) {
   int32_t m = FrameMargin(frameStyle);
   int32_t x0 = CheckedAdd(x, m), y0 = CheckedAdd(y, m);
   int32_t w2 = CheckedAdd(w, -2 * m), h2 = CheckedAdd(h, -2 * m);
@@ -16,14 +16,26 @@ void GetTextAnchorPoint(int32_t x, int32_t y, int32_t w, int32_t h, int32_t& out
   outX = cx;
   outY = cy;
   switch (alignment) {
-    case 0: outX = x0; outY = y0; break;
+    case 0:
+      outX = x0;
+      outY = y0;
+      break;
     case 1: outY = y0; break;
-    case 2: outX = right; outY = y0; break;
+    case 2:
+      outX = right;
+      outY = y0;
+      break;
     case 3: outX = x0; break;
     case 5: outX = right; break;
-    case 6: outX = x0; outY = bottom; break;
+    case 6:
+      outX = x0;
+      outY = bottom;
+      break;
     case 7: outY = bottom; break;
-    case 8: outX = right; outY = bottom; break;
+    case 8:
+      outX = right;
+      outY = bottom;
+      break;
     default: break;  // 4 and anything else: centre
   }
 }

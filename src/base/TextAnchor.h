@@ -5,7 +5,7 @@
 
 namespace brisklet {
 
-void GetTextAnchorPoint(int32_t x, int32_t y, int32_t w, int32_t h, int32_t& outX, int32_t& outY,
-                        int32_t alignment, int32_t frameStyle);
+void GetTextAnchorPoint(int32_t x, int32_t y, int32_t w, int32_t h, int32_t& outX, int32_t& outY, int32_t alignment,
+                        int32_t frameStyle);
 
 }  // namespace brisklet

@@ -8,12 +8,12 @@
 namespace brisklet {
 
 struct Finding {
-  std::string text;         // touch address list or variable name
+  std::string text;  // touch address list or variable name
   int32_t displayId = 0;
   std::string description;  // display the report names
   int32_t count = 1;        // items the text lists
   int32_t moduleId = 0;
-  std::string displays;     // display list (names check)
+  std::string displays;  // display list (names check)
 };
 
 // The display's description; a row whose display does not exist (the checks join Pages

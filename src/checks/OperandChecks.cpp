@@ -1,10 +1,10 @@
 // Operand conflicts between elements of one display: duplicate touch operands, touch and
 // hide on one operand, touch operands shared with switches, duplicate variable names.
-#include "checks/Findings.h"
 #include "base/RuntimeError.h"
 #include "checks/DesignChecks.h"
-#include "host/RecordsetAccess.h"
+#include "checks/Findings.h"
 #include "elements/KindProperties.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
@@ -54,9 +54,10 @@ void DesignChecks::prvCheckTouchAndHide() {
   // Each statement that fails is skipped and the walk goes on, as this check always has.
   while (!rs->Eof()) {
     try {
-      std::string message = rs->Long("Type") == 3
-                                ? "Picture element can not have both 'Touch' and 'Hide' linked to the same operand"
-                                : "'" + rs->Str("Text") + "' can not have both 'Touch' and 'Hide' linked to the same operand";
+      std::string message =
+          rs->Long("Type") == 3
+              ? "Picture element can not have both 'Touch' and 'Hide' linked to the same operand"
+              : "'" + rs->Str("Text") + "' can not have both 'Touch' and 'Hide' linked to the same operand";
       prvReportMessage(kSeverityError, rs->Long("ModuleID"), rs->Str("Description"), message, rs->Long("ID"));
     } catch (const RuntimeError&) {
     }
@@ -88,8 +89,8 @@ void DesignChecks::prvCheckDuplicateTouch() {
     }
   }
   for (const Finding& f : findings) {
-    std::string head = "The HMI Display: '" + f.description +
-                       "' has 2 or more elements with the same touch operand address. ";
+    std::string head =
+        "The HMI Display: '" + f.description + "' has 2 or more elements with the same touch operand address. ";
     prvReportMessage(kSeverityError, f.moduleId, f.description, head + (f.count == 1 ? "MB: " : "MBs: ") + f.text,
                      f.displayId);
   }

@@ -1,8 +1,8 @@
 // The two checks the pipeline runs itself: fonts the project lacks, duplicate tab indexes.
 #include "checks/DesignChecks.h"
-#include "host/RecordsetAccess.h"
 #include "encoding/FontLookups.h"
 #include "encoding/HostMessages.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
@@ -18,7 +18,7 @@ void DesignChecks::prvCheckFonts() {
       0, 3);
   std::string warning = GetMessageText(kMissingFontMessage);
   for (; !rs->Eof(); rs->MoveNext()) {
-    std::string text = rs->Str("Text");  // read on every row: a Null text fails here, warning or not
+    std::string text = rs->Str("Text");                    // read on every row: a Null text fails here, warning or not
     auto message = [&] { return text + ": " + warning; };  // made only for a warning
     if (GetFontIndex(rs->Long("FontNumber")) == -1) {
       prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
@@ -31,9 +31,9 @@ void DesignChecks::prvCheckFonts() {
 }
 
 void DesignChecks::prvCheckDuplicateTabIndexes(int32_t displayId) {
-  auto count = GetRecordset("SELECT COUNT(*) AS ElementsCount FROM HMI_Elements WHERE DisplayID=" + Num(displayId) +
-                                " AND TabIndex<>255",
-                            0, 3);
+  auto count = GetRecordset(
+      "SELECT COUNT(*) AS ElementsCount FROM HMI_Elements WHERE DisplayID=" + Num(displayId) + " AND TabIndex<>255", 0,
+      3);
   auto distinct = GetRecordset(
       "SELECT DISTINCT HMI_Elements.TabIndex, Pages.Description, Pages.ModuleId,pages.ID FROM Pages INNER JOIN "
       "HMI_Elements ON Pages.Id = HMI_Elements.DisplayID WHERE DisplayID=" +

@@ -56,7 +56,8 @@ std::string DesignChecks::prvGetElementLocation(Recordset& row) {
   int32_t moduleId = 0;
   auto display = GetRecordset(
       "SELECT * FROM Pages LEFT JOIN HMI_Elements ON Pages.Id = HMI_Elements.DisplayID WHERE "
-      "HMI_Elements.DisplayID=" + Num(row.Long("DisplayID")),
+      "HMI_Elements.DisplayID=" +
+          Num(row.Long("DisplayID")),
       0, 1);
   if (!display->Eof()) {
     display->MoveFirst();

@@ -20,10 +20,11 @@ void clsDownload::CompileHMI() {
   mErrorCount = 0;
   mWarningCount = 0;
   prvCheckFonts();
-  auto elements = GetRecordset(std::string("SELECT HMI_Elements.ID ") +
-                                   "FROM DownloadDLUs INNER JOIN HMI_Elements ON DownloadDLUs.Guid = HMI_Elements.GUID " +
-                                   "WHERE (DownloadDLUs.IsCompiled=0)",
-                               0, 3);
+  auto elements =
+      GetRecordset(std::string("SELECT HMI_Elements.ID ") +
+                       "FROM DownloadDLUs INNER JOIN HMI_Elements ON DownloadDLUs.Guid = HMI_Elements.GUID " +
+                       "WHERE (DownloadDLUs.IsCompiled=0)",
+                   0, 3);
   for (; !elements->Eof(); elements->MoveNext()) CompileHmiElement(elements->Long("ID"));
   auto displays = GetRecordset(std::string("SELECT Pages.ID, DownloadDLUs.IsCompiled ") +
                                    "FROM DownloadDLUs INNER JOIN Pages ON DownloadDLUs.Guid = Pages.GUID ",

@@ -6,9 +6,9 @@
 namespace brisklet {
 
 void clsDownload::prvNormalizeTabOrder() {
-  auto rs = GetRecordset(std::string("SELECT * ") + "FROM HMI_Elements " + "WHERE TabIndex<>255 " +
-                             "ORDER BY DisplayID,TabIndex ASC",
-                         0, 3);
+  auto rs = GetRecordset(
+      std::string("SELECT * ") + "FROM HMI_Elements " + "WHERE TabIndex<>255 " + "ORDER BY DisplayID,TabIndex ASC", 0,
+      3);
   int32_t currentDisplay = 0;
   int32_t previousTab = 0;
   while (!rs->Eof()) {

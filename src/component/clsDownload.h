@@ -61,5 +61,4 @@ class clsDownload : public DesignChecks {
   std::optional<std::map<int32_t, std::string>> mModuleNames;
 };
 
-
 }  // namespace brisklet

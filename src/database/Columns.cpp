@@ -88,9 +88,8 @@ int Columns::Resolve(const std::string& lower) const {
     std::string table = lower.substr(0, dot);
     std::string column = lower.substr(dot + 1);
     // A real table name: its own column, whatever the result calls it.
-    int i = first([&](const ColumnInfo& c) {
-      return c.originTable == table && (c.originColumn == column || c.base == column);
-    });
+    int i = first(
+        [&](const ColumnInfo& c) { return c.originTable == table && (c.originColumn == column || c.base == column); });
     if (i >= 0) return i;
     // An alias (HMI1, HMI2): the first column of that name, as the select list orders them.
     return Resolve(column);

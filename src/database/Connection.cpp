@@ -40,8 +40,7 @@ std::unique_ptr<Connection> Connection::Open(const std::string& path) {
   // A file that SQLite cannot read, or a database without the project tables, is not a project.
   bool isProject = false;
   try {
-    isProject = conn->HasTable("HMI_Elements") && conn->HasTable("Pages") &&
-                conn->HasTable("DownloadDLUs");
+    isProject = conn->HasTable("HMI_Elements") && conn->HasTable("Pages") && conn->HasTable("DownloadDLUs");
   } catch (const RuntimeError&) {
     isProject = false;
   }
@@ -261,10 +260,8 @@ Value ColumnValue(sqlite3_stmt* stmt, int i) {
   // between threads, which is what makes the value safe to read this way).
   sqlite3_value* v = sqlite3_column_value(stmt, i);
   switch (sqlite3_value_type(v)) {
-    case SQLITE_INTEGER:
-      return Value(static_cast<int64_t>(sqlite3_value_int64(v)));
-    case SQLITE_FLOAT:
-      return Value(sqlite3_value_double(v));
+    case SQLITE_INTEGER: return Value(static_cast<int64_t>(sqlite3_value_int64(v)));
+    case SQLITE_FLOAT: return Value(sqlite3_value_double(v));
     case SQLITE_TEXT: {
       auto p = reinterpret_cast<const char*>(sqlite3_value_text(v));
       return Value(std::string(p, static_cast<size_t>(sqlite3_value_bytes(v))));
@@ -273,8 +270,7 @@ Value ColumnValue(sqlite3_stmt* stmt, int i) {
       auto p = static_cast<const uint8_t*>(sqlite3_value_blob(v));
       return Value(Bytes(p, p + sqlite3_value_bytes(v)));
     }
-    default:
-      return Value();
+    default: return Value();
   }
 }
 

@@ -68,7 +68,7 @@ class Connection {
   [[noreturn]] void Fail(const std::string& sql);
   struct CachedStatement {
     sqlite3_stmt* stmt = nullptr;
-    std::shared_ptr<const Columns> columns;  // made when a recordset first opens it
+    std::shared_ptr<const Columns> columns;     // made when a recordset first opens it
     std::vector<std::optional<int64_t>> bound;  // the numbers bound to a shape's parameters
   };
   // The cached statement of a text, reset for reuse, or null.

@@ -65,9 +65,9 @@ bool FollowsComparison(std::string_view sql, size_t end) {
   if (end == 0) return false;
   char c = sql[end - 1];
   char before = end > 1 ? sql[end - 2] : '\0';
-  if (c == '=') return true;                          // =, ==, <=, >=, !=
+  if (c == '=') return true;                            // =, ==, <=, >=, !=
   if (c == '>') return before != '>' && before != '-';  // > and <>, not >> or ->
-  if (c == '<') return before != '<';                 // <, not <<
+  if (c == '<') return before != '<';                   // <, not <<
   return false;
 }
 
@@ -107,7 +107,8 @@ LiteralParameters TakeOutLiterals(std::string_view sql) {
       bool digitsOnly = word.find_first_not_of("0123456789", signedNumber ? 1 : 0) == kNone;
       bool standalone = end == sql.size() || sql[end] != '.';
       int64_t value = 0;
-      if (digitsOnly && standalone && std::from_chars(word.data(), word.data() + word.size(), value).ec == std::errc()) {
+      if (digitsOnly && standalone &&
+          std::from_chars(word.data(), word.data() + word.size(), value).ec == std::errc()) {
         if (count == kMostLiterals) return unchanged();
         literals[count++] = {i, end};
         result.values.push_back(value);

@@ -114,9 +114,7 @@ void Recordset::ReadRow(sqlite3_stmt* stmt) {
         if (size > 0) std::memcpy(p, bytes, size);
         p += size;
         break;
-      default:
-        *p++ = kNull;
-        break;
+      default: *p++ = kNull; break;
     }
     mDataSize += static_cast<size_t>(p - start);
   }
@@ -125,8 +123,7 @@ void Recordset::ReadRow(sqlite3_stmt* stmt) {
 Value Recordset::Decode(size_t at) const {
   const uint8_t* p = mData.get() + at;
   switch (*p++) {
-    case kInteger:
-      return Value(UnZigZag(GetVarint(p)));
+    case kInteger: return Value(UnZigZag(GetVarint(p)));
     case kReal: {
       double d;
       std::memcpy(&d, p, sizeof d);
@@ -140,8 +137,7 @@ Value Recordset::Decode(size_t at) const {
       size_t n = GetVarint(p);
       return Value(Bytes(p, p + n));
     }
-    default:
-      return Value();
+    default: return Value();
   }
 }
 

@@ -70,8 +70,8 @@ class Recordset {
   std::unique_ptr<uint8_t[]> mData;
   size_t mDataSize = 0;
   size_t mDataCapacity = 0;
-  std::vector<size_t> mRowStart;             // where each row begins in mData
-  std::map<size_t, Value> mChanged;          // fields set by SetField, by row * width + column
+  std::vector<size_t> mRowStart;     // where each row begins in mData
+  std::map<size_t, Value> mChanged;  // fields set by SetField, by row * width + column
   // The fields of the current row made into Values so far: a field's Value is valid while
   // its `madeFor` is the current row's number + 1.
   struct Made {

@@ -33,8 +33,7 @@ int64_t RoundHalfEven(double d) {
   return static_cast<int64_t>(r);
 }
 
-int64_t ToWhole(const std::variant<std::monostate, int64_t, double, std::string, Bytes>& data,
-                std::string_view name) {
+int64_t ToWhole(const std::variant<std::monostate, int64_t, double, std::string, Bytes>& data, std::string_view name) {
   if (std::holds_alternative<std::monostate>(data)) ThrowInvalidNull(std::string(name));
   if (auto i = std::get_if<int64_t>(&data)) return *i;
   double d = 0;
@@ -61,9 +60,7 @@ T Narrow(int64_t v, std::string_view name, const char* range) {
 
 }  // namespace
 
-bool Value::IsNumber() const {
-  return std::holds_alternative<int64_t>(mData) || std::holds_alternative<double>(mData);
-}
+bool Value::IsNumber() const { return std::holds_alternative<int64_t>(mData) || std::holds_alternative<double>(mData); }
 
 int32_t Value::ToLong(std::string_view name) const {
   return Narrow<int32_t>(ToWhole(mData, name), name, "a 32-bit number");
@@ -73,9 +70,7 @@ int16_t Value::ToInteger(std::string_view name) const {
   return Narrow<int16_t>(ToWhole(mData, name), name, "-32768 to 32767");
 }
 
-uint8_t Value::ToByte(std::string_view name) const {
-  return Narrow<uint8_t>(ToWhole(mData, name), name, "0 to 255");
-}
+uint8_t Value::ToByte(std::string_view name) const { return Narrow<uint8_t>(ToWhole(mData, name), name, "0 to 255"); }
 
 double Value::ToDouble(std::string_view name) const {
   if (auto f = std::get_if<double>(&mData)) return *f;

@@ -14,37 +14,37 @@
 //  21      1   reserved
 //  22     8n   jumps: trigger operand type (1), reserved (1), trigger address (2),
 //              target display GUID (2), reserved (2)
-#include "displays/DisplayCompiler.h"
-#include "host/RecordsetAccess.h"
-#include "displays/LoaderFunctions.h"
 #include "base/ByteWriter.h"
+#include "displays/DisplayCompiler.h"
+#include "displays/LoaderFunctions.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
-Bytes DisplayCompiler::prvCompileDisplayJumps(int32_t displayId, int32_t isDisplayedOpType, int32_t isDisplayedOpAddress) {
+Bytes DisplayCompiler::prvCompileDisplayJumps(int32_t displayId, int32_t isDisplayedOpType,
+                                              int32_t isDisplayedOpAddress) {
   auto jumps = GetRecordset(std::string("SELECT HMIJumps.*, Pages.GUID AS PageGUID ") +
                                 "FROM HMIJumps INNER JOIN Pages ON HMIJumps.DispOpAddress = Pages.Id " +
-                                "Where (((HMIJumps.PageNum) = " + Num(displayId) + ")) " +
-                                "ORDER BY HMIJumps.JumpType",
+                                "Where (((HMIJumps.PageNum) = " + Num(displayId) + ")) " + "ORDER BY HMIJumps.JumpType",
                             3, 1);
   ByteWriter out;
-  out.tag("Pj")                                                       // tag
-      .u8(101)                                                        // block code
-      .u8(0)                                                          // reserved
-      .u16(Low16(isDisplayedOpType))                                  // visibility operand type
-      .u16(Low16(isDisplayedOpAddress))                               // visibility operand address
-      .zeros(6)                                                       // reserved
-      .u16(Low16(GetConstructorGuid(displayId)))                      // constructor
-      .u16(Low16(GetFunctionGuid(displayId)))                         // function
-      .u16(Low16(GetDestructorGuid(displayId)))                       // destructor
-      .u8(CByte(jumps->RecordCount(), "jump count"))                  // jump count
-      .u8(0);                                                         // reserved
+  out.tag("Pj")                                       // tag
+      .u8(101)                                        // block code
+      .u8(0)                                          // reserved
+      .u16(Low16(isDisplayedOpType))                  // visibility operand type
+      .u16(Low16(isDisplayedOpAddress))               // visibility operand address
+      .zeros(6)                                       // reserved
+      .u16(Low16(GetConstructorGuid(displayId)))      // constructor
+      .u16(Low16(GetFunctionGuid(displayId)))         // function
+      .u16(Low16(GetDestructorGuid(displayId)))       // destructor
+      .u8(CByte(jumps->RecordCount(), "jump count"))  // jump count
+      .u8(0);                                         // reserved
   for (; !jumps->Eof(); jumps->MoveNext()) {
-    out.u8(jumps->Field("JumpOpType").ToByte("JumpOpType"))          // trigger operand type
-        .u8(0)                                                        // reserved
-        .u16(Low16(jumps->Long("JumpOpAddress")))                     // trigger address
-        .u16(Low16(jumps->Long("PageGUID")))                          // target display
-        .u16(0);                                                      // reserved
+    out.u8(jumps->Field("JumpOpType").ToByte("JumpOpType"))  // trigger operand type
+        .u8(0)                                               // reserved
+        .u16(Low16(jumps->Long("JumpOpAddress")))            // trigger address
+        .u16(Low16(jumps->Long("PageGUID")))                 // target display
+        .u16(0);                                             // reserved
   }
   return out.take();
 }

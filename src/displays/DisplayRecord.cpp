@@ -20,11 +20,11 @@
 //  32      2   element count
 //  34     2n   element GUIDs (low 16 bits)
 //  ...         jumps block "Pj"
-#include "displays/DisplayCompiler.h"
-#include "host/RecordsetAccess.h"
 #include "base/ByteWriter.h"
+#include "displays/DisplayCompiler.h"
 #include "encoding/GeometryEncoding.h"
 #include "encoding/ImageEncoding.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 namespace {
@@ -43,8 +43,7 @@ uint8_t MarkingColourByte(Recordset& row, const char* column) {
 }  // namespace
 
 std::unique_ptr<Recordset> DisplayCompiler::prvOpenDisplayRow(int32_t displayId) {
-  return GetRecordset(std::string("SELECT ") +
-                          "Pages.*, Pages.GUID as PageGUID, HMI_Palettes.GUID AS PaletteGUID, " +
+  return GetRecordset(std::string("SELECT ") + "Pages.*, Pages.GUID as PageGUID, HMI_Palettes.GUID AS PaletteGUID, " +
                           "PagesAndImages.Image_CRC AS BkImageCRC, PagesAndImages.TransparencyLevel AS "
                           "BKImageTransparency " +
                           "FROM " +
@@ -56,24 +55,24 @@ std::unique_ptr<Recordset> DisplayCompiler::prvOpenDisplayRow(int32_t displayId)
 
 Bytes DisplayCompiler::prvCompileDisplayRecord(Recordset& row) {
   ByteWriter out;
-  out.tag("PT")                                                               // 0 tag
-      .u16(Low16(row.Long("PaletteGUID")))                                    // 2 palette
-      .u8(ColourByte(row, "ColorBack"))                                       // 4 background
-      .u8(ColourByte(row, "ColorFocusText"))                                  // 5 focus text
-      .u8(ColourByte(row, "ColorFocusGradient"))                              // 6 focus gradient
-      .u8(CompanionColorByte(row.Long("ColorFocusGradient")))                 // 7 its companion
-      .u8(ColourByte(row, "ColorDisabledText"))                               // 8 disabled text
-      .u8(ColourByte(row, "ColorDisabledGradient"))                           // 9 disabled gradient
-      .u8(CompanionColorByte(row.Long("ColorDisabledGradient")))              // 10 its companion
-      .u8(MarkingColourByte(row, "ColorMarkingText"))                         // 11 marking text
-      .u8(MarkingColourByte(row, "ColorMarkingGradient"))                     // 12 marking gradient
-      .u8(CompanionColorByte(row.Long("ColorMarkingGradient")))               // 13 its companion
-      .u8(0);                                                                 // 14 reserved
+  out.tag("PT")                                                   // 0 tag
+      .u16(Low16(row.Long("PaletteGUID")))                        // 2 palette
+      .u8(ColourByte(row, "ColorBack"))                           // 4 background
+      .u8(ColourByte(row, "ColorFocusText"))                      // 5 focus text
+      .u8(ColourByte(row, "ColorFocusGradient"))                  // 6 focus gradient
+      .u8(CompanionColorByte(row.Long("ColorFocusGradient")))     // 7 its companion
+      .u8(ColourByte(row, "ColorDisabledText"))                   // 8 disabled text
+      .u8(ColourByte(row, "ColorDisabledGradient"))               // 9 disabled gradient
+      .u8(CompanionColorByte(row.Long("ColorDisabledGradient")))  // 10 its companion
+      .u8(MarkingColourByte(row, "ColorMarkingText"))             // 11 marking text
+      .u8(MarkingColourByte(row, "ColorMarkingGradient"))         // 12 marking gradient
+      .u8(CompanionColorByte(row.Long("ColorMarkingGradient")))   // 13 its companion
+      .u8(0);                                                     // 14 reserved
   const Value& crcValue = row.Field("BkImageCRC");
   int32_t crc = crcValue.IsNull() ? 0 : crcValue.ToLong("BkImageCRC");
   if (crc != -1 && crc != 0) {
     int32_t number = prvImageNumber(crc);
-    out.u8(1)                                                                           // 15 image flag
+    out.u8(1)                                                                                  // 15 image flag
         .bytes(EncodeImageBlock(0, 0, number, crc, row.Long("BKImageTransparency"), -1, -1));  // 16 image
   } else {
     out.u8(0).zeros(14);

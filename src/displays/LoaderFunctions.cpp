@@ -21,8 +21,7 @@ int32_t GetConstructorGuid(int32_t displayId) {
 
 int32_t GetFunctionGuid(int32_t displayId) {
   return LoaderGuid("SELECT LdrFunctions.Guid AS FuncGUID ",
-                    "FROM LdrFunctions INNER JOIN Pages ON LdrFunctions.FuncID = Pages.FuncID ", "FuncGUID",
-                    displayId);
+                    "FROM LdrFunctions INNER JOIN Pages ON LdrFunctions.FuncID = Pages.FuncID ", "FuncGUID", displayId);
 }
 
 int32_t GetDestructorGuid(int32_t displayId) {

@@ -3,11 +3,11 @@
 //  OFFSET SIZE DESCRIPTION
 //   0      2   tag "PC"
 //   2+2k   2   GUID of the (k+1)-th display by Id, signed 16-bit
+#include "base/ByteWriter.h"
+#include "base/Constants.h"
 #include "base/RuntimeError.h"
 #include "displays/DisplayCompiler.h"
 #include "host/RecordsetAccess.h"
-#include "base/ByteWriter.h"
-#include "base/Constants.h"
 
 namespace brisklet {
 

@@ -23,13 +23,13 @@
 //  62     12   touched-state geometry block
 //  74      1   touched-state fore colour
 //  75     15   reserved
-#include "elements/ElementHeader.h"
-#include "elements/ElementCompiler.h"
-#include "elements/KindRegistry.h"
 #include "base/ByteWriter.h"
 #include "base/Constants.h"
-#include "encoding/OperandEncoding.h"
+#include "elements/ElementCompiler.h"
+#include "elements/ElementHeader.h"
+#include "elements/KindRegistry.h"
 #include "encoding/GeometryEncoding.h"
+#include "encoding/OperandEncoding.h"
 
 namespace brisklet {
 namespace {
@@ -63,24 +63,24 @@ Bytes ElementCompiler::prvCompileElementRecord(Recordset& row) {
   int32_t flag = prvGetBorder3DFlag(flat3D);
 
   ByteWriter out;
-  out.tag("VT")                                                                       // 0 tag
-      .u8(CByte(GetDownloadVariableType(type, varType, alternate), "download type"))  // 2 download type
-      .u8(v > 0 || IsTrendGraph(varType) ? 1 : 0)                                        // 3 variable flag
-      .u8(CByte(k, "touch kind"))                                                     // 4 touch kind
-      .u8(row.Field("TabIndex").ToByte("TabIndex"))                                   // 5 tab index
-      .u8(static_cast<uint8_t>(BackgroundMode(row)))                                  // 6 background mode
-      .u8(CByte(prvGetLinkedVariableFlag(row), "linked variable flag"))               // 7 linked flag
-      .u16(touchAddr < 0 ? 0xFFFF : Low16(touchAddr))                                 // 8 touch operand
-      .u16(Low16(row.Long("KeypadSuccessOpAddr")))                                    // 10 keypad success
-      .u16(Low16(row.Long("VisibleOpAddr")))                                          // 12 visible operand
-      .zeros(2)                                                                       // 14 reserved
-      .u16(Low16(row.Long("EnabledOpAddr")))                                          // 16 enabled operand
-      .zeros(2)                                                                       // 18 reserved
-      .u16(Low16(row.Long("HighlightOpAddr")))                                        // 20 highlight operand
-      .zeros(18)                                                                      // 22 reserved
+  out.tag("VT")                                                                        // 0 tag
+      .u8(CByte(GetDownloadVariableType(type, varType, alternate), "download type"))   // 2 download type
+      .u8(v > 0 || IsTrendGraph(varType) ? 1 : 0)                                      // 3 variable flag
+      .u8(CByte(k, "touch kind"))                                                      // 4 touch kind
+      .u8(row.Field("TabIndex").ToByte("TabIndex"))                                    // 5 tab index
+      .u8(static_cast<uint8_t>(BackgroundMode(row)))                                   // 6 background mode
+      .u8(CByte(prvGetLinkedVariableFlag(row), "linked variable flag"))                // 7 linked flag
+      .u16(touchAddr < 0 ? 0xFFFF : Low16(touchAddr))                                  // 8 touch operand
+      .u16(Low16(row.Long("KeypadSuccessOpAddr")))                                     // 10 keypad success
+      .u16(Low16(row.Long("VisibleOpAddr")))                                           // 12 visible operand
+      .zeros(2)                                                                        // 14 reserved
+      .u16(Low16(row.Long("EnabledOpAddr")))                                           // 16 enabled operand
+      .zeros(2)                                                                        // 18 reserved
+      .u16(Low16(row.Long("HighlightOpAddr")))                                         // 20 highlight operand
+      .zeros(18)                                                                       // 22 reserved
       .bytes(EncodeGeometryBlock(xs, ys, dx, dy, row.Long("ColorBack"), width, flag))  // 40 normal state
-      .u8(CByte(v, "variable operand flag"))                                          // 52 operand present
-      .zeros(1);                                                                      // 53 reserved
+      .u8(CByte(v, "variable operand flag"))                                           // 52 operand present
+      .zeros(1);                                                                       // 53 reserved
   if (v > 0) {
     out.bytes(EncodeOperand(row.Long("VarOprndType"), row.Long("VarOprndAddr")));  // 54 variable operand
   } else {
@@ -89,9 +89,9 @@ Bytes ElementCompiler::prvCompileElementRecord(Recordset& row) {
   TouchedBorder(flat3D, width, flag);
   bool box = HasTouchColours(type);
   out.bytes(EncodeGeometryBlock(xs, ys, dx, dy, row.Long(box ? "ColorBackTouch" : "ColorBack"), width,
-                                flag))                                                   // 62 touched state
+                                flag))  // 62 touched state
       .u8(row.Field(box ? "ColorForeTouch" : "ColorFore").ToByte(box ? "ColorForeTouch" : "ColorFore"))  // 74
-      .zeros(15);                                                                        // 75 reserved
+      .zeros(15);                                                                                        // 75 reserved
   out.bytes(prvGetVariableDataByType(row, type, varType));
   return out.take();
 }
@@ -112,8 +112,8 @@ int32_t ElementCompiler::prvGetTouchKind(Recordset& row) {
   } else if (touch >= 0) {
     result = kTouchPlain;
     if (byType && byType->touch == TouchRule::Colours) {
-      bool same = row.Long("ColorBackTouch") == row.Long("ColorBack") &&
-                  row.Long("ColorForeTouch") == row.Long("ColorFore");
+      bool same =
+          row.Long("ColorBackTouch") == row.Long("ColorBack") && row.Long("ColorForeTouch") == row.Long("ColorFore");
       result = same ? kTouchPlain : kTouchColours;
     }
   }

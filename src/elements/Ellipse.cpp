@@ -6,26 +6,24 @@
 //   3      1   fixed FF
 //   4      8   bounding box (Xs, Ys, Dx, Dy)
 //  12     28   reserved ("RR": 30)
-#include "elements/ElementCompiler.h"
 #include "base/ByteWriter.h"
+#include "elements/ElementCompiler.h"
 #include "encoding/GeometryEncoding.h"
 
 namespace brisklet {
 namespace {
 Bytes BoundedShape(Recordset& row, std::string_view tag, size_t reserved) {
   ByteWriter out;
-  out.tag(tag)                                                                             // tag
-      .u8(row.Field("ColorFore").ToByte("ColorFore"))                                      // colour
-      .u8(0xFF)                                                                            // fixed
+  out.tag(tag)                                                                                // tag
+      .u8(row.Field("ColorFore").ToByte("ColorFore"))                                         // colour
+      .u8(0xFF)                                                                               // fixed
       .bytes(EncodeBoxBlock(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy")))  // box
-      .zeros(reserved);                                                                    // reserved
+      .zeros(reserved);                                                                       // reserved
   return out.take();
 }
 }  // namespace
 
 Bytes ElementCompiler::prvCompileEllipse(Recordset& row, std::string_view tag) { return BoundedShape(row, tag, 28); }
-Bytes ElementCompiler::prvCompileRoundRect(Recordset& row, std::string_view tag) {
-  return BoundedShape(row, tag, 30);
-}
+Bytes ElementCompiler::prvCompileRoundRect(Recordset& row, std::string_view tag) { return BoundedShape(row, tag, 30); }
 
 }  // namespace brisklet

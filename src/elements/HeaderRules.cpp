@@ -37,8 +37,8 @@ bool IsSwitchButton(Recordset& row) {
 int32_t BackgroundMode(Recordset& row) {
   const KindRow* kind = FindVariableKind(row.Long("VarType"));
   BackgroundRule rule = kind ? kind->background : BackgroundRule::Own;
-  bool transparent = row.Long("ColorBack") == -1 || rule == BackgroundRule::Transparent ||
-                     row.Long("Flat3D") == kFrameTransparent;
+  bool transparent =
+      row.Long("ColorBack") == -1 || rule == BackgroundRule::Transparent || row.Long("Flat3D") == kFrameTransparent;
   if (rule == BackgroundRule::Fixed) return 3;
   if (transparent) return 1;
   return rule == BackgroundRule::Graph ? 2 : 0;

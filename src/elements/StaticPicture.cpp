@@ -1,7 +1,7 @@
 // Static pictures "PS" (Type 3) and "PM" (VarType 20), 16 bytes: tag and image placement
 // block of the element's image 0.
-#include "elements/ElementCompiler.h"
 #include "base/ByteWriter.h"
+#include "elements/ElementCompiler.h"
 #include "encoding/ImageEncoding.h"
 
 namespace brisklet {
@@ -12,7 +12,7 @@ Bytes ElementCompiler::prvCompileStaticPicture(Recordset& row, std::string_view 
   int32_t number = prvImageNumber(crc);
   int32_t transparency = GetImageTransparency(id, 0);
   ByteWriter out;
-  out.tag(tag)                                                                                  // tag
+  out.tag(tag)                                                                                      // tag
       .bytes(EncodeImageBlock(row.Long("Xs"), row.Long("Ys"), number, crc, transparency, -1, -1));  // picture
   return out.take();
 }

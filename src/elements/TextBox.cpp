@@ -10,13 +10,13 @@
 //                                        18      1   text mode
 //                                        19      1   reserved
 //                                        20      n   text block
-#include "elements/ElementCompiler.h"
+#include "base/ByteWriter.h"
 #include "base/Constants.h"
 #include "base/FrameMargin.h"
-#include "base/ByteWriter.h"
+#include "elements/ElementCompiler.h"
+#include "encoding/FontLookups.h"
 #include "encoding/ImageEncoding.h"
 #include "encoding/TextEncoding.h"
-#include "encoding/FontLookups.h"
 
 namespace brisklet {
 namespace {
@@ -56,9 +56,9 @@ std::string ElementCompiler::prvFitTextToFrame(int32_t xs, int32_t ys, int32_t d
 Bytes ElementCompiler::prvCompileTextBox(Recordset& row, std::string_view tag) {
   ByteWriter out;
   uint8_t mode = TextModeOf(row);
-  out.tag(tag)  // tag
-      .u8(mode)                                          // text mode
-      .u8(0);                                            // reserved
+  out.tag(tag)   // tag
+      .u8(mode)  // text mode
+      .u8(0);    // reserved
   return out.bytes(prvCompileTextBlock(row, mode)).take();
 }
 
@@ -70,13 +70,13 @@ Bytes ElementCompiler::prvCompileTextButton(Recordset& row, std::string_view tag
   int32_t number = prvImageNumber(crc);
   int32_t transparency = GetImageTransparency(id, 0);
   ByteWriter out;
-  out.tag(tag)                                                                               // tag
-      .u8(0)                                                                                  // fixed
-      .u8(0)                                                                                  // reserved
-      .bytes(EncodeImageBlock(CheckedAdd(row.Long("Xs"), o), CheckedAdd(row.Long("Ys"), o), number, crc,
-                              transparency, -1, -1))                                          // picture
-      .u8(TextModeOf(row))                                                                      // text mode
-      .u8(0);                                                                                 // reserved
+  out.tag(tag)  // tag
+      .u8(0)    // fixed
+      .u8(0)    // reserved
+      .bytes(EncodeImageBlock(CheckedAdd(row.Long("Xs"), o), CheckedAdd(row.Long("Ys"), o), number, crc, transparency,
+                              -1, -1))  // picture
+      .u8(TextModeOf(row))              // text mode
+      .u8(0);                           // reserved
   return out.bytes(prvCompileTextBlock(row, TextModeOf(row))).take();
 }
 

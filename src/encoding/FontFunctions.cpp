@@ -1,8 +1,8 @@
 // Font lookups, text placement and fitting through the host's font objects.
 #include "base/RuntimeError.h"
 #include "encoding/FontLookups.h"
-#include "host/RecordsetAccess.h"
 #include "host/HostFactory.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
@@ -12,8 +12,8 @@ int32_t GetFontCharset(int32_t fontNumber) { return CurrentHost().NewFontInfo()-
 
 int32_t GetFontLineHeight(int32_t fontNumber) { return CurrentHost().NewFontInfo()->GetLineHeight(fontNumber); }
 
-void MeasureText(const std::string& text, int32_t fontNumber, int32_t x, int32_t y, int32_t w, int32_t h,
-                 int32_t& outX, int32_t& outY, int32_t alignment, int32_t frameStyle) {
+void MeasureText(const std::string& text, int32_t fontNumber, int32_t x, int32_t y, int32_t w, int32_t h, int32_t& outX,
+                 int32_t& outY, int32_t alignment, int32_t frameStyle) {
   CurrentHost().NewFontInfo()->MeasureText(text, fontNumber, x, y, w, h, outX, outY, alignment, frameStyle);
 }
 
@@ -22,8 +22,8 @@ int32_t GetFirstFontCrc() {
   return rs->Field("FontCRC").ToLong("FontCRC");
 }
 
-std::string FitTextToFrame(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text,
-                           int32_t fontNumber, int32_t flat3D) {
+std::string FitTextToFrame(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text, int32_t fontNumber,
+                           int32_t flat3D) {
   auto fitter = CurrentHost().NewTextFitter();
   fitter->SetLeft(xs);
   fitter->SetTop(ys);

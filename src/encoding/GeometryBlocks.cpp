@@ -1,6 +1,6 @@
 // Pixel offsets, geometry, box and line blocks.
-#include "base/RuntimeError.h"
 #include "base/ByteWriter.h"
+#include "base/RuntimeError.h"
 #include "encoding/GeometryEncoding.h"
 #include "host/HostFactory.h"
 
@@ -31,13 +31,13 @@ uint8_t CompanionColorByte(int32_t colour) {
 Bytes EncodeGeometryBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, int32_t colour, int32_t borderWidth,
                           int32_t flag3D) {
   ByteWriter out;
-  out.u16(Low16(dx))                              // width
-      .u16(Low16(dy))                             // height
-      .i32(PixelOffset(xs, ys))                   // top-left
-      .u8(static_cast<uint8_t>(colour & 0xFF))    // colour
-      .u8(CompanionColorByte(colour))             // companion
-      .u8(CByte(borderWidth, "border width"))     // border width
-      .u8(CByte(flag3D, "3D flag"));              // 3D flag
+  out.u16(Low16(dx))                            // width
+      .u16(Low16(dy))                           // height
+      .i32(PixelOffset(xs, ys))                 // top-left
+      .u8(static_cast<uint8_t>(colour & 0xFF))  // colour
+      .u8(CompanionColorByte(colour))           // companion
+      .u8(CByte(borderWidth, "border width"))   // border width
+      .u8(CByte(flag3D, "3D flag"));            // 3D flag
   return out.take();
 }
 

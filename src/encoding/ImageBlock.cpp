@@ -7,14 +7,14 @@
 //   7      1   key colour, second byte
 //   8      2   image number (low 16 bits)
 //  10      4   image CRC
+#include "base/ByteWriter.h"
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
-#include "base/ByteWriter.h"
 #include "encoding/GeometryEncoding.h"
-#include "encoding/ImageEncoding.h"
 #include "encoding/HostMessages.h"
-#include "host/RecordsetAccess.h"
+#include "encoding/ImageEncoding.h"
 #include "host/HostFactory.h"
+#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
@@ -36,12 +36,12 @@ Bytes EncodeImageBlock(int32_t x, int32_t y, int32_t imageNumber, int32_t crc, i
     second = CByte(key1, "key colour");
   }
   ByteWriter out;
-  out.i32(position)                         // position
-      .u16(transparency != 0 ? 1 : 0)       // transparent
-      .u8(first)                            // key colour, first byte
-      .u8(second)                           // key colour, second byte
-      .u16(Low16(imageNumber))              // image number
-      .i32(crc);                            // image CRC
+  out.i32(position)                    // position
+      .u16(transparency != 0 ? 1 : 0)  // transparent
+      .u8(first)                       // key colour, first byte
+      .u8(second)                      // key colour, second byte
+      .u16(Low16(imageNumber))         // image number
+      .i32(crc);                       // image CRC
   return out.take();
 }
 

@@ -4,8 +4,8 @@
 //   0      2    download type                    download type                download type
 //   2      4    value, signed 32-bit             value, unsigned 32-bit       address (2) + zero (2)
 //   6      2    address                          address                      zero
-#include "base/RuntimeError.h"
 #include "base/ByteWriter.h"
+#include "base/RuntimeError.h"
 #include "encoding/OperandEncoding.h"
 #include "host/HostFactory.h"
 #include "host/OperandTable.h"
@@ -22,7 +22,7 @@ Bytes EncodeOperand(int32_t oprndType, int32_t oprndAddr) {
   switch (ValueKindOfDownloadType(op->OperandType())) {
     case OperandValueKind::Signed:
       out.i32(CheckedLong(op->OperandValue(), "operand value"));  // value, signed
-      out.u16(Low16(op->OperandAddress()));                        // address
+      out.u16(Low16(op->OperandAddress()));                       // address
       break;
     case OperandValueKind::Unsigned:
       out.bytes(EncodeUnsigned32(op->OperandValue()));  // value, unsigned

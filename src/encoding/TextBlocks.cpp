@@ -23,11 +23,11 @@
 #include <vector>
 
 #include "base/ByteWriter.h"
-#include "base/TextLines.h"
-#include "encoding/GeometryEncoding.h"
 #include "base/TextAnchor.h"
-#include "encoding/TextEncoding.h"
+#include "base/TextLines.h"
 #include "encoding/FontLookups.h"
+#include "encoding/GeometryEncoding.h"
+#include "encoding/TextEncoding.h"
 #include "host/TextService.h"
 
 namespace brisklet {
@@ -37,8 +37,8 @@ uint8_t GetTextAlignmentCode(int32_t alignment) {
   return static_cast<uint8_t>((alignment / 3) << 4 | (alignment % 3));
 }
 
-Bytes EncodeStaticTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text,
-                            int32_t fontNumber, int32_t colour, int32_t alignment, int32_t frameStyle) {
+Bytes EncodeStaticTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text, int32_t fontNumber,
+                            int32_t colour, int32_t alignment, int32_t frameStyle) {
   std::string fitted = FitTextToFrame(xs, ys, dx, dy, text, fontNumber, frameStyle);
   std::string prepared = PrepareDisplayText(fitted, fontNumber);
   std::vector<std::string> lines = SplitAtCrLf(prepared);
@@ -49,10 +49,10 @@ Bytes EncodeStaticTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, cons
     characters += lineBytes.back().size();
   }
   ByteWriter head;
-  head.u16(Low16(GetFontIndex(fontNumber)))                           // font index
+  head.u16(Low16(GetFontIndex(fontNumber)))                            // font index
       .u8(CByte(colour, "colour"))                                     // colour
-      .u8(CByte(static_cast<int64_t>(lines.size()), "line count"))    // line count
-      .u8(CByte(static_cast<int64_t>(characters), "character count")) // character count
+      .u8(CByte(static_cast<int64_t>(lines.size()), "line count"))     // line count
+      .u8(CByte(static_cast<int64_t>(characters), "character count"))  // character count
       .u8(0);                                                          // reserved
   int64_t distance = 6 * static_cast<int64_t>(lines.size());
   int32_t x = 0, y = 0;
@@ -80,16 +80,16 @@ Bytes EncodeLinkedTextBlock(TextService& service, int32_t address, int32_t oprnd
                             int32_t dx, int32_t dy, const std::string&, int32_t fontNumber, int32_t colour,
                             int32_t alignment, int32_t frameStyle) {
   ByteWriter out;
-  out.u16(Low16(GetFontIndex(fontNumber)))     // font index
-      .u8(CByte(colour, "colour"))             // colour
-      .u8(1)                                   // constant
-      .u8(0)                                   // constant
-      .u8(GetTextAlignmentCode(alignment));    // alignment code
+  out.u16(Low16(GetFontIndex(fontNumber)))   // font index
+      .u8(CByte(colour, "colour"))           // colour
+      .u8(1)                                 // constant
+      .u8(0)                                 // constant
+      .u8(GetTextAlignmentCode(alignment));  // alignment code
   int32_t x = 0, y = 0;
   GetTextAnchorPoint(xs, ys, dx, dy, x, y, alignment, frameStyle);
   int32_t anchor = PixelOffset(x, y);
-  out.i32(anchor)                 // anchor position
-      .u16(Low16(address));       // text address or index
+  out.i32(anchor)            // anchor position
+      .u16(Low16(address));  // text address or index
   int32_t handle = 0;
   service.BeginTextQuery(handle);
   if (oprndType == 0) {

@@ -14,8 +14,8 @@ Bytes GetAnsiBytes(const std::string& text);
 void prvSplitAtDecimalPoint(const std::string& text, int32_t& before, int32_t& after);
 Bytes EncodeCountBlock(int32_t& count);
 uint8_t GetTextAlignmentCode(int32_t alignment);
-Bytes EncodeStaticTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text,
-                            int32_t fontNumber, int32_t colour, int32_t alignment, int32_t frameStyle);
+Bytes EncodeStaticTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text, int32_t fontNumber,
+                            int32_t colour, int32_t alignment, int32_t frameStyle);
 Bytes EncodeLinkedTextBlock(TextService& service, int32_t address, int32_t oprndType, int32_t xs, int32_t ys,
                             int32_t dx, int32_t dy, const std::string& text, int32_t fontNumber, int32_t colour,
                             int32_t alignment, int32_t frameStyle);

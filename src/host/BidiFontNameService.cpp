@@ -40,8 +40,8 @@ std::string LineToVisual(const std::string& line, FriBidiParType& direction) {
   if (logical.empty()) return line;
   std::vector<FriBidiChar> visual(logical.size() + 1);
   FriBidiParType resolved = direction;
-  if (!fribidi_log2vis(logical.data(), static_cast<FriBidiStrIndex>(logical.size()), &resolved, visual.data(),
-                       nullptr, nullptr, nullptr)) {
+  if (!fribidi_log2vis(logical.data(), static_cast<FriBidiStrIndex>(logical.size()), &resolved, visual.data(), nullptr,
+                       nullptr, nullptr)) {
     return line;
   }
   direction = resolved == FRIBIDI_PAR_RTL ? FRIBIDI_PAR_WRTL : FRIBIDI_PAR_WLTR;

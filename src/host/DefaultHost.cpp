@@ -61,16 +61,14 @@ std::unique_ptr<MessageBox> DefaultHost::NewMessageBox() {
 std::unique_ptr<CompileScope> DefaultHost::NewCompileScope() {
   return std::make_unique<TransactionCompileScope>(mConn);
 }
-std::unique_ptr<DownloadUnit> DefaultHost::NewDownloadUnit() { return std::make_unique<StoreDownloadUnit>(mConn, &mUnitsStored); }
-std::unique_ptr<DownloadOperand> DefaultHost::NewDownloadOperand() {
-  return std::make_unique<TableDownloadOperand>();
+std::unique_ptr<DownloadUnit> DefaultHost::NewDownloadUnit() {
+  return std::make_unique<StoreDownloadUnit>(mConn, &mUnitsStored);
 }
+std::unique_ptr<DownloadOperand> DefaultHost::NewDownloadOperand() { return std::make_unique<TableDownloadOperand>(); }
 std::unique_ptr<ScreenInfo> DefaultHost::NewScreenInfo() { return std::make_unique<SettingsScreenInfo>(*this); }
 std::unique_ptr<ColorService> DefaultHost::NewColorService() { return std::make_unique<PaletteColorService>(); }
 std::unique_ptr<ImageService> DefaultHost::NewImageService() { return std::make_unique<ImageTableService>(*this); }
-std::unique_ptr<FontNameService> DefaultHost::NewFontNameService() {
-  return std::make_unique<BidiFontNameService>();
-}
+std::unique_ptr<FontNameService> DefaultHost::NewFontNameService() { return std::make_unique<BidiFontNameService>(); }
 std::unique_ptr<TextService> DefaultHost::NewTextService() { return std::make_unique<TextTableService>(); }
 std::unique_ptr<FontInfo> DefaultHost::NewFontInfo() { return std::make_unique<MetricsFontInfo>(*this); }
 std::unique_ptr<TextFitter> DefaultHost::NewTextFitter() { return std::make_unique<MetricsTextFitter>(*this); }

@@ -15,8 +15,8 @@ class Connection;
 struct FontMetrics;
 
 struct DefaultHostOptions {
-  std::string dataDir;                               // message catalogue, calendar/ folder
-  std::function<void(const std::string&)> notice;    // where message boxes go; stderr when empty
+  std::string dataDir;                             // message catalogue, calendar/ folder
+  std::function<void(const std::string&)> notice;  // where message boxes go; stderr when empty
 };
 
 // Data that holds for one public call of the compiler.

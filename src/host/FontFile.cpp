@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "base/RuntimeError.h"
 #include "base/CodePage.h"
+#include "base/RuntimeError.h"
 
 namespace brisklet {
 namespace {

@@ -8,11 +8,11 @@
 namespace brisklet {
 
 struct MeasuredFont {
-  std::string name;    // family name, plus the style when it is not the regular one
+  std::string name;  // family name, plus the style when it is not the regular one
   int32_t pixelSize = 0;
-  int32_t lineHeight = 0;  // line advance in whole pixels
-  int32_t ascent = 0;      // top of the line to the baseline, in whole pixels
-  uint32_t crc = 0;        // CRC32 of the font file
+  int32_t lineHeight = 0;               // line advance in whole pixels
+  int32_t ascent = 0;                   // top of the line to the baseline, in whole pixels
+  uint32_t crc = 0;                     // CRC32 of the font file
   std::map<uint8_t, int32_t> advances;  // code-page byte -> advance in whole pixels
 };
 

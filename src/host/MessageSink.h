@@ -11,9 +11,8 @@ class MessageSink {
   virtual void AddCompileMessage(int source, int category, int severity, int moduleId, int displayId,
                                  const std::string& moduleName, const std::string& location, int reserved,
                                  const std::string& message) = 0;
-  virtual void AddOutputMessage(int category, int severity, const std::string& moduleName,
-                                const std::string& location, const std::string& message, int moduleId,
-                                int displayId) = 0;
+  virtual void AddOutputMessage(int category, int severity, const std::string& moduleName, const std::string& location,
+                                const std::string& message, int moduleId, int displayId) = 0;
 
  protected:
   MessageSink() = default;

@@ -2,8 +2,8 @@
 #include "host/MetricsTextFitter.h"
 
 #include "base/ByteWriter.h"
-#include "base/FrameMargin.h"
 #include "base/CodePage.h"
+#include "base/FrameMargin.h"
 #include "base/TextLines.h"
 #include "host/DefaultHost.h"
 #include "host/FontMetrics.h"
@@ -33,7 +33,8 @@ std::string MetricsTextFitter::FitText() {
     Bytes bytes = ToCodePage(line, codePage);
     int64_t width = 0;
     size_t kept = 0;
-    while (kept < bytes.size() && width + font->advance[bytes[kept]] <= innerWidth) width += font->advance[bytes[kept++]];
+    while (kept < bytes.size() && width + font->advance[bytes[kept]] <= innerWidth)
+      width += font->advance[bytes[kept++]];
     if (kept == bytes.size()) {
       if (width > innerWidth) break;  // an empty line in a frame without inner width
       end = lineStart + line.size();

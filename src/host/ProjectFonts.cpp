@@ -32,15 +32,16 @@ int64_t WriteFont(Connection& db, int32_t fontNumber, int32_t charset, const Mea
   Value id = db.QueryValue("SELECT id FROM tblFonts WHERE FontNumber=? ORDER BY id LIMIT 1", {Value(fontNumber)})
                  .value_or(Value());
   if (id.IsNull()) {
-    db.Execute("INSERT INTO tblFonts (FontNumber, FontCRC, Charset, FontName, PixelSize, LineHeight, Ascent) "
-               "VALUES (?, ?, ?, ?, ?, ?, ?)",
-               {Value(fontNumber), crc, Value(charset), Value(font.name), Value(font.pixelSize),
-                Value(font.lineHeight), Value(font.ascent)});
+    db.Execute(
+        "INSERT INTO tblFonts (FontNumber, FontCRC, Charset, FontName, PixelSize, LineHeight, Ascent) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?)",
+        {Value(fontNumber), crc, Value(charset), Value(font.name), Value(font.pixelSize), Value(font.lineHeight),
+         Value(font.ascent)});
   } else {
-    db.Execute("UPDATE tblFonts SET FontCRC=?, Charset=?, FontName=?, PixelSize=?, LineHeight=?, Ascent=? "
-               "WHERE id=?",
-               {crc, Value(charset), Value(font.name), Value(font.pixelSize), Value(font.lineHeight),
-                Value(font.ascent), id});
+    db.Execute(
+        "UPDATE tblFonts SET FontCRC=?, Charset=?, FontName=?, PixelSize=?, LineHeight=?, Ascent=? "
+        "WHERE id=?",
+        {crc, Value(charset), Value(font.name), Value(font.pixelSize), Value(font.lineHeight), Value(font.ascent), id});
     db.Execute("DELETE FROM tblFonts WHERE FontNumber=? AND id<>?", {Value(fontNumber), id});
   }
 
@@ -50,9 +51,10 @@ int64_t WriteFont(Connection& db, int32_t fontNumber, int32_t charset, const Mea
                {Value(fontNumber), Value(static_cast<int>(code)), Value(advance)});
   }
 
-  db.Execute("UPDATE DownloadDLUs SET IsCompiled=0 WHERE Guid IN (SELECT GUID FROM HMI_Elements "
-             "WHERE FontNumber=? OR DescriptionFontNumber=? OR StrStorageFont=?)",
-             {Value(fontNumber), Value(fontNumber), Value(fontNumber)});
+  db.Execute(
+      "UPDATE DownloadDLUs SET IsCompiled=0 WHERE Guid IN (SELECT GUID FROM HMI_Elements "
+      "WHERE FontNumber=? OR DescriptionFontNumber=? OR StrStorageFont=?)",
+      {Value(fontNumber), Value(fontNumber), Value(fontNumber)});
   return sqlite3_changes(db.Handle());
 }
 

@@ -11,8 +11,6 @@ std::unique_ptr<Recordset> GetRecordset(const std::string& sql, int cursorType, 
   return std::make_unique<Recordset>(env->GetProjectConnection(), sql, cursorType, lockType);
 }
 
-void ExecuteSql(const std::string& sql, int cursorType, int lockType) {
-  GetRecordset(sql, cursorType, lockType);
-}
+void ExecuteSql(const std::string& sql, int cursorType, int lockType) { GetRecordset(sql, cursorType, lockType); }
 
 }  // namespace brisklet

@@ -10,9 +10,7 @@ int TableDownloadOperand::PrepareDownloadForm() {
   if (!row) return 0;  // unknown codes go to the panel as they are
   mType = row->downloadType;
   switch (row->value) {
-    case OperandValueKind::None:
-      mValue = 0;
-      break;
+    case OperandValueKind::None: mValue = 0; break;
     case OperandValueKind::Signed:
       mValue = mAddress;
       mAddress = 0;

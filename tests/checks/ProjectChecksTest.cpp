@@ -27,8 +27,8 @@ class ProjectChecks : public ::testing::Test {
     Element(display, {{"Type", type}, {"TouchOprndAddr", address}});
   }
   void Button(int32_t display, int32_t varType, const char* binary, int32_t mb, int32_t oprndType = 1) {
-    Element(display, {{"Type", 5}, {"VarType", varType}, {"Binary", binary}, {"VarOprndType", oprndType},
-                      {"VarOprndAddr", mb}});
+    Element(display,
+            {{"Type", 5}, {"VarType", varType}, {"Binary", binary}, {"VarOprndType", oprndType}, {"VarOprndAddr", mb}});
   }
   void Variable(int32_t display, const char* name, int32_t type = 5) {
     Element(display, {{"Type", type}, {"VarType", type == 5 ? 8 : 0}, {"Text", name}});
@@ -74,11 +74,11 @@ TEST_F(ProjectChecks, TouchVsSwitchOncePerDisplayAndAddress) {
   Button(setup, 1, kSwitch, 12);
   Button(setup, 2, kSwitch, 12);
   Touch(setup, 13);
-  Button(setup, 1, kNoSwitch, 13);   // not a switch
+  Button(setup, 1, kNoSwitch, 13);  // not a switch
   Touch(setup, 14);
   Button(setup, 2, kSwitch, 14, 2);  // a switch on an MI, not an MB
   Touch(setup, 15);
-  Button(alarms, 1, kSwitch, 15);    // on another display
+  Button(alarms, 1, kSwitch, 15);  // on another display
   Touch(setup, 16);
   Button(setup, 1, kNoSwitch, 16);
   Button(setup, 2, kSwitch, 16);
@@ -116,7 +116,7 @@ TEST_F(ProjectChecks, DuplicateVariableNamesAcrossDisplays) {
   Variable(a, "Level");
   Variable(a, "Level");
   Variable(a, "Level");
-  Variable(a, "Temp");   // once per display
+  Variable(a, "Temp");  // once per display
   Variable(b, "Temp");
   Variable(a, "Frame", 1);  // not variables
   Variable(a, "Frame", 1);

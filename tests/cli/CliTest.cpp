@@ -43,8 +43,7 @@ class Cli : public ::testing::Test {
  protected:
   Cli() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::temp_directory_path() /
-          ("brisklet-cli-" + std::to_string(getpid()) + "-" + info->name());
+    dir = fs::temp_directory_path() / ("brisklet-cli-" + std::to_string(getpid()) + "-" + info->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
     project.AddModule("Main");
@@ -159,7 +158,9 @@ TEST_F(Cli, ExitCodeFollowsWhatTheCompileCounted) {
   const Outcome cases[] = {
       {"clean", {{"Text", "Box"}}, 0, ""},
       {"a warning only", {{"Text", "Box"}, {"FontNumber", 9}}, 0, "warning: Main / Setup: Box: "},
-      {"a design error", {{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}}, 1,
+      {"a design error",
+       {{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}},
+       1,
        "error: Main / Setup: The Element: 'Box' is too small for 3D"},
       {"a run-time failure", {{"Text", "Box"}, {"PenWidth", 300}}, 2, "brisklet: Overflow"},
   };

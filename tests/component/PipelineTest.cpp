@@ -192,8 +192,8 @@ struct TabCheck {
 // The check itself, on tab indexes as they stand (a run normalises them first).
 TEST_F(Pipeline, DuplicateTabIndexCheck) {
   const TabCheck cases[] = {
-      {{1, 2, 2}, true}, {{4, 4, 255, 255}, true}, {{1, 1, 2, 2}, true},
-      {{1, 2, 3}, false}, {{255, 255, 255}, false}, {{}, false}, {{7, 255}, false},
+      {{1, 2, 2}, true}, {{4, 4, 255, 255}, true}, {{1, 1, 2, 2}, true}, {{1, 2, 3}, false}, {{255, 255, 255}, false},
+      {{}, false},       {{7, 255}, false},
   };
   for (const TabCheck& c : cases) {
     TestProject fresh;

@@ -47,7 +47,8 @@ TEST(TabOrder, NormalisesEveryDisplay) {
     for (const DisplayTabs& d : c.displays) {
       int32_t display = project.AddDisplay({});
       ids.emplace_back();
-      for (int64_t tab : d.before) ids.back().push_back(project.AddElement({{"DisplayID", display}, {"TabIndex", tab}}));
+      for (int64_t tab : d.before)
+        ids.back().push_back(project.AddElement({{"DisplayID", display}, {"TabIndex", tab}}));
     }
     project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
     clsDownloadTestAccess::NormalizeTabOrder(project.Compiler());
@@ -80,7 +81,7 @@ TEST(TabOrder, RenumberedElementsAreCompiledInTheSameRun) {
   EXPECT_EQ(project.Column("SELECT TabIndex FROM HMI_Elements ORDER BY ID"), (std::vector<int64_t>{4, 5}));
   EXPECT_EQ(project.UnitHex(guidOf(first)), "");  // not renumbered, so not pending
   std::string unit = project.UnitHex(guidOf(second));
-  ASSERT_EQ(unit.substr(0, 5), "56 54");  // "VT"
+  ASSERT_EQ(unit.substr(0, 5), "56 54");   // "VT"
   EXPECT_EQ(unit.substr(5 * 3, 2), "05");  // byte 5: the new tab index
   EXPECT_EQ(project.IsCompiled(guidOf(second)), 1);
 }

@@ -24,8 +24,9 @@ TEST_P(KnownQueries, OpenOnANewProject) {
   EXPECT_NO_THROW(Recordset(project.Db(), GetParam().sql, 0, 1)) << GetParam().sql;
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTexts, KnownQueries, ::testing::ValuesIn(kKnownQueries),
-                         [](const auto& info) { return std::string(info.param.name) + "_" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(AllTexts, KnownQueries, ::testing::ValuesIn(kKnownQueries), [](const auto& info) {
+  return std::string(info.param.name) + "_" + std::to_string(info.index);
+});
 
 }  // namespace
 }  // namespace brisklet::test

@@ -50,8 +50,13 @@ const Lookup kLookups[] = {
     {"SELECT DispModules.ModuleName, Pages.Description, Pages.ModuleID,pages.ID, HMI_Elements.Text FROM "
      "HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON DispModules.ModuleId = Pages.ModuleID) ON "
      "HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=1",
-     {{"ModuleID", "7"}, {"Pages.Id", "3"}, {"pages.ID", "3"}, {"id", "3"}, {"MODULENAME", "Main"},
-      {"Description", "Setup"}, {"HMI_Elements.Text", "Start"}}},
+     {{"ModuleID", "7"},
+      {"Pages.Id", "3"},
+      {"pages.ID", "3"},
+      {"id", "3"},
+      {"MODULENAME", "Main"},
+      {"Description", "Setup"},
+      {"HMI_Elements.Text", "Start"}}},
     // The two ModuleIDs of such a join told apart by their tables.
     {"SELECT DispModules.ModuleID, Pages.ModuleID FROM HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON "
      "DispModules.ModuleId <> Pages.ModuleID) ON HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=1",

@@ -19,9 +19,18 @@ namespace {
 TEST(RecordsetStorage, EveryKindOfValueComesBackAsStored) {
   TestProject project;
   const Bytes blob = {0x00, 0xFF, 0x80, 0x7F};
-  const std::vector<Value> values = {Value(int64_t{0}), Value(int64_t{-1}), Value(int64_t{127}), Value(int64_t{128}),
-                                     Value(INT64_MIN),  Value(INT64_MAX),   Value(1.5),            Value(-0.25),
-                                     Value("Motor"),    Value(""),          Value("ü€ 漢"),       Value(blob),
+  const std::vector<Value> values = {Value(int64_t{0}),
+                                     Value(int64_t{-1}),
+                                     Value(int64_t{127}),
+                                     Value(int64_t{128}),
+                                     Value(INT64_MIN),
+                                     Value(INT64_MAX),
+                                     Value(1.5),
+                                     Value(-0.25),
+                                     Value("Motor"),
+                                     Value(""),
+                                     Value("ü€ 漢"),
+                                     Value(blob),
                                      Value()};
   for (size_t i = 0; i < values.size(); ++i) {
     project.Insert("ProjectSettings", {{"Name", std::string("v") + std::to_string(i + 10)}, {"Value", values[i]}});
@@ -61,7 +70,8 @@ TEST(SharedStatements, TextsThatDifferInTheirNumbersEachGetTheirOwnRows) {
     project.AddDisplay({{"Id", id}, {"ModuleID", 1}, {"Description", std::string("Display ") + std::to_string(id)}});
   }
   auto description = [&](int id) {
-    Recordset rs(project.Db(), std::string("SELECT * FROM Pages WHERE Pages.Id=") + std::to_string(id), kForwardOnly, kReadOnly);
+    Recordset rs(project.Db(), std::string("SELECT * FROM Pages WHERE Pages.Id=") + std::to_string(id), kForwardOnly,
+                 kReadOnly);
     return rs.Eof() ? std::string("none") : rs.Str("Description");
   };
   // The first text of its shape, the second (the shape is shared from now on), the first again.
@@ -79,10 +89,10 @@ TEST(SharedStatements, TextsThatDifferInTheirNumbersEachGetTheirOwnRows) {
 }
 
 // The indexes that the schema holds for the project checks and the pending items.
-const char* kCheckIndexes[] = {"HMI_ElementsTooSmallFor3D", "HMI_ElementsTouchAndHide", "HMI_ElementsSmallTrends",
-                               "HMI_ElementsWithFonts",     "HMI_ElementsInTabOrder",   "HMI_ElementsTouching",
+const char* kCheckIndexes[] = {"HMI_ElementsTooSmallFor3D",  "HMI_ElementsTouchAndHide", "HMI_ElementsSmallTrends",
+                               "HMI_ElementsWithFonts",      "HMI_ElementsInTabOrder",   "HMI_ElementsTouching",
                                "HMI_ElementsByDisplayTouch", "HMI_ElementsSwitches",     "HMI_ElementsVariableNames",
-                               "HMI_ElementsDrawingOrder", "DownloadDLUsPending"};
+                               "HMI_ElementsDrawingOrder",   "DownloadDLUsPending"};
 
 struct KnownQuery {
   const char* name;
@@ -161,18 +171,47 @@ class QueryResults : public ::testing::Test {
     };
     for (int display : {1, 2}) {
       for (int k = 0; k < 4; ++k) {
-        element({{"DisplayID", display}, {"Type", 12}, {"ORDERINDEX", 7}, {"TabIndex", 9 - k}, {"TouchOprndAddr", 300 + k}});
-        element({{"DisplayID", display}, {"Type", 1}, {"ORDERINDEX", 7}, {"TabIndex", 20 - k}, {"TouchOprndAddr", 310 - k}});
-        element({{"DisplayID", display}, {"Type", 5}, {"VarType", 8}, {"ORDERINDEX", 7}, {"TabIndex", 30 - k},
+        element({{"DisplayID", display},
+                 {"Type", 12},
+                 {"ORDERINDEX", 7},
+                 {"TabIndex", 9 - k},
+                 {"TouchOprndAddr", 300 + k}});
+        element({{"DisplayID", display},
+                 {"Type", 1},
+                 {"ORDERINDEX", 7},
+                 {"TabIndex", 20 - k},
+                 {"TouchOprndAddr", 310 - k}});
+        element({{"DisplayID", display},
+                 {"Type", 5},
+                 {"VarType", 8},
+                 {"ORDERINDEX", 7},
+                 {"TabIndex", 30 - k},
                  {"Text", k % 2 ? "Motor" : "MOTOR"}});
-        element({{"DisplayID", display}, {"Type", 1}, {"Flat3D", 3 - 2 * (k % 2)}, {"Dx", 8 - k}, {"Dy", 20},
+        element({{"DisplayID", display},
+                 {"Type", 1},
+                 {"Flat3D", 3 - 2 * (k % 2)},
+                 {"Dx", 8 - k},
+                 {"Dy", 20},
                  {"Text", std::string("Small ") + std::to_string(k)}});
-        element({{"DisplayID", display}, {"Type", 4}, {"TouchOprndAddr", 400 - k}, {"VisibleOpAddr", 400 - k},
-                 {"Text", std::string("Hidden ") + std::to_string(k)}, {"FontNumber", 9}});
-        element({{"DisplayID", display}, {"Type", 5}, {"VarType", 23 + 4 * (k % 2)}, {"Dx", 10}, {"Dy", 10},
+        element({{"DisplayID", display},
+                 {"Type", 4},
+                 {"TouchOprndAddr", 400 - k},
+                 {"VisibleOpAddr", 400 - k},
+                 {"Text", std::string("Hidden ") + std::to_string(k)},
+                 {"FontNumber", 9}});
+        element({{"DisplayID", display},
+                 {"Type", 5},
+                 {"VarType", 23 + 4 * (k % 2)},
+                 {"Dx", 10},
+                 {"Dy", 10},
                  {"Text", std::string(1, static_cast<char>('Z' - k))}});
-        element({{"DisplayID", display}, {"Type", 5}, {"VarType", 1 + k % 2}, {"VarOprndType", 1},
-                 {"VarOprndAddr", 300 + k % 2}, {"TabIndex", 40 - k}, {"Binary", k == 1 ? "{\"IsSwitch\": true}" : ""}});
+        element({{"DisplayID", display},
+                 {"Type", 5},
+                 {"VarType", 1 + k % 2},
+                 {"VarOprndType", 1},
+                 {"VarOprndAddr", 300 + k % 2},
+                 {"TabIndex", 40 - k},
+                 {"Binary", k == 1 ? "{\"IsSwitch\": true}" : ""}});
       }
     }
     project.Db().Commit();
@@ -182,8 +221,7 @@ class QueryResults : public ::testing::Test {
     EXPECT_EQ(sqlite3_open(copy.c_str(), &plain), SQLITE_OK);
     for (const char* index : kCheckIndexes) {
       std::string drop = std::string("DROP INDEX ") + index;
-      EXPECT_EQ(sqlite3_exec(plain, drop.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
-          << index;
+      EXPECT_EQ(sqlite3_exec(plain, drop.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << index;
     }
   }
   ~QueryResults() override {
@@ -191,7 +229,8 @@ class QueryResults : public ::testing::Test {
     std::filesystem::remove(Path("plain"));
   }
   static std::string Path(const std::string& what) {
-    return (std::filesystem::temp_directory_path() / (std::string("brisklet-results-") + std::to_string(getpid()) + "-" + what + ".db"))
+    return (std::filesystem::temp_directory_path() /
+            (std::string("brisklet-results-") + std::to_string(getpid()) + "-" + what + ".db"))
         .string();
   }
   TestProject project;

@@ -23,10 +23,15 @@ class DisplayRecord : public ::testing::Test {
 };
 
 TEST_F(DisplayRecord, EmptyDisplayStoredUnderItsGuid) {
-  int32_t id = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x1001},
-                                   {"ColorBack", 1}, {"ColorFocusText", 2}, {"ColorFocusGradient", 3},
-                                   {"ColorDisabledText", 4}, {"ColorDisabledGradient", 5},
-                                   {"ColorMarkingText", 6}, {"ColorMarkingGradient", 7}});
+  int32_t id = project.AddDisplay({{"ModuleID", 1},
+                                   {"GUID", 0x1001},
+                                   {"ColorBack", 1},
+                                   {"ColorFocusText", 2},
+                                   {"ColorFocusGradient", 3},
+                                   {"ColorDisabledText", 4},
+                                   {"ColorDisabledGradient", 5},
+                                   {"ColorMarkingText", 6},
+                                   {"ColorMarkingGradient", 7}});
   std::string expected = Hx({
       "50 54  f4 01  // PT, palette GUID 500",
       "01  02  03 0b  // background, focus text, focus gradient and its companion",
@@ -51,41 +56,46 @@ TEST_F(DisplayRecord, ElementListOrder) {
   add(id, 12, 5, 0x20);    // frames first, whatever their order index
   add(id, 5, 0, 0x40);     // variables last, by GUID
   add(id, 12, 1, 0x21);
-  add(id, 8, 0, 0x50);     // never listed
+  add(id, 8, 0, 0x50);  // never listed
   add(id, 5, 9, 0x30);
-  add(id, 2, 1, 0x11);     // line
-  add(id, 6, 3, -2);       // ellipse
+  add(id, 2, 1, 0x11);  // line
+  add(id, 6, 3, -2);    // ellipse
   add(other, 1, 0, 0x60);
-  EXPECT_EQ(Record(id), Hx({kPlainHead, kNoImage,
-                            "30 00  07 00  // jumps at 48, seven elements",
+  EXPECT_EQ(Record(id), Hx({kPlainHead, kNoImage, "30 00  07 00  // jumps at 48, seven elements",
                             "21 00  20 00  // frames by order index",
                             "11 00  02 00  fe ff  // the others by order index, GUIDs cut to 16 bits",
-                            "30 00  40 00  // variables by GUID",
-                            kNoJumps}));
+                            "30 00  40 00  // variables by GUID", kNoJumps}));
 }
 
 TEST_F(DisplayRecord, JumpsAndLoaderFunctions) {
   project.Insert("LdrFunctions", {{"FuncID", 1}, {"Guid", 0x12345}});
   project.Insert("LdrFunctions", {{"FuncID", 2}, {"Guid", 9}});
-  int32_t id = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x1001}, {"IsDisplayedOpType", 1},
-                                   {"IsDisplayedOpAddress", 70000}, {"ConstrID", 1}, {"FuncID", 0}, {"DestrID", 2}});
+  int32_t id = project.AddDisplay({{"ModuleID", 1},
+                                   {"GUID", 0x1001},
+                                   {"IsDisplayedOpType", 1},
+                                   {"IsDisplayedOpAddress", 70000},
+                                   {"ConstrID", 1},
+                                   {"FuncID", 0},
+                                   {"DestrID", 2}});
   int32_t second = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x2222}, {"FuncID", 7}});
   int32_t third = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x13333}});
   auto jump = [&](int32_t page, int32_t jumpType, int32_t opType, int32_t opAddress, int32_t target) {
-    project.Insert("HMIJumps", {{"PageNum", page}, {"JumpType", jumpType}, {"JumpOpType", opType},
-                                {"JumpOpAddress", opAddress}, {"DispOpAddress", target}});
+    project.Insert("HMIJumps", {{"PageNum", page},
+                                {"JumpType", jumpType},
+                                {"JumpOpType", opType},
+                                {"JumpOpAddress", opAddress},
+                                {"DispOpAddress", target}});
   };
   jump(id, 2, 1, 70000, second);
   jump(id, 1, 3, 5, third);
   jump(id, 0, 1, 6, 99);  // its display no longer exists
   jump(second, 0, 1, 7, id);
-  EXPECT_EQ(Record(id), Hx({kPlainHead, kNoImage, "22 00  00 00",
-                            "50 6a 65 00  01 00  70 11  // Pj, visibility operand type 1 address 70000",
-                            "00 00 00 00 00 00",
-                            "45 23  ff ff  09 00  // constructor GUID cut to 16 bits, no function, destructor",
-                            "02 00  // two jumps",
-                            "03 00  05 00  33 33  00 00  // jump type 1 to the third display",
-                            "01 00  70 11  22 22  00 00  // jump type 2 to the second display"}));
+  EXPECT_EQ(Record(id),
+            Hx({kPlainHead, kNoImage, "22 00  00 00",
+                "50 6a 65 00  01 00  70 11  // Pj, visibility operand type 1 address 70000", "00 00 00 00 00 00",
+                "45 23  ff ff  09 00  // constructor GUID cut to 16 bits, no function, destructor",
+                "02 00  // two jumps", "03 00  05 00  33 33  00 00  // jump type 1 to the third display",
+                "01 00  70 11  22 22  00 00  // jump type 2 to the second display"}));
   EXPECT_EQ(Record(second), Hx({kPlainHead, kNoImage, "22 00  00 00", "50 6a 65 00  00 00  ff ff",
                                 "00 00 00 00 00 00  ff ff ff ff ff ff  01 00",
                                 "01 00  07 00  01 10  00 00  // back to the first display"}));
@@ -140,8 +150,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, DisplayBackground, ::testing::ValuesIn(kBackgrou
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DisplayRecord, ByteOutOfRangeFailsTheDisplay) {
-  const std::pair<const char*, Value> columns[] = {{"ColorBack", -1}, {"ColorFocusText", 256},
-                                                   {"ColorDisabledGradient", -1}, {"ColorMarkingText", 300}};
+  const std::pair<const char*, Value> columns[] = {
+      {"ColorBack", -1}, {"ColorFocusText", 256}, {"ColorDisabledGradient", -1}, {"ColorMarkingText", 300}};
   int32_t guid = 0x4000;
   for (const auto& [column, value] : columns) {
     ++guid;

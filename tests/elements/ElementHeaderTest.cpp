@@ -30,7 +30,7 @@ struct HeaderCase {
   // linked variable flag.
   const char* head;
   const char* operands = kNoOperands;
-  const char* normal = kBox0;      // bytes 40-51
+  const char* normal = kBox0;  // bytes 40-51
   const char* variable = kNoVariable;
   const char* touched = kBox0;     // bytes 62-73
   const char* foreTouched = "00";  // byte 74
@@ -179,7 +179,7 @@ TEST(UnknownElementType, HeaderAloneAfterTwoMessageBoxes) {
   Bytes record = project.Compiler().ElementRecord(id);
   EXPECT_EQ(Hex(record), Header({"", {}, "56 54  00 00 00 ff 00 00"}));
   EXPECT_EQ(project.Notices(), (std::vector<std::string>{"mdlServices: Need to implement GetDownloadVariableType",
-                                                        "Need to implement: prvGetVariableDataByType"}));
+                                                         "Need to implement: prvGetVariableDataByType"}));
   EXPECT_EQ(project.Compiler().HmiElementSize(id), 90);
 }
 
@@ -202,13 +202,13 @@ struct DownloadTypeRow {
 // The download type table: by Type, and for Type 5 by VarType, without and with the
 // alternate (entry) form.
 const DownloadTypeRow kDownloadTypes[] = {
-    {1, 0, 33, 33},   {2, 0, 32, 32},   {3, 0, 23, 23},   {4, 0, 24, 24},   {6, 0, 38, 38},   {7, 0, 39, 39},
-    {11, 0, 21, 21},  {12, 0, 22, 22},  {1, 7, 33, 33},   {5, 0, 0, 0},     {5, 1, 1, 1},     {5, 2, 2, 2},
-    {5, 3, 3, 3},     {5, 4, 4, 4},     {5, 5, 5, 26},    {5, 6, 6, 27},    {5, 7, 7, 29},    {5, 8, 8, 25},
-    {5, 9, 9, 9},     {5, 10, 0, 0},    {5, 11, 11, 11},  {5, 12, 12, 12},  {5, 13, 25, 25},  {5, 14, 0, 0},
-    {5, 15, 15, 41},  {5, 16, 16, 30},  {5, 17, 0, 0},    {5, 18, 0, 0},    {5, 19, 19, 28},  {5, 20, 20, 20},
-    {5, 21, 35, 35},  {5, 22, 34, 34},  {5, 23, 36, 36},  {5, 24, 37, 37},  {5, 25, 40, 40},  {5, 26, 0, 0},
-    {5, 27, 42, 42},  {5, 28, 43, 43},  {5, 29, 44, 45},  {5, 30, 46, 46},  {5, 31, 0, 0},    {5, -1, 0, 0},
+    {1, 0, 33, 33},  {2, 0, 32, 32},  {3, 0, 23, 23},  {4, 0, 24, 24},  {6, 0, 38, 38},  {7, 0, 39, 39},
+    {11, 0, 21, 21}, {12, 0, 22, 22}, {1, 7, 33, 33},  {5, 0, 0, 0},    {5, 1, 1, 1},    {5, 2, 2, 2},
+    {5, 3, 3, 3},    {5, 4, 4, 4},    {5, 5, 5, 26},   {5, 6, 6, 27},   {5, 7, 7, 29},   {5, 8, 8, 25},
+    {5, 9, 9, 9},    {5, 10, 0, 0},   {5, 11, 11, 11}, {5, 12, 12, 12}, {5, 13, 25, 25}, {5, 14, 0, 0},
+    {5, 15, 15, 41}, {5, 16, 16, 30}, {5, 17, 0, 0},   {5, 18, 0, 0},   {5, 19, 19, 28}, {5, 20, 20, 20},
+    {5, 21, 35, 35}, {5, 22, 34, 34}, {5, 23, 36, 36}, {5, 24, 37, 37}, {5, 25, 40, 40}, {5, 26, 0, 0},
+    {5, 27, 42, 42}, {5, 28, 43, 43}, {5, 29, 44, 45}, {5, 30, 46, 46}, {5, 31, 0, 0},   {5, -1, 0, 0},
 };
 
 TEST(DownloadType, Table) {

@@ -37,11 +37,9 @@ const ShapeCase kShapes[] = {
     {"RectanglePenWiderThanItself",
      {{"Type", 1}, {"PenWidth", 45}},
      ShapeHeader("21") + " " +
-         Hx({"52 43  05  2d            // pen width 45",
-             "1e 00 00 00  0a 19 00 00  // top",
+         Hx({"52 43  05  2d            // pen width 45", "1e 00 00 00  0a 19 00 00  // top",
              "00 00 28 00  fb 18 00 00  // right edge at x = -5, nothing clipped: offset 6395",
-             "1e 00 00 00  ca 12 00 00  // bottom at y = 15: offset 4810",
-             "00 00 28 00  0a 19 00 00  // left"})},
+             "1e 00 00 00  ca 12 00 00  // bottom at y = 15: offset 4810", "00 00 28 00  0a 19 00 00  // left"})},
     {"Line",
      {{"Type", 2}, {"PenWidth", 0}, {"Dy", 0}},
      ShapeHeader("20", "1e 00 00 00") + " " +
@@ -74,7 +72,8 @@ TEST_P(Shape, WholeRecordStored) {
   Columns columns = {{"DisplayID", 1}, {"GUID", 300}, {"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40}, {"ColorFore", 5}};
   for (const auto& c : GetParam().columns) {
     auto same = std::find_if(columns.begin(), columns.end(), [&](const auto& d) { return d.first == c.first; });
-    if (same != columns.end()) *same = c; else columns.push_back(c);
+    if (same != columns.end()) *same = c;
+    else columns.push_back(c);
   }
   int32_t id = project.AddElement(columns);
   project.Compiler().CompileHmiElement(id);

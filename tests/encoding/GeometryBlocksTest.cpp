@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "base/RuntimeError.h"
-#include "encoding/GeometryEncoding.h"
 #include "base/TextAnchor.h"
+#include "encoding/GeometryEncoding.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -32,13 +32,13 @@ TEST(GeometryBlock, NoColourAndLow16BitSizes) {
   project.SetSetting("ScreenWidth", 128);
   ActiveHost active(project.Host());
   EXPECT_EQ(Hex(EncodeGeometryBlock(5, 2, 300, 70000, -1, 2, 1)), Hx({
-                                                                       "2c 01        // width 300",
-                                                                       "70 11        // height 70000, low 16 bits",
-                                                                       "05 01 00 00  // (5, 2) on 128 pixels",
-                                                                       "ff           // colour -1",
-                                                                       "00           // no companion",
-                                                                       "02 01        // border width, 3D flag",
-                                                                   }));
+                                                                      "2c 01        // width 300",
+                                                                      "70 11        // height 70000, low 16 bits",
+                                                                      "05 01 00 00  // (5, 2) on 128 pixels",
+                                                                      "ff           // colour -1",
+                                                                      "00           // no companion",
+                                                                      "02 01        // border width, 3D flag",
+                                                                  }));
   EXPECT_EQ(Hex(EncodeGeometryBlock(0, 0, 1, 1, 3, 0, 0)), Hx({"01 00  01 00  00 00 00 00  03 0b  00 00"}));
 }
 
@@ -46,8 +46,8 @@ TEST(GeometryBlock, NoColourAndLow16BitSizes) {
 TEST(CompanionColour, DocumentedPaletteRule) {
   TestProject project;
   ActiveHost active(project.Host());
-  const std::pair<int32_t, int32_t> cases[] = {{-1, 0},    {-2, 0},    {0, 8},     {3, 11},    {7, 15},
-                                               {8, 15},    {9, 15},    {15, 15},   {16, 59},   {231, 231},
+  const std::pair<int32_t, int32_t> cases[] = {{-1, 0},    {-2, 0},    {0, 8},     {3, 11},  {7, 15},
+                                               {8, 15},    {9, 15},    {15, 15},   {16, 59}, {231, 231},
                                                {232, 236}, {254, 255}, {255, 255}, {256, 8}};
   for (auto [colour, companion] : cases) EXPECT_EQ(CompanionColorByte(colour), companion) << colour;
 }
@@ -59,14 +59,14 @@ struct LineCase {
 };
 
 const LineCase kLines[] = {
-    {"Horizontal", 10, 20, 30, 0, "1e 00 00 00  0a 19 00 00  28 19 00 00"},          // (10,20) to (40,20)
-    {"HorizontalNegative", 50, 20, -10, 0, "0a 00 00 00  28 19 00 00  32 19 00 00"},  // (40,20) to (50,20)
-    {"VerticalNegative", 50, 20, 0, -10, "00 00 0a 00  b2 0c 00 00  32 19 00 00"},    // (50,10) to (50,20)
+    {"Horizontal", 10, 20, 30, 0, "1e 00 00 00  0a 19 00 00  28 19 00 00"},             // (10,20) to (40,20)
+    {"HorizontalNegative", 50, 20, -10, 0, "0a 00 00 00  28 19 00 00  32 19 00 00"},    // (40,20) to (50,20)
+    {"VerticalNegative", 50, 20, 0, -10, "00 00 0a 00  b2 0c 00 00  32 19 00 00"},      // (50,10) to (50,20)
     {"VerticalAboveTheScreen", 0, 5, 0, -10, "00 00 0a 00  c0 f9 ff ff  40 06 00 00"},  // (0,-5) to (0,5)
     {"Point", 5, 5, 0, 0, "00 00 00 00  45 06 00 00  45 06 00 00"},
-    {"Slanted", 10, 20, 30, 40, "ff ff ff ff  0a 19 00 00  28 4b 00 00"},             // to (40,60)
-    {"SlantedNegative", 50, 20, -10, 5, "ff ff ff ff  32 19 00 00  68 1f 00 00"},     // to (40,25)
-    {"SlantedBothNegative", 10, 20, -5, -3, "ff ff ff ff  0a 19 00 00  45 15 00 00"}, // to (5,17)
+    {"Slanted", 10, 20, 30, 40, "ff ff ff ff  0a 19 00 00  28 4b 00 00"},              // to (40,60)
+    {"SlantedNegative", 50, 20, -10, 5, "ff ff ff ff  32 19 00 00  68 1f 00 00"},      // to (40,25)
+    {"SlantedBothNegative", 10, 20, -5, -3, "ff ff ff ff  0a 19 00 00  45 15 00 00"},  // to (5,17)
     // Xs + Dx >= 320: the end is pulled back to column 319, the width bytes stay.
     {"PastTheRightEdge", 300, 20, 30, 0, "1e 00 00 00  2c 1a 00 00  3f 1a 00 00"},
     {"OnTheRightEdge", 290, 20, 30, 0, "1e 00 00 00  22 1a 00 00  3f 1a 00 00"},
@@ -94,25 +94,16 @@ struct AnchorCase {
 TEST(TextAnchorPoint, ByAlignmentAndFrameStyle) {
   const AnchorCase cases[] = {
       // Frame style 1: a 4-pixel margin on (0, 0, 100, 40).
-      {0, 0, 100, 40, 0, 1, 4, 4},
-      {0, 0, 100, 40, 1, 1, 50, 4},
-      {0, 0, 100, 40, 2, 1, 96, 4},
-      {0, 0, 100, 40, 3, 1, 4, 20},
-      {0, 0, 100, 40, 4, 1, 50, 20},
-      {0, 0, 100, 40, 5, 1, 96, 20},
-      {0, 0, 100, 40, 6, 1, 4, 36},
-      {0, 0, 100, 40, 7, 1, 50, 36},
-      {0, 0, 100, 40, 8, 1, 96, 36},
-      {0, 0, 100, 40, 9, 1, 50, 20},   // unknown alignment: centre
-      {0, 0, 100, 40, -1, 1, 50, 20},
-      {0, 0, 100, 40, 0, 3, 4, 4},     // style 3: margin 4
-      {0, 0, 100, 40, 8, 2, 99, 39},   // style 2: margin 1
-      {0, 0, 100, 40, 0, 2, 1, 1},
-      {0, 0, 100, 40, 4, 0, 50, 20},   // style 0: no margin
-      {0, 0, 100, 40, 8, 0, 100, 40},
-      {0, 0, 100, 40, 0, 4, 0, 0},     // any other style: no margin
-      {10, 20, 5, 5, 4, 0, 12, 22},    // halves truncate
-      {10, 10, -5, -5, 4, 0, 8, 8},    // toward zero
+      {0, 0, 100, 40, 0, 1, 4, 4},    {0, 0, 100, 40, 1, 1, 50, 4},  {0, 0, 100, 40, 2, 1, 96, 4},
+      {0, 0, 100, 40, 3, 1, 4, 20},   {0, 0, 100, 40, 4, 1, 50, 20}, {0, 0, 100, 40, 5, 1, 96, 20},
+      {0, 0, 100, 40, 6, 1, 4, 36},   {0, 0, 100, 40, 7, 1, 50, 36}, {0, 0, 100, 40, 8, 1, 96, 36},
+      {0, 0, 100, 40, 9, 1, 50, 20},                                  // unknown alignment: centre
+      {0, 0, 100, 40, -1, 1, 50, 20}, {0, 0, 100, 40, 0, 3, 4, 4},    // style 3: margin 4
+      {0, 0, 100, 40, 8, 2, 99, 39},                                  // style 2: margin 1
+      {0, 0, 100, 40, 0, 2, 1, 1},    {0, 0, 100, 40, 4, 0, 50, 20},  // style 0: no margin
+      {0, 0, 100, 40, 8, 0, 100, 40}, {0, 0, 100, 40, 0, 4, 0, 0},    // any other style: no margin
+      {10, 20, 5, 5, 4, 0, 12, 22},                                   // halves truncate
+      {10, 10, -5, -5, 4, 0, 8, 8},                                   // toward zero
   };
   for (const AnchorCase& c : cases) {
     int32_t x = -99, y = -99;

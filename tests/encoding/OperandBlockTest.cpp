@@ -107,12 +107,8 @@ TEST(OperandBlockOverflow, SignedValueOutside32Bits) {
 
 TEST(EncodeUnsigned32, LittleEndianModulo2To32) {
   const std::pair<int64_t, const char*> cases[] = {
-      {258, "02 01 00 00"},
-      {-2, "fe ff ff ff"},
-      {0, "00 00 00 00"},
-      {4294967295LL, "ff ff ff ff"},
-      {4294967296LL, "00 00 00 00"},
-      {4294967296LL + 0x01020304, "04 03 02 01"},
+      {258, "02 01 00 00"},           {-2, "fe ff ff ff"},           {0, "00 00 00 00"},
+      {4294967295LL, "ff ff ff ff"},  {4294967296LL, "00 00 00 00"}, {4294967296LL + 0x01020304, "04 03 02 01"},
       {-2147483648LL, "00 00 00 80"},
   };
   for (const auto& [value, expected] : cases) EXPECT_EQ(Hex(EncodeUnsigned32(value)), expected) << value;
@@ -136,16 +132,16 @@ struct DocumentedRow {
 };
 
 const DocumentedRow kDocumented[] = {
-    {0, -1, "00 00  ff ff  00 00 00 00"},  // none
-    {1, 0x1234, "01 00  34 12  00 00 00 00"},  // MB
-    {2, 0x1234, "02 00  34 12  00 00 00 00"},  // MI
-    {3, 0x1234, "03 00  34 12  00 00 00 00"},  // ML
-    {4, 0x1234, "04 00  34 12  00 00 00 00"},  // MF
-    {5, 0x1234, "05 00  34 12  00 00 00 00"},  // I
-    {6, 0x1234, "06 00  34 12  00 00 00 00"},  // O
-    {7, 0x1234, "07 00  34 12  00 00 00 00"},  // T current
-    {8, 0x1234, "08 00  34 12  00 00 00 00"},  // T preset
-    {9, 0x1234, "09 00  34 12  00 00 00 00"},  // C
+    {0, -1, "00 00  ff ff  00 00 00 00"},       // none
+    {1, 0x1234, "01 00  34 12  00 00 00 00"},   // MB
+    {2, 0x1234, "02 00  34 12  00 00 00 00"},   // MI
+    {3, 0x1234, "03 00  34 12  00 00 00 00"},   // ML
+    {4, 0x1234, "04 00  34 12  00 00 00 00"},   // MF
+    {5, 0x1234, "05 00  34 12  00 00 00 00"},   // I
+    {6, 0x1234, "06 00  34 12  00 00 00 00"},   // O
+    {7, 0x1234, "07 00  34 12  00 00 00 00"},   // T current
+    {8, 0x1234, "08 00  34 12  00 00 00 00"},   // T preset
+    {9, 0x1234, "09 00  34 12  00 00 00 00"},   // C
     {10, 0x1234, "0a 00  34 12  00 00 00 00"},  // SB
     {11, 0x1234, "0b 00  34 12  00 00 00 00"},  // SI
     {12, 0x1234, "0c 00  34 12  00 00 00 00"},  // SL
@@ -156,11 +152,11 @@ const DocumentedRow kDocumented[] = {
     {18, 0x1234, "12 00  34 12  00 00 00 00"},  // XL
     {19, 0x1234, "13 00  34 12  00 00 00 00"},  // CB
     {20, 0x1234, "14 00  34 12  00 00 00 00"},  // SDW
-    {15, -1, "0f 00  ff ff ff ff  00 00"},     // constant unsigned: -1 is 4294967295
-    {34, -1, "22 00  ff ff ff ff  00 00"},     // constant integer
-    {35, 300, "23 00  2c 01 00 00  00 00"},    // constant long unsigned
-    {37, 100000, "25 00  a0 86 01 00  00 00"}, // constant long
-    {38, -2, "26 00  fe ff ff ff  00 00"},     // constant double word
+    {15, -1, "0f 00  ff ff ff ff  00 00"},      // constant unsigned: -1 is 4294967295
+    {34, -1, "22 00  ff ff ff ff  00 00"},      // constant integer
+    {35, 300, "23 00  2c 01 00 00  00 00"},     // constant long unsigned
+    {37, 100000, "25 00  a0 86 01 00  00 00"},  // constant long
+    {38, -2, "26 00  fe ff ff ff  00 00"},      // constant double word
 };
 
 TEST(OperandTranslation, EveryDocumentedCode) {

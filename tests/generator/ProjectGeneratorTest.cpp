@@ -26,10 +26,10 @@ std::string TempPath(std::string name) {
 
 // Every row of every table the generator writes, in rowid order, as text.
 std::string Dump(Connection& db) {
-  static const char* kTables[] = {"DispModules", "Pages",        "HMI_Elements", "DownloadDLUs", "HMI_Palettes",
-                                  "PagesAndImages", "ElementsAndImages", "ProjectImages", "HMIJumps",
-                                  "LdrFunctions", "Trends",       "Curves",       "tblFonts",     "tblFontGlyphs",
-                                  "ProjectTexts", "ProjectSettings"};
+  static const char* kTables[] = {
+      "DispModules",       "Pages",         "HMI_Elements", "DownloadDLUs",   "HMI_Palettes", "PagesAndImages",
+      "ElementsAndImages", "ProjectImages", "HMIJumps",     "LdrFunctions",   "Trends",       "Curves",
+      "tblFonts",          "tblFontGlyphs", "ProjectTexts", "ProjectSettings"};
   std::ostringstream out;
   for (const char* table : kTables) {
     sqlite3_stmt* stmt = db.Prepared(std::string("SELECT * FROM ") + table + " ORDER BY rowid");
@@ -48,7 +48,8 @@ std::string Dump(Connection& db) {
 
 class Generator : public ::testing::Test {
  protected:
-  Generator() : project(TestProject::EmptyFile{TempPath(::testing::UnitTest::GetInstance()->current_test_info()->name())}) {}
+  Generator()
+      : project(TestProject::EmptyFile{TempPath(::testing::UnitTest::GetInstance()->current_test_info()->name())}) {}
   GeneratorSummary Generate(int32_t displays, int32_t elementsPerDisplay, uint64_t seed = 1) {
     return GenerateProject(project.Db(), {displays, elementsPerDisplay, seed});
   }
@@ -143,11 +144,11 @@ TEST_F(Generator, ACompileFindsExactlyTheDeliberateProblemsAndStoresEveryItem) {
   clsDownload& compiler = project.Compiler();
   compiler.CompileHMI();
   EXPECT_EQ(project.Messages().Texts(),
-            (std::vector<std::string>{
-                "The Element: 'Tiny 3D box' is too small for 3D",
-                "The HMI Display: '" + project.Scalar("SELECT Description FROM Pages WHERE Id=1").ToString() +
-                    "' has 2 or more elements with the same touch operand address. MB: 99",
-                "This Trend doesn't have any Curves configured"}));
+            (std::vector<std::string>{"The Element: 'Tiny 3D box' is too small for 3D",
+                                      "The HMI Display: '" +
+                                          project.Scalar("SELECT Description FROM Pages WHERE Id=1").ToString() +
+                                          "' has 2 or more elements with the same touch operand address. MB: 99",
+                                      "This Trend doesn't have any Curves configured"}));
   EXPECT_EQ(compiler.ErrorCount(), 3);
   EXPECT_EQ(compiler.WarningCount(), 0);
   EXPECT_EQ(Count("SELECT COUNT(*) FROM DownloadUnits"), 6 * 50 + 6);
@@ -173,12 +174,12 @@ TEST_P(GeneratorOptionsOutOfRange, AreRefusedAndNothingIsWritten) {
   EXPECT_EQ(Count("SELECT COUNT(*) FROM ProjectSettings"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Options, GeneratorOptionsOutOfRange,
-    ::testing::Values(BadOptions{0, 10, "--displays is 0, expected 1 to 30000"},
-                      BadOptions{30001, 10, "--displays is 30001, expected 1 to 30000"},
-                      BadOptions{1, -1, "--elements-per-display is -1, expected 0 to 10000"},
-                      BadOptions{1, 10001, "--elements-per-display is 10001, expected 0 to 10000"}));
+INSTANTIATE_TEST_SUITE_P(Options, GeneratorOptionsOutOfRange,
+                         ::testing::Values(BadOptions{0, 10, "--displays is 0, expected 1 to 30000"},
+                                           BadOptions{30001, 10, "--displays is 30001, expected 1 to 30000"},
+                                           BadOptions{1, -1, "--elements-per-display is -1, expected 0 to 10000"},
+                                           BadOptions{1, 10001,
+                                                      "--elements-per-display is 10001, expected 0 to 10000"}));
 
 // The command: a new file, never an existing one.
 int RunTool(const std::string& args, std::string& out) {

@@ -29,9 +29,10 @@ TEST(ElementProperties, GettersReadTheLoadedValues) {
     button.LoadFromBinary(Blob(c.blob));
     EXPECT_EQ(button.IsSwitch(), c.isSwitch) << c.blob;
   }
-  const std::pair<const char*, int32_t> modes[] = {
-      {"{}", 0}, {R"({"EntryMode": 3})", 3}, {R"({"EntryMode": -2147483648})", -2147483647 - 1},
-      {R"({"EntryMode": 2147483647})", 2147483647}};
+  const std::pair<const char*, int32_t> modes[] = {{"{}", 0},
+                                                   {R"({"EntryMode": 3})", 3},
+                                                   {R"({"EntryMode": -2147483648})", -2147483647 - 1},
+                                                   {R"({"EntryMode": 2147483647})", 2147483647}};
   for (const auto& [blob, mode] : modes) {
     EntryFieldProperties entry;
     entry.LoadFromBinary(Blob(blob));
@@ -105,8 +106,13 @@ TEST(ElementProperties, ARefusedBlobNamesTheElementBeingCompiled) {
     TestProject project;
     project.AddModule("Main");
     project.AddDisplay({{"Id", 2}, {"ModuleID", 1}});
-    int32_t id = project.AddElement({{"ID", 10}, {"GUID", 2010}, {"DisplayID", 2}, {"Type", 5},
-                                     {"VarType", varType}, {"TouchOprndAddr", -2}, {"Binary", blob}});
+    int32_t id = project.AddElement({{"ID", 10},
+                                     {"GUID", 2010},
+                                     {"DisplayID", 2},
+                                     {"Type", 5},
+                                     {"VarType", varType},
+                                     {"TouchOprndAddr", -2},
+                                     {"Binary", blob}});
     try {
       project.Compiler().CompileHmiElement(id);
       ADD_FAILURE() << blob << " was accepted";
@@ -129,9 +135,12 @@ TEST(ElementProperties, TouchKindOfAButtonFollowsItsBlob) {
   TestProject project;
   project.AddModule("Main");
   project.AddDisplay({{"Id", 2}, {"ModuleID", 1}});
-  const std::pair<Value, int> cases[] = {
-      {Value(), 0}, {Value(Bytes{}), 0}, {Value(""), 0}, {Value(R"({"IsSwitch": false})"), 0},
-      {Value(R"({"IsSwitch": true})"), 6}, {Value(Blob(R"({"IsSwitch": true})")), 6}};
+  const std::pair<Value, int> cases[] = {{Value(), 0},
+                                         {Value(Bytes{}), 0},
+                                         {Value(""), 0},
+                                         {Value(R"({"IsSwitch": false})"), 0},
+                                         {Value(R"({"IsSwitch": true})"), 6},
+                                         {Value(Blob(R"({"IsSwitch": true})")), 6}};
   for (const auto& [blob, touchKind] : cases) {
     int32_t id = project.AddElement({{"DisplayID", 2}, {"Type", 5}, {"VarType", 2}, {"Binary", blob}});
     Bytes record = project.Compiler().ElementRecord(id);

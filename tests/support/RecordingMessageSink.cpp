@@ -4,8 +4,8 @@
 namespace brisklet::test {
 
 void RecordingMessageSink::AddCompileMessage(int source, int category, int severity, int moduleId, int displayId,
-                                             const std::string& moduleName, const std::string& location,
-                                             int reserved, const std::string& message) {
+                                             const std::string& moduleName, const std::string& location, int reserved,
+                                             const std::string& message) {
   calls.push_back("AddCompileMessage(" + std::to_string(source) + "," + std::to_string(category) + "," +
                   std::to_string(severity) + "," + std::to_string(moduleId) + "," + std::to_string(displayId) + "," +
                   moduleName + "," + location + "," + std::to_string(reserved) + "," + message + ")");

@@ -75,7 +75,8 @@ TEST_F(DejaVuSans, ReplacingAFontKeepsItsRowAndMarksItsElements) {
   EXPECT_EQ(project.Column("SELECT Advance FROM tblFontGlyphs WHERE FontNumber=3 AND Code=87"),
             std::vector<int64_t>{20});  // "W" at 20 px: 2025 * 20 / 2048 = 19.8
   auto guid = [&](int32_t id) {
-    return static_cast<int32_t>(project.Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong());
+    return static_cast<int32_t>(
+        project.Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong());
   };
   EXPECT_EQ(project.IsCompiled(guid(element)), 0);
   EXPECT_EQ(project.IsCompiled(guid(other)), 1);
@@ -94,8 +95,8 @@ class FontAddCommand : public DejaVuSans {
   }
   void TearDown() override { std::filesystem::remove_all(dir); }
   int Run(const std::string& args) {
-    std::string command = std::string(BRISKLET_CLI) + " " + args + " >" + (dir / "out").string() + " 2>" +
-                          (dir / "err").string();
+    std::string command =
+        std::string(BRISKLET_CLI) + " " + args + " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
     int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -110,8 +111,9 @@ class FontAddCommand : public DejaVuSans {
 TEST_F(FontAddCommand, StoresTheFont) {
   ASSERT_EQ(Run("font add " + db + " " + kDejaVuSans + " --size 12 --number 5"), 0) << Read("err");
   auto conn = Connection::Open(db);
-  sqlite3_stmt* stmt = conn->Prepared("SELECT FontNumber, Charset, FontName, LineHeight, "
-                                      "(SELECT COUNT(*) FROM tblFontGlyphs WHERE FontNumber=5) FROM tblFonts");
+  sqlite3_stmt* stmt = conn->Prepared(
+      "SELECT FontNumber, Charset, FontName, LineHeight, "
+      "(SELECT COUNT(*) FROM tblFontGlyphs WHERE FontNumber=5) FROM tblFonts");
   ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
   EXPECT_EQ(ColumnValue(stmt, 0).ToLong(), 5);
   EXPECT_EQ(ColumnValue(stmt, 1).ToLong(), 0);

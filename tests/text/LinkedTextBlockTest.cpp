@@ -39,8 +39,7 @@ TEST_F(LinkedTextBlock, TextTableEntriesRepeatTheAnchor) {
                              "70 0e 00 00",  // anchor (96, 36) of the 3D frame: 3696
                              "02 01",        // text index
                              "70 0e 00 00",  // one anchor per text-table entry
-                             "70 0e 00 00",
-                             "70 0e 00 00"}));
+                             "70 0e 00 00", "70 0e 00 00"}));
 }
 
 TEST_F(LinkedTextBlock, EmptyTextTableAddsNothing) {
@@ -57,8 +56,7 @@ TEST_F(LinkedTextBlock, OtherOperandTypesAreTwelveBytes) {
 
 TEST_F(LinkedTextBlock, UnknownAlignmentIsCentred) {
   for (int32_t alignment : {9, -1}) {
-    EXPECT_EQ(Block(1, alignment), Hx({"01 00 09 01 00", "11", "02 08 00 00", "02 01"}))
-        << "alignment " << alignment;
+    EXPECT_EQ(Block(1, alignment), Hx({"01 00 09 01 00", "11", "02 08 00 00", "02 01"})) << "alignment " << alignment;
   }
 }
 

@@ -12,10 +12,10 @@ namespace brisklet::test {
 namespace {
 
 // Hebrew letters in UTF-8 and, below, in code page 1255.
-#define SHIN "\xD7\xA9"        // U+05E9, F9
-#define LAMED "\xD7\x9C"       // U+05DC, EC
-#define VAV "\xD7\x95"         // U+05D5, E5
-#define FINAL_MEM "\xD7\x9D"   // U+05DD, ED
+#define SHIN "\xD7\xA9"       // U+05E9, F9
+#define LAMED "\xD7\x9C"      // U+05DC, EC
+#define VAV "\xD7\x95"        // U+05D5, E5
+#define FINAL_MEM "\xD7\x9D"  // U+05DD, ED
 #define SHALOM SHIN LAMED VAV FINAL_MEM
 #define MOLASH FINAL_MEM VAV LAMED SHIN
 
@@ -28,10 +28,12 @@ const Classified kClassified[] = {
     {"", 2},
     {"Motor 12", 2},
     {"(1) - [2]", 2},
-    {SHALOM " 123", 1},            // reads from right to left
-    {"12 " SHALOM, 1},             // digits are not strong: the first letter decides
-    {"Motor " SHALOM, 0},          // left to right, with a right-to-left run
-    {"\xE2\x80\x8F" "abc", 1},     // a right-to-left mark first
+    {SHALOM " 123", 1},    // reads from right to left
+    {"12 " SHALOM, 1},     // digits are not strong: the first letter decides
+    {"Motor " SHALOM, 0},  // left to right, with a right-to-left run
+    {"\xE2\x80\x8F"
+     "abc",
+     1},  // a right-to-left mark first
 };
 
 class ClassifyText : public ::testing::TestWithParam<Classified> {};
@@ -49,11 +51,11 @@ struct Reordered {
 };
 
 const Reordered kReordered[] = {
-    {SHALOM " 123", "123 " MOLASH},                          // the number stays readable
-    {"Motor " SHALOM " ok", "Motor " MOLASH " ok"},          // left-to-right line
-    {"Motor " SHALOM " 5", "Motor 5 " MOLASH},               // a number after Hebrew goes with it
-    {SHALOM " Motor 5", "Motor 5 " MOLASH},                  // Latin run inside, in its order
-    {SHALOM " (1)", "(1) " MOLASH},                          // brackets mirrored with the run
+    {SHALOM " 123", "123 " MOLASH},                                  // the number stays readable
+    {"Motor " SHALOM " ok", "Motor " MOLASH " ok"},                  // left-to-right line
+    {"Motor " SHALOM " 5", "Motor 5 " MOLASH},                       // a number after Hebrew goes with it
+    {SHALOM " Motor 5", "Motor 5 " MOLASH},                          // Latin run inside, in its order
+    {SHALOM " (1)", "(1) " MOLASH},                                  // brackets mirrored with the run
     {SHALOM "\r\n12\r\nab " SHALOM, MOLASH "\r\n12\r\nab " MOLASH},  // line by line, in place
 };
 
@@ -81,9 +83,8 @@ TEST_F(HebrewTextBlock, HebrewFontSendsDisplayOrder) {
   ActiveHost active(project.Host());
   EXPECT_EQ(Hex(EncodeStaticTextBlock(0, 0, 100, 10, SHALOM " 12", 1, 3, 0, 0)),
             Hx({"00 00 03 01",
-                "07",                    // seven characters
-                "00",
-                "00 00 00 00 06 00",
+                "07",  // seven characters
+                "00", "00 00 00 00 06 00",
                 "31 32 20 ed e5 ec f9",  // "12 " then the word from its last letter
                 "00"}));                 // 8 bytes, even
 }
@@ -91,10 +92,7 @@ TEST_F(HebrewTextBlock, HebrewFontSendsDisplayOrder) {
 TEST_F(HebrewTextBlock, OtherCharacterSetsKeepTheStoredOrder) {
   ActiveHost active(project.Host());
   EXPECT_EQ(Hex(EncodeStaticTextBlock(0, 0, 100, 10, SHALOM " 12", 2, 3, 0, 0)),
-            Hx({"01 00 03 01 07 00",
-                "00 00 00 00 06 00",
-                "f9 ec e5 ed 20 31 32",
-                "00"}));
+            Hx({"01 00 03 01 07 00", "00 00 00 00 06 00", "f9 ec e5 ed 20 31 32", "00"}));
 }
 
 }  // namespace

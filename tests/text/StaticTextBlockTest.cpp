@@ -44,18 +44,17 @@ TEST_F(StaticTextBlock, OneLine) {
 TEST_F(StaticTextBlock, TwoCentredLines) {
   // The text is 12 x 20 around the centre (30, 35) of the frame: it starts at y = 25; "A" is
   // drawn 3 pixels left of the centre, "BC" 6.
-  EXPECT_EQ(Block("A\r\nBC", 10, 20, 40, 30, 4, 0),
-            Hx({"01 00 05",
-                "02",           // two lines
-                "03",           // three characters (CR LF not counted)
-                "00",
-                "df 09 00 00",  // (27, 25)
-                "0c 00",        // 12: past both entries
-                "c4 0d 00 00",  // (24, 35)
-                "08 00",        // 12 + 1 + 1 - 6
-                "41 00",        // "A"
-                "42 43 00",     // "BC"
-                "00"}));        // 5 bytes, padded to 6
+  EXPECT_EQ(Block("A\r\nBC", 10, 20, 40, 30, 4, 0), Hx({"01 00 05",
+                                                        "02",  // two lines
+                                                        "03",  // three characters (CR LF not counted)
+                                                        "00",
+                                                        "df 09 00 00",  // (27, 25)
+                                                        "0c 00",        // 12: past both entries
+                                                        "c4 0d 00 00",  // (24, 35)
+                                                        "08 00",        // 12 + 1 + 1 - 6
+                                                        "41 00",        // "A"
+                                                        "42 43 00",     // "BC"
+                                                        "00"}));        // 5 bytes, padded to 6
 }
 
 TEST_F(StaticTextBlock, OddDistanceGetsAPadByteBeforeTheLine) {
@@ -63,29 +62,27 @@ TEST_F(StaticTextBlock, OddDistanceGetsAPadByteBeforeTheLine) {
   // its top is 16, and each line ends at x = 56.
   EXPECT_EQ(Block("AB\r\nC\r\nDEF", 0, 0, 60, 50, 8, 1),
             Hx({"01 00 05",
-                "03",           // three lines
-                "06",           // six characters
+                "03",  // three lines
+                "06",  // six characters
                 "00",
-                "6c 06 00 00",  // (44, 16)
-                "12 00",        // 18, even
-                "5a 0a 00 00",  // (50, 26)
-                "10 00",        // 18 + 2 + 1 - 6 = 15 is odd: 16, with a pad byte
-                "36 0e 00 00",  // (38, 36)
-                "0c 00",        // 16 + 1 + 1 - 6 = 12
-                "41 42 00",     // "AB"
-                "00 43 00",     // pad, "C"
-                "44 45 46 00"})); // "DEF"; 10 bytes, no pad at the end
+                "6c 06 00 00",     // (44, 16)
+                "12 00",           // 18, even
+                "5a 0a 00 00",     // (50, 26)
+                "10 00",           // 18 + 2 + 1 - 6 = 15 is odd: 16, with a pad byte
+                "36 0e 00 00",     // (38, 36)
+                "0c 00",           // 16 + 1 + 1 - 6 = 12
+                "41 42 00",        // "AB"
+                "00 43 00",        // pad, "C"
+                "44 45 46 00"}));  // "DEF"; 10 bytes, no pad at the end
 }
 
 TEST_F(StaticTextBlock, SendsOnlyThePartThatFits) {
   // 30 pixels hold five characters; the character count follows the cut text.
-  EXPECT_EQ(Block("ABCDEFG", 0, 0, 30, 10, 0, 0),
-            Hx({"01 00 05 01",
-                "05",           // five characters
-                "00",
-                "00 00 00 00",  // (0, 0)
-                "06 00",
-                "41 42 43 44 45 00"}));
+  EXPECT_EQ(Block("ABCDEFG", 0, 0, 30, 10, 0, 0), Hx({"01 00 05 01",
+                                                      "05",  // five characters
+                                                      "00",
+                                                      "00 00 00 00",  // (0, 0)
+                                                      "06 00", "41 42 43 44 45 00"}));
 }
 
 TEST_F(StaticTextBlock, CharacterOutsideTheCodePageIsNamed) {

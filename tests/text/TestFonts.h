@@ -10,8 +10,8 @@ namespace brisklet::test {
 struct TestFont {
   int32_t number = 1;
   int32_t lineHeight = 10;
-  int32_t advance = 6;                   // every byte from 0x20 up
-  std::map<uint8_t, int32_t> widths{};   // exceptions, by code-page byte
+  int32_t advance = 6;                  // every byte from 0x20 up
+  std::map<uint8_t, int32_t> widths{};  // exceptions, by code-page byte
   int32_t charset = 0;
 };
 

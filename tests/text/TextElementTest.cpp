@@ -20,8 +20,8 @@ class TextElements : public ::testing::Test {
     AddTestFont(project, {.number = 1});
   }
   int32_t Add(Columns columns) {
-    Columns base = {{"DisplayID", display}, {"FontNumber", 1}, {"ColorFore", 3}, {"Xs", 10},
-                    {"Ys", 20},         {"Dx", 60},         {"Dy", 20}};
+    Columns base = {
+        {"DisplayID", display}, {"FontNumber", 1}, {"ColorFore", 3}, {"Xs", 10}, {"Ys", 20}, {"Dx", 60}, {"Dy", 20}};
     for (auto& c : columns) base.push_back(c);
     return project.AddElement(base);
   }
@@ -44,7 +44,7 @@ struct TextModeCase {
 const TextModeCase kTextModes[] = {
     {0, -1, "", "4c 53 00 00  00 00 03 01 00 00  da 07 00 00 06 00  00 00"},  // no text: one empty line
     {0, -1, "A", "4c 53 01 00  00 00 03 01 01 00  da 07 00 00 06 00  41 00"},
-    {0, 0, "A", "4c 53 02 00  00 00 03 01 00 00  da 07 00 00 00 00"},           // address 0 is linked
+    {0, 0, "A", "4c 53 02 00  00 00 03 01 00 00  da 07 00 00 00 00"},  // address 0 is linked
     {1, 5, "A", "4c 53 03 00  00 00 03 01 00 00  da 07 00 00 05 00"},
 };
 
@@ -72,13 +72,13 @@ TEST_F(TextElements, ButtonPictureMovesWithThe3DFrame) {
   std::string flat3D3 = KindBytes(Add({{"Type", 11}, {"Text", "A"}, {"Flat3D", 3}}));
   std::string flat3D2 = KindBytes(Add({{"Type", 11}, {"Text", "A"}, {"Flat3D", 2}}));
   EXPECT_EQ(flat3D3.substr(0, 59), Hx({"42 54 00 00",
-                                       "6e 09 00 00",    // (14, 24): 4 pixels right and down
-                                       "00 00 ff ff",    // not transparent, no key colour
-                                       "00 00",          // image number
-                                       "ff ff ff ff",    // image CRC -1
-                                       "01 00"}));       // text mode, reserved
+                                       "6e 09 00 00",  // (14, 24): 4 pixels right and down
+                                       "00 00 ff ff",  // not transparent, no key colour
+                                       "00 00",        // image number
+                                       "ff ff ff ff",  // image CRC -1
+                                       "01 00"}));     // text mode, reserved
   EXPECT_EQ(flat3D2.substr(0, 59), Hx({"42 54 00 00",
-                                       "da 07 00 00",    // (10, 20)
+                                       "da 07 00 00",  // (10, 20)
                                        "00 00 ff ff 00 00 ff ff ff ff 01 00"}));
 }
 
@@ -90,10 +90,10 @@ TEST_F(TextElements, PictureKindsDifferOnlyInSecondTagByte) {
     project.Insert("ElementsAndImages", {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", 0x12345678}});
   }
   EXPECT_EQ(KindBytes(ps), Hx({"50 53",
-                               "da 07 00 00",    // (10, 20)
-                               "00 00 ff ff",    // not transparent
-                               "04 00",          // image number
-                               "78 56 34 12"})); // CRC
+                               "da 07 00 00",     // (10, 20)
+                               "00 00 ff ff",     // not transparent
+                               "04 00",           // image number
+                               "78 56 34 12"}));  // CRC
   EXPECT_EQ(KindBytes(pm), "50 4d" + KindBytes(ps).substr(5));
 }
 

@@ -17,19 +17,19 @@ struct Fit {
 };
 
 const Fit kFits[] = {
-    {"ABCDE", 30, 10, 0, "ABCDE"},                 // exactly as wide as the frame
-    {"ABCDEF", 30, 10, 0, "ABCDE"},                // the sixth character would need 36
+    {"ABCDE", 30, 10, 0, "ABCDE"},   // exactly as wide as the frame
+    {"ABCDEF", 30, 10, 0, "ABCDE"},  // the sixth character would need 36
     {"ABCDEF", 29, 10, 0, "ABCD"},
-    {"ABCDEF", 38, 18, 1, "ABCDE"},                // 3D frame: 4 pixels off each side
-    {"ABCDEF", 38, 17, 1, ""},                     // ... leaving 9 pixels, less than a line
-    {"ABCDEF", 32, 12, 2, "ABCDE"},                // border: 1 pixel off each side
-    {"WA", 15, 10, 0, "W"},                        // widths are per character
+    {"ABCDEF", 38, 18, 1, "ABCDE"},  // 3D frame: 4 pixels off each side
+    {"ABCDEF", 38, 17, 1, ""},       // ... leaving 9 pixels, less than a line
+    {"ABCDEF", 32, 12, 2, "ABCDE"},  // border: 1 pixel off each side
+    {"WA", 15, 10, 0, "W"},          // widths are per character
     {"WA", 9, 10, 0, ""},
-    {"AB\r\nCD\r\nEF", 30, 25, 0, "AB\r\nCD"},     // two lines of 10 in 25 pixels
-    {"AB\r\nCDEFG", 24, 20, 0, "AB\r\nCDEF"},      // the second line is cut, not dropped
-    {"A\r\nWW", 8, 20, 0, "A"},                     // nothing of the second line fits: no CR LF
+    {"AB\r\nCD\r\nEF", 30, 25, 0, "AB\r\nCD"},  // two lines of 10 in 25 pixels
+    {"AB\r\nCDEFG", 24, 20, 0, "AB\r\nCDEF"},   // the second line is cut, not dropped
+    {"A\r\nWW", 8, 20, 0, "A"},                 // nothing of the second line fits: no CR LF
     {"AB\r\n", 30, 10, 0, "AB"},
-    {"\r\nAB", 30, 20, 0, "\r\nAB"},               // an empty line always fits
+    {"\r\nAB", 30, 20, 0, "\r\nAB"},  // an empty line always fits
     {"AB", 30, 9, 0, ""},
     {"", 0, 0, 0, ""},
     {"\xC3\x84\xC3\x96\xC3\x9C", 12, 10, 0, "\xC3\x84\xC3\x96"},  // cut after a whole character
@@ -80,8 +80,14 @@ class TextFitWarning : public ::testing::Test {
     AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
   }
   int32_t AddTextBox(const std::string& text, int32_t dx, int32_t dy) {
-    return project.AddElement({{"DisplayID", display}, {"Type", 4}, {"Text", text}, {"FontNumber", 1},
-                               {"Xs", 0}, {"Ys", 0}, {"Dx", dx}, {"Dy", dy}});
+    return project.AddElement({{"DisplayID", display},
+                               {"Type", 4},
+                               {"Text", text},
+                               {"FontNumber", 1},
+                               {"Xs", 0},
+                               {"Ys", 0},
+                               {"Dx", dx},
+                               {"Dy", dy}});
   }
   TestProject project;
   int32_t display = 0;

@@ -33,7 +33,7 @@ const Placement kPlacements[] = {
     {"ABC\r\nA", 10, 20, 100, 60, 6, 0, 10, 60},
     {"ABC\r\nA", 10, 20, 100, 60, 7, 0, 51, 60},
     {"ABC\r\nA", 10, 20, 100, 60, 8, 0, 92, 60},
-    {"ABC\r\nA", 10, 20, 100, 60, 9, 0, 51, 40},   // unknown alignments centre the text
+    {"ABC\r\nA", 10, 20, 100, 60, 9, 0, 51, 40},  // unknown alignments centre the text
     {"ABC\r\nA", 10, 20, 100, 60, -1, 0, 51, 40},
     {"ABC\r\nA", 10, 20, 100, 60, 0, 1, 14, 24},
     {"ABC\r\nA", 10, 20, 100, 60, 4, 1, 51, 40},

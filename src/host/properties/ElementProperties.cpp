@@ -52,8 +52,8 @@ void ElementProperties::LoadFromBinary(const Bytes& blob) {
     const PropertyDecl* decl = Find(key);
     if (!decl) throw RuntimeError("Invalid property data", "property '" + key + "' is not known to this kind");
     if (!Matches(decl->type, value)) {
-      throw RuntimeError("Invalid property data", "property '" + key + "' is " + JsonTypeName(value) +
-                                                      ", expected " + TypeName(decl->type));
+      throw RuntimeError("Invalid property data",
+                         "property '" + key + "' is " + JsonTypeName(value) + ", expected " + TypeName(decl->type));
     }
     if (decl->type == PropertyType::Long) {
       auto n = value.get<int64_t>();

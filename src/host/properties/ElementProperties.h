@@ -49,13 +49,13 @@ class ElementProperties {
 #define BRISKLET_PROPERTY_DECL(type, name) ::brisklet::PropertyDecl{#name, ::brisklet::PropertyType::type},
 #define BRISKLET_PROPERTY_GETTER(type, name) \
   decltype(auto) name() const { return Get##type(#name); }
-#define BRISKLET_PROPERTIES(Class, LIST)                                       \
-  class Class : public ::brisklet::ElementProperties {                         \
-   public:                                                                     \
-    Class() : ElementProperties(Declarations()) {}                             \
-    static std::span<const ::brisklet::PropertyDecl> Declarations() {          \
+#define BRISKLET_PROPERTIES(Class, LIST)                                                   \
+  class Class : public ::brisklet::ElementProperties {                                     \
+   public:                                                                                 \
+    Class() : ElementProperties(Declarations()) {}                                         \
+    static std::span<const ::brisklet::PropertyDecl> Declarations() {                      \
       static constexpr ::brisklet::PropertyDecl kDecls[] = {LIST(BRISKLET_PROPERTY_DECL)}; \
-      return kDecls;                                                           \
-    }                                                                          \
-    LIST(BRISKLET_PROPERTY_GETTER)                                             \
+      return kDecls;                                                                       \
+    }                                                                                      \
+    LIST(BRISKLET_PROPERTY_GETTER)                                                         \
   };
