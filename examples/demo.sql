@@ -71,6 +71,41 @@ INSERT INTO ElementsAndImages(Element_ID, Image_Index, Image_CRC, TransparencyLe
 INSERT INTO Trends(TrendID, Name, HistoryPoints) VALUES (1, 'Oven temperature', 500), (2, 'Line speed', 200);
 INSERT INTO Curves(CurveID) VALUES (1), (2);
 
+-- Graphs (module Service): a bar, two meters (one whose needle leaves its frame), two trends of
+-- the trends tree (one with too many X ticks; one showing more points than its history holds,
+-- with too many Y ticks) and a trend of its own operands.
+INSERT INTO Pages(Id, GUID, ModuleID, Description, PaletteID, ColorBack) VALUES (6, 105, 2, 'Graphs', 1, 15);
+INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, ORDERINDEX, Xs, Ys, Dx, Dy, ColorBack, ColorFore,
+                         Binary) VALUES
+  (60, 2060, 6, 5, 9, 'Tank level', 1, 10, 10, 30, 100, 15, 0,
+   '{"GetBarSetting1": 1, "GetBarSetting2": 2, "GetBarOperand1Type": 2, "GetBarOperand1Addr": 20,
+     "GetBarOperand2Type": 34, "GetBarOperand2Addr": 100}'),
+  (61, 2061, 6, 5, 21, 'Pressure gauge', 2, 50, 10, 100, 60, 15, 0,
+   '{"GetMeterSetting": 1, "GetNeedleScale": 40, "GetNeedlePercent": 100, "GetNeedleWidth": 1,
+     "GetNeedleCenterX": 50, "GetNeedleCenterY": 55, "GetArcSpan": 180, "GetMeterValue1": 0, "GetMeterValue2": 100}'),
+  (62, 2062, 6, 5, 21, 'Boost gauge', 3, 160, 10, 100, 60, 15, 0,
+   '{"GetNeedleScale": 56, "GetNeedlePercent": 100, "GetNeedleWidth": 1, "GetNeedleCenterX": 50,
+     "GetNeedleCenterY": 55, "GetArcSpan": 180}'),
+  (63, 2063, 6, 5, 23, 'Oven trend', 4, 10, 80, 220, 150, 15, 0,
+   '{"GetTrendNumber": 1, "GetPointSpacing": 2, "GetXTicks": 250, "GetYTicks": 10, "GetTrendSettingG": 1,
+     "GetButtonColor": 7, "GetButtonTextColor": 15,
+     "GetPartRect": [{"x": 4, "y": 130, "w": 40, "h": 16}, {"x": 50, "y": 130, "w": 40, "h": 16}, {"x": 96, "y": 130, "w": 24, "h": 16},
+                     {"x": 4, "y": 4, "w": 212, "h": 2}, {"x": 4, "y": 110, "w": 212, "h": 2}, {"x": 126, "y": 130, "w": 24, "h": 16},
+                     {"x": 156, "y": 130, "w": 24, "h": 16}, {"x": 10, "y": 8, "w": 200, "h": 100}, {"h": 100},
+                     {"x": 10, "y": 114, "w": 200, "h": 14}, {"x": 186, "y": 130, "w": 24, "h": 16}],
+     "GetCurves": [{"GetCurveId": 1, "GetCurveOperandType": 2, "GetCurveOperandAddr": 30, "GetCurveName": "Temperature"},
+                   {"GetCurveId": 2, "GetCurveOperandType": 2, "GetCurveOperandAddr": 31, "GetCurveName": "Setpoint"}]}'),
+  (64, 2064, 6, 5, 23, 'Speed trend', 5, 90, 80, 220, 150, 15, 0,
+   '{"GetTrendNumber": 2, "GetPointSpacing": 1, "GetXTicks": 10, "GetYTicks": 120,
+     "GetPartRect": [{}, {}, {}, {}, {}, {}, {}, {"x": 0, "y": 0, "w": 220, "h": 100}, {"h": 100}, {"w": 200, "h": 14}]}'),
+  (65, 2065, 6, 5, 27, 'Batch trend', 6, 10, 80, 220, 150, 15, 0,
+   '{"GetOperandAType": 2, "GetOperandAAddr": 40, "GetOperandBType": 2, "GetOperandBAddr": 41, "GetPointSpacing": 4,
+     "GetXTicks": 10, "GetYTicks": 5, "GetButtonColor": 7, "GetLabelColor": 15, "GetPanelColor": 8,
+     "GetPartRect": [{}, {}, {}, {}, {}, {}, {}, {"x": 10, "y": 8, "w": 200, "h": 100}, {"h": 100}],
+     "GetEntries": [{"GetEntryOperand1Type": 2, "GetEntryOperand1Addr": 42, "GetEntrySetting": 1},
+                    {"GetEntryOperand1Type": 2, "GetEntryOperand1Addr": 43, "GetEntrySetting": 2}],
+     "GetClosingOperandType": 2, "GetClosingOperandAddr": 44}');
+
 -- Every element and display starts pending.
 INSERT INTO DownloadDLUs(Guid, IsCompiled) SELECT GUID, 0 FROM HMI_Elements;
 INSERT INTO DownloadDLUs(Guid, IsCompiled) SELECT GUID, 0 FROM Pages;

@@ -1,6 +1,7 @@
 // Little-endian writing and checked field conversions.
 #include "base/ByteWriter.h"
 
+#include <cmath>
 #include <limits>
 
 #include "base/RuntimeError.h"
@@ -55,6 +56,15 @@ int32_t CheckedLong(int64_t v, const char* what) {
     ThrowOverflow(std::string(what) + " is " + std::to_string(v) + ", outside 32 bits");
   }
   return static_cast<int32_t>(v);
+}
+
+int64_t RoundHalfEven(double v) {
+  return static_cast<int64_t>(std::nearbyint(v));  // the default rounding mode: to nearest, ties to even
+}
+
+int32_t RoundedLong(double v, const char* what) {
+  if (!(v >= -2147483648.5 && v < 2147483647.5)) ThrowOverflow(std::string(what) + " is out of range");
+  return static_cast<int32_t>(RoundHalfEven(v));
 }
 
 int32_t CheckedAdd(int64_t a, int64_t b) { return CheckedLong(a + b, "sum"); }

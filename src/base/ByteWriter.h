@@ -1,6 +1,7 @@
 // The little-endian record builder: one call per field, in offset order.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "base/Bytes.h"
@@ -43,6 +44,10 @@ inline uint16_t Low16(int64_t v) { return static_cast<uint16_t>(static_cast<uint
 int32_t CheckedAdd(int64_t a, int64_t b);
 int32_t CheckedMul(int64_t a, int64_t b);
 int32_t CheckedLong(int64_t v, const char* what = "value");
+// A real number rounded to the nearest whole number, halves to even ("Overflow" outside 32 bits).
+int32_t RoundedLong(double v, const char* what = "value");
+// The same rounding without the 32-bit range (halves to even).
+int64_t RoundHalfEven(double v);
 
 // Lowercase hex pairs separated by single spaces ("56 54 01").
 std::string ToHex(const Bytes& b);

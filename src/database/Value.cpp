@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "base/ByteWriter.h"
 #include "base/RuntimeError.h"
 
 namespace brisklet {
@@ -26,11 +27,6 @@ bool ParseNumber(const std::string& s, double& out) {
   const char* last = s.data() + e + 1;
   auto r = std::from_chars(first, last, out);
   return r.ec == std::errc() && r.ptr == last;
-}
-
-int64_t RoundHalfEven(double d) {
-  double r = std::nearbyint(d);  // default rounding mode is to nearest, ties to even
-  return static_cast<int64_t>(r);
 }
 
 int64_t ToWhole(const std::variant<std::monostate, int64_t, double, std::string, Bytes>& data, std::string_view name) {

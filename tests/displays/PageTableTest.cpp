@@ -17,6 +17,8 @@ const PageTableCase kTables[] = {
     {"Positional", {{5, 12}, {1, 10}, {2, 11}}, "50 43  0a 00  0b 00  0c 00  // entry k: the k-th display by Id"},
     {"OneDisplay", {{9, 300}}, "50 43  2c 01"},
     {"SignedSixteenBits", {{1, -1}, {2, 32767}, {3, -32768}}, "50 43  ff ff  ff 7f  00 80"},
+    {"HighestPossibleId", {{1, 10}, {2147483647, 11}}, "50 43  0a 00  0b 00"},
+    {"IdTwoBillion", {{2000000000, 12}}, "50 43  0c 00"},
 };
 
 class PageTable : public ::testing::TestWithParam<PageTableCase> {};
@@ -46,8 +48,27 @@ TEST(PageTableErrors, GuidOutside16BitsAndNoDisplays) {
       EXPECT_EQ(e.Text(), "Overflow") << guid;
     }
   }
-  TestProject empty;
-  EXPECT_THROW(empty.Compiler().GetConvertionPageNumToPointerTable(), RuntimeError);
+}
+
+TEST(PageTableErrors, NoDisplaysOrMoreDisplaysThanIds) {
+  struct Case {
+    std::vector<int32_t> ids;
+    const char* error;
+  };
+  const Case cases[] = {
+      {{}, "Invalid use of Null (field 'MaxID' is Null: the project has no displays) in page table"},
+      {{-5, -3}, "Subscript out of range (more displays than the highest display Id -3 allows) in page table"},
+  };
+  for (const Case& c : cases) {
+    TestProject project;
+    for (int32_t id : c.ids) project.AddDisplay({{"Id", id}, {"GUID", 100 - id}});
+    try {
+      project.Compiler().GetConvertionPageNumToPointerTable();
+      ADD_FAILURE() << c.error << ": no error";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.Describe(), c.error);
+    }
+  }
 }
 
 }  // namespace

@@ -45,6 +45,9 @@ std::string Header(const HeaderCase& c) {
 const char* kSwitch = R"({"IsSwitch": true})";
 const char* kNoSwitch = R"({"IsSwitch": false})";
 
+// The least a trend needs to compile: a point spacing.
+const char* const kTrendBlob = R"({"GetPointSpacing": 1})";
+
 // clang-format off
 const HeaderCase kHeaders[] = {
   // Touch kinds.
@@ -82,8 +85,8 @@ const HeaderCase kHeaders[] = {
    {{"Type", 5}, {"VarType", 1}, {"Binary", kNoSwitch}, {"TouchOprndAddr", 5}, {"VarOprndType", 1}, {"VarOprndAddr", 12}},
    "56 54  01 01 01 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff", kBox0,
    "01 00  01 00 0c 00 00 00 00 00"},
-  {"TrendGraph", {{"Type", 5}, {"VarType", 23}}, "56 54  24 01 05 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"TrendScaleOverridesTouchMinus2", {{"Type", 5}, {"VarType", 27}, {"TouchOprndAddr", -2}},
+  {"TrendGraph", {{"Type", 5}, {"VarType", 23}, {"Binary", kTrendBlob}}, "56 54  24 01 05 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"TrendScaleOverridesTouchMinus2", {{"Type", 5}, {"VarType", 27}, {"TouchOprndAddr", -2}, {"Binary", kTrendBlob}},
    "56 54  2a 01 09 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
   {"VarType28", {{"Type", 5}, {"VarType", 28}}, "56 54  2b 01 0a ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
   {"EntryText", {{"Type", 5}, {"VarType", 30}}, "56 54  2e 01 07 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
@@ -108,7 +111,7 @@ const HeaderCase kHeaders[] = {
    "1e 00 28 00  0a 19 00 00  ff 00  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  ff 00  00 00"},
   {"Meter", {{"Type", 5}, {"VarType", 21}}, "56 54  23 01 00 ff 01 00", kNoOperands, kBox0, kNoOperandBlock},
   {"FramedPicture", {{"Type", 5}, {"VarType", 22}}, "56 54  22 01 00 ff 01 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"BarGraph", {{"Type", 5}, {"VarType", 9}}, "56 54  09 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"BarGraph", {{"Type", 5}, {"VarType", 9}, {"Binary", R"({"GetBarSetting1": 1})"}}, "56 54  09 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
   {"CellLayout", {{"Type", 5}, {"VarType", 24}}, "56 54  25 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
   {"PointList", {{"Type", 5}, {"VarType", 25}}, "56 54  28 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
   {"TextListWithoutBackColour", {{"Type", 5}, {"VarType", 3}, {"ColorBack", -1}}, "56 54  03 01 00 ff 03 00",
@@ -147,6 +150,7 @@ class ElementHeader : public ::testing::TestWithParam<HeaderCase> {
   ElementHeader() {
     project.AddModule("Main");
     project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
+    project.Insert("tblFonts", {{"FontNumber", 1}});  // the trends' buttons read the first font
   }
   int32_t Add(const Columns& columns) {
     Columns all = {{"DisplayID", 1}};

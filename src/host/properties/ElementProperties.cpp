@@ -13,14 +13,17 @@ const char* TypeName(PropertyType t) {
     case PropertyType::Long: return "a number";
     case PropertyType::Boolean: return "true or false";
     case PropertyType::String: return "a string";
-    case PropertyType::Object: return "an object";
-    case PropertyType::Array: return "an array";
+    case PropertyType::Object:
+    case PropertyType::Nested: return "an object";
+    case PropertyType::Array:
+    case PropertyType::NestedList: return "an array";
   }
   return "?";
 }
 
 const char* JsonTypeName(const nlohmann::json& v) {
   if (v.is_boolean()) return "a boolean";
+  if (v.is_number_float()) return "a fractional number";
   if (v.is_number()) return "a number";
   if (v.is_string()) return "a string";
   if (v.is_object()) return "an object";
@@ -33,10 +36,55 @@ bool Matches(PropertyType t, const nlohmann::json& v) {
     case PropertyType::Long: return v.is_number_integer();
     case PropertyType::Boolean: return v.is_boolean();
     case PropertyType::String: return v.is_string();
-    case PropertyType::Object: return v.is_object();
-    case PropertyType::Array: return v.is_array();
+    case PropertyType::Object:
+    case PropertyType::Nested: return v.is_object();
+    case PropertyType::Array:
+    case PropertyType::NestedList: return v.is_array();
   }
   return false;
+}
+
+const PropertyDecl* Find(std::span<const PropertyDecl> decls, const std::string& name) {
+  for (const PropertyDecl& d : decls) {
+    if (name == d.name) return &d;
+  }
+  return nullptr;
+}
+
+void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& path);
+
+// One value against its declaration; `key` is its full path.
+void CheckValue(const nlohmann::json& value, const PropertyDecl& decl, const std::string& key) {
+  if (!Matches(decl.type, value)) {
+    throw RuntimeError("Invalid property data",
+                       "property '" + key + "' is " + JsonTypeName(value) + ", expected " + TypeName(decl.type));
+  }
+  if (decl.type == PropertyType::Long) {
+    bool fits = value.is_number_unsigned() ? value.get<uint64_t>() <= std::numeric_limits<int32_t>::max()
+                                           : value.get<int64_t>() >= std::numeric_limits<int32_t>::min() &&
+                                                 value.get<int64_t>() <= std::numeric_limits<int32_t>::max();
+    if (!fits) throw RuntimeError("Overflow", "property '" + key + "' is " + value.dump() + ", outside 32 bits");
+  } else if (decl.type == PropertyType::Nested) {
+    CheckObject(value, decl.nested(), key + ".");
+  } else if (decl.type == PropertyType::NestedList) {
+    for (size_t i = 0; i < value.size(); ++i) {
+      std::string item = key + "[" + std::to_string(i) + "]";
+      if (!value[i].is_object()) {
+        throw RuntimeError("Invalid property data",
+                           "property '" + item + "' is " + JsonTypeName(value[i]) + ", expected an object");
+      }
+      CheckObject(value[i], decl.nested(), item + ".");
+    }
+  }
+}
+
+// Every key of an object against the getters declared for it; `path` prefixes the keys.
+void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& path) {
+  for (auto& [key, value] : object.items()) {
+    const PropertyDecl* decl = Find(decls, key);
+    if (!decl) throw RuntimeError("Invalid property data", "property '" + path + key + "' is not known to this kind");
+    CheckValue(value, *decl, path + key);
+  }
 }
 
 }  // namespace
@@ -48,28 +96,13 @@ void ElementProperties::LoadFromBinary(const Bytes& blob) {
   if (parsed.is_discarded() || !parsed.is_object()) {
     throw RuntimeError("Invalid property data", "Binary is not a JSON object");
   }
-  for (auto& [key, value] : parsed.items()) {
-    const PropertyDecl* decl = Find(key);
-    if (!decl) throw RuntimeError("Invalid property data", "property '" + key + "' is not known to this kind");
-    if (!Matches(decl->type, value)) {
-      throw RuntimeError("Invalid property data",
-                         "property '" + key + "' is " + JsonTypeName(value) + ", expected " + TypeName(decl->type));
-    }
-    if (decl->type == PropertyType::Long) {
-      auto n = value.get<int64_t>();
-      if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max()) {
-        throw RuntimeError("Overflow", "property '" + key + "' is " + std::to_string(n) + ", outside 32 bits");
-      }
-    }
-  }
+  CheckObject(parsed, mDecls, {});
   mValues = std::move(parsed);
 }
 
-const PropertyDecl* ElementProperties::Find(const std::string& name) const {
-  for (const PropertyDecl& d : mDecls) {
-    if (name == d.name) return &d;
-  }
-  return nullptr;
+void ElementProperties::LoadFromJson(const nlohmann::json& object, const std::string& path) {
+  CheckObject(object, mDecls, path.empty() ? path : path + ".");
+  mValues = object;
 }
 
 int32_t ElementProperties::GetLong(const char* name) const {

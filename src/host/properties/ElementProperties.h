@@ -8,23 +8,30 @@
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "database/Value.h"
 
 namespace brisklet {
 
-enum class PropertyType { Long, Boolean, String, Object, Array };
+// Nested: an object with getters of its own; NestedList: an array of such objects.
+enum class PropertyType { Long, Boolean, String, Object, Array, Nested, NestedList };
 
 struct PropertyDecl {
   const char* name;
   PropertyType type;
+  // The getters of a Nested or NestedList value's objects.
+  std::span<const PropertyDecl> (*nested)() = nullptr;
 };
 
 class ElementProperties {
  public:
   virtual ~ElementProperties() = default;
-  // NULL or empty blobs are an empty object. A broken blob is a RuntimeError naming the key.
+  // NULL or empty blobs are an empty object. A broken blob is a RuntimeError naming the key
+  // (with its path for a nested one: "GetCurves[2].GetCurveId").
   void LoadFromBinary(const Bytes& blob);
+  // Loads an object already parsed (a nested value); `path` names it in errors.
+  void LoadFromJson(const nlohmann::json& object, const std::string& path = {});
 
  protected:
   explicit ElementProperties(std::span<const PropertyDecl> decls) : mDecls(decls) {}
@@ -33,9 +40,23 @@ class ElementProperties {
   std::string GetString(const char* name) const;
   const nlohmann::json& GetObject(const char* name) const;  // {} when missing
   const nlohmann::json& GetArray(const char* name) const;   // [] when missing
+  template <class T>
+  T GetNested(const char* name, T*) const {
+    T nested;
+    nested.LoadFromJson(GetObject(name), name);
+    return nested;
+  }
+  template <class T>
+  std::vector<T> GetNestedList(const char* name, T*) const {
+    std::vector<T> list;
+    const nlohmann::json& items = GetArray(name);
+    for (size_t i = 0; i < items.size(); ++i) {
+      list.emplace_back().LoadFromJson(items[i], std::string(name) + "[" + std::to_string(i) + "]");
+    }
+    return list;
+  }
 
  private:
-  const PropertyDecl* Find(const std::string& name) const;
   std::span<const PropertyDecl> mDecls;
   nlohmann::json mValues = nlohmann::json::object();
 };
@@ -45,10 +66,14 @@ class ElementProperties {
 // Declares a kind's property class from a list macro of (type, getter name) pairs:
 //   #define BUTTON_PROPERTIES(P) P(Boolean, IsSwitch)
 //   BRISKLET_PROPERTIES(ButtonProperties, BUTTON_PROPERTIES)
-// gives ButtonProperties with IsSwitch() and the loader's declaration of "IsSwitch".
-#define BRISKLET_PROPERTY_DECL(type, name) ::brisklet::PropertyDecl{#name, ::brisklet::PropertyType::type},
-#define BRISKLET_PROPERTY_GETTER(type, name) \
-  decltype(auto) name() const { return Get##type(#name); }
+// gives ButtonProperties with IsSwitch() and the loader's declaration of "IsSwitch". A nested
+// object or list of objects names its own property class third:
+//   P(Nested, GetUnitsSource, TextSourceProperties)   -> TextSourceProperties GetUnitsSource()
+//   P(NestedList, GetCurves, CurveProperties)         -> std::vector<CurveProperties> GetCurves()
+#define BRISKLET_PROPERTY_DECL(type, name, ...) \
+  ::brisklet::PropertyDecl{#name, ::brisklet::PropertyType::type __VA_OPT__(, &__VA_ARGS__::Declarations)},
+#define BRISKLET_PROPERTY_GETTER(type, name, ...) \
+  decltype(auto) name() const { return Get##type(#name __VA_OPT__(, static_cast<__VA_ARGS__*>(nullptr))); }
 #define BRISKLET_PROPERTIES(Class, LIST)                                                   \
   class Class : public ::brisklet::ElementProperties {                                     \
    public:                                                                                 \

@@ -1,0 +1,77 @@
+// The settings of the two trend graphs: "TR" (VarType 23) with its curves and "TS"
+// (VarType 27) with its entries. Both place their parts by GetPartRect, one rectangle per
+// part code (0 to 11), relative to the element's top-left corner.
+#pragma once
+#include "host/properties/ElementProperties.h"
+
+namespace brisklet {
+
+// One answer of GetPartRect (code, Dx, Dy, Flat3D, x, y, w, h): element `code` of the array.
+#define BRISKLET_PART_RECT_PROPERTIES(P) \
+  P(Long, x)                             \
+  P(Long, y)                             \
+  P(Long, w)                             \
+  P(Long, h)
+BRISKLET_PROPERTIES(PartRect, BRISKLET_PART_RECT_PROPERTIES)
+
+#define BRISKLET_CURVE_PROPERTIES(P) \
+  P(Long, GetCurveId)                \
+  P(Long, GetCurveOperandType)       \
+  P(Long, GetCurveOperandAddr)       \
+  P(Long, GetCurveSetting)           \
+  P(String, GetCurveName)
+BRISKLET_PROPERTIES(CurveProperties, BRISKLET_CURVE_PROPERTIES)
+
+#define BRISKLET_TREND_PROPERTIES(P)    \
+  P(Long, GetTrendNumber)               \
+  P(Long, GetTrendSettingA)             \
+  P(NestedList, GetPartRect, PartRect)  \
+  P(Long, GetPointSpacing)              \
+  P(Long, GetXTicks)                    \
+  P(Long, GetYTicks)                    \
+  P(Long, GetTrendSettingB)             \
+  P(Long, GetTrendSettingC)             \
+  P(Long, GetTrendSettingD)             \
+  P(Long, GetTrendSettingE)             \
+  P(Long, GetTrendSettingF)             \
+  P(Long, GetTrendSettingG)             \
+  P(Long, GetButtonColor)               \
+  P(Long, GetButtonTextColor)           \
+  P(NestedList, GetCurves, CurveProperties)
+BRISKLET_PROPERTIES(TrendProperties, BRISKLET_TREND_PROPERTIES)
+
+#define BRISKLET_TS_ENTRY_PROPERTIES(P) \
+  P(Long, GetEntryOperand1Type)         \
+  P(Long, GetEntryOperand1Addr)         \
+  P(Long, GetEntrySetting)              \
+  P(Long, GetEntryOperand2Type)         \
+  P(Long, GetEntryOperand2Addr)         \
+  P(Long, GetEntryOperand3Type)         \
+  P(Long, GetEntryOperand3Addr)
+BRISKLET_PROPERTIES(TsEntryProperties, BRISKLET_TS_ENTRY_PROPERTIES)
+
+#define BRISKLET_TS_TREND_PROPERTIES(P)    \
+  P(Long, GetOperandAType)                 \
+  P(Long, GetOperandAAddr)                 \
+  P(Long, GetOperandBType)                 \
+  P(Long, GetOperandBAddr)                 \
+  P(Long, GetTsSetting1)                   \
+  P(NestedList, GetPartRect, PartRect)     \
+  P(Long, GetPointSpacing)                 \
+  P(Long, GetXTicks)                       \
+  P(Long, GetYTicks)                       \
+  P(Long, GetTsSetting2)                   \
+  P(Long, GetTsSetting3)                   \
+  P(Long, GetTsSetting4)                   \
+  P(Long, GetTsSetting5)                   \
+  P(Long, GetTsSetting6)                   \
+  P(Long, GetTsSetting7)                   \
+  P(Long, GetButtonColor)                  \
+  P(Long, GetLabelColor)                   \
+  P(Long, GetPanelColor)                   \
+  P(NestedList, GetEntries, TsEntryProperties) \
+  P(Long, GetClosingOperandType)           \
+  P(Long, GetClosingOperandAddr)
+BRISKLET_PROPERTIES(TsTrendProperties, BRISKLET_TS_TREND_PROPERTIES)
+
+}  // namespace brisklet
