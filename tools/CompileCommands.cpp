@@ -1,6 +1,10 @@
 // brisklet compile / element / display / pagetable / units.
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "Commands.h"
 #include "Diagnostics.h"
@@ -16,27 +20,63 @@ namespace {
 struct Options {
   std::string db;
   std::string diagnostics = "text";
+  std::string diagnosticsFile;  // "" for standard error
+  int busyTimeout = 5;
   int id = 0;
   bool json = false;
 };
 
-// Opens the project, runs the work with a compiler whose messages go to stderr,
-// and turns the outcome into the exit code.
-template <typename Work>
-int RunWithCompiler(const Options& o, Work work) {
-  try {
-    auto conn = Connection::Open(o.db);
-    DefaultHost host(*conn);
-    clsDownload compiler(host);
-    compiler.SetCompMsg(std::make_shared<StreamSink>(std::cerr, o.diagnostics == "json"));
-    work(compiler, host, *conn);
-    return compiler.ErrorCount() > 0 ? 1 : 0;
-  } catch (const RuntimeError& e) {
-    std::cerr << "brisklet: " << e.Describe() << '\n';
-  } catch (const std::exception& e) {
-    std::cerr << "brisklet: " << e.what() << '\n';
+DiagnosticsFormat FormatOf(const Options& o) {
+  if (o.diagnostics == "json") return DiagnosticsFormat::Json;
+  if (o.diagnostics == "sarif") return DiagnosticsFormat::Sarif;
+  return DiagnosticsFormat::Text;
+}
+
+// Writes the diagnostics where they go; false when they could not be written.
+bool WriteDiagnostics(const Options& o, const DiagnosticsLog& log) {
+  if (o.diagnosticsFile.empty()) {
+    log.WriteTo(std::cerr, FormatOf(o));
+    return static_cast<bool>(std::cerr.flush());
   }
-  return 2;
+  std::ofstream file(o.diagnosticsFile);
+  log.WriteTo(file, FormatOf(o));
+  return static_cast<bool>(file.flush());
+}
+
+// Opens the project (a private copy in memory when the command only inspects it), runs the
+// work with a compiler whose messages are collected, then writes the diagnostics and the
+// output, and turns the outcome into the exit code. Nothing is written before the work is
+// over, so a reader that stops early cannot break off a compile.
+template <typename Work>
+int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
+  auto log = std::make_shared<DiagnosticsLog>();
+  std::ostringstream output;
+  int exitCode = 2;
+  try {
+    OpenOptions open;
+    open.snapshot = inspectOnly;
+    open.busyTimeoutSeconds = o.busyTimeout;
+    open.waiting = [](const std::string& text) { std::cerr << "brisklet: " << text << std::endl; };
+    auto conn = Connection::Open(o.db, open);
+    DefaultHostOptions hostOptions;
+    hostOptions.notice = [log](const std::string& text) { log->Notice(text); };
+    DefaultHost host(*conn, hostOptions);
+    clsDownload compiler(host);
+    compiler.SetCompMsg(log);
+    work(compiler, host, *conn, output);
+    exitCode = compiler.ErrorCount() > 0 ? 1 : 0;
+  } catch (const RuntimeError& e) {
+    log->Failure(e.Describe());
+  } catch (const std::exception& e) {
+    log->Failure(e.what());
+  }
+  if (!WriteDiagnostics(o, *log)) exitCode = 2;
+  std::cout << output.str();
+  if (!std::cout.flush()) {
+    std::cerr << "brisklet: cannot write the output: " << std::strerror(errno) << std::endl;
+    exitCode = 2;
+  }
+  return exitCode;
 }
 
 int64_t CountUnits(Connection& conn) {
@@ -50,12 +90,15 @@ int64_t CountPending(Connection& conn) {
 CLI::App* AddDbCommand(CLI::App& app, const char* name, const char* help, Options& o) {
   auto* cmd = app.add_subcommand(name, help);
   cmd->add_option("DB", o.db, "Project database file")->required();
+  cmd->add_option("--busy-timeout", o.busyTimeout, "Seconds to wait for another program's lock on the project")
+      ->check(CLI::Range(0, 86400));
   return cmd;
 }
 
 void AddDiagnosticsOption(CLI::App* cmd, Options& o) {
-  cmd->add_option("--diagnostics", o.diagnostics, "Diagnostics format on stderr")
-      ->check(CLI::IsMember({"text", "json"}));
+  cmd->add_option("--diagnostics", o.diagnostics, "Diagnostics format: text, json (one object a line) or sarif")
+      ->check(CLI::IsMember({"text", "json", "sarif"}));
+  cmd->add_option("--diagnostics-file", o.diagnosticsFile, "Write the diagnostics to this file, not to stderr");
 }
 
 }  // namespace
@@ -66,52 +109,58 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   auto* c = AddDbCommand(app, "compile", "Compile every pending element and display, then run the checks", compile);
   AddDiagnosticsOption(c, compile);
   c->callback([&exitCode] {
-    exitCode = RunWithCompiler(compile, [](clsDownload& compiler, DefaultHost& host, Connection& conn) {
-      compiler.CompileHMI();
-      std::cout << "compiled: " << host.UnitsStored() << " units stored (" << CountUnits(conn) << " in the store), "
-                << CountPending(conn) << " items pending, " << compiler.ErrorCount() << " errors, "
-                << compiler.WarningCount() << " warnings\n";
-    });
+    exitCode = RunWithCompiler(
+        compile, false, [](clsDownload& compiler, DefaultHost& host, Connection& conn, std::ostream& out) {
+          compiler.CompileHMI();
+          out << "compiled: " << host.UnitsStored() << " units stored (" << CountUnits(conn) << " in the store), "
+              << CountPending(conn) << " items pending, " << compiler.ErrorCount() << " errors, "
+              << compiler.WarningCount() << " warnings\n";
+        });
   });
 
   auto* e = AddDbCommand(app, "element", "Print the record of one element as hex (nothing is stored)", element);
   e->add_option("ID", element.id, "HMI_Elements.ID")->required();
   AddDiagnosticsOption(e, element);
   e->callback([&exitCode] {
-    exitCode = RunWithCompiler(element, [](clsDownload& compiler, DefaultHost&, Connection&) {
-      Bytes record = compiler.ElementRecord(element.id);
-      if (record.empty())
-        std::cerr << "notice: element " << element.id << " is on a display of module -1 and is never compiled\n";
-      std::cout << ToHex(record) << '\n';
-    });
+    exitCode =
+        RunWithCompiler(element, true, [](clsDownload& compiler, DefaultHost& host, Connection&, std::ostream& out) {
+          Bytes record = compiler.ElementRecord(element.id);
+          if (record.empty()) {
+            host.Notice("element " + std::to_string(element.id) +
+                        " is on a display of module -1 and is never compiled");
+          }
+          out << ToHex(record) << '\n';
+        });
   });
 
   auto* d = AddDbCommand(app, "display", "Print the record of one display as hex", display);
   d->add_option("ID", display.id, "Pages.Id")->required();
+  AddDiagnosticsOption(d, display);
   d->callback([&exitCode] {
-    exitCode = RunWithCompiler(display, [](clsDownload& compiler, DefaultHost&, Connection&) {
+    exitCode = RunWithCompiler(display, true, [](clsDownload& compiler, DefaultHost&, Connection&, std::ostream& out) {
       Bytes record = compiler.DisplayRecord(display.id);
       if (record.empty()) {
         // The display query joins the palette: a display whose palette is missing is skipped too.
         throw RuntimeError("No display", "display " + std::to_string(display.id) +
                                              " does not exist, or its PaletteID names no palette");
       }
-      std::cout << ToHex(record) << '\n';
+      out << ToHex(record) << '\n';
     });
   });
 
   auto* p = AddDbCommand(app, "pagetable", "Print the page conversion table as hex", table);
+  AddDiagnosticsOption(p, table);
   p->callback([&exitCode] {
-    exitCode = RunWithCompiler(table, [](clsDownload& compiler, DefaultHost&, Connection&) {
+    exitCode = RunWithCompiler(table, true, [](clsDownload& compiler, DefaultHost&, Connection&, std::ostream& out) {
       auto units = compiler.GetConvertionPageNumToPointerTable();
-      std::cout << ToHex(units.front()->Data()) << '\n';
+      out << ToHex(units.front()->Data()) << '\n';
     });
   });
 
   auto* u = AddDbCommand(app, "units", "List the stored download units", units);
   u->add_flag("--json", units.json, "One JSON object per unit");
   u->callback([&exitCode] {
-    exitCode = RunWithCompiler(units, [](clsDownload&, DefaultHost&, Connection& conn) {
+    exitCode = RunWithCompiler(units, true, [](clsDownload&, DefaultHost&, Connection& conn, std::ostream& out) {
       sqlite3_stmt* stmt = conn.Prepared("SELECT UnitGuid, UnitType, Mode, Data FROM DownloadUnits ORDER BY UnitGuid");
       while (sqlite3_step(stmt) == SQLITE_ROW) {
         Bytes data = ColumnValue(stmt, 3).ToBytes();
@@ -122,10 +171,10 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
                                  {"mode", sqlite3_column_int64(stmt, 2)},
                                  {"length", data.size()},
                                  {"hex", ToHex(data)}};
-          std::cout << line.dump() << '\n';
+          out << line.dump() << '\n';
         } else {
-          std::cout << sqlite3_column_int64(stmt, 0) << '\t' << type.SqlText() << '\t' << sqlite3_column_int64(stmt, 2)
-                    << '\t' << data.size() << '\t' << ToHex(data) << '\n';
+          out << sqlite3_column_int64(stmt, 0) << '\t' << type.SqlText() << '\t' << sqlite3_column_int64(stmt, 2)
+              << '\t' << data.size() << '\t' << ToHex(data) << '\n';
         }
       }
       sqlite3_reset(stmt);

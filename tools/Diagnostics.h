@@ -1,23 +1,48 @@
-// The message sink of the command-line tool: one line per message on stderr, as text
-// ("error: Main / Setup: ...") or as a JSON object per line.
+// What a command has to say besides its output: the compiler's errors and warnings, the
+// host's notices and a run-time failure. They are collected while the work runs and written
+// once it is over (and the compile stored), so output that stops early can never undo a
+// compile: as text (one line each), JSON (one object per line) or one SARIF 2.1.0 document.
 #pragma once
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "host/MessageSink.h"
 
 namespace brisklet::cli {
 
-class StreamSink : public MessageSink {
+enum class DiagnosticsFormat { Text, Json, Sarif };
+
+struct Diagnostic {
+  std::string severity;  // "error", "warning", "notice" or "failure"
+  std::string module;
+  std::string location;
+  std::string message;
+  int moduleId = 0;
+  int displayId = 0;
+};
+
+class DiagnosticsLog : public MessageSink {
  public:
-  StreamSink(std::ostream& out, bool json) : mOut(out), mJson(json) {}
   void AddCompileMessage(int, int, int, int, int, const std::string&, const std::string&, int,
                          const std::string&) override {}
   void AddOutputMessage(int category, int severity, const std::string& moduleName, const std::string& location,
                         const std::string& message, int moduleId, int displayId) override;
+  void Notice(const std::string& text) { mItems.push_back({"notice", "", "", text}); }
+  void Failure(const std::string& text) { mItems.push_back({"failure", "", "", text}); }
+
+  void WriteTo(std::ostream& out, DiagnosticsFormat format) const;
+  const std::vector<Diagnostic>& Items() const { return mItems; }
 
  private:
-  std::ostream& mOut;
-  bool mJson;
+  std::vector<Diagnostic> mItems;
 };
+
+// A text as one line of at most 200 bytes: line breaks become blanks, a longer text is cut
+// (at a character boundary) and ends in "...".
+std::string OneLine(const std::string& text);
+
+// The SARIF 2.1.0 document of a run's diagnostics.
+void WriteSarif(std::ostream& out, const std::vector<Diagnostic>& items);
 
 }  // namespace brisklet::cli

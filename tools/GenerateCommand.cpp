@@ -22,19 +22,34 @@ void AddGenerateCommand(CLI::App& app, int& exitCode) {
       ->check(CLI::Range(0, kMaxElementsPerDisplay));
   cmd->add_option("--seed", options.seed, "Seed of the generator; the same seed gives the same project");
   cmd->callback([&exitCode] {
-    bool created = false;
+    // Made under a temporary name and renamed when complete: a run that is killed or fails
+    // never leaves a half-made project under the name asked for.
+    std::string partial = path + ".partial";
+    exitCode = 2;
     try {
-      auto db = Connection::Create(path);  // refuses an existing file
-      created = true;
-      GeneratorSummary s = GenerateProject(*db, options);
+      std::error_code error;
+      if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        throw RuntimeError("Cannot create project database", "'" + path + "' already exists");
+      }
+      std::filesystem::remove(partial, error);
+      GeneratorSummary s;
+      {
+        auto db = Connection::Create(partial);
+        s = GenerateProject(*db, options);
+      }
+      std::filesystem::rename(partial, path);
       std::cout << "generated " << path << ": " << s.modules << " modules, " << s.displays << " displays, "
                 << s.elements << " elements, " << s.images << " images, " << s.jumps << " jumps, all pending\n";
       exitCode = 0;
     } catch (const RuntimeError& e) {
       std::cerr << "brisklet: " << e.Describe() << '\n';
-      exitCode = 2;
+    } catch (const std::exception& e) {
+      std::cerr << "brisklet: " << e.what() << '\n';
     }
-    if (exitCode != 0 && created) std::filesystem::remove(path);  // no half-made project is left behind
+    if (exitCode != 0) {
+      std::error_code ignored;
+      std::filesystem::remove(partial, ignored);
+    }
   });
 }
 

@@ -19,6 +19,9 @@ void AddInitCommand(CLI::App& app, int& exitCode) {
     } catch (const RuntimeError& e) {
       std::cerr << "brisklet: " << e.Describe() << '\n';
       exitCode = 2;
+    } catch (const std::exception& e) {
+      std::cerr << "brisklet: " << e.what() << '\n';
+      exitCode = 2;
     }
   });
 }

@@ -1,9 +1,13 @@
 // brisklet: the command-line face of the HMI download compiler.
+#include <csignal>
 #include <iostream>
 
 #include "Commands.h"
 
 int main(int argc, char** argv) {
+  // A reader that goes away (| head) makes writes fail instead of killing the tool, which
+  // then says so and exits 2; a compile in progress is never broken off by it.
+  std::signal(SIGPIPE, SIG_IGN);
   CLI::App app{"brisklet - compiles operator-panel designs into download records"};
   app.require_subcommand(1);
   int exitCode = 0;
@@ -16,6 +20,13 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     int rc = app.exit(e);
     return rc == 0 ? 0 : 2;
+  } catch (const std::exception& e) {
+    std::cerr << "brisklet: " << e.what() << '\n';
+    return 2;
+  }
+  if (exitCode != 2 && !std::cout.flush()) {  // a command that failed to write has said so
+    std::cerr << "brisklet: cannot write the output\n";
+    return 2;
   }
   return exitCode;
 }

@@ -70,6 +70,51 @@ std::string Describe(const std::string& character) {
   return "'" + character + "' (" + hex + ")";
 }
 
+// The length of the UTF-8 sequence that starts at `i`, 0 when none starts there.
+size_t SequenceLength(const std::string& s, size_t i) {
+  auto byte = [&](size_t k) { return k < s.size() ? static_cast<unsigned char>(s[k]) : 0u; };
+  unsigned char lead = byte(i);
+  size_t length = lead < 0x80                    ? 1
+                  : lead >= 0xC2 && lead <= 0xDF ? 2
+                  : lead >= 0xE0 && lead <= 0xEF ? 3
+                  : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                 : 0;
+  for (size_t k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+  }
+  if (length == 3 && ((lead == 0xE0 && byte(i + 1) < 0xA0) || (lead == 0xED && byte(i + 1) >= 0xA0))) return 0;
+  if (length == 4 && ((lead == 0xF0 && byte(i + 1) < 0x90) || (lead == 0xF4 && byte(i + 1) >= 0x90))) return 0;
+  return length;
+}
+
+// A control character a download text must not hold (line breaks are CR and LF).
+bool IsForbiddenControl(const std::string& s, size_t i, size_t length) {
+  auto c = static_cast<unsigned char>(s[i]);
+  if (length == 1) return (c < 0x20 && c != '\r' && c != '\n') || c == 0x7F;
+  return length == 2 && c == 0xC2 && static_cast<unsigned char>(s[i + 1]) < 0xA0;  // U+0080 to U+009F
+}
+
+// Texts are valid UTF-8 without control characters (a NUL would end the text on the panel).
+void CheckText(const std::string& utf8) {
+  size_t character = 1;
+  for (size_t i = 0; i < utf8.size(); ++character) {
+    size_t length = SequenceLength(utf8, i);
+    if (length == 0) {
+      throw RuntimeError("Invalid text", "character " + std::to_string(character) + " of \"" + utf8 +
+                                             "\" is not valid UTF-8 (byte " + std::to_string(i + 1) + ")");
+    }
+    if (IsForbiddenControl(utf8, i, length)) {
+      char code[16];
+      std::snprintf(code, sizeof code, "U+%04X",
+                    length == 1 ? static_cast<unsigned>(static_cast<unsigned char>(utf8[i]))
+                                : static_cast<unsigned>(static_cast<unsigned char>(utf8[i + 1])));
+      throw RuntimeError("Invalid text", "character " + std::to_string(character) + " is the control character " +
+                                             code + ", which a text cannot hold");
+    }
+    i += length;
+  }
+}
+
 }  // namespace
 
 std::vector<size_t> CharacterOffsets(const std::string& utf8) {
@@ -83,6 +128,7 @@ std::vector<size_t> CharacterOffsets(const std::string& utf8) {
 
 Bytes ToCodePage(const std::string& utf8, int32_t codePage) {
   if (utf8.empty()) return {};
+  CheckText(utf8);
   if (KeepsAscii(codePage) &&
       std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
     return Bytes(utf8.begin(), utf8.end());

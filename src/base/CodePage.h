@@ -10,7 +10,8 @@
 
 namespace brisklet {
 
-// The code-page bytes of a UTF-8 text, one per character. A character the code page cannot
+// The code-page bytes of a UTF-8 text, one per character. Invalid UTF-8 or a control character
+// other than CR and LF is "Invalid text" naming its position. A character the code page cannot
 // hold in one byte raises "Overflow" naming the character and the code page.
 Bytes ToCodePage(const std::string& utf8, int32_t codePage);
 

@@ -42,6 +42,7 @@ void clsDownload::CompileHMI() {
   prvCheckTrendGraphSize();
   prvCheckTrendsTree();
   displays.reset();
+  scope->End();
   scope.reset();
 }
 

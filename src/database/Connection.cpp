@@ -1,6 +1,7 @@
 // SQLite connection, statement cache and transactions.
 #include "database/Connection.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "base/RuntimeError.h"
@@ -16,7 +17,7 @@ constexpr size_t kMaxStatements = 4096;
 }  // namespace
 
 Connection::Connection(sqlite3* db, std::string path) : mDb(db), mPath(std::move(path)) {
-  sqlite3_busy_timeout(mDb, 5000);
+  sqlite3_busy_handler(mDb, &Connection::OnBusy, this);
 }
 
 Connection::~Connection() {
@@ -26,32 +27,92 @@ Connection::~Connection() {
   sqlite3_close(mDb);
 }
 
-std::unique_ptr<Connection> Connection::Open(const std::string& path) {
-  if (!std::filesystem::exists(path)) {
+int Connection::OnBusy(void* self, int count) {
+  auto* conn = static_cast<Connection*>(self);
+  constexpr int kStepMs = 20;
+  int waitedMs = count * kStepMs;
+  if (waitedMs >= conn->mBusyTimeoutMs) return 0;  // give up: the statement fails with SQLITE_BUSY
+  if (waitedMs >= 1000 && !conn->mToldWaiting && conn->mWaiting) {
+    conn->mToldWaiting = true;
+    conn->mWaiting("waiting for another program to release its lock on '" + conn->mPath + "' (up to " +
+                   std::to_string(conn->mBusyTimeoutMs / 1000) + " s)");
+  }
+  sqlite3_sleep(kStepMs);
+  return 1;
+}
+
+void Connection::WaitForLocks(const OpenOptions& options) {
+  mBusyTimeoutMs = std::max(0, options.busyTimeoutSeconds) * 1000;
+  mWaiting = options.waiting;
+  sqlite3_busy_handler(mDb, &Connection::OnBusy, this);
+}
+
+std::unique_ptr<Connection> Connection::Open(const std::string& path, const OpenOptions& options) {
+  if (path.empty()) throw RuntimeError("Cannot open project database", "no file name given");
+  std::error_code error;
+  auto status = std::filesystem::status(path, error);
+  if (error && error != std::errc::no_such_file_or_directory) {
+    throw RuntimeError("Cannot open project database", "'" + path + "': " + error.message());
+  }
+  if (!std::filesystem::exists(status)) {
     throw RuntimeError("Cannot open project database", "'" + path + "' does not exist");
   }
+  if (!std::filesystem::is_regular_file(status)) {
+    throw RuntimeError("Cannot open project database", "'" + path + "' is not a regular file");
+  }
+  int flags = (options.snapshot ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | kThreading;
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | kThreading, nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
     std::string msg = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
     throw RuntimeError("Cannot open project database", "'" + path + "': " + msg);
   }
   std::unique_ptr<Connection> conn(new Connection(db, path));
-  // A file that SQLite cannot read, or a database without the project tables, is not a project.
+  conn->WaitForLocks(options);
+  // A file that SQLite cannot read, or a database without the project tables, is not a project;
+  // a locked or unreadable one is said to be so.
   bool isProject = false;
   try {
     isProject = conn->HasTable("HMI_Elements") && conn->HasTable("Pages") && conn->HasTable("DownloadDLUs");
-  } catch (const RuntimeError&) {
-    isProject = false;
+  } catch (const RuntimeError& e) {
+    int code = sqlite3_errcode(db);
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+      throw RuntimeError("Project database is locked", "'" + path + "' is locked by another program (waited " +
+                                                           std::to_string(options.busyTimeoutSeconds) + " s)");
+    }
+    if (code != SQLITE_NOTADB && code != SQLITE_CORRUPT) throw;
   }
   if (!isProject) {
     throw RuntimeError("Not a project database", "'" + path + "' has no HMI_Elements, Pages and DownloadDLUs tables");
   }
+  if (options.snapshot) return Snapshot(conn->mDb, path);
+  if (sqlite3_db_readonly(db, "main") == 1) {
+    throw RuntimeError("Project database is read-only", "'" + path + "' cannot be written");
+  }
   return conn;
 }
 
+std::unique_ptr<Connection> Connection::Snapshot(sqlite3* file, const std::string& path) {
+  sqlite3* memory = nullptr;
+  sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kThreading, nullptr);
+  std::unique_ptr<Connection> copy(new Connection(memory, path));
+  sqlite3_backup* backup = sqlite3_backup_init(memory, "main", file, "main");
+  int rc = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(memory);
+  sqlite3_backup_finish(backup);
+  if (rc != SQLITE_DONE) {
+    throw RuntimeError("Cannot read project database", "'" + path + "': " + sqlite3_errstr(rc));
+  }
+  return copy;
+}
+
 std::unique_ptr<Connection> Connection::Create(const std::string& path) {
-  if (std::filesystem::exists(path)) {
+  if (path.empty()) throw RuntimeError("Cannot create project database", "no file name given");
+  std::error_code error;
+  auto status = std::filesystem::symlink_status(path, error);
+  if (error && error != std::errc::no_such_file_or_directory) {
+    throw RuntimeError("Cannot create project database", "'" + path + "': " + error.message());
+  }
+  if (std::filesystem::exists(status)) {
     throw RuntimeError("Cannot create project database", "'" + path + "' already exists");
   }
   sqlite3* db = nullptr;

@@ -3,6 +3,7 @@
 #pragma once
 #include <sqlite3.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -15,10 +16,22 @@
 
 namespace brisklet {
 
+// How a project file is opened.
+struct OpenOptions {
+  // How long to wait for another program's lock before giving up.
+  int busyTimeoutSeconds = 5;
+  // Told once when a wait for a lock has lasted a second (may be empty).
+  std::function<void(const std::string&)> waiting;
+  // Read the file without a write lock into a private copy in memory: whatever the work
+  // writes stays in the copy, and a read-only file can be read.
+  bool snapshot = false;
+};
+
 class Connection {
  public:
-  // Opens an existing project database; a missing or foreign file is a RuntimeError.
-  static std::unique_ptr<Connection> Open(const std::string& path);
+  // Opens an existing project database; a missing, locked, unreadable or foreign file is a
+  // RuntimeError saying which.
+  static std::unique_ptr<Connection> Open(const std::string& path, const OpenOptions& options = {});
   // Creates a new project database with the full schema; refuses an existing file.
   static std::unique_ptr<Connection> Create(const std::string& path);
   // A private in-memory project with the full schema (tests, benchmarks).
@@ -65,6 +78,10 @@ class Connection {
 
  private:
   Connection(sqlite3* db, std::string path);
+  void WaitForLocks(const OpenOptions& options);
+  static int OnBusy(void* self, int count);
+  // The file's tables copied into a new private database in memory.
+  static std::unique_ptr<Connection> Snapshot(sqlite3* file, const std::string& path);
   [[noreturn]] void Fail(const std::string& sql);
   struct CachedStatement {
     sqlite3_stmt* stmt = nullptr;
@@ -96,6 +113,10 @@ class Connection {
                              const std::string& shown, bool singleOnly);
   std::map<std::string, std::string> mPrimaryKeys;
   std::unordered_map<std::string, std::shared_ptr<const Columns>> mColumns;
+  // Waiting for another program's lock.
+  int mBusyTimeoutMs = 5000;
+  std::function<void(const std::string&)> mWaiting;
+  bool mToldWaiting = false;
 };
 
 // Binds parameters 1..n of a prepared statement.

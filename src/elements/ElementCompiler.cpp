@@ -16,6 +16,15 @@ std::string ElementScopeText(int32_t elementId, const Recordset* row) {
   return where;
 }
 
+// The element query finds no row: the element, or its display, does not exist.
+[[noreturn]] void ThrowMissingElement(int32_t elementId) {
+  auto display = GetRecordset("SELECT DisplayID FROM HMI_Elements WHERE ID=" + Num(elementId), 0, 1);
+  std::string detail = display->Eof() ? "no element " + std::to_string(elementId)
+                                      : "element " + std::to_string(elementId) + " is on display " +
+                                            display->Field("DisplayID").SqlText() + ", which does not exist";
+  throw RuntimeError("Either BOF or EOF is True, or the current record has been deleted", detail);
+}
+
 }  // namespace
 
 ElementCompiler::ElementCompiler(HostFactory& host) : mHost(host) {
@@ -53,6 +62,7 @@ std::unique_ptr<Recordset> ElementCompiler::prvOpenElement(int32_t elementId, Er
   scope.Refine(ElementScopeText(elementId, nullptr));
   auto row = prvOpenElementRow(elementId);
   scope.Refine(ElementScopeText(elementId, row.get()));
+  if (row->Eof()) ThrowMissingElement(elementId);
   if (row->Long("ModuleID") == -1) return nullptr;
   return row;
 }

@@ -72,9 +72,9 @@ Bytes prvEncodeCurveName(const std::string& name, int32_t w, int32_t h) {
   int32_t x = 0, y = 0;
   MeasureText(fitted, 0, 0, 0, w, h, x, y, 1, 0);
   ByteWriter out;
-  out.bytes(text)                                                          // name
-      .zeros(18 - text.size())                                             // its padding
-      .u8(0)                                                               // reserved
+  out.bytes(text)                                                        // name
+      .zeros(18 - text.size())                                           // its padding
+      .u8(0)                                                             // reserved
       .u8(static_cast<uint8_t>(x < 1 ? 0 : std::min(x, int32_t{255})));  // name position
   return out.take();
 }
@@ -105,19 +105,19 @@ CurveRow ReadCurveRow(int32_t curveId) {
 Bytes CurveStorage(const CurveRow& c, const CurveProperties& curve, const PartRect& nameFrame) {
   ByteWriter out;
   if (c.storageType != 0) {
-    out.u8(2)                                                     // storage kind: operand
-        .u8(0)                                                    // reserved
-        .zeros(2)                                                 // reserved
-        .bytes(EncodeOperand(c.storageType, c.storageAddress))   // storage operand
-        .zeros(10);                                               // reserved
+    out.u8(2)                                                   // storage kind: operand
+        .u8(0)                                                  // reserved
+        .zeros(2)                                               // reserved
+        .bytes(EncodeOperand(c.storageType, c.storageAddress))  // storage operand
+        .zeros(10);                                             // reserved
   } else if (c.storageAddress >= 0) {
-    out.u8(1)                            // storage kind: address
-        .u8(0)                           // reserved
-        .u16(Low16(c.storageAddress))    // storage address
-        .zeros(18);                      // reserved
+    out.u8(1)                          // storage kind: address
+        .u8(0)                         // reserved
+        .u16(Low16(c.storageAddress))  // storage address
+        .zeros(18);                    // reserved
   } else {
-    out.u8(0)                                                                        // storage kind: name
-        .u8(0)                                                                       // reserved
+    out.u8(0)                                                                            // storage kind: name
+        .u8(0)                                                                           // reserved
         .bytes(prvEncodeCurveName(curve.GetCurveName(), nameFrame.w(), nameFrame.h()));  // name
   }
   return out.take();

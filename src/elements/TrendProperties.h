@@ -22,21 +22,21 @@ BRISKLET_PROPERTIES(PartRect, BRISKLET_PART_RECT_PROPERTIES)
   P(String, GetCurveName)
 BRISKLET_PROPERTIES(CurveProperties, BRISKLET_CURVE_PROPERTIES)
 
-#define BRISKLET_TREND_PROPERTIES(P)    \
-  P(Long, GetTrendNumber)               \
-  P(Long, GetTrendSettingA)             \
-  P(NestedList, GetPartRect, PartRect)  \
-  P(Long, GetPointSpacing)              \
-  P(Long, GetXTicks)                    \
-  P(Long, GetYTicks)                    \
-  P(Long, GetTrendSettingB)             \
-  P(Long, GetTrendSettingC)             \
-  P(Long, GetTrendSettingD)             \
-  P(Long, GetTrendSettingE)             \
-  P(Long, GetTrendSettingF)             \
-  P(Long, GetTrendSettingG)             \
-  P(Long, GetButtonColor)               \
-  P(Long, GetButtonTextColor)           \
+#define BRISKLET_TREND_PROPERTIES(P)   \
+  P(Long, GetTrendNumber)              \
+  P(Long, GetTrendSettingA)            \
+  P(NestedList, GetPartRect, PartRect) \
+  P(Long, GetPointSpacing)             \
+  P(Long, GetXTicks)                   \
+  P(Long, GetYTicks)                   \
+  P(Long, GetTrendSettingB)            \
+  P(Long, GetTrendSettingC)            \
+  P(Long, GetTrendSettingD)            \
+  P(Long, GetTrendSettingE)            \
+  P(Long, GetTrendSettingF)            \
+  P(Long, GetTrendSettingG)            \
+  P(Long, GetButtonColor)              \
+  P(Long, GetButtonTextColor)          \
   P(NestedList, GetCurves, CurveProperties)
 BRISKLET_PROPERTIES(TrendProperties, BRISKLET_TREND_PROPERTIES)
 
@@ -50,27 +50,27 @@ BRISKLET_PROPERTIES(TrendProperties, BRISKLET_TREND_PROPERTIES)
   P(Long, GetEntryOperand3Addr)
 BRISKLET_PROPERTIES(TsEntryProperties, BRISKLET_TS_ENTRY_PROPERTIES)
 
-#define BRISKLET_TS_TREND_PROPERTIES(P)    \
-  P(Long, GetOperandAType)                 \
-  P(Long, GetOperandAAddr)                 \
-  P(Long, GetOperandBType)                 \
-  P(Long, GetOperandBAddr)                 \
-  P(Long, GetTsSetting1)                   \
-  P(NestedList, GetPartRect, PartRect)     \
-  P(Long, GetPointSpacing)                 \
-  P(Long, GetXTicks)                       \
-  P(Long, GetYTicks)                       \
-  P(Long, GetTsSetting2)                   \
-  P(Long, GetTsSetting3)                   \
-  P(Long, GetTsSetting4)                   \
-  P(Long, GetTsSetting5)                   \
-  P(Long, GetTsSetting6)                   \
-  P(Long, GetTsSetting7)                   \
-  P(Long, GetButtonColor)                  \
-  P(Long, GetLabelColor)                   \
-  P(Long, GetPanelColor)                   \
+#define BRISKLET_TS_TREND_PROPERTIES(P)        \
+  P(Long, GetOperandAType)                     \
+  P(Long, GetOperandAAddr)                     \
+  P(Long, GetOperandBType)                     \
+  P(Long, GetOperandBAddr)                     \
+  P(Long, GetTsSetting1)                       \
+  P(NestedList, GetPartRect, PartRect)         \
+  P(Long, GetPointSpacing)                     \
+  P(Long, GetXTicks)                           \
+  P(Long, GetYTicks)                           \
+  P(Long, GetTsSetting2)                       \
+  P(Long, GetTsSetting3)                       \
+  P(Long, GetTsSetting4)                       \
+  P(Long, GetTsSetting5)                       \
+  P(Long, GetTsSetting6)                       \
+  P(Long, GetTsSetting7)                       \
+  P(Long, GetButtonColor)                      \
+  P(Long, GetLabelColor)                       \
+  P(Long, GetPanelColor)                       \
   P(NestedList, GetEntries, TsEntryProperties) \
-  P(Long, GetClosingOperandType)           \
+  P(Long, GetClosingOperandType)               \
   P(Long, GetClosingOperandAddr)
 BRISKLET_PROPERTIES(TsTrendProperties, BRISKLET_TS_TREND_PROPERTIES)
 

@@ -51,10 +51,24 @@ int32_t GetImageBits(int32_t crc) {
 }
 
 namespace {
-Bytes UnpackedImageData(int32_t crc) {
+
+// The first bytes of an image's pixel data: only they are unpacked, however large the image.
+Bytes UncompressPrefix(const Bytes& compressed, size_t count) {
+  auto component = CurrentHost().NewDecompressor();
+  Bytes output;
+  int32_t status = 0;
+  component->UncompressPrefix(compressed, count, output, status);
+  if (status != 0) {
+    ShowMessageBox("Failed to UnCompress Data");
+    return {};
+  }
+  return output;
+}
+
+Bytes UnpackedImageData(int32_t crc, size_t count) {
   auto rs = GetRecordset("SELECT Data8bpp FROM ProjectImages WHERE CRC=" + Num(crc), 0, 1);
   if (rs->Eof()) return {};
-  Bytes data = UncompressBytes(rs->Field("Data8bpp").ToBytes("Data8bpp"));
+  Bytes data = UncompressPrefix(rs->Field("Data8bpp").ToBytes("Data8bpp"), count);
   if (data.empty()) {
     throw RuntimeError("Subscript out of range", "image " + std::to_string(crc) + " has no pixel data");
   }
@@ -63,12 +77,12 @@ Bytes UnpackedImageData(int32_t crc) {
 }  // namespace
 
 int32_t GetImageKeyColor8(int32_t crc) {
-  Bytes data = UnpackedImageData(crc);
+  Bytes data = UnpackedImageData(crc, 1);
   return data.empty() ? 0 : data[0];
 }
 
 void GetImageKeyColor16(int32_t crc, int32_t& first, int32_t& second) {
-  Bytes data = UnpackedImageData(crc);
+  Bytes data = UnpackedImageData(crc, 2);
   first = second = 0;
   if (data.empty()) return;
   if (data.size() < 2) {

@@ -34,18 +34,29 @@ bool IsRightToLeft(FriBidiChar c) {
 }
 
 // One line in visual order. The line's direction comes from its first strong character; a
-// line without one (digits only, say) keeps the direction of the line before it.
+// line without one (digits only, say) keeps the direction of the line before it. Brackets are
+// mirrored, but letters keep their form: the joined Arabic presentation forms that shaping
+// would make are in no single-byte code page, and the panel joins the letters itself.
 std::string LineToVisual(const std::string& line, FriBidiParType& direction) {
   std::vector<FriBidiChar> logical = ToUnicode(line);
   if (logical.empty()) return line;
-  std::vector<FriBidiChar> visual(logical.size() + 1);
+  auto n = static_cast<FriBidiStrIndex>(logical.size());
+  std::vector<FriBidiCharType> types(logical.size());
+  std::vector<FriBidiBracketType> brackets(logical.size());
+  std::vector<FriBidiLevel> levels(logical.size());
+  fribidi_get_bidi_types(logical.data(), n, types.data());
+  fribidi_get_bracket_types(logical.data(), n, types.data(), brackets.data());
   FriBidiParType resolved = direction;
-  if (!fribidi_log2vis(logical.data(), static_cast<FriBidiStrIndex>(logical.size()), &resolved, visual.data(), nullptr,
-                       nullptr, nullptr)) {
+  if (fribidi_get_par_embedding_levels_ex(types.data(), brackets.data(), n, &resolved, levels.data()) == 0) {
+    return line;
+  }
+  std::vector<FriBidiChar> visual = logical;
+  fribidi_shape_mirroring(levels.data(), n, visual.data());
+  if (fribidi_reorder_line(FRIBIDI_FLAGS_DEFAULT, types.data(), n, 0, resolved, levels.data(), visual.data(),
+                           nullptr) == 0) {
     return line;
   }
   direction = resolved == FRIBIDI_PAR_RTL ? FRIBIDI_PAR_WRTL : FRIBIDI_PAR_WLTR;
-  visual.resize(logical.size());
   return ToUtf8(visual);
 }
 

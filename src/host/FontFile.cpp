@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -18,11 +19,29 @@
 namespace brisklet {
 namespace {
 
+// Font files are regular files of at most 64 MiB (a device or a pipe would never end).
+constexpr uintmax_t kMaxFontFileBytes = uintmax_t{64} << 20;
+
 std::vector<unsigned char> ReadWholeFile(const std::string& path) {
+  std::error_code error;
+  auto status = std::filesystem::status(path, error);
+  if (error) throw RuntimeError("Font file not readable", path + ": " + error.message());
+  if (!std::filesystem::is_regular_file(status)) {
+    throw RuntimeError("Font file not readable", path + ": not a regular file");
+  }
+  uintmax_t size = std::filesystem::file_size(path, error);
+  if (error) throw RuntimeError("Font file not readable", path + ": " + error.message());
+  if (size > kMaxFontFileBytes) {
+    throw RuntimeError("Font file not readable",
+                       path + ": " + std::to_string(size) + " bytes, more than a font file's 64 MiB");
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) throw RuntimeError("Font file not readable", path + ": " + std::strerror(errno));
-  std::vector<unsigned char> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw RuntimeError("Font file not readable", path + ": read failed");
+  std::vector<unsigned char> data(static_cast<size_t>(size));
+  in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size));
+  if (in.gcount() != static_cast<std::streamsize>(size)) {
+    throw RuntimeError("Font file not readable", path + ": read failed");
+  }
   return data;
 }
 

@@ -13,6 +13,8 @@ class TransactionCompileScope : public CompileScope {
   ~TransactionCompileScope() override;
   void Begin() override;
   int Prepare() override { return 0; }
+  // Commits the run's transaction; a commit that fails is a RuntimeError with SQLite's message.
+  void End() override;
 
  private:
   Connection& mConn;

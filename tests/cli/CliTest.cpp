@@ -238,3 +238,130 @@ TEST_F(Cli, EveryCommandHasHelp) {
 
 }  // namespace
 }  // namespace brisklet::test
+
+namespace brisklet::test {
+namespace {
+
+// Output that stops early, a full disk or a closed reader never undoes a compile and never
+// goes unreported.
+TEST_F(Cli, OutputThatFailsNeverUndoesTheCompile) {
+  Rectangle({{"Text", "Box"}, {"FontNumber", 9}});  // a warning, so that there is something to print
+  std::string path = Save();
+  std::string piped = std::string(BRISKLET_CLI) + " compile " + path + " 2>&1 | head -c 1 >/dev/null";
+  std::system(piped.c_str());
+  auto conn = Connection::Open(path);
+  EXPECT_EQ(conn->QueryValue("SELECT COUNT(*) FROM DownloadUnits")->ToLong(), 2);
+
+  std::string err = (dir / "stderr").string();
+  int status = std::system((std::string(BRISKLET_CLI) + " units " + path + " >/dev/full 2>" + err).c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  EXPECT_NE(ReadFile(err).find("cannot write the output"), std::string::npos) << ReadFile(err);
+}
+
+// element, display, pagetable and units read a private copy: the file stays as it was, even
+// where a compile writes (the Null marking colours of a display).
+TEST_F(Cli, InspectionLeavesTheFileAsItWas) {
+  int32_t id = Rectangle();
+  project.Db().Execute("UPDATE Pages SET ColorMarkingText=NULL, ColorMarkingGradient=NULL");
+  std::string path = Save();
+  std::string before = ReadFile(path);
+  for (const std::string& args :
+       {"element " + path + " " + std::to_string(id), "display " + path + " " + std::to_string(setup),
+        "pagetable " + path, "units " + path}) {
+    ToolRun run = Brisklet(args);
+    EXPECT_EQ(run.exitCode, 0) << args << ": " << run.err;
+    EXPECT_EQ(ReadFile(path), before) << args;
+  }
+}
+
+struct ErrorCase {
+  const char* name;
+  std::string args;   // after the tool's name; PROJECT stands for the saved project
+  const char* error;  // a part of the one line on stderr
+};
+
+TEST_F(Cli, ErrorsSayWhatAndWhere) {
+  project.Insert("HMI_Elements", {{"ID", 50}, {"DisplayID", 77}, {"GUID", 5050}});
+  std::string path = Save();
+  const ErrorCase cases[] = {
+      {"MissingElement", "element PROJECT 999", "(no element 999) in element 999"},
+      {"ElementOfAMissingDisplay", "element PROJECT 50", "element 50 is on display 77, which does not exist"},
+      {"InitWithoutAName", "init ''", "no file name given"},
+      {"FontFromADevice", "font add PROJECT /dev/zero --size 12 --number 1", "/dev/zero: not a regular file"},
+      {"GenerateIntoAMissingFolder",
+       "generate " + (dir / "no/such/folder/x.db").string() +
+           " --displays 1 "
+           "--elements-per-display 1",
+       "Cannot create project database"},
+  };
+  for (const ErrorCase& c : cases) {
+    std::string args = std::regex_replace(c.args, std::regex("PROJECT"), path);
+    ToolRun run = Brisklet(args);
+    EXPECT_EQ(run.exitCode, 2) << c.name;
+    ASSERT_EQ(Lines(run.err).size(), 1u) << c.name << ": " << run.err;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << c.name << ": " << run.err;
+  }
+  EXPECT_FALSE(fs::exists(dir / "no")) << "generate left something behind";
+}
+
+TEST_F(Cli, TextDiagnosticsAreOneLineEach) {
+  std::string longName(250, 'x');
+  Rectangle({{"Text", "Two\r\nlines"}, {"Flat3D", 1}, {"Dx", 8}});
+  Rectangle({{"Text", longName}, {"Flat3D", 1}, {"Dx", 8}});
+  ToolRun run = Brisklet("compile " + Save());
+  auto lines = Lines(run.err);
+  ASSERT_EQ(lines.size(), 2u) << run.err;
+  std::sort(lines.begin(), lines.end());
+  EXPECT_EQ(lines[0], "error: Main / Setup: The Element: 'Two lines' is too small for 3D");
+  EXPECT_EQ(lines[1].size(), std::string("error: ").size() + 200) << lines[1];
+  EXPECT_EQ(lines[1].substr(lines[1].size() - 3), "...");
+}
+
+TEST_F(Cli, JsonDiagnosticsHoldNoticesAsObjects) {
+  int32_t scratch = project.AddDisplay({{"ModuleID", -1}, {"Description", "Scratch"}});
+  int32_t id = project.AddElement({{"DisplayID", scratch}, {"Type", 1}});
+  ToolRun run = Brisklet("element " + Save() + " " + std::to_string(id) + " --diagnostics=json");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  nlohmann::json line = nlohmann::json::parse(run.err, nullptr, false);
+  ASSERT_TRUE(line.is_object()) << run.err;
+  EXPECT_EQ(line["severity"], "notice");
+}
+
+TEST_F(Cli, SarifNamesTheRuleModuleDisplayAndElement) {
+  Rectangle({{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}});
+  ToolRun run = Brisklet("compile " + Save() + " --diagnostics=sarif");
+  EXPECT_EQ(run.exitCode, 1);
+  nlohmann::json sarif = nlohmann::json::parse(run.err, nullptr, false);
+  ASSERT_TRUE(sarif.is_object()) << run.err;
+  EXPECT_EQ(sarif["version"], "2.1.0");
+  const auto& result = sarif["runs"][0]["results"].at(0);
+  EXPECT_EQ(result["ruleId"], "BRK002");
+  EXPECT_EQ(result["level"], "error");
+  const auto& places = result["locations"][0]["logicalLocations"];
+  ASSERT_EQ(places.size(), 3u) << places;
+  EXPECT_EQ(places[0]["name"], "Main");
+  EXPECT_EQ(places[1]["name"], "Setup");
+  EXPECT_EQ(places[2]["fullyQualifiedName"], "Main/Setup/Box");
+  const auto& rule = sarif["runs"][0]["tool"]["driver"]["rules"].at(result["ruleIndex"].get<size_t>());
+  EXPECT_EQ(rule["id"], "BRK002");
+}
+
+// A compile that finds the project locked says that it waits, and gives up after the time
+// asked for with an error that says so.
+TEST_F(Cli, ALockedProjectIsReportedAsLocked) {
+  Rectangle();
+  std::string path = Save();
+  sqlite3* other = nullptr;
+  sqlite3_open(path.c_str(), &other);
+  sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+  ToolRun run = Brisklet("compile " + path + " --busy-timeout 2");
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("waiting for another program"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("is locked"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find("Not a project database"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace brisklet::test
