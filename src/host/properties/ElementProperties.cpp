@@ -1,4 +1,4 @@
-// The JSON property loader and the typed getters.
+// The JSON property loader, its key-by-key check of nested objects, and the typed getters.
 #include "host/properties/ElementProperties.h"
 
 #include <limits>
@@ -39,6 +39,46 @@ bool Matches(PropertyType t, const nlohmann::json& v) {
   return false;
 }
 
+const PropertyDecl* Find(std::span<const PropertyDecl> decls, const std::string& name) {
+  for (const PropertyDecl& d : decls) {
+    if (name == d.name) return &d;
+  }
+  return nullptr;
+}
+
+[[noreturn]] void Refuse(const std::string& key, const std::string& why) {
+  throw RuntimeError("Invalid property data", "property '" + key + "' " + why);
+}
+
+void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& path);
+
+// One value against its declaration; path is the key as the user wrote it ("GetRange[1].GetRangeCode").
+void CheckValue(const nlohmann::json& value, const PropertyDecl& decl, const std::string& path) {
+  if (!Matches(decl.type, value))
+    Refuse(path, "is " + std::string(JsonTypeName(value)) + ", expected " + TypeName(decl.type));
+  if (decl.type == PropertyType::Long) {
+    auto n = value.get<int64_t>();
+    if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max()) {
+      throw RuntimeError("Overflow", "property '" + path + "' is " + std::to_string(n) + ", outside 32 bits");
+    }
+  }
+  if (!decl.fields) return;
+  if (decl.type == PropertyType::Object) return CheckObject(value, decl.fields(), path + ".");
+  for (size_t i = 0; i < value.size(); ++i) {
+    std::string item = path + "[" + std::to_string(i) + "]";
+    if (!value[i].is_object()) Refuse(item, "is " + std::string(JsonTypeName(value[i])) + ", expected an object");
+    CheckObject(value[i], decl.fields(), item + ".");
+  }
+}
+
+void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& prefix) {
+  for (auto& [key, value] : object.items()) {
+    const PropertyDecl* decl = Find(decls, key);
+    if (!decl) Refuse(prefix + key, "is not known to this kind");
+    CheckValue(value, *decl, prefix + key);
+  }
+}
+
 }  // namespace
 
 void ElementProperties::LoadFromBinary(const Bytes& blob) {
@@ -48,55 +88,39 @@ void ElementProperties::LoadFromBinary(const Bytes& blob) {
   if (parsed.is_discarded() || !parsed.is_object()) {
     throw RuntimeError("Invalid property data", "Binary is not a JSON object");
   }
-  for (auto& [key, value] : parsed.items()) {
-    const PropertyDecl* decl = Find(key);
-    if (!decl) throw RuntimeError("Invalid property data", "property '" + key + "' is not known to this kind");
-    if (!Matches(decl->type, value)) {
-      throw RuntimeError("Invalid property data",
-                         "property '" + key + "' is " + JsonTypeName(value) + ", expected " + TypeName(decl->type));
-    }
-    if (decl->type == PropertyType::Long) {
-      auto n = value.get<int64_t>();
-      if (n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max()) {
-        throw RuntimeError("Overflow", "property '" + key + "' is " + std::to_string(n) + ", outside 32 bits");
-      }
-    }
-  }
+  CheckObject(parsed, mDecls, "");
   mValues = std::move(parsed);
 }
 
-const PropertyDecl* ElementProperties::Find(const std::string& name) const {
-  for (const PropertyDecl& d : mDecls) {
-    if (name == d.name) return &d;
+int32_t PropertyView::Read(prop::Long, const char* name) const {
+  auto it = mNode->find(name);
+  return it == mNode->end() ? 0 : it->get<int32_t>();
+}
+
+int32_t PropertyView::Read(prop::Boolean, const char* name) const {
+  auto it = mNode->find(name);
+  return it != mNode->end() && it->get<bool>() ? -1 : 0;
+}
+
+std::string PropertyView::Read(prop::String, const char* name) const {
+  auto it = mNode->find(name);
+  return it == mNode->end() ? std::string() : it->get<std::string>();
+}
+
+nlohmann::json& PropertyView::Child(const char* name) const {
+  auto it = mNode->find(name);
+  if (it != mNode->end()) return *it;
+  return (*mNode)[name] = nlohmann::json::object();
+}
+
+nlohmann::json& PropertyView::Item(const char* name, int32_t index) const {
+  auto it = mNode->find(name);
+  size_t count = it == mNode->end() ? 0 : it->size();
+  if (index < 1 || static_cast<size_t>(index) > count) {
+    Refuse(std::string(name) + "(" + std::to_string(index) + ")",
+           "is asked for, but the array '" + std::string(name) + "' holds " + std::to_string(count) + " entries");
   }
-  return nullptr;
-}
-
-int32_t ElementProperties::GetLong(const char* name) const {
-  auto it = mValues.find(name);
-  return it == mValues.end() ? 0 : it->get<int32_t>();
-}
-
-int32_t ElementProperties::GetBoolean(const char* name) const {
-  auto it = mValues.find(name);
-  return it != mValues.end() && it->get<bool>() ? -1 : 0;
-}
-
-std::string ElementProperties::GetString(const char* name) const {
-  auto it = mValues.find(name);
-  return it == mValues.end() ? std::string() : it->get<std::string>();
-}
-
-const nlohmann::json& ElementProperties::GetObject(const char* name) const {
-  static const nlohmann::json kEmpty = nlohmann::json::object();
-  auto it = mValues.find(name);
-  return it == mValues.end() ? kEmpty : *it;
-}
-
-const nlohmann::json& ElementProperties::GetArray(const char* name) const {
-  static const nlohmann::json kEmpty = nlohmann::json::array();
-  auto it = mValues.find(name);
-  return it == mValues.end() ? kEmpty : *it;
+  return (*it)[static_cast<size_t>(index) - 1];
 }
 
 }  // namespace brisklet
