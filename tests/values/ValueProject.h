@@ -1,0 +1,33 @@
+// A project for the value elements (numbers, timers, clocks): a screen 100 pixels wide,
+// fonts 7 (index 0) and 1 (index 1) of 6 pixels per character and 10 per line, and display
+// "Setup" of module 1. Elements stand at
+// (10, 20), 60 x 20, in font 1, aligned top left: their text starts at offset 2010 (da 07 00 00).
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/TestProject.h"
+
+namespace brisklet::test {
+
+constexpr int32_t kDejaVuFont = 2;
+
+class ValueProject : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  // A Type 5 element with the columns above, `given` put in (replacing or adding).
+  int32_t Add(const Columns& given);
+  // The element's kind bytes (its record behind the 90-byte header) as hex; the run-time
+  // error's text ("Overflow") when its compile fails.
+  std::string KindBytes(int32_t id);
+  // Adds `count` texts to the project's text table.
+  void AddTexts(int count);
+  // DejaVu Sans 12 px as font 2 (index 2); false when the font file is not installed.
+  bool InstallDejaVu();
+
+  TestProject project;
+  int32_t display = 0;
+};
+
+}  // namespace brisklet::test
