@@ -3,35 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "text/TestFonts.h"
+#include "values/NumericSamples.h"
 #include "values/ValueProject.h"
 
 namespace brisklet::test {
 namespace {
-
-// Format code 3, mask 99.9, units "mm", mode 1, value operand 1 = MI 100.
-const std::string kBlob = R"("GetFormatCode": 3, "GetMask": "99.9", "GetUnitsText": "mm", "GetModeCode": 1, )"
-                          R"("GetOperand1Type": 2, "GetOperand1Addr": 100)";
-std::string Blob(const std::string& more = "") { return "{" + kBlob + (more.empty() ? "" : ", " + more) + "}"; }
-
-// The numeric body of kBlob up to the entry/display middle, its sample "-99.9 mm" fitting.
-const std::string kHead = Hx({"01 00  03  00  // font 1 (index 1), format 3", "da 07 00 00  // text at (10, 20)",
-                              "00  01  02 01  20  00  01  // no flag E, has units, 2.1 digits, units flag, mode 1"});
-const std::string kDisplayMiddle = Hx({"00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"});
-const std::string kOperands = Hx({"02 00 64 00 00 00 00 00  // MI 100", "00 00 00 00 00 00 00 00",
-                                  "00 00 00 00 00 00 00 00", "00 00 00 00 00 00 00 00"});
-const std::string kEntryCount = Hx({"01 00 02 04 00 00 00 00 00 00 00 00  // count 0 made 1, code 4"});
-// Linked text blocks in font 1 at (10, 20), top left.
-const std::string kBarFromTextTable =
-    Hx({"16  00 00  02  // U = block + 2, text table", "01 00  09  01 00  00  da 07 00 00  05 00  // colour 9, index 5",
-        "da 07 00 00  da 07 00 00  // one anchor per text"});
-const std::string kBarFromOperand = Hx({"16  00 00  03  02 00 28 00 00 00 00 00  // U = block + 10, MI 40",
-                                        "01 00  03  01 00  00  da 07 00 00  28 00  // ColorFore 3"});
-
-std::string Join(std::initializer_list<std::string> parts) {
-  std::string out;
-  for (const std::string& p : parts) out += (out.empty() ? "" : " ") + p;
-  return out;
-}
 
 struct RecordCase {
   const char* name;
@@ -53,15 +29,11 @@ const RecordCase kRecords[] = {
                "00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00"}),
            Hx({"00  // U 0, record of 67 bytes"})})},
     {"DisplayUnitsFromTextTable",
-     {{"VarType", 8},
-      {"Binary", Blob(R"("IsUnitsLinked": -1, "GetUnitsSource": {"GetSourceText": "bar", "GetSourceOperandType": 0, )"
-                      R"("GetSourceOperandAddr": 5, "GetSourceColor": 9})")}},
-     Join({"4c 4e", kHead, kDisplayMiddle, kOperands, kBarFromTextTable})},
+     {{"VarType", 8}, {"Binary", Blob(kBarFromTextTableBlob)}},
+     Join({"4c 4e", kHead, kDisplayMiddle, kOperands, Hx({"16 00 00  // U = block + 2"}), kBarFromTextTable})},
     {"DisplayUnitsFromOperand",
-     {{"VarType", 8},
-      {"Binary", Blob(R"("IsUnitsLinked": -1, "GetUnitsSource": {"GetSourceText": "bar", "GetSourceOperandType": 2, )"
-                      R"("GetSourceOperandAddr": 40, "GetSourceColor": 9})")}},
-     Join({"4c 4e", kHead, kDisplayMiddle, kOperands, kBarFromOperand})},
+     {{"VarType", 8}, {"Binary", Blob(kBarFromOperandBlob)}},
+     Join({"4c 4e", kHead, kDisplayMiddle, kOperands, Hx({"16 00 00  // U = block + 10"}), kBarFromOperand})},
     {"EntryTextLabel",
      {{"VarType", 8},
       {"TouchOprndAddr", -2},
@@ -81,7 +53,7 @@ const RecordCase kRecords[] = {
       {"Binary", Blob(R"("GetEntryCode": 4)")}},
      Join({Hx({"45 4e  00  16  00 02  // no label font, L = block + 2, text table",
                "00 00  03  01 00  00  da 07 00 00  03 00  da 07 00 00  da 07 00 00  // font 7, index 3"}),
-           kEntryCount, kHead, Hx({"2a 00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00"}), kOperands, "02 6d 6d"})},
+           kEntryCount, kHead, kEntryMiddle, kOperands, "02 6d 6d"})},
     {"EntryLabelFromOperand",
      {{"VarType", 8},
       {"TouchOprndAddr", -2},
@@ -92,7 +64,7 @@ const RecordCase kRecords[] = {
       {"Binary", Blob(R"("GetEntryCode": 4)")}},
      Join({Hx({"45 4e  00  16  00 03  02 00 03 00 00 00 00 00  // L = block + 10, MI 3",
                "01 00  03  01 00  00  da 07 00 00  03 00  // the element's font 1"}),
-           kEntryCount, kHead, Hx({"2a 00 00 00 00 00 00 00 00  00 00 00 00 00 00 00 00"}), kOperands, "02 6d 6d"})},
+           kEntryCount, kHead, kEntryMiddle, kOperands, "02 6d 6d"})},
 };
 
 void PrintTo(const RecordCase& c, std::ostream* os) { *os << c.name; }
