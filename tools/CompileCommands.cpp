@@ -1,9 +1,10 @@
-// brisklet compile / element / display / pagetable / units.
+// brisklet compile / element / minsize / display / pagetable / units.
 #include <iostream>
 #include <nlohmann/json.hpp>
 
 #include "Commands.h"
 #include "Diagnostics.h"
+#include "MinimumSize.h"
 #include "base/ByteWriter.h"
 #include "base/RuntimeError.h"
 #include "component/clsDownload.h"
@@ -61,7 +62,7 @@ void AddDiagnosticsOption(CLI::App* cmd, Options& o) {
 }  // namespace
 
 void AddCompileCommands(CLI::App& app, int& exitCode) {
-  static Options compile, element, display, table, units;
+  static Options compile, element, display, table, units, minsize;
 
   auto* c = AddDbCommand(app, "compile", "Compile every pending element and display, then run the checks", compile);
   AddDiagnosticsOption(c, compile);
@@ -83,6 +84,14 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
       if (record.empty())
         std::cerr << "notice: element " << element.id << " is on a display of module -1 and is never compiled\n";
       std::cout << ToHex(record) << '\n';
+    });
+  });
+
+  auto* m = AddDbCommand(app, "minsize", "Print the smallest frame of a timer or clock element", minsize);
+  m->add_option("ID", minsize.id, "HMI_Elements.ID")->required();
+  m->callback([&exitCode] {
+    exitCode = RunWithCompiler(minsize, [](clsDownload& compiler, DefaultHost&, Connection& conn) {
+      std::cout << MinimumSizeReport(compiler, conn, minsize.id) << '\n';
     });
   });
 
