@@ -21,6 +21,7 @@ void ValueProject::SetUp() {
   display = project.AddDisplay({{"Description", "Setup"}, {"ModuleID", 1}});
   AddTestFont(project, {.number = 7});
   AddTestFont(project, {.number = 1});
+  for (int i = 0; i < 2; ++i) project.Insert("ProjectTexts", {{"TextIndex", i}, {"Text", "Text"}});
 }
 
 bool ValueProject::InstallDejaVu() {
@@ -62,8 +63,17 @@ std::string ValueProject::KindBytes(int32_t id) {
   }
 }
 
-void ValueProject::AddTexts(int count) {
-  for (int i = 0; i < count; ++i) project.Insert("ProjectTexts", {{"TextIndex", i}, {"Text", "Text"}});
+void KindBytesTest::ExpectKindBytes() {
+  const KindCase& c = GetParam();
+  std::string bytes = KindBytes(Add(c.columns));
+  bool error = c.expected == "Overflow" || c.expected == "Invalid property data";
+  if (c.offset == KindCase::kWhole || error) {
+    EXPECT_EQ(bytes, c.expected);
+    return;
+  }
+  ASSERT_GE(bytes.size(), c.offset * 3) << bytes;
+  std::string from = bytes.substr(c.offset * 3);
+  EXPECT_EQ(c.rest ? from : from.substr(0, c.expected.size()), c.expected) << bytes;
 }
 
 }  // namespace brisklet::test
