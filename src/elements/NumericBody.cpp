@@ -70,6 +70,17 @@ uint8_t FlagsByte(const NumericProperties& p) {
 
 uint8_t ModeCodeByte(int32_t mode) { return mode >= 0 && mode <= kLastModeCode ? static_cast<uint8_t>(mode) : 0; }
 
+// The units length and the bytes of a fixed units text of `length` characters.
+Bytes FixedUnitsBlock(int32_t length, const Bytes& text, bool range) {
+  int32_t counted = length + (range ? 1 : 0);
+  bool pad = range && counted % 2 == 0;
+  ByteWriter out;
+  out.u8(CByte(counted + (pad ? 1 : 0), "units length"))  // units length
+      .bytes(text);                                        // units
+  if (pad) out.u8(0);                                      // pad
+  return out.take();
+}
+
 }  // namespace
 
 bool ElementCompiler::prvWriteNumericBody(ByteWriter& out, Recordset& row, const NumericProperties& p, NumericForm form,
@@ -113,21 +124,16 @@ bool ElementCompiler::prvWriteNumericBody(ByteWriter& out, Recordset& row, const
 //  linked units  U, 00, 00, linked text tail (the source's colour for a text-table text, else
 //                ColorFore); U = tail + 1 for "LN" / "EN", tail + 2 for "NR" / "ER"
 Bytes ElementCompiler::prvCompileUnitsBlock(Recordset& row, const NumericProperties& p, UnitsLayout layout) {
-  ByteWriter out;
   bool range = layout == UnitsLayout::Range;
   if (p.IsUnitsLinked() == 0) {
     std::string units = p.GetUnitsText();
-    int32_t length = CharacterCount(units) + (range ? 1 : 0);
-    bool pad = range && length % 2 == 0;
-    out.u8(CByte(length + (pad ? 1 : 0), "units length"))          // units length
-        .bytes(prvValueTextBytes(units, row.Long("FontNumber")));  // units
-    if (pad) out.u8(0);                                            // pad
-    return out.take();
+    return FixedUnitsBlock(CharacterCount(units), prvValueTextBytes(units, row.Long("FontNumber")), range);
   }
   UnitsSource source = p.GetUnitsSource();
   int32_t type = source.GetSourceOperandType();
   int32_t colour = type == kTextTableOperand ? source.GetSourceColor() : row.Long("ColorFore");
   Bytes tail = prvLinkedTextTail(row, type, source.GetSourceOperandAddr(), row.Long("FontNumber"), colour);
+  ByteWriter out;
   return out
       .u8(CByte(tail.size() + (range ? 2 : 1), "units length"))  // units length
       .u8(0)                                                     // zero
