@@ -17,7 +17,8 @@ INSERT INTO Pages(Id, GUID, ModuleID, Description, PaletteID, ColorBack, ColorFo
   (1, 100, 1, 'Home',     1, 15, 0, 21, 8, 7,  0,    12,   0, -1, 1, 2, 3),
   (2, 101, 1, 'Settings', 1, 15, 0, 21, 8, 7,  NULL, NULL, 1, 40, 0, 0, 0),
   (3, 102, 2, 'Alarms',   1, 9,  15, 1, 8, 7,  15,   1,    0, -1, 0, 2, 0),
-  (4, 103, -1, 'Scratch', 1, 0,  0, 0,  0, 0,  0,    0,    0, -1, 0, 0, 0);
+  (4, 103, -1, 'Scratch', 1, 0,  0, 0,  0, 0,  0,    0,    0, -1, 0, 0, 0),
+  (5, 104, 1, 'Process',  1, 15, 0, 21, 8, 7,  0,    12,   0, -1, 0, 0, 0);
 
 -- The home display has a background picture; the logo is a picture element.
 INSERT INTO ProjectImages(ImageID, CRC, Bits, Data8bpp) VALUES
@@ -53,14 +54,52 @@ INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, TabIndex, ORD
   (12, 2012, 3, 1, 0, 'Ack all',     1,   1, 10, 10, 100, 30, 0, 15, 0, 15, 0, 1, 0, 0, 30, -1, 0, -1, NULL),
   (13, 2013, 3, 6, 0, 'Ack lamp',    2,   2, 120, 10, 30, 30, 0, 15, 4, 15, 4, 1, 0, 0, 30, 30, 0, -1, NULL),
   (14, 2014, 3, 5, 20, 'Alarm icon', 255, 3, 200, 10, 32, 24, 0, -1, 0, -1, 0, 1, 0, 0, -1, -1, 0, -1, NULL),
-  (15, 2015, 3, 5, 8, 'Pressure',    3,   4, 10, 60, 80, 20, 0, 15, 0, 15, 0, 1, 0, 0, -1, -1, 2, 100, NULL),
-  (16, 2016, 3, 5, 8, 'Pressure',    4,   5, 10, 90, 80, 20, 0, 15, 0, 15, 0, 1, 0, 0, -1, -1, 2, 101, NULL),
+  (15, 2015, 3, 5, 8, 'Pressure',    3,   4, 10, 60, 80, 20, 0, 15, 0, 15, 0, 1, 1, 0, -1, -1, 2, 100,
+      '{"GetMask": "99.9", "GetUnitsText": "bar", "GetOperand1Type": 2, "GetOperand1Addr": 100}'),
+  (16, 2016, 3, 5, 8, 'Pressure',    4,   5, 10, 90, 80, 20, 0, 15, 0, 15, 0, 1, 1, 0, -1, -1, 2, 101,
+      '{"GetMask": "99.9", "GetUnitsText": "bar", "GetOperand1Type": 2, "GetOperand1Addr": 101}'),
   -- Home: a big title, and a hint whose box is too small for its text (a warning).
   (18, 2018, 1, 4, 0, 'Line 3 packer', 255, 8, 48, 44, 220, 30, 0, -1, 0, -1, 0, 1, 2, 1, -1, -1, 0, -1, NULL),
   (19, 2019, 1, 4, 0, 'Press the green button' || char(13) || char(10) || 'to start the machine', 255, 9, 20, 120, 90, 14,
       0, 15, 0, 15, 0, 1, 1, 0, -1, -1, 0, -1, NULL),
   -- Scratch (module -1): never compiled.
   (17, 2017, 4, 1, 0, 'Sketch',      255, 1, 0, 0, 10, 10, 0, 15, 0, 15, 0, 1, 0, 0, -1, -1, 0, -1, NULL);
+
+-- Process: the value elements. Numbers with and without colour ranges, a timer and a clock,
+-- each as a display and as an entry (TouchOprndAddr -2), and two that are too small for
+-- their widest text (errors: they get no record).
+INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, TabIndex, ORDERINDEX, Xs, Ys, Dx, Dy, Flat3D,
+                         ColorBack, ColorFore, FontNumber, DescriptionFontNumber, Alignment, TouchOprndAddr,
+                         StorageText, StrStorageOprndType, StrStorageOprndAddr, VarOprndType, VarOprndAddr, Binary) VALUES
+  (20, 2020, 5, 5, 8, 'Temperature', 255, 1, 10, 10, 120, 20, 0, 15, 0, 1, 0, 5, -1, 0, 0, -1, 2, 200,
+      '{"GetFormatCode": 1, "GetMask": "999.9", "GetUnitsText": "°C", "GetOperand1Type": 2, "GetOperand1Addr": 200}'),
+  (21, 2021, 5, 5, 8, 'Setpoint', 1, 2, 140, 10, 170, 40, 1, 15, 0, 1, 1, 5, -2, 0, 0, -1, 2, 201,
+      '{"GetFormatCode": 1, "GetMask": "999.9", "GetUnitsText": "°C", "GetEntryOperand1Type": 2, '
+      || '"GetEntryOperand1Addr": 210, "GetEntryOperand2Type": 2, "GetEntryOperand2Addr": 211, '
+      || '"GetOperand1Type": 2, "GetOperand1Addr": 201, "GetEntryCount": 1, "GetEntryCode": 3}'),
+  (22, 2022, 5, 5, 29, 'Tank level', 255, 3, 10, 60, 120, 20, 0, 15, 0, 1, 0, 3, -1, 0, 0, -1, 2, 202,
+      '{"GetMask": "999", "GetUnitsText": "%", "GetOperand1Type": 2, "GetOperand1Addr": 202, "GetRangeCount": 3, '
+      || '"GetRange": [{"GetLimit1Type": 34, "GetLimit1Addr": 0, "GetLimit2Type": 34, "GetLimit2Addr": 20, '
+      || '"GetRangeCode": 1, "GetRangeColor": 9}, {"GetLimit1Type": 34, "GetLimit1Addr": 20, "GetLimit2Type": 34, '
+      || '"GetLimit2Addr": 90, "GetRangeCode": 1, "GetRangeColor": 10}, {"GetLimit1Type": 34, "GetLimit1Addr": 90, '
+      || '"GetLimit2Type": 34, "GetLimit2Addr": 100, "GetRangeCode": 1, "GetRangeColor": 12}]}'),
+  (23, 2023, 5, 5, 29, 'Level limit', 2, 4, 140, 60, 170, 40, 1, 15, 0, 1, 1, 3, -2, 0, 0, -1, 2, 203,
+      '{"GetMask": "999", "IsUnitsLinked": -1, "GetUnitsSource": {"GetSourceText": "%", "GetSourceOperandType": 2, '
+      || '"GetSourceOperandAddr": 220}, "GetEntryOperand1Type": 2, "GetEntryOperand1Addr": 203, "GetRangeCount": 1, '
+      || '"GetRange": [{"GetLimit1Type": 2, "GetLimit1Addr": 221, "GetLimit2Type": 2, "GetLimit2Addr": 222, '
+      || '"GetRangeCode": 2, "GetRangeColor": 9}]}'),
+  (24, 2024, 5, 5, 7, 'Cycle time', 255, 5, 10, 110, 80, 20, 0, 15, 0, 1, 0, 3, -1, 0, 0, -1, 7, 5,
+      '{"GetTimerStyle": 1, "GetTextObject": {"GetText": "MM:SS.hh"}, "GetTimerKind": 1, "GetTimerSubKind": 2}'),
+  (25, 2025, 5, 5, 7, 'Delay', 3, 6, 140, 110, 170, 40, 1, 15, 0, 1, 1, 3, -2, 1, 2, 230, 8, 6,
+      '{"GetTimerStyle": 1, "GetTextObject": {"GetText": "MM:SS"}, "GetTimerKind": 2, "GetTimerEntryCode": 1}'),
+  (26, 2026, 5, 5, 5, 'Clock', 255, 7, 10, 160, 100, 20, 0, 15, 0, 1, 0, 3, -1, 0, 0, -1, 0, -1,
+      '{"GetClockStyle": 0, "GetTextObject": {"GetText": "hh:mm:ss"}, "GetClockSetting": 1}'),
+  (27, 2027, 5, 5, 5, 'Date', 4, 8, 140, 160, 170, 40, 1, 15, 0, 1, 1, 3, -2, 0, 0, -1, 0, -1,
+      '{"GetClockStyle": 0, "GetTextObject": {"GetText": "dd/mm/yy"}, "GetClockSetting": 2, "GetClockEntryCode": 1}'),
+  (28, 2028, 5, 5, 8, 'Flow rate', 255, 9, 10, 210, 60, 20, 0, 15, 0, 1, 0, 3, -1, 0, 0, -1, 2, 204,
+      '{"GetMask": "9999.99", "GetUnitsText": "l/min", "GetOperand1Type": 2, "GetOperand1Addr": 204}'),
+  (29, 2029, 5, 5, 7, 'Run time', 255, 10, 140, 210, 40, 14, 0, 15, 0, 1, 0, 3, -1, 0, 0, -1, 7, 9,
+      '{"GetTextObject": {"GetText": "HH:MM:SS"}}');
 
 INSERT INTO ElementsAndImages(Element_ID, Image_Index, Image_CRC, TransparencyLevel) VALUES
   (5, 0, 305419896, 1),

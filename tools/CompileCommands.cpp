@@ -1,4 +1,4 @@
-// brisklet compile / element / display / pagetable / units.
+// brisklet compile / element / minsize / display / pagetable / units.
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -8,6 +8,7 @@
 
 #include "Commands.h"
 #include "Diagnostics.h"
+#include "MinimumSize.h"
 #include "base/ByteWriter.h"
 #include "base/RuntimeError.h"
 #include "component/clsDownload.h"
@@ -104,7 +105,7 @@ void AddDiagnosticsOption(CLI::App* cmd, Options& o) {
 }  // namespace
 
 void AddCompileCommands(CLI::App& app, int& exitCode) {
-  static Options compile, element, display, table, units;
+  static Options compile, element, display, table, units, minsize;
 
   auto* c = AddDbCommand(app, "compile", "Compile every pending element and display, then run the checks", compile);
   AddDiagnosticsOption(c, compile);
@@ -131,6 +132,15 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
           }
           out << ToHex(record) << '\n';
         });
+  });
+
+  auto* m = AddDbCommand(app, "minsize", "Print the smallest frame of a timer or clock element", minsize);
+  m->add_option("ID", minsize.id, "HMI_Elements.ID")->required();
+  m->callback([&exitCode] {
+    exitCode = RunWithCompiler(minsize, true, [](clsDownload& compiler, DefaultHost&, Connection& conn,
+                                                 std::ostream& out) {
+      out << MinimumSizeReport(compiler, conn, minsize.id) << '\n';
+    });
   });
 
   auto* d = AddDbCommand(app, "display", "Print the record of one display as hex", display);

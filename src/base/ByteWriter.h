@@ -38,6 +38,8 @@ class ByteWriter {
 // Conversions of the record fields.
 // One unsigned byte with the range check ("Overflow" outside 0..255); `what` names the field.
 uint8_t CByte(int64_t v, const char* what = "value");
+// The low byte of a value, without a check.
+inline uint8_t LowByte(int64_t v) { return static_cast<uint8_t>(static_cast<uint64_t>(v) & 0xFF); }
 // The two low bytes of a 32-bit value, without a check.
 inline uint16_t Low16(int64_t v) { return static_cast<uint16_t>(static_cast<uint64_t>(v) & 0xFFFF); }
 // 32-bit signed arithmetic that raises "Overflow" instead of wrapping.

@@ -126,6 +126,11 @@ std::vector<size_t> CharacterOffsets(const std::string& utf8) {
   return offsets;
 }
 
+int32_t CharacterCount(const std::string& utf8) {
+  return static_cast<int32_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 Bytes ToCodePage(const std::string& utf8, int32_t codePage) {
   if (utf8.empty()) return {};
   CheckText(utf8);

@@ -22,5 +22,7 @@ std::optional<char32_t> CodePageCharacter(uint8_t byte, int32_t codePage);
 // Byte offsets of the characters of a UTF-8 text, plus the text's length at the end:
 // character i is utf8.substr(offsets[i], offsets[i + 1] - offsets[i]).
 std::vector<size_t> CharacterOffsets(const std::string& utf8);
+// The number of characters of a UTF-8 text (a length byte of the download counts characters).
+int32_t CharacterCount(const std::string& utf8);
 
 }  // namespace brisklet

@@ -27,14 +27,14 @@ enum VariableKind : int32_t {
   kVarTextButton = 2,      // "LB"
   kVarTextList = 3,        // "LL"
   kVarPictureList = 4,     // "PL"
-  kVarClock = 5,           // "EC"
+  kVarClock = 5,           // "LC", entry form "EC"
   kVarEntryField = 6,      // "EF"
-  kVarTimer = 7,           // "ET"
-  kVarNumeric = 8,         // "LN"
+  kVarTimer = 7,           // "LT", entry form "ET"
+  kVarNumeric = 8,         // "LN", entry form "EN"
   kVarBarGraph = 9,        // "BG"
   kVarTextListRange = 11,  // "LR"
   kVarPictureRange = 12,   // "PR"
-  kVarNumericAlt = 13,     // "LN", download type 25
+  kVarNumericAlt = 13,     // "LN" / "EN", download type 25
   kVarTextField = 15,      // "LA"
   kVarStringEntry = 16,    // "EO"
   kVarUnicodeEntry = 19,   // "EU"
@@ -46,7 +46,7 @@ enum VariableKind : int32_t {
   kVarPointList = 25,      // "TM"
   kVarTrendScale = 27,     // "TS"
   kVarButtonSet = 28,      // "BS"
-  kVarNumericRanges = 29,  // "NR"
+  kVarNumericRanges = 29,  // "NR", entry form "ER"
   kVarEntryText = 30,      // "EP"
 };
 
@@ -81,11 +81,24 @@ enum TextMode : uint8_t {
   kTextVariable = 3,  // a text chosen by a variable
 };
 
+// A linked text names its text by operand type and address; operand type 0 is an index
+// into the project's text table.
+constexpr int32_t kTextTableOperand = 0;
+
+// Windows character set of the Hebrew fonts, whose texts are sent in display order; the
+// font-name service classifies a text that needs no reordering as kTextNeedsNoReordering.
+constexpr int32_t kCharsetHebrew = 177;
+constexpr int32_t kTextNeedsNoReordering = 2;
+
 // Severities of reported messages.
 enum Severity : int32_t {
   kSeverityError = 0,
   kSeverityWarning = 1,
 };
+
+// The diagnostic of an element whose frame is too small for its text: the element's text, then this.
+inline constexpr const char* kTooSmallToFitText =
+    " is too small to fit text inside. Please resize it to solve the problem.";
 
 // Download unit types, and the GUID of the page conversion table.
 constexpr int16_t kUnitElement = 8;

@@ -1,8 +1,7 @@
 // Construction, destruction and the small public members of the component.
 #include "component/clsDownload.h"
 
-#include "base/RuntimeError.h"
-#include "host/properties/ElementProperties.h"
+#include "elements/MinimumSize.h"
 
 namespace brisklet {
 
@@ -15,12 +14,14 @@ int clsDownload::ShowMsgbox(int32_t pID, const ParamList& pParams) {
   return mHost.NewMessageService()->ShowMessage(pID, {pParams});
 }
 
-void clsDownload::prvRTCMinimumSize(ElementProperties&, int32_t&, int32_t&, std::string&) {
-  throw RuntimeError("Not built yet", "prvRTCMinimumSize needs the date and clock element");
+void clsDownload::prvRTCMinimumSize(ClockProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText) {
+  ActiveHost active(mHost);
+  ClockMinimumSize(pVar, pDx, pDy, pActualText);
 }
 
-void clsDownload::prvTimerMinimumSize(ElementProperties&, int32_t&, int32_t&, std::string&) {
-  throw RuntimeError("Not built yet", "prvTimerMinimumSize needs the timer element");
+void clsDownload::prvTimerMinimumSize(TimerProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText) {
+  ActiveHost active(mHost);
+  TimerMinimumSize(pVar, pDx, pDy, pActualText);
 }
 
 }  // namespace brisklet

@@ -17,7 +17,8 @@
 
 namespace brisklet {
 
-class ElementProperties;
+class TimerProperties;
+class ClockProperties;
 
 class clsDownload : public DesignChecks {
  public:
@@ -33,8 +34,10 @@ class clsDownload : public DesignChecks {
   int32_t HmiElementSize(int32_t pElementID);
   void CompileDisplay(int32_t pDisplayID);
   int ShowMsgbox(int32_t pID, const ParamList& pParams = {});
-  void prvRTCMinimumSize(ElementProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText);
-  void prvTimerMinimumSize(ElementProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText);
+  // The smallest frame (pDx x pDy) that shows the clock's or timer's format in its text
+  // object's font and frame style, and the text measured.
+  void prvRTCMinimumSize(ClockProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText);
+  void prvTimerMinimumSize(TimerProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText);
 
   // The record of one element or display, built as HmiElementSize and CompileDisplay build
   // it, without storing it (empty for an element of a display of module -1).

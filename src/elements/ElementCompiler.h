@@ -14,6 +14,8 @@
 namespace brisklet {
 
 class DownloadUnit;
+class NumericProperties;
+class ByteWriter;
 
 class ElementCompiler {
  public:
@@ -47,6 +49,26 @@ class ElementCompiler {
   void prvReportTextFitWarning(Recordset& row, const std::string& text, const std::string& fitted);
   int32_t prvImageNumber(int32_t crc);
   Bytes prvCompileTextBlock(Recordset& row, int32_t textMode);
+
+  // Value elements (numbers, timers, clocks, later the entries): the label block that begins
+  // every entry form, the text bytes of their labels and units, and their size checks.
+  Bytes prvCompileLabelBlock(Recordset& row, std::string_view tag);
+  Bytes prvCompileEntryLabel(Recordset& row, std::string_view tag, int32_t count, int32_t code);
+  Bytes prvValueTextBytes(const std::string& text, int32_t fontNumber);
+  Bytes prvLinkedTextTail(Recordset& row, int32_t oprndType, int32_t oprndAddr, int32_t fontNumber, int32_t colour);
+  bool prvSampleTextFits(Recordset& row, const std::string& sample);
+  bool prvFrameHolds(Recordset& row, int32_t minimumWidth, int32_t minimumHeight);
+  void prvReportTooSmall(Recordset& row);
+
+  // The numbers: "LN" and "NR" are display forms, "EN" and "ER" entry forms; "NR" and "ER"
+  // lay out their units in a block of their own.
+  enum class NumericForm { Display, Entry };
+  enum class UnitsLayout { Numeric, Range };
+  Bytes prvCompileNumericEntry(Recordset& row);
+  Bytes prvCompileNumericRangeEntry(Recordset& row);
+  bool prvWriteNumericBody(ByteWriter& out, Recordset& row, const NumericProperties& p, NumericForm form,
+                           UnitsLayout layout);
+  Bytes prvCompileUnitsBlock(Recordset& row, const NumericProperties& p, UnitsLayout layout);
 
   // The kind compilers, one per KIND row of the kind list.
 #define KIND(type, varType, tag, compiler, ...) Bytes compiler(Recordset& row, std::string_view tag_);

@@ -44,7 +44,7 @@ void ElementCompiler::prvReportTextFitWarning(Recordset& row, const std::string&
   size_t b = oneLine.find_first_not_of(' '), e = oneLine.find_last_not_of(' ');
   oneLine = b == std::string::npos ? std::string() : oneLine.substr(b, e - b + 1);
   prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
-                   oneLine + " is too small to fit text inside. Please resize it to solve the problem.",
+                   oneLine + kTooSmallToFitText,
                    row.Long("DisplayID"));
 }
 

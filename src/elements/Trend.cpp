@@ -149,7 +149,7 @@ Bytes ElementCompiler::prvCompileTrend(Recordset& row, std::string_view tag) {
   auto report = [&](int32_t severity, const std::string& message) {
     prvReportMessage(severity, row.Long("ModuleID"), row.Str("DisplayName"), message, row.Long("DisplayID"));
   };
-  const PartRect& plot = layout.Part(7);
+  PartRect plot = layout.Part(7);
   int32_t plotHeight = layout.Part(8).h();
   int32_t buttonColour = trend.GetButtonColor(), labelColour = trend.GetButtonTextColor();
 

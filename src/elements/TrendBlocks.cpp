@@ -12,9 +12,9 @@ namespace brisklet {
 TrendLayout::TrendLayout(Recordset& row, const std::vector<PartRect>& parts)
     : mRow(row), mXs(row.Long("Xs")), mYs(row.Long("Ys")), mParts(parts) {}
 
-const PartRect& TrendLayout::Part(int32_t code) const {
-  static const PartRect kNone;
-  return code >= 0 && static_cast<size_t>(code) < mParts.size() ? mParts[static_cast<size_t>(code)] : kNone;
+PartRect TrendLayout::Part(int32_t code) const {
+  static nlohmann::json none = nlohmann::json::object();  // read only: a part the blob leaves out
+  return code >= 0 && static_cast<size_t>(code) < mParts.size() ? mParts[static_cast<size_t>(code)] : PartRect(none);
 }
 
 int32_t TrendLayout::Position(const PartRect& part) const {

@@ -16,7 +16,7 @@ class TrendLayout {
  public:
   TrendLayout(Recordset& row, const std::vector<PartRect>& parts);
   // The rectangle of a part code (zero when the blob gives none).
-  const PartRect& Part(int32_t code) const;
+  PartRect Part(int32_t code) const;
   // Pixel offset of a part's top-left corner on the panel.
   int32_t Position(const PartRect& part) const;
   // Frame block, 12 bytes: w, h, position, byte(ColorBack), its companion, 0, 0.

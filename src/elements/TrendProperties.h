@@ -12,7 +12,7 @@ namespace brisklet {
   P(Long, y)                             \
   P(Long, w)                             \
   P(Long, h)
-BRISKLET_PROPERTIES(PartRect, BRISKLET_PART_RECT_PROPERTIES)
+BRISKLET_PROPERTY_OBJECT(PartRect, BRISKLET_PART_RECT_PROPERTIES)
 
 #define BRISKLET_CURVE_PROPERTIES(P) \
   P(Long, GetCurveId)                \
@@ -20,12 +20,12 @@ BRISKLET_PROPERTIES(PartRect, BRISKLET_PART_RECT_PROPERTIES)
   P(Long, GetCurveOperandAddr)       \
   P(Long, GetCurveSetting)           \
   P(String, GetCurveName)
-BRISKLET_PROPERTIES(CurveProperties, BRISKLET_CURVE_PROPERTIES)
+BRISKLET_PROPERTY_OBJECT(CurveProperties, BRISKLET_CURVE_PROPERTIES)
 
 #define BRISKLET_TREND_PROPERTIES(P)   \
   P(Long, GetTrendNumber)              \
   P(Long, GetTrendSettingA)            \
-  P(NestedList, GetPartRect, PartRect) \
+  P(ListOf<PartRect>, GetPartRect)     \
   P(Long, GetPointSpacing)             \
   P(Long, GetXTicks)                   \
   P(Long, GetYTicks)                   \
@@ -37,7 +37,7 @@ BRISKLET_PROPERTIES(CurveProperties, BRISKLET_CURVE_PROPERTIES)
   P(Long, GetTrendSettingG)            \
   P(Long, GetButtonColor)              \
   P(Long, GetButtonTextColor)          \
-  P(NestedList, GetCurves, CurveProperties)
+  P(ListOf<CurveProperties>, GetCurves)
 BRISKLET_PROPERTIES(TrendProperties, BRISKLET_TREND_PROPERTIES)
 
 #define BRISKLET_TS_ENTRY_PROPERTIES(P) \
@@ -48,29 +48,29 @@ BRISKLET_PROPERTIES(TrendProperties, BRISKLET_TREND_PROPERTIES)
   P(Long, GetEntryOperand2Addr)         \
   P(Long, GetEntryOperand3Type)         \
   P(Long, GetEntryOperand3Addr)
-BRISKLET_PROPERTIES(TsEntryProperties, BRISKLET_TS_ENTRY_PROPERTIES)
+BRISKLET_PROPERTY_OBJECT(TsEntryProperties, BRISKLET_TS_ENTRY_PROPERTIES)
 
-#define BRISKLET_TS_TREND_PROPERTIES(P)        \
-  P(Long, GetOperandAType)                     \
-  P(Long, GetOperandAAddr)                     \
-  P(Long, GetOperandBType)                     \
-  P(Long, GetOperandBAddr)                     \
-  P(Long, GetTsSetting1)                       \
-  P(NestedList, GetPartRect, PartRect)         \
-  P(Long, GetPointSpacing)                     \
-  P(Long, GetXTicks)                           \
-  P(Long, GetYTicks)                           \
-  P(Long, GetTsSetting2)                       \
-  P(Long, GetTsSetting3)                       \
-  P(Long, GetTsSetting4)                       \
-  P(Long, GetTsSetting5)                       \
-  P(Long, GetTsSetting6)                       \
-  P(Long, GetTsSetting7)                       \
-  P(Long, GetButtonColor)                      \
-  P(Long, GetLabelColor)                       \
-  P(Long, GetPanelColor)                       \
-  P(NestedList, GetEntries, TsEntryProperties) \
-  P(Long, GetClosingOperandType)               \
+#define BRISKLET_TS_TREND_PROPERTIES(P)      \
+  P(Long, GetOperandAType)                   \
+  P(Long, GetOperandAAddr)                   \
+  P(Long, GetOperandBType)                   \
+  P(Long, GetOperandBAddr)                   \
+  P(Long, GetTsSetting1)                     \
+  P(ListOf<PartRect>, GetPartRect)           \
+  P(Long, GetPointSpacing)                   \
+  P(Long, GetXTicks)                         \
+  P(Long, GetYTicks)                         \
+  P(Long, GetTsSetting2)                     \
+  P(Long, GetTsSetting3)                     \
+  P(Long, GetTsSetting4)                     \
+  P(Long, GetTsSetting5)                     \
+  P(Long, GetTsSetting6)                     \
+  P(Long, GetTsSetting7)                     \
+  P(Long, GetButtonColor)                    \
+  P(Long, GetLabelColor)                     \
+  P(Long, GetPanelColor)                     \
+  P(ListOf<TsEntryProperties>, GetEntries)   \
+  P(Long, GetClosingOperandType)             \
   P(Long, GetClosingOperandAddr)
 BRISKLET_PROPERTIES(TsTrendProperties, BRISKLET_TS_TREND_PROPERTIES)
 

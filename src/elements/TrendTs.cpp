@@ -63,7 +63,7 @@ Bytes ElementCompiler::prvCompileTrendTs(Recordset& row, std::string_view tag) {
   auto warn = [&](const std::string& message) {
     prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), message, row.Long("DisplayID"));
   };
-  const PartRect& plot = layout.Part(7);
+  PartRect plot = layout.Part(7);
   int32_t plotHeight = layout.Part(8).h();
   int32_t buttonColour = trend.GetButtonColor(), labelColour = trend.GetLabelColor();
 

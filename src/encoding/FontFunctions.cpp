@@ -1,4 +1,5 @@
 // Font lookups, text placement and fitting through the host's font objects.
+#include "base/Constants.h"
 #include "base/RuntimeError.h"
 #include "encoding/FontLookups.h"
 #include "host/HostFactory.h"
@@ -36,7 +37,7 @@ std::string FitTextToFrame(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const
 }
 
 std::string PrepareDisplayText(const std::string& text, int32_t fontNumber) {
-  if (GetFontCharset(fontNumber) != 177) return text;
+  if (GetFontCharset(fontNumber) != kCharsetHebrew) return text;
   auto service = CurrentHost().NewFontNameService();
   int32_t kind = service->ClassifyText(text);
   return (kind == 0 || kind == 1) ? service->ToDisplayText(text) : text;

@@ -13,6 +13,8 @@ class TextService;
 Bytes GetAnsiBytes(const std::string& text);
 void prvSplitAtDecimalPoint(const std::string& text, int32_t& before, int32_t& after);
 Bytes EncodeCountBlock(int32_t& count);
+// The count block of an entry form, its byte 3 replaced by the entry code.
+Bytes EncodeEntryCountBlock(int32_t count, int32_t code);
 uint8_t GetTextAlignmentCode(int32_t alignment);
 Bytes EncodeStaticTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text, int32_t fontNumber,
                             int32_t colour, int32_t alignment, int32_t frameStyle);

@@ -29,4 +29,10 @@ Bytes EncodeCountBlock(int32_t& count) {
   return out.take();
 }
 
+Bytes EncodeEntryCountBlock(int32_t count, int32_t code) {
+  Bytes block = EncodeCountBlock(count);
+  block[3] = CByte(code, "entry code");
+  return block;
+}
+
 }  // namespace brisklet

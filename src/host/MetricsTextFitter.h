@@ -16,8 +16,12 @@ class MetricsTextFitter : public TextFitter {
   void SetWidth(int32_t v) override { mWidth = v; }
   void SetHeight(int32_t v) override { mHeight = v; }
   void SetFont(int32_t fontNumber) override { mFont = fontNumber; }
+  int32_t GetFont() override { return mFont; }
   void SetText(const std::string& text) override { mText = text; }
+  // Only the text is measured: the source text just starts it.
+  void SetSourceText(const std::string& text) override { mText = text; }
   void SetFrameStyle(int32_t style) override { mFrameStyle = style; }
+  int32_t GetFrameStyle() override { return mFrameStyle; }
   std::string FitText() override;
   void GetMinimumSize(int32_t& width, int32_t& height) override;
   std::string GetText() override { return mText; }

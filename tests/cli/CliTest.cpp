@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "support/TestProject.h"
+#include "text/TestFonts.h"
 
 namespace brisklet::test {
 namespace {
@@ -229,10 +230,41 @@ TEST_F(Cli, ElementPrintsItsRecordAsHexAndStoresNothing) {
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
-  for (const char* command : {"", "init", "compile", "element", "display", "pagetable", "units"}) {
+  for (const char* command : {"", "init", "compile", "element", "minsize", "display", "pagetable", "units"}) {
     ToolRun run = Brisklet(std::string(command) + " --help");
     EXPECT_EQ(run.exitCode, 0) << command << ": " << run.err;
     EXPECT_NE(run.out.find("Usage"), std::string::npos) << command << ": " << run.out;
+  }
+}
+
+// minsize measures a timer or clock in the element's own font and frame style (font 1: 6
+// pixels per character, 10 per line), as its compile does.
+TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersAndClocks) {
+  AddTestFont(project, {.number = 1});
+  Columns value = {{"DisplayID", setup}, {"Type", 5}, {"FontNumber", 1}, {"Dx", 60}, {"Dy", 20}};
+  Columns timer = value, clock = value;
+  timer.push_back({"VarType", 7});
+  timer.push_back({"Binary", R"({"GetTextObject": {"GetText": "MM:SS", "GetFont": 9}})"});
+  clock.push_back({"VarType", 5});
+  clock.push_back({"Flat3D", 1});
+  clock.push_back({"Binary", R"({"GetTextObject": {"GetText": "hh:mm:ss AM"}})"});
+  int32_t timerId = project.AddElement(timer), clockId = project.AddElement(clock);
+  int32_t box = Rectangle();
+  std::string path = Save();
+
+  ToolRun t = Brisklet("minsize " + path + " " + std::to_string(timerId));
+  EXPECT_EQ(t.exitCode, 0) << t.err;
+  EXPECT_EQ(t.out, "minimum 30 x 10 for \"99:99\"; the element's frame 60 x 20 holds it\n");
+  ToolRun c = Brisklet("minsize " + path + " " + std::to_string(clockId));
+  EXPECT_EQ(c.exitCode, 0) << c.err;
+  EXPECT_EQ(c.out, "minimum 74 x 18 for \"99:99:00 AM\"; the element's frame 60 x 20 is too small\n");
+
+  for (int32_t id : {box, 999}) {
+    ToolRun run = Brisklet("minsize " + path + " " + std::to_string(id));
+    EXPECT_EQ(run.exitCode, 2) << id;
+    EXPECT_EQ(run.out, "") << id;
+    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+    EXPECT_EQ(run.err.rfind(id == box ? "brisklet: No size service" : "brisklet: No element", 0), 0u) << run.err;
   }
 }
 

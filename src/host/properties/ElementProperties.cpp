@@ -1,4 +1,4 @@
-// The JSON property loader and the typed getters.
+// The JSON property loader, its key-by-key check of nested objects, and the typed getters.
 #include "host/properties/ElementProperties.h"
 
 #include <limits>
@@ -13,10 +13,8 @@ const char* TypeName(PropertyType t) {
     case PropertyType::Long: return "a number";
     case PropertyType::Boolean: return "true or false";
     case PropertyType::String: return "a string";
-    case PropertyType::Object:
-    case PropertyType::Nested: return "an object";
-    case PropertyType::Array:
-    case PropertyType::NestedList: return "an array";
+    case PropertyType::Object: return "an object";
+    case PropertyType::Array: return "an array";
   }
   return "?";
 }
@@ -36,10 +34,8 @@ bool Matches(PropertyType t, const nlohmann::json& v) {
     case PropertyType::Long: return v.is_number_integer();
     case PropertyType::Boolean: return v.is_boolean();
     case PropertyType::String: return v.is_string();
-    case PropertyType::Object:
-    case PropertyType::Nested: return v.is_object();
-    case PropertyType::Array:
-    case PropertyType::NestedList: return v.is_array();
+    case PropertyType::Object: return v.is_object();
+    case PropertyType::Array: return v.is_array();
   }
   return false;
 }
@@ -51,39 +47,36 @@ const PropertyDecl* Find(std::span<const PropertyDecl> decls, const std::string&
   return nullptr;
 }
 
+[[noreturn]] void Refuse(const std::string& key, const std::string& why) {
+  throw RuntimeError("Invalid property data", "property '" + key + "' " + why);
+}
+
 void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& path);
 
-// One value against its declaration; `key` is its full path.
-void CheckValue(const nlohmann::json& value, const PropertyDecl& decl, const std::string& key) {
-  if (!Matches(decl.type, value)) {
-    throw RuntimeError("Invalid property data",
-                       "property '" + key + "' is " + JsonTypeName(value) + ", expected " + TypeName(decl.type));
-  }
+// One value against its declaration; path is the key as the user wrote it ("GetRange[1].GetRangeCode").
+void CheckValue(const nlohmann::json& value, const PropertyDecl& decl, const std::string& path) {
+  if (!Matches(decl.type, value))
+    Refuse(path, "is " + std::string(JsonTypeName(value)) + ", expected " + TypeName(decl.type));
   if (decl.type == PropertyType::Long) {
     bool fits = value.is_number_unsigned() ? value.get<uint64_t>() <= std::numeric_limits<int32_t>::max()
                                            : value.get<int64_t>() >= std::numeric_limits<int32_t>::min() &&
                                                  value.get<int64_t>() <= std::numeric_limits<int32_t>::max();
-    if (!fits) throw RuntimeError("Overflow", "property '" + key + "' is " + value.dump() + ", outside 32 bits");
-  } else if (decl.type == PropertyType::Nested) {
-    CheckObject(value, decl.nested(), key + ".");
-  } else if (decl.type == PropertyType::NestedList) {
-    for (size_t i = 0; i < value.size(); ++i) {
-      std::string item = key + "[" + std::to_string(i) + "]";
-      if (!value[i].is_object()) {
-        throw RuntimeError("Invalid property data",
-                           "property '" + item + "' is " + JsonTypeName(value[i]) + ", expected an object");
-      }
-      CheckObject(value[i], decl.nested(), item + ".");
-    }
+    if (!fits) throw RuntimeError("Overflow", "property '" + path + "' is " + value.dump() + ", outside 32 bits");
+  }
+  if (!decl.fields) return;
+  if (decl.type == PropertyType::Object) return CheckObject(value, decl.fields(), path + ".");
+  for (size_t i = 0; i < value.size(); ++i) {
+    std::string item = path + "[" + std::to_string(i) + "]";
+    if (!value[i].is_object()) Refuse(item, "is " + std::string(JsonTypeName(value[i])) + ", expected an object");
+    CheckObject(value[i], decl.fields(), item + ".");
   }
 }
 
-// Every key of an object against the getters declared for it; `path` prefixes the keys.
-void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& path) {
+void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& prefix) {
   for (auto& [key, value] : object.items()) {
     const PropertyDecl* decl = Find(decls, key);
-    if (!decl) throw RuntimeError("Invalid property data", "property '" + path + key + "' is not known to this kind");
-    CheckValue(value, *decl, path + key);
+    if (!decl) Refuse(prefix + key, "is not known to this kind");
+    CheckValue(value, *decl, prefix + key);
   }
 }
 
@@ -96,40 +89,39 @@ void ElementProperties::LoadFromBinary(const Bytes& blob) {
   if (parsed.is_discarded() || !parsed.is_object()) {
     throw RuntimeError("Invalid property data", "Binary is not a JSON object");
   }
-  CheckObject(parsed, mDecls, {});
+  CheckObject(parsed, mDecls, "");
   mValues = std::move(parsed);
 }
 
-void ElementProperties::LoadFromJson(const nlohmann::json& object, const std::string& path) {
-  CheckObject(object, mDecls, path.empty() ? path : path + ".");
-  mValues = object;
+int32_t PropertyView::Read(prop::Long, const char* name) const {
+  auto it = mNode->find(name);
+  return it == mNode->end() ? 0 : it->get<int32_t>();
 }
 
-int32_t ElementProperties::GetLong(const char* name) const {
-  auto it = mValues.find(name);
-  return it == mValues.end() ? 0 : it->get<int32_t>();
+int32_t PropertyView::Read(prop::Boolean, const char* name) const {
+  auto it = mNode->find(name);
+  return it != mNode->end() && it->get<bool>() ? -1 : 0;
 }
 
-int32_t ElementProperties::GetBoolean(const char* name) const {
-  auto it = mValues.find(name);
-  return it != mValues.end() && it->get<bool>() ? -1 : 0;
+std::string PropertyView::Read(prop::String, const char* name) const {
+  auto it = mNode->find(name);
+  return it == mNode->end() ? std::string() : it->get<std::string>();
 }
 
-std::string ElementProperties::GetString(const char* name) const {
-  auto it = mValues.find(name);
-  return it == mValues.end() ? std::string() : it->get<std::string>();
+nlohmann::json& PropertyView::Child(const char* name, nlohmann::json empty) const {
+  auto it = mNode->find(name);
+  if (it != mNode->end()) return *it;
+  return (*mNode)[name] = std::move(empty);
 }
 
-const nlohmann::json& ElementProperties::GetObject(const char* name) const {
-  static const nlohmann::json kEmpty = nlohmann::json::object();
-  auto it = mValues.find(name);
-  return it == mValues.end() ? kEmpty : *it;
-}
-
-const nlohmann::json& ElementProperties::GetArray(const char* name) const {
-  static const nlohmann::json kEmpty = nlohmann::json::array();
-  auto it = mValues.find(name);
-  return it == mValues.end() ? kEmpty : *it;
+nlohmann::json& PropertyView::Item(const char* name, int32_t index) const {
+  auto it = mNode->find(name);
+  size_t count = it == mNode->end() ? 0 : it->size();
+  if (index < 1 || static_cast<size_t>(index) > count) {
+    Refuse(std::string(name) + "(" + std::to_string(index) + ")",
+           "is asked for, but the array '" + std::string(name) + "' holds " + std::to_string(count) + " entries");
+  }
+  return (*it)[static_cast<size_t>(index) - 1];
 }
 
 }  // namespace brisklet

@@ -1,0 +1,73 @@
+// What the value elements share: the font index and text position of their main blocks, the
+// code-page bytes of their labels and units (Hebrew texts in display order), the tail of a
+// linked text, and the error of a frame too small for the element's widest text.
+#include "base/ByteWriter.h"
+#include "base/Constants.h"
+#include "elements/ElementCompiler.h"
+#include "elements/ValueFields.h"
+#include "encoding/FontLookups.h"
+#include "encoding/GeometryEncoding.h"
+#include "encoding/OperandEncoding.h"
+#include "encoding/TextEncoding.h"
+
+namespace brisklet {
+
+uint16_t FontIndexField(int32_t fontNumber) {
+  int32_t index = GetFontIndex(fontNumber);
+  return index == -1 ? 0 : Low16(index);
+}
+
+int32_t SampleTextPosition(Recordset& row, const std::string& sample) {
+  int32_t x = 0, y = 0;
+  MeasureText(sample, row.Long("FontNumber"), row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy"), x, y,
+              row.Long("Alignment"), row.Long("Flat3D"));
+  return PixelOffset(x, y);
+}
+
+// A text of a Hebrew font goes in display order unless the font-name service says it needs none.
+Bytes ElementCompiler::prvValueTextBytes(const std::string& text, int32_t fontNumber) {
+  if (GetFontCharset(fontNumber) == kCharsetHebrew && mFontService->ClassifyText(text) != kTextNeedsNoReordering) {
+    return GetAnsiBytes(mFontService->ToDisplayText(text));
+  }
+  return GetAnsiBytes(text);
+}
+
+// A linked text after its length and zero bytes:
+//  OFFSET SIZE DESCRIPTION
+//   0      1   2: a text of the text table (operand type 0); 3: a text operand
+//   1      8   the text operand (operand type other than 0 only)
+//   1/9    n   linked text block in the element's frame
+Bytes ElementCompiler::prvLinkedTextTail(Recordset& row, int32_t oprndType, int32_t oprndAddr, int32_t fontNumber,
+                                         int32_t colour) {
+  bool table = oprndType == kTextTableOperand;
+  ByteWriter out;
+  out.u8(table ? kTextAddress : kTextVariable);  // where the text comes from
+  if (!table) out.bytes(EncodeOperand(oprndType, oprndAddr));
+  return out
+      .bytes(EncodeLinkedTextBlock(*mTextService, oprndAddr, oprndType, row.Long("Xs"), row.Long("Ys"), row.Long("Dx"),
+                                   row.Long("Dy"), row.Str("Text"), fontNumber, colour, row.Long("Alignment"),
+                                   row.Long("Flat3D")))
+      .take();
+}
+
+bool ElementCompiler::prvSampleTextFits(Recordset& row, const std::string& sample) {
+  std::string fitted = prvFitTextToFrame(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy"), sample,
+                                         row.Long("FontNumber"), row.Long("Flat3D"));
+  if (fitted == sample) return true;
+  prvReportTooSmall(row);
+  return false;
+}
+
+bool ElementCompiler::prvFrameHolds(Recordset& row, int32_t minimumWidth, int32_t minimumHeight) {
+  if (row.Long("Dx") >= minimumWidth && row.Long("Dy") >= minimumHeight) return true;
+  prvReportTooSmall(row);
+  return false;
+}
+
+// The element's Text as it is (unlike the text boxes' warning, which puts it on one line).
+void ElementCompiler::prvReportTooSmall(Recordset& row) {
+  prvReportMessage(kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"), row.Str("Text") + kTooSmallToFitText,
+                   row.Long("DisplayID"));
+}
+
+}  // namespace brisklet
