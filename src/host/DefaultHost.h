@@ -25,6 +25,7 @@ struct CallCache {
   std::optional<int32_t> codePage;
   std::map<int32_t, int32_t> imageNumbers;
   std::map<int32_t, std::shared_ptr<const FontMetrics>> fonts;
+  bool toldNoFonts = false;  // the notice that texts cannot be measured, once per call
 };
 
 class DefaultHost : public HostFactory {

@@ -38,4 +38,15 @@ std::shared_ptr<const FontMetrics> LoadFontMetrics(DefaultHost& host, int32_t fo
   return m;
 }
 
+std::shared_ptr<const FontMetrics> LoadDrawingFont(DefaultHost& host, int32_t fontNumber) {
+  if (auto own = fontNumber != 0 ? LoadFontMetrics(host, fontNumber) : nullptr) return own;
+  auto first = host.Db().QueryValue("SELECT FontNumber FROM tblFonts ORDER BY id LIMIT 1");
+  if (first && !first->IsNull()) return LoadFontMetrics(host, first->ToLong("FontNumber"));
+  if (!host.Cache().toldNoFonts) {
+    host.Cache().toldNoFonts = true;
+    host.Notice("the project has no fonts: texts could not be measured or checked against their frames");
+  }
+  return nullptr;
+}
+
 }  // namespace brisklet

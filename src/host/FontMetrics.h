@@ -19,5 +19,9 @@ struct FontMetrics {
 
 // The metrics of a font number, or null when the project has no such font.
 std::shared_ptr<const FontMetrics> LoadFontMetrics(DefaultHost& host, int32_t fontNumber);
+// The font a text is drawn in: its own, or for font number 0 and any number without a font,
+// the first font of the download's list (index 0), as the panel does. Null only when the
+// project has no font at all, which a notice says once per compile.
+std::shared_ptr<const FontMetrics> LoadDrawingFont(DefaultHost& host, int32_t fontNumber);
 
 }  // namespace brisklet

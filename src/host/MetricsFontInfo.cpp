@@ -27,14 +27,15 @@ int32_t MetricsFontInfo::GetLineHeight(int32_t fontNumber) {
 
 // The text's box hangs from the anchor point of the frame: left-aligned text starts at the
 // anchor, centred text has the anchor in its middle, right-aligned text ends at it; the same
-// rule up and down. A text of an unknown font has no size and stands at the anchor itself.
+// rule up and down. A text is measured in the font the panel draws it in (the first font for
+// font number 0 or a number without a font); without any font it stands at the anchor itself.
 void MetricsFontInfo::MeasureText(const std::string& text, int32_t fontNumber, int32_t x, int32_t y, int32_t w,
                                   int32_t h, int32_t& outX, int32_t& outY, int32_t alignment, int32_t frameStyle) {
   int32_t anchorX = 0, anchorY = 0;
   GetTextAnchorPoint(x, y, w, h, anchorX, anchorY, alignment, frameStyle);
   outX = anchorX;
   outY = anchorY;
-  auto m = LoadFontMetrics(mHost, fontNumber);
+  auto m = LoadDrawingFont(mHost, fontNumber);
   if (!m) return;
   TextExtent extent = MeasureTextExtent(*m, text, mHost.AnsiCodePage());
   bool known = alignment >= 0 && alignment <= 8;

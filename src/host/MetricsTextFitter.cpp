@@ -14,9 +14,10 @@ namespace brisklet {
 // Lines are taken while the inner height has room for one more line height; in the first
 // line that is too wide the characters are taken while their advances fit the inner width,
 // and the text ends there. The result is always a leading part of the text (without a
-// trailing CR LF). A text of an unknown font is left whole: the font check reports the font.
+// trailing CR LF). A text whose font number names no font is fitted in the first font, which
+// the panel draws it in; in a project without fonts it is left whole.
 std::string MetricsTextFitter::FitText() {
-  auto font = LoadFontMetrics(mHost, mFont);
+  auto font = LoadDrawingFont(mHost, mFont);
   if (!font) return mText;
   int64_t margin = FrameMargin(mFrameStyle);
   int64_t innerWidth = int64_t{mWidth} - 2 * margin;
@@ -46,12 +47,12 @@ std::string MetricsTextFitter::FitText() {
   return mText.substr(0, end);
 }
 
-// The text's own extent plus the frame style's margin on every side; an unknown font has no
-// extent, so only the margins remain.
+// The text's own extent plus the frame style's margin on every side; in a project without
+// fonts a text has no extent, so only the margins remain.
 void MetricsTextFitter::GetMinimumSize(int32_t& width, int32_t& height) {
   int32_t margin = FrameMargin(mFrameStyle);
   width = height = 2 * margin;
-  auto font = LoadFontMetrics(mHost, mFont);
+  auto font = LoadDrawingFont(mHost, mFont);
   if (!font) return;
   TextExtent extent = MeasureTextExtent(*font, mText, mHost.AnsiCodePage());
   width = CheckedAdd(extent.width, 2 * margin);

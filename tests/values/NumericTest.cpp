@@ -50,12 +50,12 @@ const KindCase kRecords[] = {
 
 // Offsets in "LN": 2 font, 4 format, 6 text position, 10 flag E, 11 has units, 12-13 digits,
 // 14 flags, 16 mode, 66 units length; "EN" with the label "Speed" has its main block at 21.
-const Columns kNoFont = {{"FontNumber", 0}};  // nothing measured, nothing cut
+const Columns kWideFrame = {{"Dx", 4000}};  // room for the longest text
 const Columns kRight = {{"Alignment", 2}};    // anchor (70, 20): the sample ends there
 const KindCase kFields[] = {
   {"MaskWithoutPoint", Number(R"({"GetMask": "999"})"), "03 00", 12},
   {"MaskPointFirst", Number(R"({"GetMask": ".5"})"), "00 01", 12},
-  {"MaskOf300DigitsKeepsTheLowByte", Number(R"({"GetMask": ")" + std::string(300, '9') + R"(.99"})", kNoFont), "2c 02", 12},
+  {"MaskOf300DigitsKeepsTheLowByte", Number(R"({"GetMask": ")" + std::string(300, '9') + R"(.99"})", kWideFrame), "2c 02", 12},
   {"UnknownFontIndexIsZero", Number("{}", {{"FontNumber", 99}}), "00 00", 2},
   {"FormatCode255", Number(R"({"GetFormatCode": 255})"), "ff", 4},
   {"FormatCode256", Number(R"({"GetFormatCode": 256})"), "Overflow"},
@@ -70,8 +70,8 @@ const KindCase kFields[] = {
    Number(R"({"GetMask": "9", "IsUnitsLinked": 1, "GetUnitsSource": {"GetSourceText": "bar", "GetSourceOperandType": 2}})"),
    "01 01 00 00", 11},
   {"UnitsSourceWithoutText", Number(R"({"IsUnitsLinked": -1, "GetUnitsSource": {"GetSourceOperandType": 2}})"), "00 00 00 00", 11},
-  {"UnitsOf255Characters", Number(R"({"GetUnitsText": ")" + std::string(255, 'm') + R"("})", kNoFont), "ff 6d", 66},
-  {"UnitsOf256Characters", Number(R"({"GetUnitsText": ")" + std::string(256, 'm') + R"("})", kNoFont), "Overflow"},
+  {"UnitsOf255Characters", Number(R"({"GetUnitsText": ")" + std::string(255, 'm') + R"("})", kWideFrame), "ff 6d", 66},
+  {"UnitsOf256Characters", Number(R"({"GetUnitsText": ")" + std::string(256, 'm') + R"("})", kWideFrame), "Overflow"},
   {"SampleWithSign", Number(R"({"GetMask": "99.9", "GetUnitsText": "mm"})", kRight), "e6 07 00 00", 6},  // 48 wide
   {"NoSignWithFlagC", Number(R"({"GetMask": "99.9", "GetUnitsText": "mm", "GetFlagC": true})", kRight), "ec 07 00 00", 6},
   {"NoSignWithFlagD", Number(R"({"GetMask": "99.9", "GetUnitsText": "mm", "GetFlagD": true})", kRight), "ec 07 00 00", 6},

@@ -1,0 +1,158 @@
+// Bad input and failures that must end in a clear error naming the element, or in nothing
+// worse than a notice: texts the panel cannot hold, a commit that fails, image data that
+// unpacks to more than any image, blob numbers beyond 32 bits, texts in the default font.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include "base/Constants.h"
+#include "base/RuntimeError.h"
+#include "support/TestProject.h"
+#include "text/TestFonts.h"
+
+namespace brisklet::test {
+namespace {
+
+class Hardening : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    project.SetSetting("ScreenWidth", 100);
+    project.AddModule("Main", 1);
+    display = project.AddDisplay({{"Description", "Setup"}, {"ModuleID", 1}});
+  }
+  int32_t TextBox(const std::string& text, Columns more = {}) {
+    Columns columns = {{"DisplayID", display}, {"Type", kTypeTextBox}, {"Text", text}, {"Dx", 60}, {"Dy", 20}};
+    columns.insert(columns.end(), more.begin(), more.end());
+    return project.AddElement(columns);
+  }
+  // The run-time error of an element's record, "" when there is none.
+  std::string ErrorOf(int32_t id) {
+    try {
+      project.Compiler().ElementRecord(id);
+    } catch (const RuntimeError& e) {
+      return e.Describe();
+    }
+    return "";
+  }
+  TestProject project;
+  int32_t display = 0;
+};
+
+struct BadTextCase {
+  const char* name;
+  std::string text;
+  const char* error;  // the start of the described error
+};
+
+const BadTextCase kBadTexts[] = {
+    {"Nul", std::string("ab\0c", 4), "Invalid text (character 3 is the control character U+0000"},
+    {"Tab", "a\tb", "Invalid text (character 2 is the control character U+0009"},
+    {"C1Control", "a\xC2\x85", "Invalid text (character 2 is the control character U+0085"},
+    {"TruncatedSequence", "caf\xC3", "Invalid text (character 4 of \"caf\xC3\" is not valid UTF-8"},
+    {"Overlong", "\xC0\xAF", "Invalid text (character 1 of \"\xC0\xAF\" is not valid UTF-8"},
+};
+
+class BadText : public Hardening, public ::testing::WithParamInterface<BadTextCase> {};
+
+TEST_P(BadText, NamesTheCharacterAndTheElement) {
+  int32_t id = TextBox(GetParam().text);
+  std::string error = ErrorOf(id);
+  EXPECT_EQ(error.rfind(GetParam().error, 0), 0u) << error;
+  EXPECT_NE(error.find("in element " + std::to_string(id)), std::string::npos) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BadText, ::testing::ValuesIn(kBadTexts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Hardening, LineBreaksAreText) { EXPECT_EQ(ErrorOf(TextBox("two\r\nlines")), ""); }
+
+// Arabic letters in a right-to-left font go to a 1256 panel in display order, unjoined: the
+// joined presentation forms are in no single-byte code page.
+TEST_F(Hardening, ArabicCompilesInItsCodePage) {
+  project.SetSetting("CodePage", 1256);
+  AddTestFont(project, {.number = 1, .charset = 177});
+  int32_t id = TextBox("\xD8\xB3\xD9\x84\xD8\xA7\xD9\x85", {{"FontNumber", 1}});  // salam: seen, lam, alef, meem
+  ASSERT_EQ(ErrorOf(id), "");
+  std::string record = Hex(project.Compiler().ElementRecord(id));
+  EXPECT_NE(record.find("e3 c7 e1 d3"), std::string::npos) << record;  // meem, alef, lam, seen
+}
+
+TEST_F(Hardening, AFailedCommitIsAnErrorAndNothingIsClaimed) {
+  TextBox("Box");
+  project.Db().Execute(
+      "PRAGMA foreign_keys=ON;"
+      "CREATE TABLE Parent(Id INTEGER PRIMARY KEY);"
+      "CREATE TABLE Child(ParentId INTEGER REFERENCES Parent(Id) DEFERRABLE INITIALLY DEFERRED);"
+      "CREATE TRIGGER BreakTheCommit AFTER INSERT ON DownloadUnits BEGIN INSERT INTO Child VALUES (99); END;");
+  try {
+    project.Compiler().CompileHMI();
+    ADD_FAILURE() << "the compile claimed success";
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.Describe(), "Database error (the compile could not be stored: FOREIGN KEY constraint failed)");
+  }
+  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadUnits").ToLong(), 0);
+}
+
+// A transparent 8-bit picture needs one byte of its pixel data for the key colour: only that
+// byte is unpacked, however much the data would unpack to.
+TEST_F(Hardening, KeyColourOfImageDataBeyondAnyImage) {
+  Bytes pixels(70u << 20, 0x2A);  // more than an image may unpack to
+  uLongf size = compressBound(static_cast<uLong>(pixels.size()));
+  Bytes packed(size);
+  ASSERT_EQ(compress2(packed.data(), &size, pixels.data(), static_cast<uLong>(pixels.size()), 9), Z_OK);
+  packed.resize(size);
+  project.Insert("ProjectImages", {{"CRC", 77}, {"Bits", 8}, {"Data8bpp", packed}});
+  int32_t id = project.AddElement({{"DisplayID", display}, {"Type", kTypePicture}});
+  project.Insert("ElementsAndImages",
+                 {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", 77}, {"TransparencyLevel", 1}});
+  Bytes record = project.Compiler().ElementRecord(id);
+  ASSERT_EQ(record.size(), 90u + 16u);
+  EXPECT_EQ(record[90 + 2 + 7], 0x2A);  // key colour, second byte
+  EXPECT_TRUE(project.Notices().empty());
+}
+
+struct BlobNumberCase {
+  const char* name;
+  const char* blob;
+  const char* error;
+};
+
+const BlobNumberCase kBlobNumbers[] = {
+    {"UnsignedBeyond32Bits", R"({"GetBarSetting1": 18446744073709551614})",
+     "Overflow (property 'GetBarSetting1' is 18446744073709551614, outside 32 bits)"},
+    {"Fraction", R"({"GetBarSetting1": 1.5})",
+     "Invalid property data (property 'GetBarSetting1' is a fractional number, expected a number)"},
+};
+
+class BlobNumbers : public Hardening, public ::testing::WithParamInterface<BlobNumberCase> {};
+
+TEST_P(BlobNumbers, AreRefusedByName) {
+  int32_t id = project.AddElement(
+      {{"DisplayID", display}, {"Type", kTypeVariable}, {"VarType", kVarBarGraph}, {"Binary", GetParam().blob}});
+  EXPECT_EQ(ErrorOf(id).rfind(GetParam().error, 0), 0u) << ErrorOf(id);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BlobNumbers, ::testing::ValuesIn(kBlobNumbers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The panel draws a text of font number 0, or of a number without a font, in the first font:
+// it is measured in that font, so a text too long for its frame is reported.
+TEST_F(Hardening, TextsInTheDefaultFontAreMeasured) {
+  AddTestFont(project, {.number = 4});
+  TextBox("A text far too long for its frame", {{"FontNumber", 0}});
+  TextBox("Another one, in a font that is not there", {{"FontNumber", 9}});
+  project.Compiler().CompileHMI();
+  EXPECT_EQ(project.Messages().Texts().size(), 3u);  // two fit warnings and the missing font 9
+}
+
+TEST_F(Hardening, AProjectWithoutFontsSaysOnceThatItsTextsWereNotChecked) {
+  TextBox("A text far too long for its frame");
+  TextBox("Another text far too long for its frame");
+  project.Compiler().CompileHMI();
+  EXPECT_TRUE(project.Messages().Texts().empty());
+  EXPECT_EQ(project.Notices(),
+            std::vector<std::string>{
+                "the project has no fonts: texts could not be measured or checked against their frames"});
+}
+
+}  // namespace
+}  // namespace brisklet::test
