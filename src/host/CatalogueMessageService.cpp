@@ -1,6 +1,7 @@
 // Message texts from the catalogue; showing one is a notice, never a modal box.
 #include "host/CatalogueMessageService.h"
 
+#include <charconv>
 #include <fstream>
 
 #include "base/RuntimeError.h"
@@ -22,17 +23,29 @@ std::string SubstituteParams(const std::string& text, const ParamList& params) {
   return out;
 }
 
+std::map<int, std::string> ParseCatalogue(std::istream& in, const std::string& name) {
+  std::map<int, std::string> messages;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    size_t tab = line.find('\t');
+    if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
+    int id = 0;
+    auto [end, error] = std::from_chars(line.data(), line.data() + tab, id);
+    if (error != std::errc() || end != line.data() + tab) {
+      throw RuntimeError("Invalid message catalogue", "line " + std::to_string(number) + " of '" + name +
+                                                          "' does not start with a message number");
+    }
+    messages[id] = line.substr(tab + 1);
+  }
+  return messages;
+}
+
 std::string CatalogueMessageService::MessageText(int pID, const std::vector<ParamList>& pParams) {
   if (!mHost.mCatalogueLoaded) {
     std::string path = mHost.Options().dataDir + "/messages.txt";
     std::ifstream in(path);
     if (!in) throw RuntimeError("File not found", "message catalogue '" + path + "' cannot be read");
-    std::string line;
-    while (std::getline(in, line)) {
-      size_t tab = line.find('\t');
-      if (line.empty() || line[0] == '#' || tab == std::string::npos) continue;
-      mHost.mCatalogue[std::stoi(line.substr(0, tab))] = line.substr(tab + 1);
-    }
+    mHost.mCatalogue = ParseCatalogue(in, path);
     mHost.mCatalogueLoaded = true;
   }
   auto it = mHost.mCatalogue.find(pID);
