@@ -22,9 +22,9 @@
 #include "base/ByteWriter.h"
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
+#include "elements/FirstImage.h"
 #include "elements/MeterProperties.h"
 #include "encoding/ImageEncoding.h"
-#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 namespace {
@@ -59,15 +59,6 @@ Sweep NeedleSweep(const MeterProperties& meter, int32_t xs, int32_t ys, int32_t 
   }
   box.Visit(middle - half, cx, cy, reach, meter.GetNeedleWidth());
   return box;
-}
-
-// The first image's CRC, -1 when the element has none.
-int32_t FirstImageCrc(int32_t elementId) {
-  auto rs = GetRecordset("SELECT * FROM ElementsAndImages Where Element_ID=" + Num(elementId) + " And Image_Index=1", 0,
-                         3);
-  int32_t crc = rs->Eof() ? -1 : rs->Long("Image_CRC");
-  rs->Close();
-  return crc;
 }
 
 // A negative angle once turned a full circle.

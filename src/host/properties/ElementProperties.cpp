@@ -10,13 +10,16 @@ namespace {
 
 const char* TypeName(PropertyType t) {
   switch (t) {
-    case PropertyType::Long: return "a number";
+    case PropertyType::Long:
+    case PropertyType::LongLong: return "a number";
     case PropertyType::Boolean: return "true or false";
     case PropertyType::String: return "a string";
     case PropertyType::Object:
     case PropertyType::Nested: return "an object";
     case PropertyType::Array:
     case PropertyType::NestedList: return "an array";
+    case PropertyType::LongArray: return "an array of numbers";
+    case PropertyType::ByteArray: return "an array of bytes";
   }
   return "?";
 }
@@ -33,12 +36,15 @@ const char* JsonTypeName(const nlohmann::json& v) {
 
 bool Matches(PropertyType t, const nlohmann::json& v) {
   switch (t) {
-    case PropertyType::Long: return v.is_number_integer();
+    case PropertyType::Long:
+    case PropertyType::LongLong: return v.is_number_integer();
     case PropertyType::Boolean: return v.is_boolean();
     case PropertyType::String: return v.is_string();
     case PropertyType::Object:
     case PropertyType::Nested: return v.is_object();
     case PropertyType::Array:
+    case PropertyType::LongArray:
+    case PropertyType::ByteArray:
     case PropertyType::NestedList: return v.is_array();
   }
   return false;
@@ -53,17 +59,37 @@ const PropertyDecl* Find(std::span<const PropertyDecl> decls, const std::string&
 
 void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& path);
 
+// A whole number within [low, high]; "Overflow" for a whole number outside, naming `key`.
+void CheckWhole(const nlohmann::json& value, int64_t low, int64_t high, const std::string& key, const char* bits) {
+  if (!value.is_number_integer()) {
+    throw RuntimeError("Invalid property data",
+                       "property '" + key + "' is " + JsonTypeName(value) + ", expected a number");
+  }
+  bool fits = value.is_number_unsigned() ? value.get<uint64_t>() <= static_cast<uint64_t>(high)
+                                         : value.get<int64_t>() >= low && value.get<int64_t>() <= high;
+  if (!fits) throw RuntimeError("Overflow", "property '" + key + "' is " + value.dump() + ", outside " + bits);
+}
+
+// Every element of an array of whole numbers, named `key[i]` in errors.
+void CheckWholeArray(const nlohmann::json& value, int64_t low, int64_t high, const std::string& key, const char* bits) {
+  for (size_t i = 0; i < value.size(); ++i) CheckWhole(value[i], low, high, key + "[" + std::to_string(i) + "]", bits);
+}
+
 // One value against its declaration; `key` is its full path.
 void CheckValue(const nlohmann::json& value, const PropertyDecl& decl, const std::string& key) {
   if (!Matches(decl.type, value)) {
     throw RuntimeError("Invalid property data",
                        "property '" + key + "' is " + JsonTypeName(value) + ", expected " + TypeName(decl.type));
   }
+  constexpr int64_t kLow32 = std::numeric_limits<int32_t>::min(), kHigh32 = std::numeric_limits<int32_t>::max();
   if (decl.type == PropertyType::Long) {
-    bool fits = value.is_number_unsigned() ? value.get<uint64_t>() <= std::numeric_limits<int32_t>::max()
-                                           : value.get<int64_t>() >= std::numeric_limits<int32_t>::min() &&
-                                                 value.get<int64_t>() <= std::numeric_limits<int32_t>::max();
-    if (!fits) throw RuntimeError("Overflow", "property '" + key + "' is " + value.dump() + ", outside 32 bits");
+    CheckWhole(value, kLow32, kHigh32, key, "32 bits");
+  } else if (decl.type == PropertyType::LongLong) {
+    CheckWhole(value, std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max(), key, "64 bits");
+  } else if (decl.type == PropertyType::LongArray) {
+    CheckWholeArray(value, kLow32, kHigh32, key, "32 bits");
+  } else if (decl.type == PropertyType::ByteArray) {
+    CheckWholeArray(value, 0, 255, key, "a byte (0 to 255)");
   } else if (decl.type == PropertyType::Nested) {
     CheckObject(value, decl.nested(), key + ".");
   } else if (decl.type == PropertyType::NestedList) {
@@ -109,6 +135,17 @@ int32_t ElementProperties::GetLong(const char* name) const {
   auto it = mValues.find(name);
   return it == mValues.end() ? 0 : it->get<int32_t>();
 }
+
+int64_t ElementProperties::GetLongLong(const char* name) const {
+  auto it = mValues.find(name);
+  return it == mValues.end() ? 0 : it->get<int64_t>();
+}
+
+std::vector<int32_t> ElementProperties::GetLongArray(const char* name) const {
+  return GetArray(name).get<std::vector<int32_t>>();
+}
+
+Bytes ElementProperties::GetByteArray(const char* name) const { return GetArray(name).get<Bytes>(); }
 
 int32_t ElementProperties::GetBoolean(const char* name) const {
   auto it = mValues.find(name);

@@ -15,7 +15,9 @@
 namespace brisklet {
 
 // Nested: an object with getters of its own; NestedList: an array of such objects.
-enum class PropertyType { Long, Boolean, String, Object, Array, Nested, NestedList };
+// LongLong: a whole number within 64 bits; LongArray: an array of numbers within 32 bits;
+// ByteArray: an array of byte values 0 to 255.
+enum class PropertyType { Long, LongLong, Boolean, String, Object, Array, LongArray, ByteArray, Nested, NestedList };
 
 struct PropertyDecl {
   const char* name;
@@ -36,6 +38,9 @@ class ElementProperties {
  protected:
   explicit ElementProperties(std::span<const PropertyDecl> decls) : mDecls(decls) {}
   int32_t GetLong(const char* name) const;
+  int64_t GetLongLong(const char* name) const;
+  std::vector<int32_t> GetLongArray(const char* name) const;
+  Bytes GetByteArray(const char* name) const;
   int32_t GetBoolean(const char* name) const;  // -1 true, 0 false
   std::string GetString(const char* name) const;
   const nlohmann::json& GetObject(const char* name) const;  // {} when missing
@@ -60,6 +65,13 @@ class ElementProperties {
   std::span<const PropertyDecl> mDecls;
   nlohmann::json mValues = nlohmann::json::object();
 };
+
+// Index k (from 1) of a collection getter (Image(k), ImageAt(k), ItemAt(k)) is element k - 1
+// of its array; an index beyond the array answers an empty object, whose getters are all 0.
+template <class T>
+T Indexed(const std::vector<T>& collection, int64_t k) {
+  return k >= 1 && static_cast<uint64_t>(k) <= collection.size() ? collection[static_cast<size_t>(k - 1)] : T();
+}
 
 }  // namespace brisklet
 
