@@ -184,19 +184,5 @@ TEST(ElementProperties, WideNumbersAndArrays) {
   }
 }
 
-// The button class serves the header's switch rule and both button kinds: a picture button's
-// pictures and a text button's items load beside IsSwitch.
-TEST(ElementProperties, ButtonsKeepTheirPicturesAndItems) {
-  ButtonProperties button;
-  button.LoadFromBinary(
-      Blob(R"({"IsSwitch": true, "Image": [{"ImageCrc": 7}], "IsLinked": -1, "ItemAt": [{"ItemText": "On"}]})"));
-  EXPECT_EQ(button.IsSwitch(), -1);
-  EXPECT_EQ(Indexed(button.Image(), 1).ImageCrc(), 7);
-  EXPECT_EQ(Indexed(button.Image(), 2).ImageCrc(), 0);  // beyond the array: an empty picture
-  EXPECT_EQ(Indexed(button.ItemAt(), 1).ItemText(), "On");
-  EXPECT_EQ(Indexed(button.ItemAt(), 0).ItemText(), "");
-  EXPECT_EQ(button.IsLinked(), -1);
-}
-
 }  // namespace
 }  // namespace brisklet::test
