@@ -60,19 +60,20 @@ const PropertyDecl* Find(std::span<const PropertyDecl> decls, const std::string&
 void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& path);
 
 // A whole number within [low, high]; "Overflow" for a whole number outside, naming `key`.
-void CheckWhole(const nlohmann::json& value, int64_t low, int64_t high, const std::string& key, const char* bits) {
+void CheckWhole(const nlohmann::json& value, int64_t low, int64_t high, const std::string& key, const char* range) {
   if (!value.is_number_integer()) {
     throw RuntimeError("Invalid property data",
                        "property '" + key + "' is " + JsonTypeName(value) + ", expected a number");
   }
   bool fits = value.is_number_unsigned() ? value.get<uint64_t>() <= static_cast<uint64_t>(high)
                                          : value.get<int64_t>() >= low && value.get<int64_t>() <= high;
-  if (!fits) throw RuntimeError("Overflow", "property '" + key + "' is " + value.dump() + ", outside " + bits);
+  if (!fits) throw RuntimeError("Overflow", "property '" + key + "' is " + value.dump() + ", outside " + range);
 }
 
 // Every element of an array of whole numbers, named `key[i]` in errors.
-void CheckWholeArray(const nlohmann::json& value, int64_t low, int64_t high, const std::string& key, const char* bits) {
-  for (size_t i = 0; i < value.size(); ++i) CheckWhole(value[i], low, high, key + "[" + std::to_string(i) + "]", bits);
+void CheckWholeArray(const nlohmann::json& value, int64_t low, int64_t high, const std::string& key,
+                     const char* range) {
+  for (size_t i = 0; i < value.size(); ++i) CheckWhole(value[i], low, high, key + "[" + std::to_string(i) + "]", range);
 }
 
 // One value against its declaration; `key` is its full path.
