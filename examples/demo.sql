@@ -145,6 +145,47 @@ INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, ORDERINDEX, X
                     {"GetEntryOperand1Type": 2, "GetEntryOperand1Addr": 43, "GetEntrySetting": 2}],
      "GetClosingOperandType": 2, "GetClosingOperandAddr": 44}');
 
+-- Controls (module Service): picture and text buttons, picture and text lists, a framed picture,
+-- point lists (one whose drawing area has no width) and cell layouts (one with fewer cells than
+-- it counts). The mode list has an item too wide for its frame.
+INSERT INTO Pages(Id, GUID, ModuleID, Description, PaletteID, ColorBack) VALUES (7, 106, 2, 'Controls', 1, 15);
+INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, ORDERINDEX, Xs, Ys, Dx, Dy, Flat3D, ColorBack,
+                         ColorFore, FontNumber, Alignment, TouchOprndAddr, VarOprndType, VarOprndAddr, Binary) VALUES
+  (70, 2070, 7, 5, 1, 'Pump button', 1, 10, 10, 40, 40, 0, 15, 0, 0, 0, 50, 1, 50,
+   '{"IsSwitch": true, "Image": [{"ImageCrc": 305419896}, {"ImageCrc": 19088743, "ImageTransparency": 1}]}'),
+  (71, 2071, 7, 5, 2, 'Run button', 2, 60, 10, 80, 30, 1, 7, 15, 1, 4, 51, 1, 51,
+   '{"ItemAt": [{"ItemText": "Run", "ItemColor": 15, "ItemBackColor": 2},
+                {"ItemText": "Stop", "ItemColor": 15, "ItemBackColor": 1}]}'),
+  (72, 2072, 7, 5, 3, 'Mode text', 3, 150, 10, 100, 20, 0, 15, 0, 1, 3, -1, 2, 60,
+   '{"ItemCount": 3, "ItemAt": [{"ItemText": "Auto", "ItemBackColor": 15}, {"ItemText": "Manual", "ItemBackColor": 15},
+                                {"ItemText": "Maintenance mode active", "ItemBackColor": 14}]}'),
+  (73, 2073, 7, 5, 4, 'Valve state', 4, 260, 10, 32, 24, 0, -1, 0, 0, 0, -1, 2, 61,
+   '{"ImageCount": 2, "ImageAt": [{"ImageCrc": 305419896}, {"ImageCrc": 19088743}]}'),
+  (74, 2074, 7, 5, 11, 'Fault text', 5, 10, 60, 140, 20, 2, 15, 0, 1, 4, -1, 2, 62,
+   '{"ItemCount": 2, "ItemAt": [
+      {"ItemText": "Overload", "ItemColor": 1, "ItemBackColor": 15, "FirstOperandType": 34, "FirstOperandAddress": 0,
+       "SecondOperandType": 34, "SecondOperandAddress": 9},
+      {"ItemText": "Door open", "ItemColor": 1, "ItemBackColor": 15, "FirstOperandType": 34, "FirstOperandAddress": 10,
+       "SecondOperandType": 34, "SecondOperandAddress": 19}]}'),
+  (75, 2075, 7, 5, 12, 'Fan state', 6, 160, 60, 32, 24, 0, -1, 0, 0, 0, -1, 2, 63,
+   '{"ImageCount": 1, "ImageAt": [{"ImageCrc": 305419896, "FirstOperandType": 34, "FirstOperandAddress": 0,
+                                   "SecondOperandType": 34, "SecondOperandAddress": 50}]}'),
+  (76, 2076, 7, 5, 22, 'Camera frame', 7, 200, 60, 100, 80, 0, 10, 0, 0, 0, -1, 2, 64,
+   '{"GetFramePicture": {"ImageCrc": 305419896}, "GetFrameLeft": 10, "GetFrameTop": 10, "GetFrameWidth": 80,
+     "GetFrameHeight": 60, "GetFrameSetting": 1, "GetFrameOperand1Type": 2, "GetFrameOperand1Addr": 65,
+     "GetFrameOperand2Type": 2, "GetFrameOperand2Addr": 66}'),
+  (77, 2077, 7, 5, 25, 'Conveyor plot', 8, 10, 100, 150, 100, 1, 15, 0, 1, 0, -1, 2, 67,
+   '{"GetPlotArea": {"x": 2, "y": 2, "w": 138, "h": 88}, "GetPlotColor": 8, "GetPlotSetting1": 1,
+     "GetPlotOperand1Type": 2, "GetPlotOperand1Addr": 68, "GetPointCount": 2,
+     "GetPointCoordinates": {"X": [10, 120], "Y": [80, 20]}}'),
+  (78, 2078, 7, 5, 25, 'Belt plot', 9, 170, 150, 60, 40, 0, 15, 0, 1, 0, -1, 2, 69,
+   '{"GetPlotArea": {"x": 0, "y": 0, "w": 0, "h": 30}}'),
+  (79, 2079, 7, 5, 24, 'Keypad cells', 10, 10, 205, 100, 30, 3, 15, 0, 0, 0, -1, 2, 70,
+   '{"GetCellSetting1": 1, "GetCellValue1": 0, "GetCellValue2": 99, "GetCellCount": 2,
+     "GetCellEntries": [1, 0, 0, 0, 4, 0, 4, 0, 40, 0, 22, 0, 0, 0,  2, 0, 0, 0, 48, 0, 4, 0, 40, 0, 22, 0, 0, 0]}'),
+  (80, 2080, 7, 5, 24, 'Broken cells', 11, 120, 205, 100, 30, 0, 15, 0, 0, 0, -1, 2, 71,
+   '{"GetCellCount": 3, "GetCellEntries": [1, 0, 0, 0, 4, 0, 4, 0, 40, 0, 22, 0, 0, 0]}');
+
 -- Every element and display starts pending.
 INSERT INTO DownloadDLUs(Guid, IsCompiled) SELECT GUID, 0 FROM HMI_Elements;
 INSERT INTO DownloadDLUs(Guid, IsCompiled) SELECT GUID, 0 FROM Pages;

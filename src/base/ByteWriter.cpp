@@ -46,9 +46,20 @@ void ByteWriter::patchU16(size_t offset, uint16_t v) {
 
 void ByteWriter::patchU8(size_t offset, uint8_t v) { mBytes.at(offset) = v; }
 
+void ByteWriter::patchBytes(size_t offset, const Bytes& b) {
+  for (size_t i = 0; i < b.size(); ++i) mBytes.at(offset + i) = b[i];
+}
+
 uint8_t CByte(int64_t v, const char* what) {
   if (v < 0 || v > 255) ThrowOverflow(std::string(what) + " is " + std::to_string(v) + ", expected 0 to 255");
   return static_cast<uint8_t>(v);
+}
+
+int16_t CheckedInteger(int64_t v, const char* what) {
+  if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max()) {
+    ThrowOverflow(std::string(what) + " is " + std::to_string(v) + ", outside 16 bits");
+  }
+  return static_cast<int16_t>(v);
 }
 
 int32_t CheckedLong(int64_t v, const char* what) {

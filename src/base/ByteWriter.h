@@ -24,9 +24,10 @@ class ByteWriter {
   ByteWriter& bytes(const Bytes& b);
   ByteWriter& zeros(size_t n);
 
-  // Overwrites two bytes already written (an offset known only later).
+  // Overwrites bytes already written (an offset known only later, a table entry).
   void patchU16(size_t offset, uint16_t v);
   void patchU8(size_t offset, uint8_t v);
+  void patchBytes(size_t offset, const Bytes& b);
   size_t size() const { return mBytes.size(); }
   const Bytes& view() const { return mBytes; }
   Bytes take() { return std::move(mBytes); }
@@ -42,6 +43,8 @@ uint8_t CByte(int64_t v, const char* what = "value");
 inline uint8_t LowByte(int64_t v) { return static_cast<uint8_t>(static_cast<uint64_t>(v) & 0xFF); }
 // The two low bytes of a 32-bit value, without a check.
 inline uint16_t Low16(int64_t v) { return static_cast<uint16_t>(static_cast<uint64_t>(v) & 0xFFFF); }
+// A signed 16-bit value with the range check ("Overflow" outside -32768..32767).
+int16_t CheckedInteger(int64_t v, const char* what = "value");
 // 32-bit signed arithmetic that raises "Overflow" instead of wrapping.
 int32_t CheckedAdd(int64_t a, int64_t b);
 int32_t CheckedMul(int64_t a, int64_t b);

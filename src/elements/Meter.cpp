@@ -22,9 +22,9 @@
 #include "base/ByteWriter.h"
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
+#include "elements/FirstImage.h"
 #include "elements/MeterProperties.h"
 #include "encoding/ImageEncoding.h"
-#include "host/RecordsetAccess.h"
 
 namespace brisklet {
 namespace {
@@ -61,15 +61,6 @@ Sweep NeedleSweep(const MeterProperties& meter, int32_t xs, int32_t ys, int32_t 
   return box;
 }
 
-// The first image's CRC, -1 when the element has none.
-int32_t FirstImageCrc(int32_t elementId) {
-  auto rs =
-      GetRecordset("SELECT * FROM ElementsAndImages Where Element_ID=" + Num(elementId) + " And Image_Index=1", 0, 3);
-  int32_t crc = rs->Eof() ? -1 : rs->Long("Image_CRC");
-  rs->Close();
-  return crc;
-}
-
 // A negative angle once turned a full circle.
 int32_t Corrected(int32_t angle) { return angle < 0 ? angle + 360 : angle; }
 
@@ -97,20 +88,20 @@ Bytes ElementCompiler::prvCompileMeter(Recordset& row, std::string_view tag) {
   int32_t high = CheckedAdd(middle, meter.GetArcSpan() / 2), low = CheckedAdd(middle, -(meter.GetArcSpan() / 2));
   bool reversed = meter.GetSweepReversed() != 0;
   ByteWriter out;
-  out.tag(tag)                                                  // tag
-      .bytes(image)                                             // image placement block
-      .u8(CByte(meter.GetMeterSetting(), "GetMeterSetting"))    // setting
-      .u8(reach)                                                // needle reach
-      .u8(CByte(meter.GetNeedleWidth(), "GetNeedleWidth"))      // needle width
-      .u8(CByte(meter.GetSweepReversed(), "GetSweepReversed"))  // reversed sweep
-      .u16(Low16(cx))                                           // centre x
-      .u16(Low16(cy))                                           // centre y
-      .u16(Low16(Corrected(reversed ? low : high)))             // first angle
-      .u16(Low16(Corrected(reversed ? high : low)))             // second angle
-      .i32(meter.GetMeterValue1())                              // value 1
-      .i32(meter.GetMeterValue2())                              // value 2
-      .zeros(8)                                                 // reserved
-      .u16(0xFFFF);                                             // trailer
+  out.tag(tag)                                                         // tag
+      .bytes(image)                                                    // image placement block
+      .u8(CByte(meter.GetMeterSetting(), "GetMeterSetting"))           // setting
+      .u8(reach)                                                       // needle reach
+      .u8(CByte(meter.GetNeedleWidth(), "GetNeedleWidth"))             // needle width
+      .u8(CByte(meter.GetSweepReversed(), "GetSweepReversed"))         // reversed sweep
+      .u16(Low16(cx))                                                  // centre x
+      .u16(Low16(cy))                                                  // centre y
+      .u16(Low16(Corrected(reversed ? low : high)))                    // first angle
+      .u16(Low16(Corrected(reversed ? high : low)))                    // second angle
+      .i32(meter.GetMeterValue1())                                     // value 1
+      .i32(meter.GetMeterValue2())                                     // value 2
+      .zeros(8)                                                        // reserved
+      .u16(0xFFFF);                                                    // trailer
   return out.take();
 }
 

@@ -2,17 +2,10 @@
 // (VarType 27) with its entries. Both place their parts by GetPartRect, one rectangle per
 // part code (0 to 11), relative to the element's top-left corner.
 #pragma once
+#include "elements/RectProperties.h"
 #include "host/properties/ElementProperties.h"
 
 namespace brisklet {
-
-// One answer of GetPartRect (code, Dx, Dy, Flat3D, x, y, w, h): element `code` of the array.
-#define BRISKLET_PART_RECT_PROPERTIES(P) \
-  P(Long, x)                             \
-  P(Long, y)                             \
-  P(Long, w)                             \
-  P(Long, h)
-BRISKLET_PROPERTY_OBJECT(PartRect, BRISKLET_PART_RECT_PROPERTIES)
 
 #define BRISKLET_CURVE_PROPERTIES(P) \
   P(Long, GetCurveId)                \

@@ -2,57 +2,20 @@
 // behind the 90-byte header. Screen 100 pixels wide, so (x, y) is at offset 100 y + x.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <nlohmann/json.hpp>
-
 #include "base/Constants.h"
 #include "base/RuntimeError.h"
-#include "support/TestProject.h"
+#include "support/KindFixture.h"
 
 namespace brisklet::test {
 namespace {
 
-constexpr size_t kHeaderSize = 90;
-using Json = nlohmann::json;
-
-class Graphs : public ::testing::Test {
+class Graphs : public KindFixture {
  protected:
-  void SetUp() override {
-    project.SetSetting("ScreenWidth", 100);
-    project.AddModule("Main", 1);
-    display = project.AddDisplay({{"Description", "Setup"}, {"ModuleID", 1}});
+  Graphs() : KindFixture({{"Xs", 10}, {"Ys", 20}, {"Dx", 100}, {"Dy", 60}, {"ColorBack", 2}, {"Text", "Graph"}}) {
     // The trends' buttons measure their labels with the first font's CRC as font number,
     // which names no font: the labels stand at their frames' anchor points.
     project.Insert("tblFonts", {{"FontNumber", 1}, {"FontCRC", 0x7777}});
   }
-  int32_t Add(int32_t varType, const Json& blob, Columns columns = {}) {
-    Columns all = {{"DisplayID", display}, {"Type", kTypeVariable}, {"VarType", varType},
-                   {"Xs", 10},           {"Ys", 20},                 {"Dx", 100},
-                   {"Dy", 60},           {"ColorBack", 2},           {"Text", "Graph"},
-                   {"Binary", blob.dump()}};
-    for (auto& [name, value] : columns) {
-      auto given = std::find_if(all.begin(), all.end(), [&](const auto& c) { return c.first == name; });
-      if (given != all.end()) given->second = value;
-      else all.push_back({name, value});
-    }
-    return project.AddElement(all);
-  }
-  std::string KindBytes(int32_t id) {
-    Bytes record = project.Compiler().ElementRecord(id);
-    if (record.size() < kHeaderSize) return "short record: " + Hex(record);
-    return Hex(Bytes(record.begin() + kHeaderSize, record.end()));
-  }
-  // The run-time error an element's compile raises ("" when none).
-  std::string ErrorOf(int32_t id) {
-    try {
-      project.Compiler().ElementRecord(id);
-    } catch (const RuntimeError& e) {
-      return e.Describe();
-    }
-    return "";
-  }
-  TestProject project;
-  int32_t display = 0;
 };
 
 // --- Bar graph

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "base/RuntimeError.h"
+#include "elements/CellLayoutProperties.h"
 #include "elements/KindProperties.h"
+#include "elements/PointListProperties.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -146,6 +148,39 @@ TEST(ElementProperties, TouchKindOfAButtonFollowsItsBlob) {
     Bytes record = project.Compiler().ElementRecord(id);
     ASSERT_GE(record.size(), 5u);
     EXPECT_EQ(record[4], touchKind) << "touch kind of " << blob.SqlText();
+  }
+}
+
+// The 64-bit, number-array and byte-array getters of the cell layout and the point list.
+TEST(ElementProperties, WideNumbersAndArrays) {
+  CellLayoutProperties cells;
+  cells.LoadFromBinary(Blob(R"({"GetCellValue1": -9223372036854775808, "GetCellValue2": 9223372036854775807,
+                                "GetCellEntries": [0, 255]})"));
+  EXPECT_EQ(cells.GetCellValue1(), INT64_MIN);
+  EXPECT_EQ(cells.GetCellValue2(), INT64_MAX);
+  EXPECT_EQ(cells.GetCellEntries(), (Bytes{0, 255}));
+  PointListProperties plot;
+  plot.LoadFromBinary(Blob(R"({"GetPointCoordinates": {"X": [-2147483648, 2147483647]}})"));
+  EXPECT_EQ(plot.GetPointCoordinates().X(), (std::vector<int32_t>{INT32_MIN, INT32_MAX}));
+  EXPECT_TRUE(plot.GetPointCoordinates().Y().empty());
+  const Refusal cases[] = {
+      {R"({"GetCellValue1": 9223372036854775808})", "Overflow", "GetCellValue1"},
+      {R"({"GetCellEntries": [0, 256]})", "Overflow", "GetCellEntries[1]"},
+      {R"({"GetCellEntries": [-1]})", "Overflow", "GetCellEntries[0]"},
+      {R"({"GetCellEntries": [1.5]})", "Invalid property data", "GetCellEntries[0]"},
+      {R"({"GetCellEntries": "0102"})", "Invalid property data", "GetCellEntries"},
+      {R"({"GetPointCoordinates": {"X": [2147483648]}})", "Overflow", "GetPointCoordinates.X[0]"},
+      {R"({"GetPointCoordinates": {"X": [true]}})", "Invalid property data", "GetPointCoordinates.X[0]"},
+  };
+  for (const Refusal& c : cases) {
+    try {
+      if (std::string(c.mention).starts_with("GetPoint")) plot.LoadFromBinary(Blob(c.blob));
+      else cells.LoadFromBinary(Blob(c.blob));
+      ADD_FAILURE() << c.blob << " was accepted";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.Text(), c.text) << c.blob;
+      EXPECT_NE(e.Detail().find("'" + std::string(c.mention) + "'"), std::string::npos) << c.blob << ": " << e.Detail();
+    }
   }
 }
 

@@ -10,11 +10,14 @@ namespace {
 
 const char* TypeName(PropertyType t) {
   switch (t) {
-    case PropertyType::Long: return "a number";
+    case PropertyType::Long:
+    case PropertyType::LongLong: return "a number";
     case PropertyType::Boolean: return "true or false";
     case PropertyType::String: return "a string";
     case PropertyType::Object: return "an object";
     case PropertyType::Array: return "an array";
+    case PropertyType::LongArray: return "an array of numbers";
+    case PropertyType::ByteArray: return "an array of bytes";
   }
   return "?";
 }
@@ -31,13 +34,29 @@ const char* JsonTypeName(const nlohmann::json& v) {
 
 bool Matches(PropertyType t, const nlohmann::json& v) {
   switch (t) {
-    case PropertyType::Long: return v.is_number_integer();
+    case PropertyType::Long:
+    case PropertyType::LongLong: return v.is_number_integer();
     case PropertyType::Boolean: return v.is_boolean();
     case PropertyType::String: return v.is_string();
     case PropertyType::Object: return v.is_object();
-    case PropertyType::Array: return v.is_array();
+    case PropertyType::Array:
+    case PropertyType::LongArray:
+    case PropertyType::ByteArray: return v.is_array();
   }
   return false;
+}
+
+// A whole number within [low, high]; an unsigned number beyond 63 bits never fits.
+bool Fits(const nlohmann::json& v, int64_t low, int64_t high) {
+  if (v.is_number_unsigned()) return v.get<uint64_t>() <= static_cast<uint64_t>(high);
+  return v.get<int64_t>() >= low && v.get<int64_t>() <= high;
+}
+
+void CheckWhole(const nlohmann::json& v, int64_t low, int64_t high, const std::string& path, const char* range) {
+  if (!v.is_number_integer()) {
+    throw RuntimeError("Invalid property data", "property '" + path + "' is " + JsonTypeName(v) + ", expected a number");
+  }
+  if (!Fits(v, low, high)) throw RuntimeError("Overflow", "property '" + path + "' is " + v.dump() + ", outside " + range);
 }
 
 const PropertyDecl* Find(std::span<const PropertyDecl> decls, const std::string& name) {
@@ -57,11 +76,17 @@ void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> dec
 void CheckValue(const nlohmann::json& value, const PropertyDecl& decl, const std::string& path) {
   if (!Matches(decl.type, value))
     Refuse(path, "is " + std::string(JsonTypeName(value)) + ", expected " + TypeName(decl.type));
-  if (decl.type == PropertyType::Long) {
-    bool fits = value.is_number_unsigned() ? value.get<uint64_t>() <= std::numeric_limits<int32_t>::max()
-                                           : value.get<int64_t>() >= std::numeric_limits<int32_t>::min() &&
-                                                 value.get<int64_t>() <= std::numeric_limits<int32_t>::max();
-    if (!fits) throw RuntimeError("Overflow", "property '" + path + "' is " + value.dump() + ", outside 32 bits");
+  constexpr int64_t kLow32 = std::numeric_limits<int32_t>::min(), kHigh32 = std::numeric_limits<int32_t>::max();
+  if (decl.type == PropertyType::Long) CheckWhole(value, kLow32, kHigh32, path, "32 bits");
+  if (decl.type == PropertyType::LongLong) {
+    CheckWhole(value, std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max(), path, "64 bits");
+  }
+  if (decl.type == PropertyType::LongArray || decl.type == PropertyType::ByteArray) {
+    bool bytes = decl.type == PropertyType::ByteArray;
+    for (size_t i = 0; i < value.size(); ++i) {
+      CheckWhole(value[i], bytes ? 0 : kLow32, bytes ? 255 : kHigh32, path + "[" + std::to_string(i) + "]",
+                 bytes ? "a byte (0 to 255)" : "32 bits");
+    }
   }
   if (!decl.fields) return;
   if (decl.type == PropertyType::Object) return CheckObject(value, decl.fields(), path + ".");
@@ -106,6 +131,21 @@ int32_t PropertyView::Read(prop::Boolean, const char* name) const {
 std::string PropertyView::Read(prop::String, const char* name) const {
   auto it = mNode->find(name);
   return it == mNode->end() ? std::string() : it->get<std::string>();
+}
+
+int64_t PropertyView::Read(prop::LongLong, const char* name) const {
+  auto it = mNode->find(name);
+  return it == mNode->end() ? 0 : it->get<int64_t>();
+}
+
+std::vector<int32_t> PropertyView::Read(prop::LongArray, const char* name) const {
+  auto it = mNode->find(name);
+  return it == mNode->end() ? std::vector<int32_t>() : it->get<std::vector<int32_t>>();
+}
+
+Bytes PropertyView::Read(prop::ByteArray, const char* name) const {
+  auto it = mNode->find(name);
+  return it == mNode->end() ? Bytes() : it->get<Bytes>();
 }
 
 nlohmann::json& PropertyView::Child(const char* name, nlohmann::json empty) const {

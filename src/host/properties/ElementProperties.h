@@ -17,7 +17,9 @@
 
 namespace brisklet {
 
-enum class PropertyType { Long, Boolean, String, Object, Array };
+// LongLong: a whole number within 64 bits; LongArray: an array of numbers within 32 bits;
+// ByteArray: an array of byte values 0 to 255.
+enum class PropertyType { Long, LongLong, Boolean, String, Object, Array, LongArray, ByteArray };
 
 struct PropertyDecl;
 using PropertyFields = std::span<const PropertyDecl> (*)();
@@ -41,6 +43,18 @@ struct Boolean {
 };
 struct String {
   static constexpr PropertyType kType = PropertyType::String;
+  static constexpr PropertyFields kFields = nullptr;
+};
+struct LongLong {
+  static constexpr PropertyType kType = PropertyType::LongLong;
+  static constexpr PropertyFields kFields = nullptr;
+};
+struct LongArray {
+  static constexpr PropertyType kType = PropertyType::LongArray;
+  static constexpr PropertyFields kFields = nullptr;
+};
+struct ByteArray {
+  static constexpr PropertyType kType = PropertyType::ByteArray;
   static constexpr PropertyFields kFields = nullptr;
 };
 // A nested object read through the getters of View.
@@ -73,6 +87,9 @@ class PropertyView {
   int32_t Read(prop::Long, const char* name) const;
   int32_t Read(prop::Boolean, const char* name) const;  // -1 true, 0 false
   std::string Read(prop::String, const char* name) const;
+  int64_t Read(prop::LongLong, const char* name) const;
+  std::vector<int32_t> Read(prop::LongArray, const char* name) const;
+  Bytes Read(prop::ByteArray, const char* name) const;
   template <class View>
   View Read(prop::ObjectOf<View>, const char* name) const {
     return View(Child(name));
@@ -96,6 +113,14 @@ class PropertyView {
   nlohmann::json& Item(const char* name, int32_t index) const;  // a RuntimeError when missing
   nlohmann::json* mNode;
 };
+
+// Index k (from 1) of a collection getter's list (Image(k), ImageAt(k), ItemAt(k)) is element
+// k - 1; an index beyond the list answers an empty object, whose getters are all 0.
+template <class View>
+View Indexed(const std::vector<View>& list, int64_t k) {
+  static nlohmann::json none = nlohmann::json::object();  // read only
+  return k >= 1 && static_cast<uint64_t>(k) <= list.size() ? list[static_cast<size_t>(k - 1)] : View(none);
+}
 
 class ElementProperties : public PropertyView {
  public:
