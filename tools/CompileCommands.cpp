@@ -8,6 +8,7 @@
 
 #include "Commands.h"
 #include "Diagnostics.h"
+#include "Progress.h"
 #include "MinimumSize.h"
 #include "base/ByteWriter.h"
 #include "base/RuntimeError.h"
@@ -112,6 +113,8 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   c->callback([&exitCode] {
     exitCode = RunWithCompiler(
         compile, false, [](clsDownload& compiler, DefaultHost& host, Connection& conn, std::ostream& out) {
+          ProgressLine line("compiling", "items", compile.diagnostics == "text");
+          compiler.SetProgress([&line](int64_t done, int64_t total) { line.Update(done, total); });
           compiler.CompileHMI();
           out << "compiled: " << host.UnitsStored() << " units stored (" << CountUnits(conn) << " in the store), "
               << CountPending(conn) << " items pending, " << compiler.ErrorCount() << " errors, "

@@ -4,6 +4,7 @@
 
 #include "Commands.h"
 #include "ProjectGenerator.h"
+#include "Progress.h"
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
 
@@ -34,8 +35,9 @@ void AddGenerateCommand(CLI::App& app, int& exitCode) {
       std::filesystem::remove(partial, error);
       GeneratorSummary s;
       {
+        ProgressLine line("generating", "displays");
         auto db = Connection::Create(partial);
-        s = GenerateProject(*db, options);
+        s = GenerateProject(*db, options, [&line](int64_t done, int64_t total) { line.Update(done, total); });
       }
       std::filesystem::rename(partial, path);
       std::cout << "generated " << path << ": " << s.modules << " modules, " << s.displays << " displays, "

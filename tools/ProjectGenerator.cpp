@@ -485,7 +485,7 @@ void WriteImages(Connection& db, const std::vector<Image>& images) {
 }
 
 void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, const std::vector<Image>& images,
-                   GeneratorSummary& summary) {
+                   GeneratorSummary& summary, const GeneratorProgress& progress) {
   Inserter modules(db, "INSERT INTO DispModules(ModuleID, ModuleName) VALUES(?, ?)");
   Inserter pages(
       db,
@@ -509,6 +509,7 @@ void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, co
 
   int32_t elementId = 0;
   for (int32_t id = 1; id <= o.displays; ++id) {
+    if (progress) progress(id - 1, o.displays);
     int32_t module = (id - 1) / kDisplaysPerModule + 1;
     if ((id - 1) % kDisplaysPerModule == 0) {
       modules.Row({Value(module), Value("Area " + std::to_string(module))});
@@ -583,7 +584,7 @@ void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, co
 
 }  // namespace
 
-GeneratorSummary GenerateProject(Connection& db, const GeneratorOptions& options) {
+GeneratorSummary GenerateProject(Connection& db, const GeneratorOptions& options, const GeneratorProgress& progress) {
   if (options.displays < 1 || options.displays > kMaxGeneratedDisplays) {
     throw RuntimeError("Invalid option", "--displays is " + std::to_string(options.displays) + ", expected 1 to " +
                                              std::to_string(kMaxGeneratedDisplays));
@@ -602,7 +603,7 @@ GeneratorSummary GenerateProject(Connection& db, const GeneratorOptions& options
     std::vector<Image> images = MakeImages(random);
     WriteImages(db, images);
     summary.images = static_cast<int64_t>(images.size());
-    WriteDisplays(db, options, random, images, summary);
+    WriteDisplays(db, options, random, images, summary, progress);
     db.Commit();
   } catch (...) {
     db.Execute("ROLLBACK");

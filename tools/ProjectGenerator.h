@@ -2,6 +2,7 @@
 // the element kinds a real panel holds, a few deliberate design problems, everything pending.
 #pragma once
 #include <cstdint>
+#include <functional>
 
 namespace brisklet {
 
@@ -12,6 +13,9 @@ struct GeneratorOptions {
   int32_t elementsPerDisplay = 20;  // 0 to kMaxElementsPerDisplay
   uint64_t seed = 1;                // the same seed gives the same project, row for row
 };
+
+// Told as the displays are made: displays done, displays in all.
+using GeneratorProgress = std::function<void(int64_t, int64_t)>;
 
 // Display GUIDs travel as 16-bit numbers in the page table; element GUIDs start above them.
 constexpr int32_t kMaxGeneratedDisplays = 30000;
@@ -27,6 +31,7 @@ struct GeneratorSummary {
 
 // Fills a new, empty project database (as Connection::Create leaves it) in one transaction.
 // Options out of range are a RuntimeError; nothing is written then.
-GeneratorSummary GenerateProject(Connection& db, const GeneratorOptions& options);
+GeneratorSummary GenerateProject(Connection& db, const GeneratorOptions& options,
+                                 const GeneratorProgress& progress = {});
 
 }  // namespace brisklet

@@ -25,14 +25,23 @@ void clsDownload::CompileHMI() {
                        "FROM DownloadDLUs INNER JOIN HMI_Elements ON DownloadDLUs.Guid = HMI_Elements.GUID " +
                        "WHERE (DownloadDLUs.IsCompiled=0)",
                    0, 3);
-  for (; !elements->Eof(); elements->MoveNext()) CompileHmiElement(elements->Long("ID"));
+  int64_t done = 0, total = elements->RecordCount();
+  auto progress = [&] {
+    if (mProgress) mProgress(++done, total);
+  };
+  for (; !elements->Eof(); elements->MoveNext()) {
+    CompileHmiElement(elements->Long("ID"));
+    progress();
+  }
   auto displays = GetRecordset(std::string("SELECT Pages.ID, DownloadDLUs.IsCompiled ") +
                                    "FROM DownloadDLUs INNER JOIN Pages ON DownloadDLUs.Guid = Pages.GUID ",
                                0, 3);
+  total += displays->RecordCount();
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("ID");
     if (displays->Long("IsCompiled") == 0) CompileDisplay(id);
     prvCheckDuplicateTabIndexes(id);
+    progress();
   }
   prvCheck3DSize();
   prvCheckDuplicateTouch();

@@ -3,6 +3,7 @@
 // errors and warnings it reports to the host's message sink.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -44,6 +45,9 @@ class clsDownload : public DesignChecks {
   Bytes ElementRecord(int32_t pElementID);
   Bytes DisplayRecord(int32_t pDisplayID);
 
+  // Told as a CompileHMI goes: items compiled so far, items pending at its start.
+  void SetProgress(std::function<void(int64_t done, int64_t total)> progress) { mProgress = std::move(progress); }
+
   int32_t ErrorCount() const { return mErrorCount; }
   int32_t WarningCount() const { return mWarningCount; }
 
@@ -57,6 +61,7 @@ class clsDownload : public DesignChecks {
   void prvNormalizeTabOrder();
 
   std::shared_ptr<MessageSink> mCompMsg;
+  std::function<void(int64_t, int64_t)> mProgress;
   int32_t mErrorCount = 0;
   int32_t mWarningCount = 0;
   // Module names read during the CompileHMI in progress (none outside one): a run that reports

@@ -2,6 +2,7 @@
 #include "host/DefaultHost.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 #include "database/Connection.h"
@@ -25,7 +26,18 @@ namespace brisklet {
 
 std::string DefaultDataDir() {
   if (const char* env = std::getenv("BRISKLET_DATA_DIR"); env && *env) return env;
-  return BRISKLET_DATA_DIR;
+  std::error_code error;
+  auto hasCatalogue = [&](const std::filesystem::path& dir) {
+    return std::filesystem::exists(dir / "messages.txt", error);
+  };
+  // An installed tool finds its data beside it: PREFIX/bin/brisklet and PREFIX/share/brisklet.
+  auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) {
+    auto beside = program.parent_path().parent_path() / "share" / "brisklet";
+    if (hasCatalogue(beside)) return beside.string();
+  }
+  if (hasCatalogue(BRISKLET_DATA_DIR)) return BRISKLET_DATA_DIR;  // a build of the source tree
+  return BRISKLET_INSTALLED_DATA_DIR;
 }
 
 DefaultHost::DefaultHost(Connection& conn, DefaultHostOptions options) : mConn(conn), mOptions(std::move(options)) {

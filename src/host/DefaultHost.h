@@ -68,7 +68,8 @@ class DefaultHost : public HostFactory {
   friend class CatalogueMessageService;
 };
 
-// The data folder: $BRISKLET_DATA_DIR when set, else the one of the source tree.
+// The data folder: $BRISKLET_DATA_DIR when set; else PREFIX/share/brisklet beside an installed
+// tool (PREFIX/bin); else the source tree's, when there is one; else where this build installs it.
 std::string DefaultDataDir();
 
 }  // namespace brisklet
