@@ -1,5 +1,6 @@
 // The compile pipeline: everything pending, then the checks; single elements and displays.
 #include "base/RuntimeError.h"
+#include "component/Queries.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "host/RecordsetAccess.h"
@@ -20,15 +21,9 @@ void clsDownload::CompileHMI() {
   mErrorCount = 0;
   mWarningCount = 0;
   prvCheckFonts();
-  auto elements =
-      GetRecordset(std::string("SELECT HMI_Elements.ID ") +
-                       "FROM DownloadDLUs INNER JOIN HMI_Elements ON DownloadDLUs.Guid = HMI_Elements.GUID " +
-                       "WHERE (DownloadDLUs.IsCompiled=0)",
-                   0, 3);
+  auto elements = GetRecordset(kSqlPendingElements, 0, 3);
   for (; !elements->Eof(); elements->MoveNext()) CompileHmiElement(elements->Long("ID"));
-  auto displays = GetRecordset(std::string("SELECT Pages.ID, DownloadDLUs.IsCompiled ") +
-                                   "FROM DownloadDLUs INNER JOIN Pages ON DownloadDLUs.Guid = Pages.GUID ",
-                               0, 3);
+  auto displays = GetRecordset(kSqlDisplays, 0, 3);
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("ID");
     if (displays->Long("IsCompiled") == 0) CompileDisplay(id);
@@ -53,7 +48,7 @@ void clsDownload::CompileHmiElement(int32_t pElementID) {
   int32_t errors = mErrorCount;
   int32_t warnings = mWarningCount;
   Bytes record = prvCompileElementRecord(*row);
-  std::string markPending = "UPDATE DownloadDLUs SET IsCompiled=0 WHERE Guid=" + row->Field("VariableGUID").SqlText();
+  std::string markPending = kSqlMarkPending + row->Field("VariableGUID").SqlText();
   if (mErrorCount > errors) {
     row->ActiveConnection().Execute(markPending);
     return;

@@ -2,6 +2,7 @@
 #include "elements/ElementCompiler.h"
 
 #include "base/RuntimeError.h"
+#include "elements/Queries.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
@@ -42,11 +43,7 @@ std::unique_ptr<DownloadUnit> ElementCompiler::prvNewUnit(int32_t guid, const By
 }
 
 std::unique_ptr<Recordset> ElementCompiler::prvOpenElementRow(int32_t elementId) {
-  return GetRecordset(std::string("SELECT HMI_Elements.*, Pages.ModuleID, Pages.Description AS DisplayName, ") +
-                          "HMI_Elements.GUID AS VariableGUID " +
-                          "FROM HMI_Elements INNER JOIN Pages ON HMI_Elements.DisplayID = Pages.Id " +
-                          "WHERE HMI_Elements.ID=" + Num(elementId),
-                      0, 3);
+  return GetRecordset(kSqlElementRow + Num(elementId), 0, 3);
 }
 
 std::unique_ptr<Recordset> ElementCompiler::prvOpenElement(int32_t elementId, ErrorScope& scope) {

@@ -2,6 +2,7 @@
 #include "host/TransactionCompileScope.h"
 
 #include "database/Connection.h"
+#include "database/Queries.h"
 
 namespace brisklet {
 
@@ -13,7 +14,7 @@ void TransactionCompileScope::Begin() {
 
 TransactionCompileScope::~TransactionCompileScope() {
   if (mOwnsTransaction && mConn.InTransaction()) {
-    sqlite3_exec(mConn.Handle(), "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_exec(mConn.Handle(), kSqlCommit, nullptr, nullptr, nullptr);
   }
 }
 
