@@ -180,9 +180,11 @@ TEST_F(ProjectChecks, TrendWhoseCurvesLieOutsideItsSlots) {
 }
 
 // Elements whose display does not exist are named by their display number; the checks that
-// join the display's module leave them out.
+// join the display's module leave them out. Display 0 stands for "no finding yet" in the
+// duplicate touch check, so each of its rows makes a finding of its own.
 TEST_F(ProjectChecks, OrphanRows) {
   Display("Setup");
+  for (int i = 0; i < 3; ++i) Touch(0, 5);
   Touch(99, 5);
   Touch(99, 5);
   Touch(99, 12);
@@ -190,8 +192,12 @@ TEST_F(ProjectChecks, OrphanRows) {
   Variable(99, "Speed");
   Variable(99, "Speed");
   Element(99, {{"Type", 1}, {"Text", "Hidden"}, {"TouchOprndAddr", 4}, {"VisibleOpAddr", 4}, {"Flat3D", 1}});
+  const std::string zero =
+      "0 #0 <missing display 0>#0: The HMI Display: '<missing display 0>' has 2 or more elements with the same touch "
+      "operand address. MB: 5";
   EXPECT_EQ(Reported(),
-            (Lines{"0 #0 <missing display 99>#99: The HMI Display: '<missing display 99>' has 2 or more elements "
+            (Lines{zero, zero, zero,
+                   "0 #0 <missing display 99>#99: The HMI Display: '<missing display 99>' has 2 or more elements "
                    "with the same touch operand address. MB: 5",
                    "0 #0 <missing display 99>#99: The HMI Display: '<missing display 99>' contains element(s) with "
                    "touch MB: 12, while it also contains Switch element(s) linked to the same MB",
