@@ -2,8 +2,6 @@
 // errors on files that are not projects, the diagnostics and the hex output.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -19,16 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
 std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
   std::stringstream s;
-  s << in.rdbuf();
+  s << std::ifstream(path, std::ios::binary).rdbuf();
   return s.str();
 }
 
@@ -41,9 +32,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class Cli : public ::testing::Test {
  protected:
-  Cli() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::temp_directory_path() / ("brisklet-cli-" + std::to_string(getpid()) + "-" + info->name());
+  Cli() : dir(TempPath("cli")) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     project.AddModule("Main");
@@ -51,31 +40,16 @@ class Cli : public ::testing::Test {
   }
   ~Cli() override { fs::remove_all(dir); }
 
-  ToolRun Brisklet(const std::string& args) {
-    fs::path out = dir / "stdout", err = dir / "stderr";
-    std::string command = std::string(BRISKLET_CLI) + " " + args + " >" + out.string() + " 2>" + err.string();
-    int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-  }
   // The project built so far, as a file.
-  std::string Save(const std::string& name = "project.db") {
-    std::string path = (dir / name).string();
+  std::string Save() {
+    std::string path = (dir / "project.db").string();
     fs::remove(path);
     project.Db().Execute("VACUUM INTO '" + path + "'");
     return path;
   }
   // A 20 x 20 rectangle on "Setup", with the given columns put in.
   int32_t Rectangle(const Columns& given = {}) {
-    Columns columns = {{"DisplayID", setup}, {"Type", 1}, {"Dx", 20}, {"Dy", 20}};
-    for (const auto& [name, value] : given) {
-      auto it = std::find_if(columns.begin(), columns.end(), [&](const auto& c) { return c.first == name; });
-      if (it != columns.end()) {
-        it->second = value;
-      } else {
-        columns.push_back({name, value});
-      }
-    }
-    return project.AddElement(columns);
+    return project.AddElement(With({{"DisplayID", setup}, {"Type", 1}, {"Dx", 20}, {"Dy", 20}}, given));
   }
 
   fs::path dir;
@@ -85,18 +59,18 @@ class Cli : public ::testing::Test {
 
 TEST_F(Cli, InitCreatesAProjectAndRefusesAnExistingFile) {
   std::string path = (dir / "new.db").string();
-  ToolRun first = Brisklet("init " + path);
+  ToolRun first = RunTool("init " + path);
   EXPECT_EQ(first.exitCode, 0) << first.err;
   EXPECT_NO_THROW(Connection::Open(path));
   std::string before = ReadFile(path);
 
-  ToolRun second = Brisklet("init " + path);
+  ToolRun second = RunTool("init " + path);
   EXPECT_EQ(second.exitCode, 2);
   EXPECT_EQ(Lines(second.err).size(), 1u) << second.err;
   EXPECT_EQ(ReadFile(path), before);
 
   std::ofstream(dir / "notes.txt") << "not a database\n";
-  ToolRun text = Brisklet("init " + (dir / "notes.txt").string());
+  ToolRun text = RunTool("init " + (dir / "notes.txt").string());
   EXPECT_EQ(text.exitCode, 2);
   EXPECT_EQ(ReadFile(dir / "notes.txt"), "not a database\n");
 }
@@ -107,25 +81,20 @@ TEST_F(Cli, FilesThatAreNotProjectsAreOneLineErrors) {
   std::ofstream(dir / "text.db") << "SQLite format 2? no, just text\n";
   std::ofstream(dir / "empty.db");
   fs::create_directory(dir / "folder.db");
-  {
+  auto database = [&](const char* file, const char* sql) {
     sqlite3* db = nullptr;
-    sqlite3_open((dir / "other.db").c_str(), &db);
-    sqlite3_exec(db, "CREATE TABLE Customers(Id INTEGER PRIMARY KEY, Name TEXT)", nullptr, nullptr, nullptr);
+    sqlite3_open((dir / file).c_str(), &db);
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     sqlite3_close(db);
-  }
-  {
-    std::string partial = (dir / "partial.db").string();
-    sqlite3* db = nullptr;
-    sqlite3_open(partial.c_str(), &db);
-    sqlite3_exec(db, "CREATE TABLE Pages(Id INTEGER PRIMARY KEY); CREATE TABLE HMI_Elements(ID INTEGER PRIMARY KEY)",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-  }
+  };
+  database("other.db", "CREATE TABLE Customers(Id INTEGER PRIMARY KEY, Name TEXT)");
+  database("partial.db",
+           "CREATE TABLE Pages(Id INTEGER PRIMARY KEY); CREATE TABLE HMI_Elements(ID INTEGER PRIMARY KEY)");
   for (const char* file : {"missing.db", "text.db", "empty.db", "folder.db", "other.db", "partial.db"}) {
     std::string path = (dir / file).string();
     for (const std::string command : {"compile", "element", "display", "pagetable", "units"}) {
       std::string args = command + " " + path + (command == "element" || command == "display" ? " 1" : "");
-      ToolRun run = Brisklet(args);
+      ToolRun run = RunTool(args);
       EXPECT_EQ(run.exitCode, 2) << args;
       EXPECT_EQ(run.out, "") << args;
       ASSERT_EQ(Lines(run.err).size(), 1u) << args << ": " << run.err;
@@ -137,7 +106,7 @@ TEST_F(Cli, FilesThatAreNotProjectsAreOneLineErrors) {
 TEST_F(Cli, ACleanProjectCompilesWithExitZeroAndASummary) {
   Rectangle();
   Rectangle();
-  ToolRun run = Brisklet("compile " + Save());
+  ToolRun run = RunTool("compile " + Save());
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   auto lines = Lines(run.out);
@@ -155,20 +124,20 @@ struct Outcome {
 };
 
 TEST_F(Cli, ExitCodeFollowsWhatTheCompileCounted) {
+  // clang-format off
   const Outcome cases[] = {
       {"clean", {{"Text", "Box"}}, 0, ""},
       {"a warning only", {{"Text", "Box"}, {"FontNumber", 9}}, 0, "warning: Main / Setup: Box: "},
-      {"a design error",
-       {{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}},
-       1,
+      {"a design error", {{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}}, 1,
        "error: Main / Setup: The Element: 'Box' is too small for 3D"},
       {"a run-time failure", {{"Text", "Box"}, {"PenWidth", 300}}, 2, "brisklet: Overflow"},
   };
+  // clang-format on
   for (const Outcome& c : cases) {
     project.Db().Execute("DELETE FROM HMI_Elements");
     project.Db().Execute("DELETE FROM DownloadDLUs WHERE Guid NOT IN (SELECT GUID FROM Pages)");
     Rectangle(c.element);
-    ToolRun run = Brisklet("compile " + Save());
+    ToolRun run = RunTool("compile " + Save());
     EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.err;
     auto lines = Lines(run.err);
     if (*c.diagnostic) {
@@ -184,7 +153,7 @@ TEST_F(Cli, ExitCodeFollowsWhatTheCompileCounted) {
 TEST_F(Cli, JsonDiagnosticsAreOneObjectPerLine) {
   Rectangle({{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}});
   Rectangle({{"Text", "Say \"hi\""}, {"FontNumber", 9}});
-  ToolRun run = Brisklet("compile " + Save() + " --diagnostics=json");
+  ToolRun run = RunTool("compile " + Save() + " --diagnostics=json");
   EXPECT_EQ(run.exitCode, 1);
   auto lines = Lines(run.err);
   ASSERT_EQ(lines.size(), 2u) << run.err;
@@ -215,7 +184,7 @@ TEST_F(Cli, JsonDiagnosticsAreOneObjectPerLine) {
 TEST_F(Cli, ElementPrintsItsRecordAsHexAndStoresNothing) {
   int32_t id = Rectangle({{"ColorFore", 0xAB}});
   std::string path = Save();
-  ToolRun run = Brisklet("element " + path + " " + std::to_string(id));
+  ToolRun run = RunTool("element " + path + " " + std::to_string(id));
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_TRUE(std::regex_match(run.out, std::regex("[0-9a-f]{2}( [0-9a-f]{2})*\n"))) << run.out;
   EXPECT_EQ(run.out, Hex(project.Compiler().ElementRecord(id)) + "\n");
@@ -230,7 +199,7 @@ TEST_F(Cli, ElementPrintsItsRecordAsHexAndStoresNothing) {
 
 TEST_F(Cli, EveryCommandHasHelp) {
   for (const char* command : {"", "init", "compile", "element", "display", "pagetable", "units"}) {
-    ToolRun run = Brisklet(std::string(command) + " --help");
+    ToolRun run = RunTool(std::string(command) + " --help");
     EXPECT_EQ(run.exitCode, 0) << command << ": " << run.err;
     EXPECT_NE(run.out.find("Usage"), std::string::npos) << command << ": " << run.out;
   }

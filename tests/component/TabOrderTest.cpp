@@ -56,34 +56,13 @@ TEST(TabOrder, NormalisesEveryDisplay) {
       std::vector<int64_t> tabs, marked;
       for (int32_t id : ids[i]) {
         tabs.push_back(project.Scalar("SELECT TabIndex FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong());
-        marked.push_back(project.IsCompiled(
-            project.Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong()));
+        marked.push_back(project.IsCompiled(project.GuidOf(id)));
       }
       EXPECT_EQ(tabs, c.displays[i].after) << c.name << ", display " << i + 1;
       EXPECT_EQ(marked, c.displays[i].marked) << c.name << ", display " << i + 1;
     }
     EXPECT_TRUE(project.Messages().calls.empty()) << c.name;
   }
-}
-
-// CompileHMI normalises first, so the renumbered elements are compiled in the same run.
-TEST(TabOrder, RenumberedElementsAreCompiledInTheSameRun) {
-  TestProject project;
-  project.AddModule("Main");
-  int32_t display = project.AddDisplay({{"ModuleID", 1}});
-  int32_t first = project.AddElement({{"DisplayID", display}, {"Type", 1}, {"TabIndex", 4}});
-  int32_t second = project.AddElement({{"DisplayID", display}, {"Type", 1}, {"TabIndex", 4}});
-  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
-  project.Compiler().CompileHMI();
-  auto guidOf = [&](int32_t id) {
-    return project.Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong();
-  };
-  EXPECT_EQ(project.Column("SELECT TabIndex FROM HMI_Elements ORDER BY ID"), (std::vector<int64_t>{4, 5}));
-  EXPECT_EQ(project.UnitHex(guidOf(first)), "");  // not renumbered, so not pending
-  std::string unit = project.UnitHex(guidOf(second));
-  ASSERT_EQ(unit.substr(0, 5), "56 54");   // "VT"
-  EXPECT_EQ(unit.substr(5 * 3, 2), "05");  // byte 5: the new tab index
-  EXPECT_EQ(project.IsCompiled(guidOf(second)), 1);
 }
 
 }  // namespace

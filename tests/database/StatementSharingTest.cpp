@@ -3,7 +3,6 @@
 // rows, and every query the compiler runs returns the same rows, in the same order, as plain
 // SQLite gives for the text as it stands on the tables without the indexes added for the checks.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -20,19 +19,11 @@ namespace {
 TEST(RecordsetStorage, EveryKindOfValueComesBackAsStored) {
   TestProject project;
   const Bytes blob = {0x00, 0xFF, 0x80, 0x7F};
-  const std::vector<Value> values = {Value(int64_t{0}),
-                                     Value(int64_t{-1}),
-                                     Value(int64_t{127}),
-                                     Value(int64_t{128}),
-                                     Value(INT64_MIN),
-                                     Value(INT64_MAX),
-                                     Value(1.5),
-                                     Value(-0.25),
-                                     Value("Motor"),
-                                     Value(""),
-                                     Value("ü€ 漢"),
-                                     Value(blob),
-                                     Value()};
+  // clang-format off
+  const std::vector<Value> values = {Value(int64_t{0}), Value(int64_t{-1}), Value(int64_t{127}), Value(int64_t{128}),
+      Value(INT64_MIN), Value(INT64_MAX), Value(1.5), Value(-0.25), Value("Motor"), Value(""), Value("ü€ 漢"),
+      Value(blob), Value()};
+  // clang-format on
   for (size_t i = 0; i < values.size(); ++i) {
     project.Insert("ProjectSettings", {{"Name", std::string("v") + std::to_string(i + 10)}, {"Value", values[i]}});
   }
@@ -151,7 +142,7 @@ std::string OtherNumbers(const std::string& sql) {
 // differ from every index's order.
 class QueryResults : public ::testing::Test {
  protected:
-  QueryResults() : project(TestProject::EmptyFile{Path("project")}) {
+  QueryResults() : project(TestProject::EmptyFile{TempPath("results.db")}) {
     GenerateProject(project.Db(), {4, 40, 3});
     project.Db().BeginTransaction();
     int id = 1000;
@@ -163,54 +154,29 @@ class QueryResults : public ::testing::Test {
     };
     for (int display : {1, 2}) {
       for (int k = 0; k < 4; ++k) {
-        element({{"DisplayID", display},
-                 {"Type", 12},
-                 {"ORDERINDEX", 7},
-                 {"TabIndex", 9 - k},
+        std::string n = std::to_string(k);
+        // clang-format off
+        element({{"DisplayID", display}, {"Type", 12}, {"ORDERINDEX", 7}, {"TabIndex", 9 - k},
                  {"TouchOprndAddr", 300 + k}});
-        element({{"DisplayID", display},
-                 {"Type", 1},
-                 {"ORDERINDEX", 7},
-                 {"TabIndex", 20 - k},
+        element({{"DisplayID", display}, {"Type", 1}, {"ORDERINDEX", 7}, {"TabIndex", 20 - k},
                  {"TouchOprndAddr", 310 - k}});
-        element({{"DisplayID", display},
-                 {"Type", 5},
-                 {"VarType", 8},
-                 {"ORDERINDEX", 7},
-                 {"TabIndex", 30 - k},
+        element({{"DisplayID", display}, {"Type", 5}, {"VarType", 8}, {"ORDERINDEX", 7}, {"TabIndex", 30 - k},
                  {"Text", k % 2 ? "Motor" : "MOTOR"}});
-        element({{"DisplayID", display},
-                 {"Type", 1},
-                 {"Flat3D", 3 - 2 * (k % 2)},
-                 {"Dx", 8 - k},
-                 {"Dy", 20},
-                 {"Text", std::string("Small ") + std::to_string(k)}});
-        element({{"DisplayID", display},
-                 {"Type", 4},
-                 {"TouchOprndAddr", 400 - k},
-                 {"VisibleOpAddr", 400 - k},
-                 {"Text", std::string("Hidden ") + std::to_string(k)},
-                 {"FontNumber", 9}});
-        element({{"DisplayID", display},
-                 {"Type", 5},
-                 {"VarType", 23 + 4 * (k % 2)},
-                 {"Dx", 10},
-                 {"Dy", 10},
+        element({{"DisplayID", display}, {"Type", 1}, {"Flat3D", 3 - 2 * (k % 2)}, {"Dx", 8 - k}, {"Dy", 20},
+                 {"Text", "Small " + n}});
+        element({{"DisplayID", display}, {"Type", 4}, {"TouchOprndAddr", 400 - k}, {"VisibleOpAddr", 400 - k},
+                 {"Text", "Hidden " + n}, {"FontNumber", 9}});
+        element({{"DisplayID", display}, {"Type", 5}, {"VarType", 23 + 4 * (k % 2)}, {"Dx", 10}, {"Dy", 10},
                  {"Text", std::string(1, static_cast<char>('Z' - k))}});
-        element({{"DisplayID", display},
-                 {"Type", 5},
-                 {"VarType", 1 + k % 2},
-                 {"VarOprndType", 1},
-                 {"VarOprndAddr", 300 + k % 2},
-                 {"TabIndex", 40 - k},
-                 {"Binary", k == 1 ? "{\"IsSwitch\": true}" : ""}});
+        element({{"DisplayID", display}, {"Type", 5}, {"VarType", 1 + k % 2}, {"VarOprndType", 1},
+                 {"VarOprndAddr", 300 + k % 2}, {"TabIndex", 40 - k}, {"Binary", k == 1 ? "{\"IsSwitch\": true}" : ""}});
+        // clang-format on
       }
     }
     project.Db().Commit();
-    std::string copy = Path("plain");
-    std::filesystem::remove(copy);
-    project.Db().Execute("VACUUM INTO '" + copy + "'");
-    EXPECT_EQ(sqlite3_open(copy.c_str(), &plain), SQLITE_OK);
+    std::filesystem::remove(TempPath("plain.db"));
+    project.Db().Execute("VACUUM INTO '" + TempPath("plain.db") + "'");
+    EXPECT_EQ(sqlite3_open(TempPath("plain.db").c_str(), &plain), SQLITE_OK);
     for (const char* index : kCheckIndexes) {
       std::string drop = std::string("DROP INDEX ") + index;
       EXPECT_EQ(sqlite3_exec(plain, drop.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << index;
@@ -218,12 +184,7 @@ class QueryResults : public ::testing::Test {
   }
   ~QueryResults() override {
     sqlite3_close(plain);
-    std::filesystem::remove(Path("plain"));
-  }
-  static std::string Path(const std::string& what) {
-    return (std::filesystem::temp_directory_path() /
-            (std::string("brisklet-results-") + std::to_string(getpid()) + "-" + what + ".db"))
-        .string();
+    std::filesystem::remove(TempPath("plain.db"));
   }
   TestProject project;
   sqlite3* plain = nullptr;

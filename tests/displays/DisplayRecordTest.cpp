@@ -1,8 +1,6 @@
 // The display record "PT" with its element list, colours, background image and jumps block.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
-#include "base/RuntimeError.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -23,15 +21,11 @@ class DisplayRecord : public ::testing::Test {
 };
 
 TEST_F(DisplayRecord, EmptyDisplayStoredUnderItsGuid) {
-  int32_t id = project.AddDisplay({{"ModuleID", 1},
-                                   {"GUID", 0x1001},
-                                   {"ColorBack", 1},
-                                   {"ColorFocusText", 2},
-                                   {"ColorFocusGradient", 3},
-                                   {"ColorDisabledText", 4},
-                                   {"ColorDisabledGradient", 5},
-                                   {"ColorMarkingText", 6},
-                                   {"ColorMarkingGradient", 7}});
+  // clang-format off
+  int32_t id = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x1001}, {"ColorBack", 1}, {"ColorFocusText", 2},
+      {"ColorFocusGradient", 3}, {"ColorDisabledText", 4}, {"ColorDisabledGradient", 5}, {"ColorMarkingText", 6},
+      {"ColorMarkingGradient", 7}});
+  // clang-format on
   std::string expected = Hx({
       "50 54  f4 01  // PT, palette GUID 500",
       "01  02  03 0b  // background, focus text, focus gradient and its companion",
@@ -70,13 +64,10 @@ TEST_F(DisplayRecord, ElementListOrder) {
 TEST_F(DisplayRecord, JumpsAndLoaderFunctions) {
   project.Insert("LdrFunctions", {{"FuncID", 1}, {"Guid", 0x12345}});
   project.Insert("LdrFunctions", {{"FuncID", 2}, {"Guid", 9}});
-  int32_t id = project.AddDisplay({{"ModuleID", 1},
-                                   {"GUID", 0x1001},
-                                   {"IsDisplayedOpType", 1},
-                                   {"IsDisplayedOpAddress", 70000},
-                                   {"ConstrID", 1},
-                                   {"FuncID", 0},
-                                   {"DestrID", 2}});
+  // clang-format off
+  int32_t id = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x1001}, {"IsDisplayedOpType", 1},
+      {"IsDisplayedOpAddress", 70000}, {"ConstrID", 1}, {"FuncID", 0}, {"DestrID", 2}});
+  // clang-format on
   int32_t second = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x2222}, {"FuncID", 7}});
   int32_t third = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x13333}});
   auto jump = [&](int32_t page, int32_t jumpType, int32_t opType, int32_t opAddress, int32_t target) {
@@ -106,14 +97,6 @@ TEST_F(DisplayRecord, NullMarkingColoursWrittenBackAsZero) {
   EXPECT_EQ(Record(id), Hx({kPlainHead, kNoImage, "22 00  00 00", kNoJumps}));
   EXPECT_EQ(project.Scalar("SELECT ColorMarkingText FROM Pages WHERE Id=" + std::to_string(id)), Value(0));
   EXPECT_EQ(project.Scalar("SELECT ColorMarkingGradient FROM Pages WHERE Id=" + std::to_string(id)), Value(0));
-}
-
-Bytes Compressed(const Bytes& pixels) {
-  uLongf size = compressBound(static_cast<uLong>(pixels.size()));
-  Bytes out(size);
-  compress(out.data(), &size, pixels.data(), static_cast<uLong>(pixels.size()));
-  out.resize(size);
-  return out;
 }
 
 struct BackgroundCase {
@@ -156,19 +139,15 @@ TEST_F(DisplayRecord, ByteOutOfRangeFailsTheDisplay) {
   for (const auto& [column, value] : columns) {
     ++guid;
     int32_t id = project.AddDisplay({{"ModuleID", 1}, {"GUID", guid}, {column, value}});
-    try {
-      project.Compiler().CompileDisplay(id);
-      ADD_FAILURE() << column << " compiled";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Text(), "Overflow") << column;
-      EXPECT_EQ(e.Where(), std::vector<std::string>{"display " + std::to_string(id)}) << column;
-    }
+    RuntimeError e = ErrorOf([&] { project.Compiler().CompileDisplay(id); });
+    EXPECT_EQ(e.Text(), "Overflow") << column;
+    EXPECT_EQ(e.Where(), std::vector<std::string>{"display " + std::to_string(id)}) << column;
     EXPECT_EQ(project.UnitHex(guid), "") << column;
     project.Db().Execute("DELETE FROM Pages");
   }
   int32_t id = project.AddDisplay({{"ModuleID", 1}});
   project.Insert("HMIJumps", {{"PageNum", id}, {"JumpOpType", 256}, {"JumpOpAddress", 1}, {"DispOpAddress", id}});
-  EXPECT_THROW(Record(id), RuntimeError);
+  EXPECT_EQ(ErrorOf([&] { Record(id); }).Text(), "Overflow");
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
-// The 90-byte "VT" element header, compared whole for a table of element rows, the download
-// type table, unknown kinds, and the overflow paths that fail an element.
+// The 90-byte "VT" element header, compared whole for a table of element rows, unknown kinds,
+// and the overflow paths that fail an element.
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "base/RuntimeError.h"
 #include "elements/ElementHeader.h"
@@ -13,7 +11,7 @@ namespace {
 
 // Every element stands at (10, 20) with a size of 30 x 40 on a 320-pixel screen (offset
 // 6410 = 0a 19 00 00) unless its row says otherwise.
-const Columns kPlacement = {{"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40}};
+const Columns kPlacement = {{"DisplayID", 1}, {"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40}};
 
 // Bytes 8-21: touch, keypad success, visible, reserved, enabled, reserved, highlight.
 constexpr const char* kNoOperands = "ff ff  ff ff  ff ff  00 00  ff ff  00 00  ff ff";
@@ -102,6 +100,8 @@ const HeaderCase kHeaders[] = {
    "56 54  1a 01 02 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
   {"NumericTouch5", {{"Type", 5}, {"VarType", 8}, {"TouchOprndAddr", 5}},
    "56 54  08 01 01 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff", kBox0, kNoOperandBlock},
+  {"RectangleWithVarType", {{"Type", 1}, {"VarType", 7}}, "56 54  21 01 00 ff 00 00", kNoOperands, kBox0,
+   kNoOperandBlock},
   {"UnusedVarType", {{"Type", 5}, {"VarType", 10}}, "56 54  00 01 00 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
   // Background modes.
   {"NoBackColour", {{"Type", 1}, {"ColorBack", -1}}, "56 54  21 00 00 ff 01 00", kNoOperands,
@@ -148,20 +148,11 @@ class ElementHeader : public ::testing::TestWithParam<HeaderCase> {
     project.AddModule("Main");
     project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
   }
-  int32_t Add(const Columns& columns) {
-    Columns all = {{"DisplayID", 1}};
-    for (const auto& [name, value] : kPlacement) {
-      bool given = std::any_of(columns.begin(), columns.end(), [&](const auto& c) { return c.first == name; });
-      if (!given) all.push_back({name, value});
-    }
-    all.insert(all.end(), columns.begin(), columns.end());
-    return project.AddElement(all);
-  }
   TestProject project;
 };
 
 TEST_P(ElementHeader, WholeHeader) {
-  Bytes record = project.Compiler().ElementRecord(Add(GetParam().columns));
+  Bytes record = project.Compiler().ElementRecord(project.AddElement(With(kPlacement, GetParam().columns)));
   ASSERT_GE(record.size(), 90u);
   EXPECT_EQ(Hex(Bytes(record.begin(), record.begin() + 90)), Header(GetParam()));
   EXPECT_TRUE(project.Notices().empty());
@@ -170,22 +161,23 @@ TEST_P(ElementHeader, WholeHeader) {
 INSTANTIATE_TEST_SUITE_P(Rows, ElementHeader, ::testing::ValuesIn(kHeaders),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// An unknown Type: both message boxes, and the bare header.
+// A Type without a kind: both message boxes, and the bare header with download type 0.
 TEST(UnknownElementType, HeaderAloneAfterTwoMessageBoxes) {
-  TestProject project;
-  project.AddModule("Main");
-  project.AddDisplay({{"ModuleID", 1}});
-  int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 9}, {"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40}});
-  Bytes record = project.Compiler().ElementRecord(id);
-  EXPECT_EQ(Hex(record), Header({"", {}, "56 54  00 00 00 ff 00 00"}));
-  EXPECT_EQ(project.Notices(), (std::vector<std::string>{"mdlServices: Need to implement GetDownloadVariableType",
-                                                         "Need to implement: prvGetVariableDataByType"}));
-  EXPECT_EQ(project.Compiler().HmiElementSize(id), 90);
+  for (int32_t type : {0, 8, 9, 13}) {
+    TestProject project;
+    project.AddModule("Main");
+    project.AddDisplay({{"ModuleID", 1}});
+    int32_t id = project.AddElement(With(kPlacement, {{"Type", type}}));
+    EXPECT_EQ(Hex(project.Compiler().ElementRecord(id)), Header({"", {}, "56 54  00 00 00 ff 00 00"})) << type;
+    EXPECT_EQ(project.Notices(), (std::vector<std::string>{"mdlServices: Need to implement GetDownloadVariableType",
+                                                           "Need to implement: prvGetVariableDataByType"}))
+        << type;
+  }
 }
 
 // VarTypes without a kind: no kind bytes and no message.
 TEST(ElementWithoutKind, NinetyBytesSilently) {
-  for (int32_t varType : {0, 10, 14, 17, 18, 26, 31}) {
+  for (int32_t varType : {0, 10, 14, 17, 18, 26, 31, -1}) {
     TestProject project;
     project.AddModule("Main");
     project.AddDisplay({{"ModuleID", 1}});
@@ -193,34 +185,6 @@ TEST(ElementWithoutKind, NinetyBytesSilently) {
     EXPECT_EQ(project.Compiler().HmiElementSize(id), 90) << varType;
     EXPECT_TRUE(project.Notices().empty()) << varType;
   }
-}
-
-struct DownloadTypeRow {
-  int32_t type, varType, normal, alternate;
-};
-
-// The download type table: by Type, and for Type 5 by VarType, without and with the
-// alternate (entry) form.
-const DownloadTypeRow kDownloadTypes[] = {
-    {1, 0, 33, 33},  {2, 0, 32, 32},  {3, 0, 23, 23},  {4, 0, 24, 24},  {6, 0, 38, 38},  {7, 0, 39, 39},
-    {11, 0, 21, 21}, {12, 0, 22, 22}, {1, 7, 33, 33},  {5, 0, 0, 0},    {5, 1, 1, 1},    {5, 2, 2, 2},
-    {5, 3, 3, 3},    {5, 4, 4, 4},    {5, 5, 5, 26},   {5, 6, 6, 27},   {5, 7, 7, 29},   {5, 8, 8, 25},
-    {5, 9, 9, 9},    {5, 10, 0, 0},   {5, 11, 11, 11}, {5, 12, 12, 12}, {5, 13, 25, 25}, {5, 14, 0, 0},
-    {5, 15, 15, 41}, {5, 16, 16, 30}, {5, 17, 0, 0},   {5, 18, 0, 0},   {5, 19, 19, 28}, {5, 20, 20, 20},
-    {5, 21, 35, 35}, {5, 22, 34, 34}, {5, 23, 36, 36}, {5, 24, 37, 37}, {5, 25, 40, 40}, {5, 26, 0, 0},
-    {5, 27, 42, 42}, {5, 28, 43, 43}, {5, 29, 44, 45}, {5, 30, 46, 46}, {5, 31, 0, 0},   {5, -1, 0, 0},
-};
-
-TEST(DownloadType, Table) {
-  TestProject project;
-  ActiveHost active(project.Host());
-  for (const DownloadTypeRow& row : kDownloadTypes) {
-    EXPECT_EQ(GetDownloadVariableType(row.type, row.varType, false), row.normal) << row.type << "/" << row.varType;
-    EXPECT_EQ(GetDownloadVariableType(row.type, row.varType, true), row.alternate) << row.type << "/" << row.varType;
-  }
-  EXPECT_TRUE(project.Notices().empty());
-  for (int32_t type : {0, 8, 9, 13}) EXPECT_EQ(GetDownloadVariableType(type, 1, false), 0) << type;
-  EXPECT_EQ(project.Notices(), std::vector<std::string>(4, "mdlServices: Need to implement GetDownloadVariableType"));
 }
 
 struct OverflowCase {
@@ -247,21 +211,12 @@ TEST_P(ElementOverflow, NamesTheElement) {
   TestProject project;
   project.AddModule("Main");
   project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
-  Columns columns = {{"DisplayID", 1}, {"GUID", 1042}, {"Dx", 30}, {"Dy", 40}};
-  columns.insert(columns.end(), GetParam().columns.begin(), GetParam().columns.end());
-  int32_t id = project.AddElement(columns);
+  int32_t id = project.AddElement(With({{"DisplayID", 1}, {"GUID", 1042}, {"Dx", 30}, {"Dy", 40}}, GetParam().columns));
+  RuntimeError e = ErrorOf([&] { project.Compiler().CompileHmiElement(id); });
   std::string where = "element " + std::to_string(id) + " (GUID 1042) on display 1";
-  try {
-    project.Compiler().CompileHmiElement(id);
-    ADD_FAILURE() << "compiled";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.Text(), "Overflow");
-    ASSERT_FALSE(e.Where().empty());
-    EXPECT_EQ(e.Where().back(), where);
-    std::string described = e.Describe();
-    EXPECT_EQ(described.substr(0, 9), "Overflow ");
-    EXPECT_TRUE(described.ends_with(" in " + where)) << described;
-  }
+  EXPECT_EQ(e.Text(), "Overflow");
+  EXPECT_EQ(e.Where(), std::vector<std::string>{where});
+  EXPECT_TRUE(e.Describe().starts_with("Overflow ") && e.Describe().ends_with(" in " + where)) << e.Describe();
   EXPECT_EQ(project.UnitHex(1042), "");
 }
 

@@ -1,5 +1,5 @@
 // The built-in download store: a unit replaces the earlier unit of its GUID and marks the
-// item compiled; the page table's unit stays with the caller.
+// item compiled.
 #include <gtest/gtest.h>
 
 #include "support/TestProject.h"
@@ -48,19 +48,6 @@ TEST(DownloadStore, AGuidWithoutBookkeepingRowIsStoredUnmarked) {
   Store(project, 42, {0x01}, 8);
   EXPECT_EQ(StoredUnits(project), (std::vector<std::string>{"42 8 1 01"}));
   EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadDLUs").ToLong(), 0);
-}
-
-TEST(DownloadStore, ThePageTableUnitIsNotStored) {
-  TestProject project;
-  project.AddDisplay({{"Id", 1}, {"GUID", 100}});
-  project.AddDisplay({{"Id", 2}, {"GUID", 101}});
-  project.Insert("DownloadDLUs", {{"Guid", 7}, {"IsCompiled", 0}});
-  auto units = project.Compiler().GetConvertionPageNumToPointerTable();
-  ASSERT_EQ(units.size(), 1u);
-  EXPECT_EQ(units.front()->UnitGuid(), 7);
-  EXPECT_EQ(Hex(units.front()->Data()), Hx({"50 43  // PC", "64 00 65 00  // GUIDs 100, 101"}));
-  EXPECT_TRUE(StoredUnits(project).empty());
-  EXPECT_EQ(project.IsCompiled(7), 0);
 }
 
 }  // namespace

@@ -1,7 +1,13 @@
 // The test project builder.
 #include "support/TestProject.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "base/ByteWriter.h"
@@ -123,6 +129,58 @@ std::string TestProject::UnitHex(int32_t guid) {
 
 int64_t TestProject::IsCompiled(int32_t guid) {
   return Scalar("SELECT IsCompiled FROM DownloadDLUs WHERE Guid=" + std::to_string(guid)).ToLong();
+}
+
+int32_t TestProject::GuidOf(int32_t elementId) {
+  return static_cast<int32_t>(Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(elementId)).ToLong());
+}
+
+Columns With(Columns base, const Columns& given) {
+  for (const auto& [name, value] : given) {
+    auto same = std::find_if(base.begin(), base.end(), [&](const auto& c) { return c.first == name; });
+    if (same != base.end()) {
+      same->second = value;
+    } else {
+      base.push_back({name, value});
+    }
+  }
+  return base;
+}
+
+RuntimeError ErrorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const RuntimeError& e) {
+    return e;
+  }
+  return RuntimeError("no error");
+}
+
+std::string TempPath(const std::string& name) {
+  return (std::filesystem::temp_directory_path() / ("brisklet-" + std::to_string(getpid()) + "-" + name)).string();
+}
+
+Bytes Compressed(const Bytes& data) {
+  uLongf size = compressBound(static_cast<uLong>(data.size()));
+  Bytes out(size);
+  compress(out.data(), &size, data.data(), static_cast<uLong>(data.size()));
+  out.resize(size);
+  return out;
+}
+
+namespace {
+std::string ReadAndRemove(const std::string& path) {
+  std::stringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  std::filesystem::remove(path);
+  return text.str();
+}
+}  // namespace
+
+ToolRun RunTool(const std::string& args) {
+  std::string out = TempPath("stdout"), err = TempPath("stderr");
+  int status = std::system((std::string(BRISKLET_CLI) + " " + args + " >" + out + " 2>" + err).c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAndRemove(out), ReadAndRemove(err)};
 }
 
 std::string Hex(const Bytes& b) { return ToHex(b); }

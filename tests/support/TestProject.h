@@ -1,11 +1,13 @@
 // A small project database in memory, built row by row by a test, with the default host
 // and a compiler whose messages are recorded.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "base/RuntimeError.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
@@ -50,6 +52,7 @@ class TestProject {
   // The stored unit of a GUID as hex, "" when there is none.
   std::string UnitHex(int32_t guid);
   int64_t IsCompiled(int32_t guid);
+  int32_t GuidOf(int32_t elementId);
 
  private:
   std::unique_ptr<Connection> mConn;
@@ -60,6 +63,25 @@ class TestProject {
   int32_t mNextGuid = 1000;
   std::string mFile;  // "" for the in-memory project
 };
+
+// The columns of `base` with those of `given` put in: a given column replaces the one of the
+// same name, or is added.
+Columns With(Columns base, const Columns& given);
+
+// The run-time error a call raises; one with the text "no error" when it raises none.
+RuntimeError ErrorOf(const std::function<void()>& call);
+
+// A path in the temporary folder that no other test process uses.
+std::string TempPath(const std::string& name);
+// Bytes packed as the project stores picture data.
+Bytes Compressed(const Bytes& data);
+
+// The brisklet tool run as a separate process.
+struct ToolRun {
+  int exitCode;
+  std::string out, err;
+};
+ToolRun RunTool(const std::string& args);
 
 // Hex of bytes with a space between pairs, for whole-record comparisons.
 std::string Hex(const Bytes& b);
