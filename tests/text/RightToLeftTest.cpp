@@ -20,18 +20,20 @@ namespace {
 #define MOLASH FINAL_MEM VAV LAMED SHIN
 
 struct Classified {
+  const char* name;
   const char* text;
   int32_t kind;
 };
 
 const Classified kClassified[] = {
-    {"", 2},
-    {"Motor 12", 2},
-    {"(1) - [2]", 2},
-    {SHALOM " 123", 1},    // reads from right to left
-    {"12 " SHALOM, 1},     // digits are not strong: the first letter decides
-    {"Motor " SHALOM, 0},  // left to right, with a right-to-left run
-    {"\xE2\x80\x8F"
+    {"Empty", "", 2},
+    {"Latin", "Motor 12", 2},
+    {"Neutral", "(1) - [2]", 2},
+    {"Hebrew", SHALOM " 123", 1},             // reads from right to left
+    {"DigitsFirst", "12 " SHALOM, 1},         // digits are not strong: the first letter decides
+    {"LatinThenHebrew", "Motor " SHALOM, 0},  // left to right, with a right-to-left run
+    {"RightToLeftMark",
+     "\xE2\x80\x8F"
      "abc",
      1},  // a right-to-left mark first
 };
@@ -43,20 +45,22 @@ TEST_P(ClassifyText, TwoOnlyWithoutRightToLeftCharacters) {
   EXPECT_EQ(service.ClassifyText(GetParam().text), GetParam().kind) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ClassifyText, ::testing::ValuesIn(kClassified));
+INSTANTIATE_TEST_SUITE_P(Texts, ClassifyText, ::testing::ValuesIn(kClassified),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct Reordered {
+  const char* name;
   const char* logical;
   const char* visual;
 };
 
 const Reordered kReordered[] = {
-    {SHALOM " 123", "123 " MOLASH},                                  // the number stays readable
-    {"Motor " SHALOM " ok", "Motor " MOLASH " ok"},                  // left-to-right line
-    {"Motor " SHALOM " 5", "Motor 5 " MOLASH},                       // a number after Hebrew goes with it
-    {SHALOM " Motor 5", "Motor 5 " MOLASH},                          // Latin run inside, in its order
-    {SHALOM " (1)", "(1) " MOLASH},                                  // brackets mirrored with the run
-    {SHALOM "\r\n12\r\nab " SHALOM, MOLASH "\r\n12\r\nab " MOLASH},  // line by line, in place
+    {"NumberStaysReadable", SHALOM " 123", "123 " MOLASH},                         // the number stays readable
+    {"LeftToRightLine", "Motor " SHALOM " ok", "Motor " MOLASH " ok"},             // left-to-right line
+    {"NumberAfterHebrew", "Motor " SHALOM " 5", "Motor 5 " MOLASH},                // a number after Hebrew goes with it
+    {"LatinRunInside", SHALOM " Motor 5", "Motor 5 " MOLASH},                      // Latin run inside, in its order
+    {"MirroredBrackets", SHALOM " (1)", "(1) " MOLASH},                            // brackets mirrored with the run
+    {"LineByLine", SHALOM "\r\n12\r\nab " SHALOM, MOLASH "\r\n12\r\nab " MOLASH},  // line by line, in place
 };
 
 class ToDisplayText : public ::testing::TestWithParam<Reordered> {};
@@ -66,7 +70,8 @@ TEST_P(ToDisplayText, VisualOrderLineByLine) {
   EXPECT_EQ(service.ToDisplayText(GetParam().logical), GetParam().visual);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ToDisplayText, ::testing::ValuesIn(kReordered));
+INSTANTIATE_TEST_SUITE_P(Texts, ToDisplayText, ::testing::ValuesIn(kReordered),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class HebrewTextBlock : public ::testing::Test {
  protected:

@@ -35,6 +35,7 @@ class TextElements : public ::testing::Test {
 };
 
 struct TextModeCase {
+  const char* name;
   int32_t oprndType, oprndAddr;
   const char* text;
   const char* kindBytes;
@@ -42,10 +43,10 @@ struct TextModeCase {
 
 // Frame (10, 20, 60, 20), top left: the text starts at 20 * 100 + 10 = 2010 (da 07 00 00).
 const TextModeCase kTextModes[] = {
-    {0, -1, "", "4c 53 00 00  00 00 03 01 00 00  da 07 00 00 06 00  00 00"},  // no text: one empty line
-    {0, -1, "A", "4c 53 01 00  00 00 03 01 01 00  da 07 00 00 06 00  41 00"},
-    {0, 0, "A", "4c 53 02 00  00 00 03 01 00 00  da 07 00 00 00 00"},  // address 0 is linked
-    {1, 5, "A", "4c 53 03 00  00 00 03 01 00 00  da 07 00 00 05 00"},
+    {"NoText", 0, -1, "", "4c 53 00 00  00 00 03 01 00 00  da 07 00 00 06 00  00 00"},  // no text: one empty line
+    {"Constant", 0, -1, "A", "4c 53 01 00  00 00 03 01 01 00  da 07 00 00 06 00  41 00"},
+    {"TextTableAddress0", 0, 0, "A", "4c 53 02 00  00 00 03 01 00 00  da 07 00 00 00 00"},  // address 0 is linked
+    {"Operand", 1, 5, "A", "4c 53 03 00  00 00 03 01 00 00  da 07 00 00 05 00"},
 };
 
 class TextBoxMode : public TextElements, public ::testing::WithParamInterface<TextModeCase> {};
@@ -58,7 +59,8 @@ TEST_P(TextBoxMode, ModeAndBlock) {
   EXPECT_EQ(KindBytes(id), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, TextBoxMode, ::testing::ValuesIn(kTextModes));
+INSTANTIATE_TEST_SUITE_P(Modes, TextBoxMode, ::testing::ValuesIn(kTextModes),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TextElements, TextBoxAndFrameDifferOnlyInTag) {
   std::string box = KindBytes(Add({{"Type", 4}, {"Text", "AB\r\nC"}, {"Alignment", 4}, {"Flat3D", 2}}));

@@ -11,28 +11,29 @@ namespace brisklet::test {
 namespace {
 
 struct Fit {
+  const char* name;
   const char* text;
   int32_t dx, dy, style;
   const char* expected;
 };
 
 const Fit kFits[] = {
-    {"ABCDE", 30, 10, 0, "ABCDE"},   // exactly as wide as the frame
-    {"ABCDEF", 30, 10, 0, "ABCDE"},  // the sixth character would need 36
-    {"ABCDEF", 29, 10, 0, "ABCD"},
-    {"ABCDEF", 38, 18, 1, "ABCDE"},  // 3D frame: 4 pixels off each side
-    {"ABCDEF", 38, 17, 1, ""},       // ... leaving 9 pixels, less than a line
-    {"ABCDEF", 32, 12, 2, "ABCDE"},  // border: 1 pixel off each side
-    {"WA", 15, 10, 0, "W"},          // widths are per character
-    {"WA", 9, 10, 0, ""},
-    {"AB\r\nCD\r\nEF", 30, 25, 0, "AB\r\nCD"},  // two lines of 10 in 25 pixels
-    {"AB\r\nCDEFG", 24, 20, 0, "AB\r\nCDEF"},   // the second line is cut, not dropped
-    {"A\r\nWW", 8, 20, 0, "A"},                 // nothing of the second line fits: no CR LF
-    {"AB\r\n", 30, 10, 0, "AB"},
-    {"\r\nAB", 30, 20, 0, "\r\nAB"},  // an empty line always fits
-    {"AB", 30, 9, 0, ""},
-    {"", 0, 0, 0, ""},
-    {"\xC3\x84\xC3\x96\xC3\x9C", 12, 10, 0, "\xC3\x84\xC3\x96"},  // cut after a whole character
+    {"ExactlyAsWide", "ABCDE", 30, 10, 0, "ABCDE"},       // exactly as wide as the frame
+    {"SixthCharacterCut", "ABCDEF", 30, 10, 0, "ABCDE"},  // the sixth character would need 36
+    {"NarrowerFrame", "ABCDEF", 29, 10, 0, "ABCD"},
+    {"Frame3DMargins", "ABCDEF", 38, 18, 1, "ABCDE"},   // 3D frame: 4 pixels off each side
+    {"Frame3DLessThanALine", "ABCDEF", 38, 17, 1, ""},  // ... leaving 9 pixels, less than a line
+    {"BorderMargins", "ABCDEF", 32, 12, 2, "ABCDE"},    // border: 1 pixel off each side
+    {"WideCharacter", "WA", 15, 10, 0, "W"},            // widths are per character
+    {"NothingFits", "WA", 9, 10, 0, ""},
+    {"TwoOfThreeLines", "AB\r\nCD\r\nEF", 30, 25, 0, "AB\r\nCD"},  // two lines of 10 in 25 pixels
+    {"SecondLineCut", "AB\r\nCDEFG", 24, 20, 0, "AB\r\nCDEF"},     // the second line is cut, not dropped
+    {"NoCrLfWithoutASecondLine", "A\r\nWW", 8, 20, 0, "A"},        // nothing of the second line fits: no CR LF
+    {"TrailingCrLfDropped", "AB\r\n", 30, 10, 0, "AB"},
+    {"EmptyLineFits", "\r\nAB", 30, 20, 0, "\r\nAB"},  // an empty line always fits
+    {"TooLowForALine", "AB", 30, 9, 0, ""},
+    {"EmptyText", "", 0, 0, 0, ""},
+    {"WholeCharactersOnly", "\xC3\x84\xC3\x96\xC3\x9C", 12, 10, 0, "\xC3\x84\xC3\x96"},  // cut after a whole character
 };
 
 class TextFit : public ::testing::TestWithParam<Fit> {};
@@ -45,7 +46,8 @@ TEST_P(TextFit, KeepsTheLongestLeadingPartThatFits) {
   EXPECT_EQ(FitTextToFrame(100, 100, f.dx, f.dy, f.text, 1, f.style), f.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Frames, TextFit, ::testing::ValuesIn(kFits));
+INSTANTIATE_TEST_SUITE_P(Frames, TextFit, ::testing::ValuesIn(kFits),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextFitUnknownFont, LeavesTheTextWhole) {
   TestProject project;
