@@ -1,5 +1,6 @@
 // The compile pipeline's decisions, seen in DownloadUnits and DownloadDLUs: what is stored,
-// what stays pending, what the counters hold, and what a run-time failure leaves behind.
+// what stays pending, what the counters hold, what a run-time failure leaves behind, and the
+// tab-order normalisation that comes first.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,7 +10,6 @@
 
 namespace brisklet::test {
 namespace {
-
 // Font 1 of the project: lines of 10 pixels, "W" 10 pixels wide.
 void AddFontOne(TestProject& project) {
   project.Insert("tblFonts", {{"FontNumber", 1}, {"LineHeight", 10}, {"PixelSize", 10}, {"Ascent", 8}});
@@ -248,6 +248,106 @@ TEST_F(Pipeline, AFailurePartWayKeepsWhatWasDoneInTheFile) {
   other.reset();
   conn.reset();
   std::filesystem::remove(path);
+}
+
+struct DisplayTabs {
+  std::vector<int64_t> before;  // tab indexes of the display's elements, by element ID
+  std::vector<int64_t> after;
+  std::vector<int64_t> marked;  // IsCompiled afterwards (all elements start compiled)
+};
+
+struct TabCase {
+  const char* name;
+  std::vector<DisplayTabs> displays;  // displays 1, 2, ... in this order
+};
+
+const TabCase kCases[] = {
+    {"gaps and a duplicate", {{{3, 7, 7, 9}, {3, 4, 5, 6}, {1, 0, 0, 0}}}},
+    {"a run that already has no gaps", {{{2, 3, 4}, {2, 3, 4}, {1, 1, 1}}}},
+    {"one element keeps its value", {{{5}, {5}, {1}}}},
+    {"a second 5 becomes 6", {{{5, 5}, {5, 6}, {1, 0}}}},
+    // Without reading the whole result first, the walk would revisit the rows it moves up
+    // the (DisplayID, TabIndex) index and give 6, 25, 26.
+    {"three equal indexes", {{{6, 6, 6}, {6, 7, 8}, {1, 0, 0}}}},
+    {"255 is neither renumbered nor counted", {{{255, 2, 255, 9, 255}, {255, 2, 255, 3, 255}, {1, 1, 1, 0, 1}}}},
+    {"all outside the order", {{{255, 255}, {255, 255}, {1, 1}}}},
+    {"each display restarts at its first element",
+     {{{3, 7, 7, 9}, {3, 4, 5, 6}, {1, 0, 0, 0}},
+      {{10, 10, 255}, {10, 11, 255}, {1, 0, 1}},
+      {{1, 2}, {1, 2}, {1, 1}},
+      {{8, 1}, {2, 1}, {0, 1}}}},
+    {"a first element of 0 keeps it", {{{0, 0, 4}, {0, 1, 2}, {1, 0, 0}}}},
+};
+
+TEST(TabOrder, NormalisesEveryDisplay) {
+  for (const TabCase& c : kCases) {
+    TestProject project;
+    ASSERT_EQ(project.Scalar("SELECT sql FROM sqlite_master WHERE name='HMI_ElementsByDisplayTab'").ToString(),
+              "CREATE INDEX HMI_ElementsByDisplayTab ON HMI_Elements (DisplayID, TabIndex)")
+        << "the walk must be tested over the index it orders by";
+    std::vector<std::vector<int32_t>> ids;
+    for (const DisplayTabs& d : c.displays) {
+      int32_t display = project.AddDisplay({});
+      ids.emplace_back();
+      for (int64_t tab : d.before)
+        ids.back().push_back(project.AddElement({{"DisplayID", display}, {"TabIndex", tab}}));
+    }
+    project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
+    clsDownloadTestAccess::NormalizeTabOrder(project.Compiler());
+    for (size_t i = 0; i < c.displays.size(); ++i) {
+      std::vector<int64_t> tabs, marked;
+      for (int32_t id : ids[i]) {
+        tabs.push_back(project.Scalar("SELECT TabIndex FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong());
+        marked.push_back(project.IsCompiled(project.GuidOf(id)));
+      }
+      EXPECT_EQ(tabs, c.displays[i].after) << c.name << ", display " << i + 1;
+      EXPECT_EQ(marked, c.displays[i].marked) << c.name << ", display " << i + 1;
+    }
+    EXPECT_TRUE(project.Messages().calls.empty()) << c.name;
+  }
+}
+
+// Each stored unit as "GUID type mode hex".
+std::vector<std::string> StoredUnits(TestProject& project) {
+  std::vector<std::string> out;
+  sqlite3_stmt* stmt = project.Db().Prepared("SELECT UnitGuid, UnitType, Mode, Data FROM DownloadUnits ORDER BY 1");
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    out.push_back(ColumnValue(stmt, 0).SqlText() + " " + ColumnValue(stmt, 1).SqlText() + " " +
+                  ColumnValue(stmt, 2).SqlText() + " " + Hex(ColumnValue(stmt, 3).ToBytes()));
+  }
+  sqlite3_reset(stmt);
+  return out;
+}
+
+void Store(TestProject& project, int32_t guid, const Bytes& record, int16_t type) {
+  auto unit = project.Host().NewDownloadUnit();
+  unit->SetMode(1);
+  unit->SetUnitGuid(guid);
+  unit->SetData(record, 1);
+  unit->SetUnitType(type);
+}
+
+TEST(DownloadStore, AUnitReplacesTheEarlierUnitOfItsGuidAndMarksItCompiled) {
+  TestProject project;
+  project.Insert("DownloadDLUs", {{"Guid", 1000}, {"IsCompiled", 0}});
+  project.Insert("DownloadDLUs", {{"Guid", 1001}, {"IsCompiled", 0}});
+  Store(project, 1000, {0x56, 0x54, 0x01}, 8);
+  EXPECT_EQ(StoredUnits(project), (std::vector<std::string>{"1000 8 1 56 54 01"}));
+  EXPECT_EQ(project.Column("SELECT IsCompiled FROM DownloadDLUs ORDER BY Guid"), (std::vector<int64_t>{1, 0}));
+
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=0");
+  Store(project, 1000, {0x50, 0x54}, 3);
+  Store(project, 1001, {0xff}, 8);
+  EXPECT_EQ(StoredUnits(project), (std::vector<std::string>{"1000 3 1 50 54", "1001 8 1 ff"}));
+  EXPECT_EQ(project.Column("SELECT IsCompiled FROM DownloadDLUs ORDER BY Guid"), (std::vector<int64_t>{1, 1}));
+}
+
+// A unit of a GUID without a bookkeeping row is stored; no row appears for it.
+TEST(DownloadStore, AGuidWithoutBookkeepingRowIsStoredUnmarked) {
+  TestProject project;
+  Store(project, 42, {0x01}, 8);
+  EXPECT_EQ(StoredUnits(project), (std::vector<std::string>{"42 8 1 01"}));
+  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadDLUs").ToLong(), 0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The test project builder.
+// The test project builder, the recording sink, test fonts and the shared helpers.
 #include "support/TestProject.h"
 
 #include <sys/wait.h>
@@ -72,33 +72,16 @@ int32_t TestProject::AddModule(const std::string& name, int32_t id) {
   return static_cast<int32_t>(Insert("DispModules", c));
 }
 
-namespace {
-bool Has(const Columns& c, const std::string& name) {
-  for (const auto& [n, v] : c) {
-    if (n == name) return true;
-  }
-  return false;
-}
-Value Get(const Columns& c, const std::string& name) {
-  for (const auto& [n, v] : c) {
-    if (n == name) return v;
-  }
-  return {};
-}
-}  // namespace
+int32_t TestProject::AddDisplay(Columns columns) { return AddItem("Pages", With({{"PaletteID", 1}}, columns)); }
+int32_t TestProject::AddElement(Columns columns) { return AddItem("HMI_Elements", std::move(columns)); }
 
-int32_t TestProject::AddDisplay(Columns columns) {
-  if (!Has(columns, "GUID")) columns.push_back({"GUID", mNextGuid++});
-  if (!Has(columns, "PaletteID")) columns.push_back({"PaletteID", 1});
-  int32_t id = static_cast<int32_t>(Insert("Pages", columns));
-  Insert("DownloadDLUs", {{"Guid", Get(columns, "GUID")}, {"IsCompiled", 0}});
-  return id;
-}
-
-int32_t TestProject::AddElement(Columns columns) {
-  if (!Has(columns, "GUID")) columns.push_back({"GUID", mNextGuid++});
-  int32_t id = static_cast<int32_t>(Insert("HMI_Elements", columns));
-  Insert("DownloadDLUs", {{"Guid", Get(columns, "GUID")}, {"IsCompiled", 0}});
+// The row, with the next GUID unless it has one, and its bookkeeping row.
+int32_t TestProject::AddItem(const std::string& table, Columns columns) {
+  auto guid = std::find_if(columns.begin(), columns.end(), [](const auto& c) { return c.first == "GUID"; });
+  Value value = guid != columns.end() ? guid->second : Value(mNextGuid++);
+  if (guid == columns.end()) columns.push_back({"GUID", value});
+  int32_t id = static_cast<int32_t>(Insert(table, columns));
+  Insert("DownloadDLUs", {{"Guid", value}, {"IsCompiled", 0}});
   return id;
 }
 
@@ -181,6 +164,55 @@ ToolRun RunTool(const std::string& args) {
   std::string out = TempPath("stdout"), err = TempPath("stderr");
   int status = std::system((std::string(BRISKLET_CLI) + " " + args + " >" + out + " 2>" + err).c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAndRemove(out), ReadAndRemove(err)};
+}
+
+namespace {
+// "Name(a,b,...)" of a call and its arguments.
+template <typename... Args>
+std::string Call(const char* name, const Args&... args) {
+  std::ostringstream out;
+  out << name << '(';
+  const char* separator = "";
+  ((out << separator << args, separator = ","), ...);
+  out << ')';
+  return out.str();
+}
+}  // namespace
+
+void RecordingMessageSink::AddCompileMessage(int source, int category, int severity, int moduleId, int displayId,
+                                             const std::string& moduleName, const std::string& location, int reserved,
+                                             const std::string& message) {
+  calls.push_back(Call("AddCompileMessage", source, category, severity, moduleId, displayId, moduleName, location,
+                       reserved, message));
+}
+
+void RecordingMessageSink::AddOutputMessage(int category, int severity, const std::string& moduleName,
+                                            const std::string& location, const std::string& message, int moduleId,
+                                            int displayId) {
+  calls.push_back(Call("AddOutputMessage", category, severity, moduleName, location, message, moduleId, displayId));
+  messages.push_back({severity, moduleId, moduleName, location, message, displayId});
+}
+
+std::vector<std::string> RecordingMessageSink::Texts() const {
+  std::vector<std::string> out;
+  for (const auto& m : messages) out.push_back(m.message);
+  return out;
+}
+
+void AddTestFont(TestProject& project, const TestFont& font) {
+  project.Insert("tblFonts", {{"FontNumber", font.number},
+                              {"FontCRC", 0x1000 + font.number},
+                              {"Charset", font.charset},
+                              {"FontName", "Test"},
+                              {"PixelSize", font.lineHeight},
+                              {"LineHeight", font.lineHeight},
+                              {"Ascent", font.lineHeight - 2}});
+  for (int code = 0x20; code < 256; ++code) {
+    auto it = font.widths.find(static_cast<uint8_t>(code));
+    int32_t advance = it == font.widths.end() ? font.advance : it->second;
+    project.Insert("tblFontGlyphs", {{"FontNumber", font.number}, {"Code", code}, {"Advance", advance}});
+  }
+  project.Host().BeginPublicCall();  // drop metrics cached before the font existed
 }
 
 std::string Hex(const Bytes& b) { return ToHex(b); }

@@ -1,7 +1,8 @@
 // A small project database in memory, built row by row by a test, with the default host
-// and a compiler whose messages are recorded.
+// and a compiler whose messages are recorded; fonts of chosen widths; shared helpers.
 #pragma once
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -11,9 +12,32 @@
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
-#include "support/RecordingMessageSink.h"
+#include "host/MessageSink.h"
 
 namespace brisklet::test {
+
+struct RecordedMessage {
+  int severity;
+  int moduleId;
+  std::string moduleName;
+  std::string location;
+  std::string message;
+  int displayId;
+};
+
+// A message sink that records every call, in order, for the tests to compare.
+class RecordingMessageSink : public MessageSink {
+ public:
+  void AddCompileMessage(int source, int category, int severity, int moduleId, int displayId,
+                         const std::string& moduleName, const std::string& location, int reserved,
+                         const std::string& message) override;
+  void AddOutputMessage(int category, int severity, const std::string& moduleName, const std::string& location,
+                        const std::string& message, int moduleId, int displayId) override;
+
+  std::vector<std::string> calls;         // every call with all its arguments, in order
+  std::vector<RecordedMessage> messages;  // one per AddOutputMessage
+  std::vector<std::string> Texts() const;
+};
 
 using Columns = std::vector<std::pair<std::string, Value>>;
 
@@ -55,6 +79,7 @@ class TestProject {
   int32_t GuidOf(int32_t elementId);
 
  private:
+  int32_t AddItem(const std::string& table, Columns columns);
   std::unique_ptr<Connection> mConn;
   std::unique_ptr<DefaultHost> mHost;
   std::unique_ptr<clsDownload> mCompiler;
@@ -82,6 +107,18 @@ struct ToolRun {
   std::string out, err;
 };
 ToolRun RunTool(const std::string& args);
+
+// A project font whose widths a test chooses, stored as tblFonts and tblFontGlyphs rows the
+// way `brisklet font add` stores a measured font.
+struct TestFont {
+  int32_t number = 1;
+  int32_t lineHeight = 10;
+  int32_t advance = 6;                  // every byte from 0x20 up
+  std::map<uint8_t, int32_t> widths{};  // exceptions, by code-page byte
+  int32_t charset = 0;
+};
+// Adds the font after the project's other fonts (its index is the number of fonts before it).
+void AddTestFont(TestProject& project, const TestFont& font);
 
 // Hex of bytes with a space between pairs, for whole-record comparisons.
 std::string Hex(const Bytes& b);

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/RuntimeError.h"
-#include "text/TestFonts.h"
+#include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {
