@@ -10,18 +10,14 @@
 
 namespace brisklet::test {
 namespace {
-// Font 1 of the project: lines of 10 pixels, "W" 10 pixels wide.
-void AddFontOne(TestProject& project) {
-  project.Insert("tblFonts", {{"FontNumber", 1}, {"LineHeight", 10}, {"PixelSize", 10}, {"Ascent", 8}});
-  project.Insert("tblFontGlyphs", {{"FontNumber", 1}, {"Code", 'W'}, {"Advance", 10}});
-}
 
+// Display 100 "Setup" of module "Main"; font 1 draws "W" 10 pixels wide, lines of 10.
 class Pipeline : public ::testing::Test {
  protected:
   Pipeline() {
     project.AddModule("Main");
     setup = project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}, {"GUID", 100}});
-    AddFontOne(project);
+    AddTestFont(project, {.number = 1, .advance = 10});
   }
   int32_t Rectangle(const Columns& more = {}) {
     return project.AddElement(With({{"DisplayID", setup}, {"Type", 1}, {"Dx", 20}, {"Dy", 20}}, more));
@@ -33,22 +29,19 @@ class Pipeline : public ::testing::Test {
   int32_t setup = 0;
 };
 
+// HmiElementSize builds the record without storing it or touching the bookkeeping; a run
+// stores it and marks it compiled.
 TEST_F(Pipeline, ACleanElementIsStoredAndMarkedCompiled) {
   int32_t id = Rectangle();
+  EXPECT_EQ(project.Compiler().HmiElementSize(id), 90 + 36);  // header and "RC"
+  EXPECT_EQ(project.UnitHex(Guid(id)), "");
+  EXPECT_EQ(project.IsCompiled(Guid(id)), 0);
   project.Compiler().CompileHMI();
   EXPECT_EQ(project.UnitHex(Guid(id)), Hex(project.Compiler().ElementRecord(id)));
   EXPECT_EQ(project.IsCompiled(Guid(id)), 1);
   EXPECT_EQ(project.UnitHex(100).substr(0, 5), "50 54");  // the display's "PT" record
   EXPECT_EQ(project.IsCompiled(100), 1);
   EXPECT_TRUE(project.Messages().calls.empty());
-}
-
-// HmiElementSize builds the record without storing it or touching the bookkeeping.
-TEST_F(Pipeline, ElementSizeStoresNothing) {
-  int32_t id = Rectangle();
-  EXPECT_EQ(project.Compiler().HmiElementSize(id), 90 + 36);  // header and "RC"
-  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadUnits").ToLong(), 0);
-  EXPECT_EQ(project.IsCompiled(Guid(id)), 0);
 }
 
 // The elements of a display of module -1 are skipped: no unit, no update, no message.
@@ -225,7 +218,6 @@ TEST_F(Pipeline, AFailurePartWayKeepsWhatWasDoneInTheFile) {
   std::string path = TempPath("pipeline.db");
   std::filesystem::remove(path);
   project.Db().Execute("VACUUM INTO '" + path + "'");
-
   auto conn = Connection::Open(path);
   DefaultHost host(*conn);
   clsDownload compiler(host);
@@ -233,20 +225,13 @@ TEST_F(Pipeline, AFailurePartWayKeepsWhatWasDoneInTheFile) {
   EXPECT_EQ(e.Text(), "Overflow");
   EXPECT_EQ(e.Where(), (std::vector<std::string>{"element 3 (GUID 1003) on display 1"}));
   EXPECT_FALSE(conn->InTransaction());
-
-  auto other = Connection::Open(path);
-  auto column = [&](const std::string& sql) {
-    std::vector<std::string> out;
-    for (Recordset rs(*other, sql, kForwardOnly, kReadOnly); !rs.Eof(); rs.MoveNext()) out.push_back(rs.Str("v"));
-    return out;
-  };
-  using Texts = std::vector<std::string>;
-  EXPECT_EQ(column("SELECT TabIndex AS v FROM HMI_Elements ORDER BY ID"), (Texts{"3", "4", "255", "255"}));
-  EXPECT_EQ(column("SELECT UnitGuid AS v FROM DownloadUnits ORDER BY UnitGuid"), (Texts{"1001", "1002"}));
-  EXPECT_EQ(column("SELECT Guid || '=' || IsCompiled AS v FROM DownloadDLUs ORDER BY Guid"),
-            (Texts{"100=0", "1001=1", "1002=1", "1003=0", "1004=0"}));
-  other.reset();
-  conn.reset();
+  project.Db().Execute("ATTACH '" + path + "' AS file");  // a second connection to the file
+  EXPECT_EQ(project.Column("SELECT TabIndex FROM file.HMI_Elements ORDER BY ID"),
+            (std::vector<int64_t>{3, 4, 255, 255}));
+  EXPECT_EQ(project.Column("SELECT UnitGuid FROM file.DownloadUnits ORDER BY 1"), (std::vector<int64_t>{1001, 1002}));
+  EXPECT_EQ(project.Column("SELECT Guid * 10 + IsCompiled FROM file.DownloadDLUs ORDER BY Guid"),
+            (std::vector<int64_t>{1000, 10011, 10021, 10030, 10040}));
+  project.Db().Execute("DETACH file");
   std::filesystem::remove(path);
 }
 
@@ -307,47 +292,30 @@ TEST(TabOrder, NormalisesEveryDisplay) {
   }
 }
 
-// Each stored unit as "GUID type mode hex".
-std::vector<std::string> StoredUnits(TestProject& project) {
-  std::vector<std::string> out;
-  sqlite3_stmt* stmt = project.Db().Prepared("SELECT UnitGuid, UnitType, Mode, Data FROM DownloadUnits ORDER BY 1");
-  while (sqlite3_step(stmt) == SQLITE_ROW) {
-    out.push_back(ColumnValue(stmt, 0).SqlText() + " " + ColumnValue(stmt, 1).SqlText() + " " +
-                  ColumnValue(stmt, 2).SqlText() + " " + Hex(ColumnValue(stmt, 3).ToBytes()));
-  }
-  sqlite3_reset(stmt);
-  return out;
-}
-
-void Store(TestProject& project, int32_t guid, const Bytes& record, int16_t type) {
-  auto unit = project.Host().NewDownloadUnit();
-  unit->SetMode(1);
-  unit->SetUnitGuid(guid);
-  unit->SetData(record, 1);
-  unit->SetUnitType(type);
-}
-
+// The built-in download store: a unit replaces the earlier unit of its GUID and marks the
+// item compiled; a GUID without a bookkeeping row is stored, and gets no row.
 TEST(DownloadStore, AUnitReplacesTheEarlierUnitOfItsGuidAndMarksItCompiled) {
   TestProject project;
+  auto store = [&](int32_t guid, const Bytes& record, int16_t type) {
+    auto unit = project.Host().NewDownloadUnit();
+    unit->SetMode(1);
+    unit->SetUnitGuid(guid);
+    unit->SetData(record, 1);
+    unit->SetUnitType(type);
+  };
+  auto units = [&] { return project.Texts("SELECT UnitGuid, UnitType, Mode, Data FROM DownloadUnits ORDER BY 1"); };
   project.Insert("DownloadDLUs", {{"Guid", 1000}, {"IsCompiled", 0}});
   project.Insert("DownloadDLUs", {{"Guid", 1001}, {"IsCompiled", 0}});
-  Store(project, 1000, {0x56, 0x54, 0x01}, 8);
-  EXPECT_EQ(StoredUnits(project), (std::vector<std::string>{"1000 8 1 56 54 01"}));
+  store(1000, {0x56, 0x54, 0x01}, 8);
+  EXPECT_EQ(units(), (std::vector<std::string>{"1000 8 1 56 54 01"}));
   EXPECT_EQ(project.Column("SELECT IsCompiled FROM DownloadDLUs ORDER BY Guid"), (std::vector<int64_t>{1, 0}));
-
   project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=0");
-  Store(project, 1000, {0x50, 0x54}, 3);
-  Store(project, 1001, {0xff}, 8);
-  EXPECT_EQ(StoredUnits(project), (std::vector<std::string>{"1000 3 1 50 54", "1001 8 1 ff"}));
-  EXPECT_EQ(project.Column("SELECT IsCompiled FROM DownloadDLUs ORDER BY Guid"), (std::vector<int64_t>{1, 1}));
-}
-
-// A unit of a GUID without a bookkeeping row is stored; no row appears for it.
-TEST(DownloadStore, AGuidWithoutBookkeepingRowIsStoredUnmarked) {
-  TestProject project;
-  Store(project, 42, {0x01}, 8);
-  EXPECT_EQ(StoredUnits(project), (std::vector<std::string>{"42 8 1 01"}));
-  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadDLUs").ToLong(), 0);
+  store(1000, {0x50, 0x54}, 3);
+  store(1001, {0xff}, 8);
+  store(42, {0x01}, 8);
+  EXPECT_EQ(units(), (std::vector<std::string>{"42 8 1 01", "1000 3 1 50 54", "1001 8 1 ff"}));
+  EXPECT_EQ(project.Column("SELECT Guid * 10 + IsCompiled FROM DownloadDLUs ORDER BY Guid"),
+            (std::vector<int64_t>{10001, 10011}));
 }
 
 }  // namespace

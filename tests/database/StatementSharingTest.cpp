@@ -11,11 +11,44 @@
 #include "ProjectGenerator.h"
 #include "database/LiteralParameters.h"
 #include "database/Recordset.h"
-#include "support/KnownQueries.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {
+
+struct KnownQuery {
+  std::string name;  // layer and constant: "Checks_TouchVsSwitch" for kSqlTouchVsSwitch
+  std::string sql;   // with the sample numbers where the code appends its numbers
+  bool recordset;    // opened as a recordset (the others are run by the connection itself)
+};
+
+std::vector<KnownQuery> KnownQueries() {
+  std::vector<KnownQuery> out;
+  std::string layer;
+  bool recordset = false;
+#define QUERY(name, text, sample) \
+  out.push_back({layer + std::string(#name).substr(4), std::string(text) + sample, recordset});
+#define QUERY_PART(name, text, sample) out.back().sql += std::string(text) + sample;
+  layer = "Database_";
+#include "database/Queries.def"
+  layer = "Host_";
+#include "host/Queries.def"
+  recordset = true;
+  layer = "Encoding_";
+#include "encoding/Queries.def"
+  layer = "Elements_";
+#include "elements/Queries.def"
+  layer = "Displays_";
+#include "displays/Queries.def"
+  layer = "Checks_";
+#include "checks/Queries.def"
+  layer = "Component_";
+#include "component/Queries.def"
+#undef QUERY_PART
+#undef QUERY
+  return out;
+}
+
 class KnownQueryTexts : public ::testing::TestWithParam<KnownQuery> {};
 
 TEST_P(KnownQueryTexts, OpenOnANewProject) {
@@ -160,8 +193,7 @@ TEST(SharedStatements, TextsThatDifferInTheirNumbersEachGetTheirOwnRows) {
   EXPECT_EQ(description(-1), "none");
   // The same for action statements.
   for (int id = 1; id <= 3; ++id) {
-    std::string sql = "UPDATE Pages SET ColorBack=";
-    project.Db().Execute(sql.append(std::to_string(10 * id)).append(" WHERE Id=").append(std::to_string(id)));
+    project.Db().Execute("UPDATE Pages SET ColorBack=" + std::to_string(10 * id) + " WHERE Id=" + std::to_string(id));
   }
   EXPECT_EQ(project.Column("SELECT ColorBack FROM Pages ORDER BY Id"), (std::vector<int64_t>{10, 20, 30}));
 }
@@ -174,42 +206,37 @@ const char* kCheckIndexes[] = {"HMI_ElementsTooSmallFor3D",  "HMI_ElementsTouchA
 
 using Rows = std::vector<std::vector<std::string>>;
 
-std::string Text(const Value& v) {
-  if (v.IsNull()) return "NULL";
-  if (!v.IsBytes()) return v.SqlText();
-  std::string text(1, 'x');
-  return text.append(Hex(v.ToBytes()));
+// The column names, then the rows (byte arrays as "x" and hex) of a statement ready to step.
+Rows Walk(sqlite3_stmt* stmt, std::vector<std::string> names) {
+  Rows rows{names};
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    std::vector<std::string> row;
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+      Value v = ColumnValue(stmt, i);
+      row.push_back(v.IsBytes() ? "x" + Hex(v.ToBytes()) : v.IsNull() ? "NULL" : v.SqlText());
+    }
+    rows.push_back(row);
+  }
+  return rows;
 }
 
-// The rows and column names of a text as it stands, prepared afresh.
+// The rows of a text as it stands, prepared afresh.
 Rows PlainRows(sqlite3* db, const std::string& sql) {
-  Rows rows;
   sqlite3_stmt* stmt = nullptr;
   EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
   std::vector<std::string> names;
   for (int i = 0; i < sqlite3_column_count(stmt); ++i) names.push_back(ToLower(sqlite3_column_name(stmt, i)));
-  rows.push_back(names);
-  while (sqlite3_step(stmt) == SQLITE_ROW) {
-    std::vector<std::string> row;
-    for (int i = 0; i < sqlite3_column_count(stmt); ++i) row.push_back(Text(ColumnValue(stmt, i)));
-    rows.push_back(row);
-  }
+  Rows rows = Walk(stmt, names);
   sqlite3_finalize(stmt);
   return rows;
 }
 
-// The rows and column names of a text as the recordsets open it.
+// The rows of a text as the recordsets open it.
 Rows SharedRows(Connection& conn, const std::string& sql) {
-  Rows rows;
   Connection::BoundText statement = conn.TextStatement(sql);
   std::vector<std::string> names;
   for (int i = 0; i < statement.columns->Count(); ++i) names.push_back(statement.columns->At(i).reported);
-  rows.push_back(names);
-  while (sqlite3_step(statement.stmt) == SQLITE_ROW) {
-    std::vector<std::string> row;
-    for (int i = 0; i < statement.columns->Count(); ++i) row.push_back(Text(ColumnValue(statement.stmt, i)));
-    rows.push_back(row);
-  }
+  Rows rows = Walk(statement.stmt, names);
   sqlite3_reset(statement.stmt);
   return rows;
 }

@@ -105,6 +105,21 @@ std::vector<int64_t> TestProject::Column(const std::string& sql) {
   return out;
 }
 
+std::vector<std::string> TestProject::Texts(const std::string& sql) {
+  std::vector<std::string> out;
+  sqlite3_stmt* stmt = mConn->Prepared(sql);
+  while (sqlite3_step(stmt) == SQLITE_ROW) {
+    std::string row;
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+      Value v = ColumnValue(stmt, i);
+      row += (i ? " " : "") + (v.IsBytes() ? Hex(v.ToBytes()) : v.SqlText());
+    }
+    out.push_back(row);
+  }
+  sqlite3_reset(stmt);
+  return out;
+}
+
 std::string TestProject::UnitHex(int32_t guid) {
   Value v = Scalar("SELECT Data FROM DownloadUnits WHERE UnitGuid=" + std::to_string(guid));
   return v.IsNull() ? std::string() : Hex(v.ToBytes());

@@ -73,6 +73,8 @@ class TestProject {
   // One value of a query ("SELECT TabIndex FROM HMI_Elements WHERE ID=3").
   Value Scalar(const std::string& sql);
   std::vector<int64_t> Column(const std::string& sql);
+  // Each row as its values joined by blanks (byte arrays as hex).
+  std::vector<std::string> Texts(const std::string& sql);
   // The stored unit of a GUID as hex, "" when there is none.
   std::string UnitHex(int32_t guid);
   int64_t IsCompiled(int32_t guid);
