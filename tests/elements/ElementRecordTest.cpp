@@ -2,10 +2,7 @@
 // kinds, the overflow paths that fail an element, and the four shapes "RC", "LI", "EL", "RR".
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "base/RuntimeError.h"
-#include "elements/ElementHeader.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -143,14 +140,17 @@ const HeaderCase kHeaders[] = {
 };
 // clang-format on
 
-class ElementHeader : public ::testing::TestWithParam<HeaderCase> {
+// Module "Main" with display 1 "Setup".
+class ElementRecords : public ::testing::Test {
  protected:
-  ElementHeader() {
+  ElementRecords() {
     project.AddModule("Main");
     project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
   }
   TestProject project;
 };
+
+class ElementHeader : public ElementRecords, public ::testing::WithParamInterface<HeaderCase> {};
 
 TEST_P(ElementHeader, WholeHeader) {
   Bytes record = project.Compiler().ElementRecord(project.AddElement(With(kPlacement, GetParam().columns)));
@@ -163,11 +163,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, ElementHeader, ::testing::ValuesIn(kHeaders),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A Type without a kind: both message boxes, and the bare header with download type 0.
-TEST(UnknownElementType, HeaderAloneAfterTwoMessageBoxes) {
+TEST_F(ElementRecords, UnknownTypeIsTheHeaderAloneAfterTwoMessageBoxes) {
   for (int32_t type : {0, 8, 9, 13}) {
-    TestProject project;
-    project.AddModule("Main");
-    project.AddDisplay({{"ModuleID", 1}});
+    project.Notices().clear();
     int32_t id = project.AddElement(With(kPlacement, {{"Type", type}}));
     EXPECT_EQ(Hex(project.Compiler().ElementRecord(id)), Header({"", {}, "56 54  00 00 00 ff 00 00"})) << type;
     EXPECT_EQ(project.Notices(), (std::vector<std::string>{"mdlServices: Need to implement GetDownloadVariableType",
@@ -177,15 +175,12 @@ TEST(UnknownElementType, HeaderAloneAfterTwoMessageBoxes) {
 }
 
 // VarTypes without a kind: no kind bytes and no message.
-TEST(ElementWithoutKind, NinetyBytesSilently) {
+TEST_F(ElementRecords, VarTypeWithoutAKindIsNinetyBytesSilently) {
   for (int32_t varType : {0, 10, 14, 17, 18, 26, 31, -1}) {
-    TestProject project;
-    project.AddModule("Main");
-    project.AddDisplay({{"ModuleID", 1}});
     int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", varType}});
     EXPECT_EQ(project.Compiler().HmiElementSize(id), 90) << varType;
-    EXPECT_TRUE(project.Notices().empty()) << varType;
   }
+  EXPECT_TRUE(project.Notices().empty());
 }
 
 struct OverflowCase {
@@ -206,12 +201,9 @@ const OverflowCase kOverflows[] = {
     {"RectangleEdgeOutside32Bits", {{"Type", 1}, {"Xs", 2147483647}, {"Ys", -1}, {"Dx", 10}, {"PenWidth", 0}}},
 };
 
-class ElementOverflow : public ::testing::TestWithParam<OverflowCase> {};
+class ElementOverflow : public ElementRecords, public ::testing::WithParamInterface<OverflowCase> {};
 
 TEST_P(ElementOverflow, NamesTheElement) {
-  TestProject project;
-  project.AddModule("Main");
-  project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
   int32_t id = project.AddElement(With({{"DisplayID", 1}, {"GUID", 1042}, {"Dx", 30}, {"Dy", 40}}, GetParam().columns));
   RuntimeError e = ErrorOf([&] { project.Compiler().CompileHmiElement(id); });
   std::string where = "element " + std::to_string(id) + " (GUID 1042) on display 1";
@@ -224,14 +216,11 @@ TEST_P(ElementOverflow, NamesTheElement) {
 INSTANTIATE_TEST_SUITE_P(Cases, ElementOverflow, ::testing::ValuesIn(kOverflows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The header of a shape at (10, 20) of size 30 x 40, colours 0 / 5, no touch, no border.
+// The header of a shape at (10, 20) of size 30 x 40 (or as given), fore colour 5.
 std::string ShapeHeader(const char* downloadType, const char* size = "1e 00 28 00") {
-  return Hx({"56 54", downloadType, "00 00 ff 00 00       // no variable, no touch, tab 255, background 0, not linked",
-             "ff ff  ff ff  ff ff  00 00  ff ff  00 00  ff ff  // no operands",
-             "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00", size,
-             "0a 19 00 00  00 08  00 00  // (10, 20), colour 0, companion 8, no border",
-             "00 00  00 00 00 00 00 00 00 00  // no variable operand", size, "0a 19 00 00  00 08  00 00",
-             "05  // fore colour", "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"});
+  std::string head = std::string("56 54 ") + downloadType + " 00 00 ff 00 00";
+  std::string box = std::string(size) + " 0a 19 00 00  00 08  00 00";
+  return Header({"", {}, head.c_str(), kNoOperands, box.c_str(), kNoVariable, box.c_str(), "05"});
 }
 
 struct ShapeCase {
@@ -240,58 +229,39 @@ struct ShapeCase {
   std::string expected;
 };
 
-// Box blocks: width, height, top-left offset on a 320-pixel screen.
+// The four shapes "RC", "LI", "EL" and "RR" as whole records. Box blocks: width, height,
+// top-left offset on a 320-pixel screen.
+// clang-format off
 const ShapeCase kShapes[] = {
-    {"Rectangle",
-     {{"Type", 1}, {"PenWidth", 1}},
-     ShapeHeader("21") + " " +
-         Hx({"52 43  05  01            // RC, colour 5, pen width 1",
-             "1e 00 00 00  0a 19 00 00  // top: 30 wide at (10, 20)",
-             "00 00 28 00  27 19 00 00  // right: 40 high at (39, 20)",
-             "1e 00 00 00  ca 49 00 00  // bottom: 30 wide at (10, 59)",
-             "00 00 28 00  0a 19 00 00  // left: 40 high at (10, 20)"})},
-    {"RectanglePenWiderThanItself",
-     {{"Type", 1}, {"PenWidth", 45}},
-     ShapeHeader("21") + " " +
-         Hx({"52 43  05  2d            // pen width 45", "1e 00 00 00  0a 19 00 00  // top",
-             "00 00 28 00  fb 18 00 00  // right edge at x = -5, nothing clipped: offset 6395",
-             "1e 00 00 00  ca 12 00 00  // bottom at y = 15: offset 4810", "00 00 28 00  0a 19 00 00  // left"})},
-    {"Line",
-     {{"Type", 2}, {"PenWidth", 0}, {"Dy", 0}},
-     ShapeHeader("20", "1e 00 00 00") + " " +
-         Hx({"4c 49  05  00             // LI, colour 5, pen width 0",
-             "1e 00 00 00  0a 19 00 00  28 19 00 00  // 30 wide from (10, 20) to (40, 20)",
-             "00 00 00 00 00 00 00 00"})},
-    {"LineSlantedBack",
-     {{"Type", 2}, {"PenWidth", 3}, {"Dx", -5}, {"Dy", -3}},
-     ShapeHeader("20", "fb ff fd ff") + " " +
-         Hx({"4c 49  05  03", "ff ff ff ff  0a 19 00 00  45 15 00 00  // slanted, from (10, 20) to (5, 17)",
-             "00 00 00 00 00 00 00 00"})},
-    {"Ellipse",
-     {{"Type", 6}},
-     ShapeHeader("26") + " " +
-         Hx({"45 4c  05  ff             // EL, colour 5, fixed ff", "1e 00 28 00  0a 19 00 00  // bounding box",
-             "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"})},
-    {"RoundRect",
-     {{"Type", 7}},
-     ShapeHeader("27") + " " +
-         Hx({"52 52  05  ff             // RR, colour 5, fixed ff", "1e 00 28 00  0a 19 00 00  // bounding box",
-             "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"})},
+  {"Rectangle", {{"Type", 1}, {"PenWidth", 1}}, ShapeHeader("21") + " " + Hx({
+     "52 43  05  01            // RC, colour 5, pen width 1",
+     "1e 00 00 00  0a 19 00 00  // top: 30 wide at (10, 20)",
+     "00 00 28 00  27 19 00 00  // right: 40 high at (39, 20)",
+     "1e 00 00 00  ca 49 00 00  // bottom: 30 wide at (10, 59)",
+     "00 00 28 00  0a 19 00 00  // left: 40 high at (10, 20)"})},
+  {"RectanglePenWiderThanItself", {{"Type", 1}, {"PenWidth", 45}}, ShapeHeader("21") + " " + Hx({
+     "52 43  05  2d            // pen width 45", "1e 00 00 00  0a 19 00 00  // top",
+     "00 00 28 00  fb 18 00 00  // right edge at x = -5, nothing clipped: offset 6395",
+     "1e 00 00 00  ca 12 00 00  // bottom at y = 15: offset 4810", "00 00 28 00  0a 19 00 00  // left"})},
+  {"Line", {{"Type", 2}, {"PenWidth", 0}, {"Dy", 0}}, ShapeHeader("20", "1e 00 00 00") + " " + Hx({
+     "4c 49  05  00             // LI, colour 5, pen width 0",
+     "1e 00 00 00  0a 19 00 00  28 19 00 00  // 30 wide from (10, 20) to (40, 20)", "00 00 00 00 00 00 00 00"})},
+  {"LineSlantedBack", {{"Type", 2}, {"PenWidth", 3}, {"Dx", -5}, {"Dy", -3}}, ShapeHeader("20", "fb ff fd ff") + " " +
+   Hx({"4c 49  05  03", "ff ff ff ff  0a 19 00 00  45 15 00 00  // slanted, from (10, 20) to (5, 17)",
+       "00 00 00 00 00 00 00 00"})},
+  {"Ellipse", {{"Type", 6}}, ShapeHeader("26") + " " + Hx({
+     "45 4c  05  ff             // EL, colour 5, fixed ff", "1e 00 28 00  0a 19 00 00  // bounding box",
+     "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"})},
+  {"RoundRect", {{"Type", 7}}, ShapeHeader("27") + " " + Hx({
+     "52 52  05  ff             // RR, colour 5, fixed ff", "1e 00 28 00  0a 19 00 00  // bounding box",
+     "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"})},
 };
+// clang-format on
 
-class Shape : public ::testing::TestWithParam<ShapeCase> {};
+class Shape : public ElementRecords, public ::testing::WithParamInterface<ShapeCase> {};
 
 TEST_P(Shape, WholeRecordStored) {
-  TestProject project;
-  project.AddModule("Main");
-  project.AddDisplay({{"ModuleID", 1}});
-  Columns columns = {{"DisplayID", 1}, {"GUID", 300}, {"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40}, {"ColorFore", 5}};
-  for (const auto& c : GetParam().columns) {
-    auto same = std::find_if(columns.begin(), columns.end(), [&](const auto& d) { return d.first == c.first; });
-    if (same != columns.end()) *same = c;
-    else columns.push_back(c);
-  }
-  int32_t id = project.AddElement(columns);
+  int32_t id = project.AddElement(With(kPlacement, With({{"GUID", 300}, {"ColorFore", 5}}, GetParam().columns)));
   project.Compiler().CompileHmiElement(id);
   EXPECT_EQ(project.UnitHex(300), GetParam().expected);
   EXPECT_EQ(project.Compiler().HmiElementSize(id), static_cast<int32_t>(GetParam().expected.size() + 1) / 3);
@@ -301,10 +271,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, Shape, ::testing::ValuesIn(kShapes),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // An ellipse and a rounded rectangle keep their length whatever their size.
-TEST(ShapeLength, FixedWhateverTheSize) {
-  TestProject project;
-  project.AddModule("Main");
-  project.AddDisplay({{"ModuleID", 1}});
+TEST_F(ElementRecords, EllipseAndRoundRectLengthIsFixed) {
   for (auto [type, length] : {std::pair{6, 130}, std::pair{7, 132}}) {
     for (auto [dx, dy] : {std::pair{0, 0}, std::pair{300, 200}, std::pair{1, 70000}}) {
       int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", type}, {"Dx", dx}, {"Dy", dy}});
