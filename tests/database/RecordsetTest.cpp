@@ -7,7 +7,10 @@
 #include <functional>
 
 #include "base/RuntimeError.h"
+#include "checks/Queries.h"
 #include "database/Recordset.h"
+#include "displays/Queries.h"
+#include "elements/Queries.h"
 #include "support/TestAccess.h"
 #include "support/TestProject.h"
 
@@ -33,7 +36,7 @@ class FieldLookup : public ::testing::Test {
 };
 
 struct Lookup {
-  const char* sql;
+  std::string sql;
   std::vector<std::pair<const char*, const char*>> fields;  // name, value's text on the first row
 };
 
@@ -45,33 +48,24 @@ const Lookup kLookups[] = {
      "HMI_Elements AS HMI2 ON HMI1.ID<>HMI2.ID WHERE HMI1.ID=1",
      {{"HMI1.DisplayID", "3"}, {"VarType", "2"}, {"GUID", "1002"}, {"TouchOPR", "-1"}}},
     // A column named by its table, where the other table of the join has no such column.
-    {"SELECT * FROM Trends LEFT JOIN Curves ON (Curves.CurveID<=Trends.TrendID*8) AND "
-     "(Curves.CurveID>=(Trends.TrendID-1)*8+1) Order By TrendID",
-     {{"Trends.Name", "Oven"}, {"TrendID", "1"}, {"CurveID", "1"}}},
+    {kSqlTrendsTree, {{"Trends.Name", "Oven"}, {"TrendID", "1"}, {"CurveID", "1"}}},
     // Inside a parenthesised join SQLite reports Pages.ModuleID as "ModuleID:1"; names in any case.
     {"SELECT DispModules.ModuleName, Pages.Description, Pages.ModuleID,pages.ID, HMI_Elements.Text FROM "
      "HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON DispModules.ModuleId = Pages.ModuleID) ON "
      "HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=1",
-     {{"ModuleID", "7"},
-      {"Pages.Id", "3"},
-      {"pages.ID", "3"},
-      {"id", "3"},
-      {"MODULENAME", "Main"},
-      {"Description", "Setup"},
-      {"HMI_Elements.Text", "Start"}}},
+     // clang-format off
+     {{"ModuleID", "7"}, {"Pages.Id", "3"}, {"pages.ID", "3"}, {"id", "3"}, {"MODULENAME", "Main"},
+      {"Description", "Setup"}, {"HMI_Elements.Text", "Start"}}},
+    // clang-format on
     // The two ModuleIDs of such a join told apart by their tables.
     {"SELECT DispModules.ModuleID, Pages.ModuleID FROM HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON "
      "DispModules.ModuleId <> Pages.ModuleID) ON HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=1",
      {{"Pages.ModuleID", "7"}, {"DispModules.ModuleID", "9"}}},
     // The element query: the element's own columns next to its display's, and the aliases.
-    {"SELECT HMI_Elements.*, Pages.ModuleID, Pages.Description AS DisplayName, HMI_Elements.GUID AS VariableGUID "
-     "FROM HMI_Elements INNER JOIN Pages ON HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=2",
+    {kSqlElementRow + std::string("2"),
      {{"ID", "2"}, {"DisplayName", "Alarms"}, {"variableguid", "1002"}, {"ModuleID", "7"}}},
     // The display query: Pages.* next to the palette's GUID and a background image it lacks.
-    {"SELECT Pages.*, Pages.GUID as PageGUID, HMI_Palettes.GUID AS PaletteGUID, PagesAndImages.Image_CRC AS "
-     "BkImageCRC, PagesAndImages.TransparencyLevel AS BKImageTransparency FROM HMI_Palettes INNER JOIN (Pages LEFT "
-     "JOIN PagesAndImages ON  Pages.Id = PagesAndImages.Page_ID) ON HMI_Palettes.ID = Pages.PaletteID WHERE "
-     "Pages.Id=4",
+    {kSqlDisplayRow + std::string("4"),
      {{"PaletteGUID", "500"}, {"PageGUID", "400"}, {"Id", "4"}, {"BkImageCRC", "Null"}}},
 };
 
@@ -88,13 +82,9 @@ TEST_F(FieldLookup, FindsEachFieldByTheNameTheQueryGivesIt) {
 TEST_F(FieldLookup, AnUnknownFieldIsAnError) {
   Recordset rs(project.Db(), "SELECT * FROM Trends LEFT JOIN Curves ON Curves.CurveID=Trends.TrendID", 0, 3);
   for (const char* field : {"Trends.Nmae", "Description", "HMI1.DisplayID"}) {
-    try {
-      rs.Field(field);
-      ADD_FAILURE() << field << " was found";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Text(), "Item cannot be found in the collection corresponding to the requested name or ordinal");
-      EXPECT_NE(e.Detail().find(field), std::string::npos) << e.Detail();
-    }
+    RuntimeError e = ErrorOf([&] { rs.Field(field); });
+    EXPECT_EQ(e.Text(), "Item cannot be found in the collection corresponding to the requested name or ordinal");
+    EXPECT_NE(e.Detail().find(field), std::string::npos) << e.Detail();
   }
 }
 
@@ -207,13 +197,9 @@ const Conversion kConversions[] = {
 
 TEST(ValueConversion, ResultOrRunTimeError) {
   for (const Conversion& c : kConversions) {
-    std::string got;
-    try {
-      got = c.convert(c.value);
-    } catch (const RuntimeError& e) {
-      got = e.Text();
-    }
-    EXPECT_EQ(got, c.expected) << c.name;
+    std::string got = "none";
+    RuntimeError e = ErrorOf([&] { got = c.convert(c.value); });
+    EXPECT_EQ(got == "none" ? e.Text() : got, c.expected) << c.name;
   }
 }
 
@@ -222,24 +208,12 @@ TEST(ValueConversion, ErrorOfAFieldNamesTheField) {
   TestProject project;
   project.Insert("Trends", {{"TrendID", 1}, {"Name", Value()}, {"HistoryPoints", int64_t{1} << 40}});
   Recordset rs(project.Db(), "SELECT * FROM Trends", kForwardOnly, kReadOnly);
-  struct Read {
-    std::function<void()> read;
-    const char* field;
-    const char* text;
-  };
-  const Read reads[] = {
-      {[&] { rs.Str("Name"); }, "Name", "Invalid use of Null"},
-      {[&] { rs.Long("HistoryPoints"); }, "HistoryPoints", "Overflow"},
-  };
-  for (const Read& r : reads) {
-    try {
-      r.read();
-      ADD_FAILURE() << r.text << " was not raised for " << r.field;
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Text(), r.text);
-      EXPECT_NE(e.Detail().find(r.field), std::string::npos) << e.Detail();
-    }
-  }
+  RuntimeError null = ErrorOf([&] { rs.Str("Name"); });
+  EXPECT_EQ(null.Text(), "Invalid use of Null");
+  EXPECT_NE(null.Detail().find("Name"), std::string::npos) << null.Detail();
+  RuntimeError big = ErrorOf([&] { rs.Long("HistoryPoints"); });
+  EXPECT_EQ(big.Text(), "Overflow");
+  EXPECT_NE(big.Detail().find("HistoryPoints"), std::string::npos) << big.Detail();
 }
 
 }  // namespace
