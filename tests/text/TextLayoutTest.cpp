@@ -77,8 +77,8 @@ std::string NameOf(const ::testing::TestParamInfo<Placement>& info) {
 INSTANTIATE_TEST_SUITE_P(AlignmentsAndStyles, TextPlacement, ::testing::ValuesIn(kPlacements), NameOf);
 
 // A font the project does not have gives the text no size: it stands at the frame's anchor,
-// exactly where a linked text of the same frame is anchored.
-TEST(TextPlacementUnknownFont, StandsAtTheAnchor) {
+// exactly where a linked text of the same frame is anchored; the fitter leaves it whole.
+TEST(TextLayoutUnknownFont, StandsAtTheAnchorAndStaysWhole) {
   TestProject project;
   ActiveHost active(project.Host());
   for (int32_t alignment = 0; alignment <= 8; ++alignment) {
@@ -90,6 +90,7 @@ TEST(TextPlacementUnknownFont, StandsAtTheAnchor) {
   int32_t x = 0, y = 0;
   MeasureText("ABC", 42, 0, 0, 100, 40, x, y, 8, 1);
   EXPECT_EQ(std::make_pair(x, y), std::make_pair(96, 36));
+  EXPECT_EQ(FitTextToFrame(0, 0, 1, 1, "A long text", 42, 0), "A long text");
 }
 
 struct Fit {
@@ -131,12 +132,6 @@ TEST_P(TextFit, KeepsTheLongestLeadingPartThatFits) {
 INSTANTIATE_TEST_SUITE_P(Frames, TextFit, ::testing::ValuesIn(kFits),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TextFitUnknownFont, LeavesTheTextWhole) {
-  TestProject project;
-  ActiveHost active(project.Host());
-  EXPECT_EQ(FitTextToFrame(0, 0, 1, 1, "A long text", 42, 0), "A long text");
-}
-
 // The minimum frame is the text's extent plus the frame style's margins, and fits it whole.
 TEST(TextFitMinimumSize, HoldsTheWholeText) {
   TestProject project;
@@ -155,45 +150,23 @@ TEST(TextFitMinimumSize, HoldsTheWholeText) {
   EXPECT_EQ(fitter->GetText(), "AW\r\nA");
 }
 
-// The warning of the text boxes, through the compiler.
-class TextFitWarning : public ::testing::Test {
- protected:
-  void SetUp() override {
-    project.AddModule("Main", 1);
-    display = project.AddDisplay({{"Description", "Setup"}, {"ModuleID", 1}});
-    AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
-  }
-  int32_t AddTextBox(const std::string& text, int32_t dx, int32_t dy) {
-    return project.AddElement({{"DisplayID", display},
-                               {"Type", 4},
-                               {"Text", text},
-                               {"FontNumber", 1},
-                               {"Xs", 0},
-                               {"Ys", 0},
-                               {"Dx", dx},
-                               {"Dy", dy}});
-  }
+// The warning of the text boxes, through the compiler: none when the text fits, else one that
+// quotes a multi-line text on one line.
+TEST(TextFitWarning, QuotesAMultiLineTextOnOneLine) {
   TestProject project;
-  int32_t display = 0;
-};
-
-TEST_F(TextFitWarning, QuotesAMultiLineTextOnOneLine) {
-  int32_t id = AddTextBox("  Motor\r\nspeed ", 30, 10);
-  project.Compiler().CompileHmiElement(id);
-  ASSERT_EQ(project.Messages().messages.size(), 1u);
-  const RecordedMessage& m = project.Messages().messages[0];
-  EXPECT_EQ(m.severity, 1);
-  EXPECT_EQ(m.location, "Setup");
-  EXPECT_EQ(m.displayId, display);
-  EXPECT_EQ(m.message, "Motor speed is too small to fit text inside. Please resize it to solve the problem.");
+  project.AddModule("Main", 1);
+  int32_t display = project.AddDisplay({{"Description", "Setup"}, {"ModuleID", 1}});
+  AddTestFont(project, {.number = 1});
+  for (auto [text, dy] : {std::pair{"Motor\r\nspeed", 20}, {"  Motor\r\nspeed ", 10}}) {
+    project.Compiler().CompileHmiElement(project.AddElement(
+        {{"DisplayID", display}, {"Type", 4}, {"Text", text}, {"FontNumber", 1}, {"Dx", 30}, {"Dy", dy}}));
+  }
+  std::string message = "Motor speed is too small to fit text inside. Please resize it to solve the problem.";
+  EXPECT_EQ(project.Messages().calls,
+            (std::vector<std::string>{
+                "AddCompileMessage(5,0,1,1," + std::to_string(display) + ",Main,Setup,0," + message + ")",
+                "AddOutputMessage(0,1,Main,Setup," + message + ",1," + std::to_string(display) + ")"}));
   EXPECT_EQ(project.Compiler().WarningCount(), 1);
-}
-
-TEST_F(TextFitWarning, NoWarningWhenTheTextFits) {
-  int32_t id = AddTextBox("Motor\r\nspeed", 30, 20);
-  project.Compiler().CompileHmiElement(id);
-  EXPECT_TRUE(project.Messages().messages.empty());
-  EXPECT_EQ(project.Compiler().WarningCount(), 0);
 }
 
 }  // namespace
