@@ -95,8 +95,8 @@ TEST_F(DisplayRecord, JumpsAndLoaderFunctions) {
 TEST_F(DisplayRecord, NullMarkingColoursWrittenBackAsZero) {
   int32_t id = project.AddDisplay({{"ModuleID", 1}, {"ColorMarkingText", Value()}, {"ColorMarkingGradient", Value()}});
   EXPECT_EQ(Record(id), Hx({kPlainHead, kNoImage, "22 00  00 00", kNoJumps}));
-  EXPECT_EQ(project.Scalar("SELECT ColorMarkingText FROM Pages WHERE Id=" + std::to_string(id)), Value(0));
-  EXPECT_EQ(project.Scalar("SELECT ColorMarkingGradient FROM Pages WHERE Id=" + std::to_string(id)), Value(0));
+  EXPECT_EQ(project.Texts("SELECT ColorMarkingText, ColorMarkingGradient FROM Pages WHERE Id=" + std::to_string(id)),
+            std::vector<std::string>{"0 0"});
 }
 
 struct BackgroundCase {

@@ -14,33 +14,29 @@
 
 namespace brisklet::test {
 
-TestProject::TestProject() : mConn(Connection::CreateInMemory()), mSink(std::make_shared<RecordingMessageSink>()) {
-  DefaultHostOptions options;
-  options.notice = [this](const std::string& text) { mNotices.push_back(text); };
-  mHost = std::make_unique<DefaultHost>(*mConn, options);
+TestProject::TestProject() : mSink(std::make_shared<RecordingMessageSink>()) {
+  Open(Connection::CreateInMemory());
   Insert("HMI_Palettes", {{"ID", 1}, {"GUID", 500}});
 }
 
 TestProject::TestProject(EmptyFile file) : mSink(std::make_shared<RecordingMessageSink>()), mFile(file.path) {
   std::filesystem::remove(mFile);
-  mConn = Connection::Create(mFile);
-  Reopen();
+  Open(Connection::Create(mFile));
 }
 
-void TestProject::Reopen() {
+// Releases the compiler, the host and the connection in this order, then takes the new one.
+void TestProject::Open(std::unique_ptr<Connection> conn) {
   mCompiler.reset();
   mHost.reset();
-  mConn.reset();
-  mConn = Connection::Open(mFile);
+  mConn = std::move(conn);
+  if (!mConn) return;
   DefaultHostOptions options;
   options.notice = [this](const std::string& text) { mNotices.push_back(text); };
   mHost = std::make_unique<DefaultHost>(*mConn, options);
 }
 
 TestProject::~TestProject() {
-  mCompiler.reset();
-  mHost.reset();
-  mConn.reset();
+  Open(nullptr);
   if (!mFile.empty()) std::filesystem::remove(mFile);
 }
 

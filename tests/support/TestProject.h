@@ -44,17 +44,13 @@ using Columns = std::vector<std::pair<std::string, Value>>;
 class TestProject {
  public:
   TestProject();
-  // A new project file without any rows (no palette either), for tests that fill it in bulk
-  // or reopen it; the file is removed with the project.
+  // A new project file without any rows (no palette either), for tests that fill it in bulk;
+  // the file is removed with the project.
   struct EmptyFile {
     std::string path;
   };
   explicit TestProject(EmptyFile file);
   ~TestProject();
-
-  // Releases the compiler, the host and the connection, as a host ending its session would,
-  // and opens the file again (EmptyFile projects only).
-  void Reopen();
 
   Connection& Db() { return *mConn; }
   DefaultHost& Host() { return *mHost; }
@@ -82,6 +78,7 @@ class TestProject {
 
  private:
   int32_t AddItem(const std::string& table, Columns columns);
+  void Open(std::unique_ptr<Connection> conn);
   std::unique_ptr<Connection> mConn;
   std::unique_ptr<DefaultHost> mHost;
   std::unique_ptr<clsDownload> mCompiler;

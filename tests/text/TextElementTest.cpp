@@ -19,11 +19,10 @@ class TextElements : public ::testing::Test {
     display = project.AddDisplay({{"Description", "Setup"}, {"ModuleID", 1}});
     AddTestFont(project, {.number = 1});
   }
-  int32_t Add(Columns columns) {
-    Columns base = {
-        {"DisplayID", display}, {"FontNumber", 1}, {"ColorFore", 3}, {"Xs", 10}, {"Ys", 20}, {"Dx", 60}, {"Dy", 20}};
-    for (auto& c : columns) base.push_back(c);
-    return project.AddElement(base);
+  int32_t Add(const Columns& columns) {
+    return project.AddElement(With(
+        {{"DisplayID", display}, {"FontNumber", 1}, {"ColorFore", 3}, {"Xs", 10}, {"Ys", 20}, {"Dx", 60}, {"Dy", 20}},
+        columns));
   }
   std::string KindBytes(int32_t id) {
     Bytes record = project.Compiler().ElementRecord(id);
