@@ -130,6 +130,15 @@ TEST_F(ProjectChecks, DuplicateVariableNamesAcrossDisplays) {
                                "Displays: 'A, B'"}));
 }
 
+// Text compares without regard to case in the query (the schema's collation), so "Speed" and
+// "SPEED" on one display are duplicates; the name reported is that of the lower ID.
+TEST_F(ProjectChecks, NamesDifferingOnlyInCaseAreDuplicates) {
+  int32_t setup = Display("Setup");
+  for (const char* name : {"Speed", "SPEED", "Speed2"}) Variable(setup, name);
+  EXPECT_EQ(Reported(), (Lines{"0 Main#1 Setup#1: 2 Or more Vars have the Same Name: 'Speed'. Those Vars Can be found "
+                               "on Display: 'Setup'"}));
+}
+
 TEST_F(ProjectChecks, TooSmallFor3D) {
   int32_t setup = Display("Setup");
   auto element = [&](const char* text, int32_t flat3D, int32_t dx, int32_t dy) {

@@ -154,11 +154,10 @@ TEST_F(Cli, JsonDiagnosticsAreOneObjectPerLine) {
   for (const std::string& line : lines) {
     nlohmann::json j = nlohmann::json::parse(line, nullptr, false);
     ASSERT_TRUE(j.is_object()) << line;
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : j.items()) keys.push_back(key);
-    std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (std::vector<std::string>{"display_id", "location", "message", "module", "module_id", "severity"}))
-        << line;
+    EXPECT_EQ(j.size(), 6u) << line;
+    for (const char* key : {"display_id", "location", "message", "module", "module_id", "severity"}) {
+      EXPECT_TRUE(j.contains(key)) << key << " in " << line;
+    }
     parsed.push_back(j);
   }
   std::sort(parsed.begin(), parsed.end(), [](const auto& a, const auto& b) { return a["severity"] < b["severity"]; });

@@ -1,7 +1,6 @@
 // Recordsets as the compilers use them: fields found by the names the queries give them, the
-// walk over an empty result, RecordCount of static cursors, text compared without regard to
-// case, and the checked conversions of field values (32-bit, 16-bit, byte and text, at and
-// past their limits, from numbers, numeric text and Null).
+// walk over an empty result, RecordCount of static cursors, and the checked conversions of field values (32-bit,
+// 16-bit, byte and text, at and past their limits, from numbers, numeric text and Null).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,7 +10,6 @@
 #include "database/Recordset.h"
 #include "displays/Queries.h"
 #include "elements/Queries.h"
-#include "support/TestAccess.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -125,24 +123,6 @@ TEST_F(FieldLookup, AReadOnlyRecordsetRefusesWrites) {
   Recordset rs(project.Db(), "SELECT * FROM HMI_Elements WHERE ID=1", kForwardOnly, kReadOnly);
   EXPECT_THROW(rs.SetField("TabIndex", 4), RuntimeError);
   EXPECT_EQ(project.Scalar("SELECT TabIndex FROM HMI_Elements WHERE ID=1").ToLong(), 255);
-}
-
-// A text column compares without regard to case, as the queries of the checks expect: two
-// variables "Speed" and "SPEED" on one display have the same name. The name reported is the
-// one of the element with the lower ID.
-TEST(TextComparison, NamesDifferingOnlyInCaseAreDuplicates) {
-  TestProject project;
-  project.AddModule("Main");
-  int32_t setup = project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
-  project.AddElement({{"DisplayID", setup}, {"Type", 5}, {"VarType", 8}, {"Text", "Speed"}});
-  project.AddElement({{"DisplayID", setup}, {"Type", 5}, {"VarType", 8}, {"Text", "SPEED"}});
-  project.AddElement({{"DisplayID", setup}, {"Type", 5}, {"VarType", 8}, {"Text", "Speed2"}});
-  clsDownloadTestAccess::CheckDuplicateVarNames(project.Compiler());
-  EXPECT_EQ(project.Messages().Texts(),
-            (std::vector<std::string>{
-                "2 Or more Vars have the Same Name: 'Speed'. Those Vars Can be found on Display: 'Setup'"}));
-  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM HMI_Elements WHERE Text='speed'").ToLong(), 2);
-  EXPECT_EQ(project.Scalar("SELECT Text FROM HMI_Elements ORDER BY Text DESC LIMIT 1").ToString(), "Speed2");
 }
 
 using Convert = std::function<std::string(const Value&)>;

@@ -19,7 +19,6 @@ struct clsDownloadTestAccess {
   BRISKLET_FORWARD(GetModuleName)
   BRISKLET_FORWARD(NormalizeTabOrder)
   BRISKLET_FORWARD(CheckDuplicateTabIndexes)
-  BRISKLET_FORWARD(CheckDuplicateVarNames)
 };
 
 #undef BRISKLET_FORWARD

@@ -65,13 +65,12 @@ TEST_F(DejaVuSans, ReplacingAFontKeepsItsRowAndMarksItsElements) {
   project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
 
   EXPECT_EQ(InstallFont(project.Db(), 3, 177, MeasureFontFile(kDejaVuSans, 20, 1252)), 1);
-  EXPECT_EQ(project.Column("SELECT id FROM tblFonts WHERE FontNumber=3"), std::vector<int64_t>{id});
-  EXPECT_EQ(project.Column("SELECT PixelSize FROM tblFonts WHERE FontNumber=3"), std::vector<int64_t>{20});
-  EXPECT_EQ(project.Column("SELECT Charset FROM tblFonts WHERE FontNumber=3"), std::vector<int64_t>{177});
-  EXPECT_EQ(project.Column("SELECT LineHeight FROM tblFonts WHERE FontNumber=3"), std::vector<int64_t>{23});
-  EXPECT_EQ(project.Column("SELECT COUNT(*) FROM tblFontGlyphs WHERE FontNumber=3"), std::vector<int64_t>{218});
-  EXPECT_EQ(project.Column("SELECT Advance FROM tblFontGlyphs WHERE FontNumber=3 AND Code=87"),
-            std::vector<int64_t>{20});  // "W" at 20 px: 2025 * 20 / 2048 = 19.8
+  // The same row with pixel size 20, charset 177, line height 23; 218 glyphs, "W" at 20 px:
+  // 2025 * 20 / 2048 = 19.8.
+  EXPECT_EQ(project.Texts("SELECT id, PixelSize, Charset, LineHeight, (SELECT COUNT(*) FROM tblFontGlyphs WHERE "
+                          "FontNumber=3), (SELECT Advance FROM tblFontGlyphs WHERE FontNumber=3 AND Code=87) FROM "
+                          "tblFonts WHERE FontNumber=3"),
+            std::vector<std::string>{std::to_string(id) + " 20 177 23 218 20"});
   EXPECT_EQ(project.IsCompiled(project.GuidOf(element)), 0);
   EXPECT_EQ(project.IsCompiled(project.GuidOf(other)), 1);
 }
