@@ -15,6 +15,10 @@ const Columns kPlacement = {{"DisplayID", 1}, {"Xs", 10}, {"Ys", 20}, {"Dx", 30}
 constexpr const char* kNoOperands = "ff ff  ff ff  ff ff  00 00  ff ff  00 00  ff ff";
 // Geometry blocks: width, height, offset, colour, companion, border width, 3D flag.
 constexpr const char* kBox0 = "1e 00 28 00  0a 19 00 00  00 08  00 00";
+constexpr const char* kBox3 = "1e 00 28 00  0a 19 00 00  03 0b  00 00";       // colour 3
+constexpr const char* kBox9 = "1e 00 28 00  0a 19 00 00  09 0f  00 00";       // colour 9
+constexpr const char* kBoxNoBack = "1e 00 28 00  0a 19 00 00  ff 00  00 00";  // colour -1
+constexpr const char* kTouch5 = "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff";
 // Bytes 52-61: variable operand present, reserved, operand block.
 constexpr const char* kNoVariable = "00 00  00 00 00 00 00 00 00 00";
 constexpr const char* kNoOperandBlock = "01 00  00 00 ff ff 00 00 00 00";  // type 0, address -1
@@ -25,11 +29,11 @@ struct HeaderCase {
   // Bytes 0-7: tag, download type, variable flag, touch kind, tab index, background mode,
   // linked variable flag.
   const char* head;
-  const char* operands = kNoOperands;
-  const char* normal = kBox0;  // bytes 40-51
-  const char* variable = kNoVariable;
-  const char* touched = kBox0;     // bytes 62-73
-  const char* foreTouched = "00";  // byte 74
+  const char* variable = kNoVariable;  // bytes 52-61
+  const char* operands = kNoOperands;  // bytes 8-21
+  const char* normal = kBox0;          // bytes 40-51
+  const char* touched = kBox0;         // bytes 62-73
+  const char* foreTouched = "00";      // byte 74
 };
 
 // The whole header from its parts; only the reserved runs are fixed here.
@@ -46,96 +50,88 @@ const HeaderCase kHeaders[] = {
   // Touch kinds.
   {"NoTouch", {{"Type", 1}}, "56 54  21 00 00 ff 00 00"},
   {"TouchMinus2", {{"Type", 1}, {"TouchOprndAddr", -2}}, "56 54  21 00 02 ff 00 00"},
-  {"Touch5", {{"Type", 1}, {"TouchOprndAddr", 5}}, "56 54  21 00 01 ff 00 00",
-   "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff"},
-  {"TouchAbove65535", {{"Type", 1}, {"TouchOprndAddr", 70000}}, "56 54  21 00 01 ff 00 00",
+  {"Touch5", {{"Type", 1}, {"TouchOprndAddr", 5}}, "56 54  21 00 01 ff 00 00", kNoVariable, kTouch5},
+  {"TouchAbove65535", {{"Type", 1}, {"TouchOprndAddr", 70000}}, "56 54  21 00 01 ff 00 00", kNoVariable,
    "70 11  ff ff  ff ff  00 00  ff ff  00 00  ff ff"},
   {"TextBoxTouchSameColours",
    {{"Type", 4}, {"TouchOprndAddr", 5}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 3}, {"ColorForeTouch", 4}},
-   "56 54  18 00 01 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff",
-   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  03 0b  00 00", "04"},
+   "56 54  18 00 01 ff 00 00", kNoVariable, kTouch5, kBox3, kBox3, "04"},
   {"ButtonTouchOtherBack",
    {{"Type", 11}, {"TouchOprndAddr", 5}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 9}, {"ColorForeTouch", 4}},
-   "56 54  15 00 08 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff",
-   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  09 0f  00 00", "04"},
+   "56 54  15 00 08 ff 00 00", kNoVariable, kTouch5, kBox3, kBox9, "04"},
   {"ButtonTouchOtherFore",
    {{"Type", 11}, {"TouchOprndAddr", 5}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 3}, {"ColorForeTouch", 6}},
-   "56 54  15 00 08 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff",
-   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  03 0b  00 00", "06"},
+   "56 54  15 00 08 ff 00 00", kNoVariable, kTouch5, kBox3, kBox3, "06"},
   {"TextBoxTouchedColoursWithoutTouch",
    {{"Type", 4}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 9}, {"ColorForeTouch", 6}},
-   "56 54  18 00 00 ff 00 00", kNoOperands,
-   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  09 0f  00 00", "06"},
+   "56 54  18 00 00 ff 00 00", kNoVariable, kNoOperands, kBox3, kBox9, "06"},
   {"ShapeTouchedStateIsItsNormalState",
    {{"Type", 6}, {"ColorBack", 3}, {"ColorFore", 4}, {"ColorBackTouch", 9}, {"ColorForeTouch", 6}},
-   "56 54  26 00 00 ff 00 00", kNoOperands,
-   "1e 00 28 00  0a 19 00 00  03 0b  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  03 0b  00 00", "04"},
+   "56 54  26 00 00 ff 00 00", kNoVariable, kNoOperands, kBox3, kBox3, "04"},
   {"PictureButtonSwitch", {{"Type", 5}, {"VarType", 1}, {"Binary", kSwitch}, {"VarOprndType", 1}, {"VarOprndAddr", 12}},
-   "56 54  01 01 06 ff 00 00", kNoOperands, kBox0, "01 00  01 00 0c 00 00 00 00 00"},
+   "56 54  01 01 06 ff 00 00", "01 00  01 00 0c 00 00 00 00 00"},
   {"TextButtonSwitch", {{"Type", 5}, {"VarType", 2}, {"Binary", kSwitch}, {"VarOprndType", 1}, {"VarOprndAddr", 12}},
-   "56 54  02 01 06 ff 03 00", kNoOperands, kBox0, "01 00  01 00 0c 00 00 00 00 00"},
+   "56 54  02 01 06 ff 03 00", "01 00  01 00 0c 00 00 00 00 00"},
   {"ButtonNotSwitchKeepsItsTouch",
    {{"Type", 5}, {"VarType", 1}, {"Binary", kNoSwitch}, {"TouchOprndAddr", 5}, {"VarOprndType", 1}, {"VarOprndAddr", 12}},
-   "56 54  01 01 01 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff", kBox0,
-   "01 00  01 00 0c 00 00 00 00 00"},
-  {"TrendGraph", {{"Type", 5}, {"VarType", 23}}, "56 54  24 01 05 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"TrendScaleOverridesTouchMinus2", {{"Type", 5}, {"VarType", 27}, {"TouchOprndAddr", -2}},
-   "56 54  2a 01 09 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"VarType28", {{"Type", 5}, {"VarType", 28}}, "56 54  2b 01 0a ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"EntryText", {{"Type", 5}, {"VarType", 30}}, "56 54  2e 01 07 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"EntryFieldMode2", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 2})"}, {"TouchOprndAddr", -2}},
-   "56 54  1b 01 03 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"EntryFieldMode4", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 4})"}, {"TouchOprndAddr", -2}},
-   "56 54  1b 01 03 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"EntryFieldMode1", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 1})"}, {"TouchOprndAddr", -2}},
-   "56 54  1b 01 02 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"EntryFieldMode2WithoutTouch", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 2})"}},
-   "56 54  06 01 00 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"TextFieldTouchMinus2", {{"Type", 5}, {"VarType", 15}, {"TouchOprndAddr", -2}},
-   "56 54  29 01 07 ff 00 01", kNoOperands, kBox0, kNoOperandBlock},
-  {"TextField", {{"Type", 5}, {"VarType", 15}}, "56 54  0f 01 00 ff 00 01", kNoOperands, kBox0, kNoOperandBlock},
-  {"ClockTouchMinus2", {{"Type", 5}, {"VarType", 5}, {"TouchOprndAddr", -2}},
-   "56 54  1a 01 02 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"NumericTouch5", {{"Type", 5}, {"VarType", 8}, {"TouchOprndAddr", 5}},
-   "56 54  08 01 01 ff 00 00", "05 00  ff ff  ff ff  00 00  ff ff  00 00  ff ff", kBox0, kNoOperandBlock},
-  {"RectangleWithVarType", {{"Type", 1}, {"VarType", 7}}, "56 54  21 01 00 ff 00 00", kNoOperands, kBox0,
+   "56 54  01 01 01 ff 00 00", "01 00  01 00 0c 00 00 00 00 00", kTouch5},
+  {"TrendGraph", {{"Type", 5}, {"VarType", 23}}, "56 54  24 01 05 ff 02 00", kNoOperandBlock},
+  {"TrendScaleOverridesTouchMinus2", {{"Type", 5}, {"VarType", 27}, {"TouchOprndAddr", -2}}, "56 54  2a 01 09 ff 02 00",
    kNoOperandBlock},
-  {"UnusedVarType", {{"Type", 5}, {"VarType", 10}}, "56 54  00 01 00 ff 00 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"VarType28", {{"Type", 5}, {"VarType", 28}}, "56 54  2b 01 0a ff 00 00", kNoOperandBlock},
+  {"EntryText", {{"Type", 5}, {"VarType", 30}}, "56 54  2e 01 07 ff 00 00", kNoOperandBlock},
+  {"EntryFieldMode2", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 2})"}, {"TouchOprndAddr", -2}},
+   "56 54  1b 01 03 ff 00 00", kNoOperandBlock},
+  {"EntryFieldMode4", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 4})"}, {"TouchOprndAddr", -2}},
+   "56 54  1b 01 03 ff 00 00", kNoOperandBlock},
+  {"EntryFieldMode1", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 1})"}, {"TouchOprndAddr", -2}},
+   "56 54  1b 01 02 ff 00 00", kNoOperandBlock},
+  {"EntryFieldMode2WithoutTouch", {{"Type", 5}, {"VarType", 6}, {"Binary", R"({"EntryMode": 2})"}},
+   "56 54  06 01 00 ff 00 00", kNoOperandBlock},
+  {"TextFieldTouchMinus2", {{"Type", 5}, {"VarType", 15}, {"TouchOprndAddr", -2}}, "56 54  29 01 07 ff 00 01",
+   kNoOperandBlock},
+  {"TextField", {{"Type", 5}, {"VarType", 15}}, "56 54  0f 01 00 ff 00 01", kNoOperandBlock},
+  {"ClockTouchMinus2", {{"Type", 5}, {"VarType", 5}, {"TouchOprndAddr", -2}}, "56 54  1a 01 02 ff 00 00",
+   kNoOperandBlock},
+  {"NumericTouch5", {{"Type", 5}, {"VarType", 8}, {"TouchOprndAddr", 5}}, "56 54  08 01 01 ff 00 00", kNoOperandBlock,
+   kTouch5},
+  {"RectangleWithVarType", {{"Type", 1}, {"VarType", 7}}, "56 54  21 01 00 ff 00 00", kNoOperandBlock},
+  {"UnusedVarType", {{"Type", 5}, {"VarType", 10}}, "56 54  00 01 00 ff 00 00", kNoOperandBlock},
   // Background modes.
-  {"NoBackColour", {{"Type", 1}, {"ColorBack", -1}}, "56 54  21 00 00 ff 01 00", kNoOperands,
-   "1e 00 28 00  0a 19 00 00  ff 00  00 00", kNoVariable, "1e 00 28 00  0a 19 00 00  ff 00  00 00"},
-  {"Meter", {{"Type", 5}, {"VarType", 21}}, "56 54  23 01 00 ff 01 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"FramedPicture", {{"Type", 5}, {"VarType", 22}}, "56 54  22 01 00 ff 01 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"BarGraph", {{"Type", 5}, {"VarType", 9}}, "56 54  09 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"CellLayout", {{"Type", 5}, {"VarType", 24}}, "56 54  25 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"PointList", {{"Type", 5}, {"VarType", 25}}, "56 54  28 01 00 ff 02 00", kNoOperands, kBox0, kNoOperandBlock},
+  {"NoBackColour", {{"Type", 1}, {"ColorBack", -1}}, "56 54  21 00 00 ff 01 00", kNoVariable, kNoOperands, kBoxNoBack,
+   kBoxNoBack},
+  {"Meter", {{"Type", 5}, {"VarType", 21}}, "56 54  23 01 00 ff 01 00", kNoOperandBlock},
+  {"FramedPicture", {{"Type", 5}, {"VarType", 22}}, "56 54  22 01 00 ff 01 00", kNoOperandBlock},
+  {"BarGraph", {{"Type", 5}, {"VarType", 9}}, "56 54  09 01 00 ff 02 00", kNoOperandBlock},
+  {"CellLayout", {{"Type", 5}, {"VarType", 24}}, "56 54  25 01 00 ff 02 00", kNoOperandBlock},
+  {"PointList", {{"Type", 5}, {"VarType", 25}}, "56 54  28 01 00 ff 02 00", kNoOperandBlock},
   {"TextListWithoutBackColour", {{"Type", 5}, {"VarType", 3}, {"ColorBack", -1}}, "56 54  03 01 00 ff 03 00",
-   kNoOperands, "1e 00 28 00  0a 19 00 00  ff 00  00 00", kNoOperandBlock, "1e 00 28 00  0a 19 00 00  ff 00  00 00"},
-  {"OperandTextList", {{"Type", 5}, {"VarType", 11}}, "56 54  0b 01 00 ff 03 00", kNoOperands, kBox0, kNoOperandBlock},
-  {"RangedNumericTouchMinus2", {{"Type", 5}, {"VarType", 29}, {"TouchOprndAddr", -2}},
-   "56 54  2d 01 02 ff 03 00", kNoOperands, kBox0, kNoOperandBlock},
+   kNoOperandBlock, kNoOperands, kBoxNoBack, kBoxNoBack},
+  {"OperandTextList", {{"Type", 5}, {"VarType", 11}}, "56 54  0b 01 00 ff 03 00", kNoOperandBlock},
+  {"RangedNumericTouchMinus2", {{"Type", 5}, {"VarType", 29}, {"TouchOprndAddr", -2}}, "56 54  2d 01 02 ff 03 00",
+   kNoOperandBlock},
   // Borders: the normal state from Flat3D, the touched state swaps the two 3D looks.
-  {"Flat3D1", {{"Type", 1}, {"Flat3D", 1}}, "56 54  21 00 00 ff 00 00", kNoOperands,
-   "1e 00 28 00  0a 19 00 00  00 08  02 00", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  02 01"},
-  {"Flat3D2", {{"Type", 1}, {"Flat3D", 2}}, "56 54  21 00 00 ff 00 00", kNoOperands,
-   "1e 00 28 00  0a 19 00 00  00 08  01 00", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  01 00"},
-  {"Flat3D3", {{"Type", 1}, {"Flat3D", 3}}, "56 54  21 00 00 ff 00 00", kNoOperands,
-   "1e 00 28 00  0a 19 00 00  00 08  02 01", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  02 00"},
-  {"Flat3D4", {{"Type", 1}, {"Flat3D", 4}}, "56 54  21 00 00 ff 01 00", kNoOperands,
-   "1e 00 28 00  0a 19 00 00  00 08  01 00", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  01 00"},
-  {"Flat3DOther", {{"Type", 1}, {"Flat3D", 7}}, "56 54  21 00 00 ff 00 00", kNoOperands,
-   "1e 00 28 00  0a 19 00 00  00 08  01 00", kNoVariable, "1e 00 28 00  0a 19 00 00  00 08  01 00"},
+  {"Flat3D1", {{"Type", 1}, {"Flat3D", 1}}, "56 54  21 00 00 ff 00 00", kNoVariable, kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  02 00", "1e 00 28 00  0a 19 00 00  00 08  02 01"},
+  {"Flat3D2", {{"Type", 1}, {"Flat3D", 2}}, "56 54  21 00 00 ff 00 00", kNoVariable, kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  01 00", "1e 00 28 00  0a 19 00 00  00 08  01 00"},
+  {"Flat3D3", {{"Type", 1}, {"Flat3D", 3}}, "56 54  21 00 00 ff 00 00", kNoVariable, kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  02 01", "1e 00 28 00  0a 19 00 00  00 08  02 00"},
+  {"Flat3D4", {{"Type", 1}, {"Flat3D", 4}}, "56 54  21 00 00 ff 01 00", kNoVariable, kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  01 00", "1e 00 28 00  0a 19 00 00  00 08  01 00"},
+  {"Flat3DOther", {{"Type", 1}, {"Flat3D", 7}}, "56 54  21 00 00 ff 00 00", kNoVariable, kNoOperands,
+   "1e 00 28 00  0a 19 00 00  00 08  01 00", "1e 00 28 00  0a 19 00 00  00 08  01 00"},
   // Operand addresses and the variable operand.
   {"OperandAddresses",
    {{"Type", 1}, {"KeypadSuccessOpAddr", -2}, {"VisibleOpAddr", 70000}, {"EnabledOpAddr", 7}, {"HighlightOpAddr", 65535}},
-   "56 54  21 00 00 ff 00 00", "ff ff  fe ff  70 11  00 00  07 00  00 00  ff ff"},
+   "56 54  21 00 00 ff 00 00", kNoVariable, "ff ff  fe ff  70 11  00 00  07 00  00 00  ff ff"},
   {"FrameLinkedToAnInteger", {{"Type", 12}, {"VarOprndType", 2}, {"VarOprndAddr", 300}}, "56 54  16 01 00 ff 00 01",
-   kNoOperands, kBox0, "01 00  02 00 2c 01 00 00 00 00"},
+   "01 00  02 00 2c 01 00 00 00 00"},
   {"TextBoxWithTextAddressOnly", {{"Type", 4}, {"VarOprndAddr", 5}}, "56 54  18 00 00 ff 00 01"},
   {"NumericAddressAbove65535", {{"Type", 5}, {"VarType", 8}, {"VarOprndType", 3}, {"VarOprndAddr", 70000}},
-   "56 54  08 01 00 ff 00 00", kNoOperands, kBox0, "01 00  03 00 70 11 00 00 00 00"},
+   "56 54  08 01 00 ff 00 00", "01 00  03 00 70 11 00 00 00 00"},
   {"NumericConstant", {{"Type", 5}, {"VarType", 8}, {"VarOprndType", 34}, {"VarOprndAddr", -1}},
-   "56 54  08 01 00 ff 00 00", kNoOperands, kBox0, "01 00  22 00 ff ff ff ff 00 00"},
+   "56 54  08 01 00 ff 00 00", "01 00  22 00 ff ff ff ff 00 00"},
   {"TabIndex7", {{"Type", 1}, {"TabIndex", 7}}, "56 54  21 00 00 07 00 00"},
 };
 // clang-format on
@@ -220,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ElementOverflow, ::testing::ValuesIn(kOverflows)
 std::string ShapeHeader(const char* downloadType, const char* size = "1e 00 28 00") {
   std::string head = std::string("56 54 ") + downloadType + " 00 00 ff 00 00";
   std::string box = std::string(size) + " 0a 19 00 00  00 08  00 00";
-  return Header({"", {}, head.c_str(), kNoOperands, box.c_str(), kNoVariable, box.c_str(), "05"});
+  return Header({"", {}, head.c_str(), kNoVariable, kNoOperands, box.c_str(), box.c_str(), "05"});
 }
 
 struct ShapeCase {
