@@ -109,21 +109,11 @@ TEST_F(ProjectChecks, TouchAndHideOnePerElement) {
 
 TEST_F(ProjectChecks, DuplicateVariableNamesAcrossDisplays) {
   int32_t a = Display("A"), b = Display("B");
-  Variable(a, "Speed");
-  Variable(a, "Speed");
-  Variable(b, "Speed");
-  Variable(b, "Speed");
-  Variable(a, "Level");
-  Variable(a, "Level");
-  Variable(a, "Level");
-  Variable(a, "Temp");  // once per display
-  Variable(b, "Temp");
+  // "Temp" is once per display, "" is unnamed.
+  for (const char* name : {"Speed", "Speed", "Level", "Level", "Level", "Temp", "", ""}) Variable(a, name);
+  for (const char* name : {"Speed", "Speed", "Temp", "", ""}) Variable(b, name);
   Variable(a, "Frame", 1);  // not variables
   Variable(a, "Frame", 1);
-  Variable(a, "");  // unnamed
-  Variable(a, "");
-  Variable(b, "");
-  Variable(b, "");
   EXPECT_EQ(Reported(), (Lines{"0 Main#1 A#1: 2 Or more Vars have the Same Name: 'Level'. Those Vars Can be found on "
                                "Display: 'A'",
                                "0 Main#1 A#1: 2 Or more Vars have the Same Name: 'Speed'. Those Vars Can be found on "

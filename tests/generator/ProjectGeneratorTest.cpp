@@ -53,14 +53,11 @@ TEST_F(Generator, CountsWhatItMadeAndLeavesEverythingPending) {
   EXPECT_EQ(s.displays, 30);
   EXPECT_EQ(s.elements, 600);
   EXPECT_EQ(s.modules, 2);  // 25 displays a module
-  EXPECT_EQ(Count("SELECT COUNT(*) FROM Pages"), 30);
-  EXPECT_EQ(Count("SELECT COUNT(*) FROM HMI_Elements"), 600);
-  EXPECT_EQ(Count("SELECT COUNT(*) FROM DispModules"), 2);
-  EXPECT_EQ(Count("SELECT COUNT(*) FROM HMIJumps"), s.jumps);
-  EXPECT_EQ(Count("SELECT COUNT(*) FROM ProjectImages"), s.images);
+  EXPECT_EQ(project.Texts("SELECT (SELECT COUNT(*) FROM Pages), (SELECT COUNT(*) FROM HMI_Elements), (SELECT COUNT(*) "
+                          "FROM DispModules), (SELECT COUNT(*) FROM HMIJumps), (SELECT COUNT(*) FROM ProjectImages)"),
+            std::vector<std::string>{"30 600 2 " + std::to_string(s.jumps) + " " + std::to_string(s.images)});
   // One bookkeeping row per element and display, all pending.
-  EXPECT_EQ(Count("SELECT COUNT(*) FROM DownloadDLUs WHERE IsCompiled=0"), 630);
-  EXPECT_EQ(Count("SELECT COUNT(*) FROM DownloadDLUs"), 630);
+  EXPECT_EQ(project.Texts("SELECT COUNT(*), SUM(IsCompiled) FROM DownloadDLUs"), std::vector<std::string>{"630 0"});
   EXPECT_EQ(Count("SELECT COUNT(*) FROM HMI_Elements WHERE GUID NOT IN (SELECT Guid FROM DownloadDLUs)"), 0);
   EXPECT_EQ(Count("SELECT COUNT(*) FROM Pages WHERE GUID NOT IN (SELECT Guid FROM DownloadDLUs)"), 0);
 }
