@@ -16,12 +16,10 @@
 
 namespace brisklet::test {
 
+// The arguments of one AddOutputMessage call.
 struct RecordedMessage {
-  int severity;
-  int moduleId;
-  std::string moduleName;
-  std::string location;
-  std::string message;
+  int severity, moduleId;
+  std::string moduleName, location, message;
   int displayId;
 };
 
