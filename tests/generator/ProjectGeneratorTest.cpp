@@ -62,15 +62,11 @@ TEST_F(Generator, CountsWhatItMadeAndLeavesEverythingPending) {
   EXPECT_EQ(Count("SELECT COUNT(*) FROM Pages WHERE GUID NOT IN (SELECT Guid FROM DownloadDLUs)"), 0);
 }
 
-// Every kind built so far (Type, and VarType for Type 5) appears in a thousand elements.
-TEST_F(Generator, EveryKindBuiltSoFarAppears) {
-  Generate(10, 100);
+// Every kind built so far (Type, and VarType for Type 5) and the features of a real panel.
+TEST_F(Generator, KindsAndFeaturesOfARealPanelAppear) {
+  Generate(20, 100);
   EXPECT_EQ(project.Column("SELECT DISTINCT Type * 100 + VarType FROM HMI_Elements ORDER BY 1"),
             (std::vector<int64_t>{100, 200, 300, 400, 501, 502, 520, 600, 700, 1100, 1200}));
-}
-
-TEST_F(Generator, FeaturesOfARealPanelAppear) {
-  Generate(20, 100);
   EXPECT_GT(Count("SELECT COUNT(*) FROM HMI_Elements WHERE Binary = '{\"IsSwitch\": true}'"), 0);
   EXPECT_GT(Count("SELECT COUNT(*) FROM HMI_Elements WHERE Type IN (4, 12) AND VarOprndType=2"), 0);
   EXPECT_GT(Count("SELECT COUNT(*) FROM HMI_Elements WHERE Type IN (4, 12) AND VarOprndType=0 AND VarOprndAddr>=0"), 0);
