@@ -2,9 +2,12 @@
 // checks of sizes, operands, names and trends. Each finding is a reported message.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "base/Constants.h"
+#include "checks/Findings.h"
 #include "displays/DisplayCompiler.h"
 
 namespace brisklet {
@@ -26,6 +29,10 @@ class DesignChecks : public DisplayCompiler {
   void prvCheckTrendGraphSize();
   void prvCheckTrendsTree();
   std::string prvGetElementLocation(Recordset& row);
+
+  // Reports each finding of an aggregating check as an error, in the order made.
+  void prvReportFindings(const std::vector<Finding>& findings,
+                         const std::function<std::string(const Finding&)>& message);
 };
 
 }  // namespace brisklet

@@ -1,4 +1,4 @@
-// Findings and the naming of orphan rows.
+// Findings, the naming of orphan rows, and the walk that groups the rows of a check.
 #include "checks/Findings.h"
 
 namespace brisklet {
@@ -21,6 +21,30 @@ Finding NewFinding(const Recordset& row, std::string text, int32_t displayId) {
   f.description = DescriptionOf(row);
   f.moduleId = ModuleIdOf(row);
   return f;
+}
+
+std::vector<Finding> GatherFindings(Recordset& rows, const Grouping& grouping) {
+  std::vector<Finding> findings;
+  std::string last = grouping.start;
+  int64_t lastItem = 0;
+  for (; !rows.Eof(); rows.MoveNext()) {
+    std::string group = grouping.of(rows);
+    bool same = grouping.same ? grouping.same(group, last) : group == last;
+    if (!same) {
+      std::optional<Finding> f = grouping.open(rows);
+      if (!f) continue;
+      findings.push_back(std::move(*f));
+      last = group;
+      if (grouping.item) lastItem = grouping.item(rows);
+    } else if (grouping.item) {
+      int64_t item = grouping.item(rows);
+      if (findings.empty() || item == lastItem) continue;
+      findings.back().list += ", " + grouping.itemText(rows);
+      ++findings.back().count;
+      lastItem = item;
+    }
+  }
+  return findings;
 }
 
 }  // namespace brisklet

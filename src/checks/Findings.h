@@ -1,19 +1,23 @@
-// A finding collected by the aggregating checks before it is reported.
+// Findings of the aggregating checks: rows gathered into one finding per group, reported
+// after the walk in the order they were made.
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "database/Recordset.h"
 
 namespace brisklet {
 
 struct Finding {
-  std::string text;  // touch address list or variable name
+  std::string text;  // touch address or variable name
   int32_t displayId = 0;
   std::string description;  // display the report names
-  int32_t count = 1;        // items the text lists
   int32_t moduleId = 0;
-  std::string displays;  // display list (names check)
+  std::string list;   // the items of the group (touch addresses, display names)
+  int32_t count = 1;  // items the list holds
 };
 
 // The display's description; a row whose display does not exist (the checks join Pages
@@ -21,5 +25,22 @@ struct Finding {
 std::string DescriptionOf(const Recordset& row);
 int32_t ModuleIdOf(const Recordset& row);
 Finding NewFinding(const Recordset& row, std::string text, int32_t displayId);
+
+// How a check groups its rows, which come sorted by group and, within a group, by item.
+struct Grouping {
+  std::string start;                          // the group before the first row
+  std::function<std::string(Recordset&)> of;  // the group of a row
+  // Whether a row of group `group` belongs to the finding of group `last`; unset: the same text.
+  std::function<bool(const std::string& group, const std::string& last)> same;
+  // The finding a row of another group makes; none skips the row (the last group stays).
+  std::function<std::optional<Finding>(Recordset&)> open;
+  // A row of the last group adds ", " + itemText to the finding's list when its item differs
+  // from the item of the row that opened or last added to it; unset: such rows add nothing.
+  std::function<int64_t(Recordset&)> item;
+  std::function<std::string(Recordset&)> itemText;
+};
+
+// The findings of the rows, one per run of rows of a group, in the order of the rows.
+std::vector<Finding> GatherFindings(Recordset& rows, const Grouping& grouping);
 
 }  // namespace brisklet

@@ -1,5 +1,6 @@
 // The two checks the pipeline runs itself: fonts the project lacks, duplicate tab indexes.
 #include "checks/DesignChecks.h"
+#include "checks/Queries.h"
 #include "encoding/FontLookups.h"
 #include "encoding/HostMessages.h"
 #include "host/RecordsetAccess.h"
@@ -9,13 +10,7 @@ namespace brisklet {
 constexpr int32_t kMissingFontMessage = 952;
 
 void DesignChecks::prvCheckFonts() {
-  auto rs = GetRecordset(
-      std::string("SELECT DispModules.ModuleName, Pages.Description, Pages.ModuleID,pages.ID, HMI_Elements.Text, "
-                  "HMI_Elements.FontNumber, HMI_Elements.DescriptionFontNumber ") +
-          "FROM HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON DispModules.ModuleId = Pages.ModuleID) ON "
-          "HMI_Elements.DisplayID = Pages.Id " +
-          "WHERE (HMI_Elements.FontNumber <> 0)",
-      0, 3);
+  auto rs = GetRecordset(kSqlFontElements, 0, 3);
   std::string warning = GetMessageText(kMissingFontMessage);
   for (; !rs->Eof(); rs->MoveNext()) {
     std::string text = rs->Str("Text");                    // read on every row: a Null text fails here, warning or not
@@ -31,14 +26,8 @@ void DesignChecks::prvCheckFonts() {
 }
 
 void DesignChecks::prvCheckDuplicateTabIndexes(int32_t displayId) {
-  auto count = GetRecordset(
-      "SELECT COUNT(*) AS ElementsCount FROM HMI_Elements WHERE DisplayID=" + Num(displayId) + " AND TabIndex<>255", 0,
-      3);
-  auto distinct = GetRecordset(
-      "SELECT DISTINCT HMI_Elements.TabIndex, Pages.Description, Pages.ModuleId,pages.ID FROM Pages INNER JOIN "
-      "HMI_Elements ON Pages.Id = HMI_Elements.DisplayID WHERE DisplayID=" +
-          Num(displayId) + " AND TabIndex<>255",
-      3, 3);
+  auto count = GetRecordset(kSqlTabIndexCount + Num(displayId) + kSqlTabIndexCountEnd, 0, 3);
+  auto distinct = GetRecordset(kSqlTabIndexes + Num(displayId) + kSqlTabIndexesEnd, 3, 3);
   if (count->Long("ElementsCount") != distinct->RecordCount()) {
     prvReportMessage(kSeverityError, distinct->Long("ModuleID"), distinct->Str("Description"),
                      "The Display contains duplicated Tab Indexes", distinct->Long("ID"));

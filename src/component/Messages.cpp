@@ -1,4 +1,5 @@
 // Reporting design problems: counted as errors or warnings and forwarded to the sink.
+#include "component/Queries.h"
 #include "component/clsDownload.h"
 #include "host/RecordsetAccess.h"
 
@@ -19,7 +20,7 @@ std::string clsDownload::prvGetModuleName(int32_t moduleId) {
     auto known = mModuleNames->find(moduleId);
     if (known != mModuleNames->end()) return known->second;
   }
-  auto rs = GetRecordset("SELECT * FROM DispModules WHERE ModuleID=" + Num(moduleId), 0, 1);
+  auto rs = GetRecordset(kSqlModule + Num(moduleId), 0, 1);
   std::string name = rs->Eof() ? std::string() : rs->Field("ModuleName").ToString("ModuleName");
   rs->Close();
   if (mModuleNames) mModuleNames->emplace(moduleId, name);

@@ -1,5 +1,6 @@
 // The compile pipeline: everything pending, then the checks; single elements and displays.
 #include "base/RuntimeError.h"
+#include "component/Queries.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "host/RecordsetAccess.h"
@@ -20,11 +21,7 @@ void clsDownload::CompileHMI() {
   mErrorCount = 0;
   mWarningCount = 0;
   prvCheckFonts();
-  auto elements =
-      GetRecordset(std::string("SELECT HMI_Elements.ID ") +
-                       "FROM DownloadDLUs INNER JOIN HMI_Elements ON DownloadDLUs.Guid = HMI_Elements.GUID " +
-                       "WHERE (DownloadDLUs.IsCompiled=0)",
-                   0, 3);
+  auto elements = GetRecordset(kSqlPendingElements, 0, 3);
   int64_t done = 0, total = elements->RecordCount();
   auto progress = [&] {
     if (mProgress) mProgress(++done, total);
@@ -33,9 +30,7 @@ void clsDownload::CompileHMI() {
     CompileHmiElement(elements->Long("ID"));
     progress();
   }
-  auto displays = GetRecordset(std::string("SELECT Pages.ID, DownloadDLUs.IsCompiled ") +
-                                   "FROM DownloadDLUs INNER JOIN Pages ON DownloadDLUs.Guid = Pages.GUID ",
-                               0, 3);
+  auto displays = GetRecordset(kSqlDisplays, 0, 3);
   total += displays->RecordCount();
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("ID");
@@ -63,7 +58,7 @@ void clsDownload::CompileHmiElement(int32_t pElementID) {
   int32_t errors = mErrorCount;
   int32_t warnings = mWarningCount;
   Bytes record = prvCompileElementRecord(*row);
-  std::string markPending = "UPDATE DownloadDLUs SET IsCompiled=0 WHERE Guid=" + row->Field("VariableGUID").SqlText();
+  std::string markPending = kSqlMarkPending + row->Field("VariableGUID").SqlText();
   if (mErrorCount > errors) {
     row->ActiveConnection().Execute(markPending);
     return;

@@ -1,14 +1,13 @@
 // Tab-order normalisation: the tab indexes of each display run without gaps from its first
 // element's value; every renumbered element must be compiled again.
+#include "component/Queries.h"
 #include "component/clsDownload.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
 void clsDownload::prvNormalizeTabOrder() {
-  auto rs = GetRecordset(
-      std::string("SELECT * ") + "FROM HMI_Elements " + "WHERE TabIndex<>255 " + "ORDER BY DisplayID,TabIndex ASC", 0,
-      3);
+  auto rs = GetRecordset(kSqlTabOrder, 0, 3);
   int32_t currentDisplay = 0;
   int32_t previousTab = 0;
   while (!rs->Eof()) {
@@ -19,7 +18,7 @@ void clsDownload::prvNormalizeTabOrder() {
     } else if (int64_t{tab} - previousTab != 1) {
       tab = previousTab + 1;
       rs->SetField("TabIndex", Value(tab));
-      ExecuteSql("Update DownloadDLUs Set IsCompiled=0 Where GUID=" + rs->Field("Guid").SqlText(), 0, 3);
+      ExecuteSql(kSqlMarkRenumbered + rs->Field("Guid").SqlText(), 0, 3);
       rs->Update();
     }
     previousTab = tab;

@@ -7,6 +7,7 @@
 #include "base/RuntimeError.h"
 #include "database/LiteralParameters.h"
 #include "database/ProjectSchema.h"
+#include "database/Queries.h"
 
 namespace brisklet {
 namespace {
@@ -23,7 +24,7 @@ Connection::Connection(sqlite3* db, std::string path) : mDb(db), mPath(std::move
 Connection::~Connection() {
   for (auto& [text, entry] : mStatements) sqlite3_finalize(entry.stmt);
   for (auto& [text, shape] : mShapes) sqlite3_finalize(shape.statement.stmt);
-  if (InTransaction()) sqlite3_exec(mDb, "COMMIT", nullptr, nullptr, nullptr);
+  if (InTransaction()) sqlite3_exec(mDb, kSqlCommit, nullptr, nullptr, nullptr);
   sqlite3_close(mDb);
 }
 
@@ -279,18 +280,15 @@ std::shared_ptr<const Columns> Connection::ColumnsOf(const std::string& sql, sql
 const std::string& Connection::PrimaryKeyOf(const std::string& table) {
   auto it = mPrimaryKeys.find(table);
   if (it != mPrimaryKeys.end()) return it->second;
-  auto name = QueryValue("SELECT name FROM pragma_table_info(?) WHERE pk=1", {Value(table)});
+  auto name = QueryValue(kSqlPrimaryKey, {Value(table)});
   std::string key = name ? name->ToString("name") : std::string();
   return mPrimaryKeys.emplace(table, key).first->second;
 }
 
-bool Connection::HasTable(const std::string& table) {
-  return QueryValue("SELECT 1 FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE", {Value(table)})
-      .has_value();
-}
+bool Connection::HasTable(const std::string& table) { return QueryValue(kSqlTableExists, {Value(table)}).has_value(); }
 
-void Connection::BeginTransaction() { Execute("BEGIN"); }
-void Connection::Commit() { Execute("COMMIT"); }
+void Connection::BeginTransaction() { Execute(kSqlBegin); }
+void Connection::Commit() { Execute(kSqlCommit); }
 bool Connection::InTransaction() const { return sqlite3_get_autocommit(mDb) == 0; }
 
 void BindAll(sqlite3_stmt* stmt, const std::vector<Value>& params) {

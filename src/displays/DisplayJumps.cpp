@@ -17,16 +17,14 @@
 #include "base/ByteWriter.h"
 #include "displays/DisplayCompiler.h"
 #include "displays/LoaderFunctions.h"
+#include "displays/Queries.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
 Bytes DisplayCompiler::prvCompileDisplayJumps(int32_t displayId, int32_t isDisplayedOpType,
                                               int32_t isDisplayedOpAddress) {
-  auto jumps = GetRecordset(std::string("SELECT HMIJumps.*, Pages.GUID AS PageGUID ") +
-                                "FROM HMIJumps INNER JOIN Pages ON HMIJumps.DispOpAddress = Pages.Id " +
-                                "Where (((HMIJumps.PageNum) = " + Num(displayId) + ")) " + "ORDER BY HMIJumps.JumpType",
-                            3, 1);
+  auto jumps = GetRecordset(kSqlJumps + Num(displayId) + kSqlJumpsEnd, 3, 1);
   ByteWriter out;
   out.tag("Pj")                                       // tag
       .u8(101)                                        // block code

@@ -22,6 +22,7 @@
 //  ...         jumps block "Pj"
 #include "base/ByteWriter.h"
 #include "displays/DisplayCompiler.h"
+#include "displays/Queries.h"
 #include "encoding/GeometryEncoding.h"
 #include "encoding/ImageEncoding.h"
 #include "host/RecordsetAccess.h"
@@ -43,14 +44,7 @@ uint8_t MarkingColourByte(Recordset& row, const char* column) {
 }  // namespace
 
 std::unique_ptr<Recordset> DisplayCompiler::prvOpenDisplayRow(int32_t displayId) {
-  return GetRecordset(std::string("SELECT ") + "Pages.*, Pages.GUID as PageGUID, HMI_Palettes.GUID AS PaletteGUID, " +
-                          "PagesAndImages.Image_CRC AS BkImageCRC, PagesAndImages.TransparencyLevel AS "
-                          "BKImageTransparency " +
-                          "FROM " +
-                          "HMI_Palettes INNER JOIN (Pages LEFT JOIN PagesAndImages ON  Pages.Id = "
-                          "PagesAndImages.Page_ID) " +
-                          "ON HMI_Palettes.ID = Pages.PaletteID " + "WHERE Pages.Id=" + Num(displayId),
-                      0, 3);
+  return GetRecordset(kSqlDisplayRow + Num(displayId), 0, 3);
 }
 
 Bytes DisplayCompiler::prvCompileDisplayRecord(Recordset& row) {
@@ -90,16 +84,12 @@ Bytes DisplayCompiler::prvCompileDisplayRecord(Recordset& row) {
 
 void DisplayCompiler::prvGetDisplayElementList(int32_t displayId, Bytes& list, int32_t& count) {
   std::string id = Num(displayId);
-  std::string head = std::string("SELECT GUID AS VariableGUID ") + "FROM HMI_ELEMENTS ";
   // Frames first, then every other kind but hidden ones and variables, then the variables.
-  auto frames = GetRecordset(head + "WHERE DisplayID=" + id + " AND Type=" + Num(12) + " Order By ORDERINDEX", 3, 1);
+  auto frames = GetRecordset(kSqlFrameGuids + id + kSqlFrameGuidsEnd, 3, 1);
   prvAppendElementGuids(list, *frames);
-  auto others = GetRecordset(head + "WHERE (DisplayID=" + id + ") AND (Type<>" + Num(12) + ") AND (Type<>" + Num(8) +
-                                 ")  AND (Type<>" + Num(5) + ")" + " Order By ORDERINDEX",
-                             3, 1);
+  auto others = GetRecordset(kSqlOtherGuids + id + kSqlOtherGuidsEnd, 3, 1);
   prvAppendElementGuids(list, *others);
-  auto variables =
-      GetRecordset(head + "WHERE (DisplayID=" + id + ") AND (Type=" + Num(5) + ")" + " Order By GUID", 3, 1);
+  auto variables = GetRecordset(kSqlVariableGuids + id + kSqlVariableGuidsEnd, 3, 1);
   prvAppendElementGuids(list, *variables);
   count = static_cast<int32_t>(list.size() / 2);
 }

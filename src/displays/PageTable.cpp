@@ -7,6 +7,7 @@
 #include "base/Constants.h"
 #include "base/RuntimeError.h"
 #include "displays/DisplayCompiler.h"
+#include "displays/Queries.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
@@ -14,12 +15,12 @@ namespace brisklet {
 std::vector<std::unique_ptr<DownloadUnit>> DisplayCompiler::GetConvertionPageNumToPointerTable() {
   ActiveHost active(mHost);
   ErrorScope scope("page table");
-  auto max = GetRecordset("SELECT MAX(Id) AS MaxID FROM Pages", 0, 1);
+  auto max = GetRecordset(kSqlHighestDisplayId, 0, 1);
   if (max->Field("MaxID").IsNull()) ThrowInvalidNull("MaxID", "the project has no displays");
   // The table has room for entries 0 to MaxID; only as many as there are displays are used,
   // so nothing is set aside for it (an Id near 2^31 would otherwise ask for gigabytes).
   int64_t room = int64_t{max->Long("MaxID")} + 1;
-  auto pages = GetRecordset("SELECT Id,GUID FROM Pages ORDER BY Id", 0, 1);
+  auto pages = GetRecordset(kSqlDisplayGuids, 0, 1);
   ByteWriter out;
   out.tag("PC");
   for (int64_t k = 0; !pages->Eof(); pages->MoveNext(), ++k) {

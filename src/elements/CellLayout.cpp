@@ -22,6 +22,7 @@
 #include "base/RuntimeError.h"
 #include "elements/CellLayoutProperties.h"
 #include "elements/ElementCompiler.h"
+#include "elements/Queries.h"
 #include "encoding/GeometryEncoding.h"
 #include "encoding/HostMessages.h"
 #include "host/RecordsetAccess.h"
@@ -79,11 +80,7 @@ Bytes ElementCompiler::prvCompileCellLayout(Recordset& row, std::string_view tag
   try {
     return CellLayoutRecord(row, tag, count);
   } catch (const RuntimeError&) {
-    auto rs = GetRecordset(
-        "SELECT HMI1.DisplayID, Pages.Description AS Description FROM HMI_Elements AS HMI1 LEFT "
-        "JOIN Pages ON HMI1.DisplayID=Pages.Id Where HMI1.ID=" +
-            Num(row.Long("ID")),
-        0, 3);
+    auto rs = GetRecordset(kSqlCellLayoutDisplay + Num(row.Long("ID")), 0, 3);
     ShowCatalogueMessage(409, {row.Field("Text"), rs->Eof() ? Value() : rs->Field("Description")});
     rs->Close();
     CByte(count, "GetCellCount");  // the count is stored once more: a count that was the failure fails again

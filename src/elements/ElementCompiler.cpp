@@ -2,6 +2,7 @@
 #include "elements/ElementCompiler.h"
 
 #include "base/RuntimeError.h"
+#include "elements/Queries.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
@@ -18,7 +19,7 @@ std::string ElementScopeText(int32_t elementId, const Recordset* row) {
 
 // The element query finds no row: the element, or its display, does not exist.
 [[noreturn]] void ThrowMissingElement(int32_t elementId) {
-  auto display = GetRecordset("SELECT DisplayID FROM HMI_Elements WHERE ID=" + Num(elementId), 0, 1);
+  auto display = GetRecordset(kSqlElementDisplay + Num(elementId), 0, 1);
   std::string detail = display->Eof() ? "no element " + std::to_string(elementId)
                                       : "element " + std::to_string(elementId) + " is on display " +
                                             display->Field("DisplayID").SqlText() + ", which does not exist";
@@ -51,11 +52,7 @@ std::unique_ptr<DownloadUnit> ElementCompiler::prvNewUnit(int32_t guid, const By
 }
 
 std::unique_ptr<Recordset> ElementCompiler::prvOpenElementRow(int32_t elementId) {
-  return GetRecordset(std::string("SELECT HMI_Elements.*, Pages.ModuleID, Pages.Description AS DisplayName, ") +
-                          "HMI_Elements.GUID AS VariableGUID " +
-                          "FROM HMI_Elements INNER JOIN Pages ON HMI_Elements.DisplayID = Pages.Id " +
-                          "WHERE HMI_Elements.ID=" + Num(elementId),
-                      0, 3);
+  return GetRecordset(kSqlElementRow + Num(elementId), 0, 3);
 }
 
 std::unique_ptr<Recordset> ElementCompiler::prvOpenElement(int32_t elementId, ErrorScope& scope) {

@@ -2,13 +2,14 @@
 #include "elements/FirstImage.h"
 
 #include "database/Recordset.h"
+#include "elements/Queries.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
 int32_t FirstImageCrc(int32_t elementId) {
   auto rs =
-      GetRecordset("SELECT * FROM ElementsAndImages Where Element_ID=" + Num(elementId) + " And Image_Index=1", 0, 3);
+      GetRecordset(kSqlFirstImage + Num(elementId) + kSqlFirstImageEnd, 0, 3);
   int32_t crc = rs->Eof() ? -1 : rs->Long("Image_CRC");
   rs->Close();
   return crc;

@@ -2,6 +2,7 @@
 #include "base/Constants.h"
 #include "base/RuntimeError.h"
 #include "encoding/FontLookups.h"
+#include "encoding/Queries.h"
 #include "host/HostFactory.h"
 #include "host/RecordsetAccess.h"
 
@@ -19,7 +20,7 @@ void MeasureText(const std::string& text, int32_t fontNumber, int32_t x, int32_t
 }
 
 int32_t GetFirstFontCrc() {
-  auto rs = GetRecordset("Select FontCRC From tblFonts Order By id", 3, 3);
+  auto rs = GetRecordset(kSqlFirstFontCrc, 3, 3);
   return rs->Field("FontCRC").ToLong("FontCRC");
 }
 

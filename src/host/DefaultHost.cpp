@@ -15,6 +15,7 @@
 #include "host/MetricsTextFitter.h"
 #include "host/NoticeMessageBox.h"
 #include "host/PaletteColorService.h"
+#include "host/Queries.h"
 #include "host/SettingsScreenInfo.h"
 #include "host/StoreDownloadUnit.h"
 #include "host/TableDownloadOperand.h"
@@ -56,7 +57,7 @@ void DefaultHost::Notice(const std::string& text) const {
 
 int32_t DefaultHost::AnsiCodePage() {
   if (mCache.codePage) return *mCache.codePage;
-  Value v = mConn.QueryValue("SELECT Value FROM ProjectSettings WHERE Name='CodePage'").value_or(Value());
+  Value v = mConn.QueryValue(kSqlCodePage).value_or(Value());
   mCache.codePage = v.IsNull() ? 1252 : v.ToLong("CodePage");
   return *mCache.codePage;
 }

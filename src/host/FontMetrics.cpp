@@ -3,6 +3,7 @@
 
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
+#include "host/Queries.h"
 
 namespace brisklet {
 
@@ -12,9 +13,7 @@ std::shared_ptr<const FontMetrics> LoadFontMetrics(DefaultHost& host, int32_t fo
   if (it != cache.end()) return it->second;
   Connection& db = host.Db();
   std::shared_ptr<FontMetrics> m;
-  sqlite3_stmt* stmt = db.Prepared(
-      "SELECT (SELECT COUNT(*) FROM tblFonts AS f2 WHERE f2.id < f.id), Charset, LineHeight, Ascent "
-      "FROM tblFonts AS f WHERE FontNumber=? ORDER BY id LIMIT 1");
+  sqlite3_stmt* stmt = db.Prepared(kSqlFontMetrics);
   BindAll(stmt, {Value(fontNumber)});
   if (sqlite3_step(stmt) == SQLITE_ROW) {
     m = std::make_shared<FontMetrics>();
@@ -26,7 +25,7 @@ std::shared_ptr<const FontMetrics> LoadFontMetrics(DefaultHost& host, int32_t fo
   }
   sqlite3_reset(stmt);
   if (m) {
-    sqlite3_stmt* glyphs = db.Prepared("SELECT Code, Advance FROM tblFontGlyphs WHERE FontNumber=?");
+    sqlite3_stmt* glyphs = db.Prepared(kSqlFontGlyphs);
     BindAll(glyphs, {Value(fontNumber)});
     while (sqlite3_step(glyphs) == SQLITE_ROW) {
       int code = sqlite3_column_int(glyphs, 0);
@@ -40,7 +39,7 @@ std::shared_ptr<const FontMetrics> LoadFontMetrics(DefaultHost& host, int32_t fo
 
 std::shared_ptr<const FontMetrics> LoadDrawingFont(DefaultHost& host, int32_t fontNumber) {
   if (auto own = fontNumber != 0 ? LoadFontMetrics(host, fontNumber) : nullptr) return own;
-  auto first = host.Db().QueryValue("SELECT FontNumber FROM tblFonts ORDER BY id LIMIT 1");
+  auto first = host.Db().QueryValue(kSqlFirstFontNumber);
   if (first && !first->IsNull()) return LoadFontMetrics(host, first->ToLong("FontNumber"));
   if (!host.Cache().toldNoFonts) {
     host.Cache().toldNoFonts = true;

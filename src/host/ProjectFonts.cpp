@@ -2,6 +2,8 @@
 #include "host/ProjectFonts.h"
 
 #include "database/Connection.h"
+#include "database/Queries.h"
+#include "host/Queries.h"
 
 namespace brisklet {
 
@@ -29,32 +31,22 @@ namespace {
 int64_t WriteFont(Connection& db, int32_t fontNumber, int32_t charset, const MeasuredFont& font) {
   Value crc(static_cast<int64_t>(static_cast<int32_t>(font.crc)));  // stored as a signed 32-bit number
 
-  Value id = db.QueryValue("SELECT id FROM tblFonts WHERE FontNumber=? ORDER BY id LIMIT 1", {Value(fontNumber)})
-                 .value_or(Value());
+  Value id = db.QueryValue(kSqlFontId, {Value(fontNumber)}).value_or(Value());
   if (id.IsNull()) {
-    db.Execute(
-        "INSERT INTO tblFonts (FontNumber, FontCRC, Charset, FontName, PixelSize, LineHeight, Ascent) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?)",
-        {Value(fontNumber), crc, Value(charset), Value(font.name), Value(font.pixelSize), Value(font.lineHeight),
-         Value(font.ascent)});
+    db.Execute(kSqlInsertFont, {Value(fontNumber), crc, Value(charset), Value(font.name), Value(font.pixelSize),
+                                Value(font.lineHeight), Value(font.ascent)});
   } else {
-    db.Execute(
-        "UPDATE tblFonts SET FontCRC=?, Charset=?, FontName=?, PixelSize=?, LineHeight=?, Ascent=? "
-        "WHERE id=?",
-        {crc, Value(charset), Value(font.name), Value(font.pixelSize), Value(font.lineHeight), Value(font.ascent), id});
-    db.Execute("DELETE FROM tblFonts WHERE FontNumber=? AND id<>?", {Value(fontNumber), id});
+    db.Execute(kSqlUpdateFont, {crc, Value(charset), Value(font.name), Value(font.pixelSize), Value(font.lineHeight),
+                                Value(font.ascent), id});
+    db.Execute(kSqlDeleteOtherFonts, {Value(fontNumber), id});
   }
 
-  db.Execute("DELETE FROM tblFontGlyphs WHERE FontNumber=?", {Value(fontNumber)});
+  db.Execute(kSqlDeleteGlyphs, {Value(fontNumber)});
   for (const auto& [code, advance] : font.advances) {
-    db.Execute("INSERT INTO tblFontGlyphs (FontNumber, Code, Advance) VALUES (?, ?, ?)",
-               {Value(fontNumber), Value(static_cast<int>(code)), Value(advance)});
+    db.Execute(kSqlInsertGlyph, {Value(fontNumber), Value(static_cast<int>(code)), Value(advance)});
   }
 
-  db.Execute(
-      "UPDATE DownloadDLUs SET IsCompiled=0 WHERE Guid IN (SELECT GUID FROM HMI_Elements "
-      "WHERE FontNumber=? OR DescriptionFontNumber=? OR StrStorageFont=?)",
-      {Value(fontNumber), Value(fontNumber), Value(fontNumber)});
+  db.Execute(kSqlMarkFontUsers, {Value(fontNumber), Value(fontNumber), Value(fontNumber)});
   return sqlite3_changes(db.Handle());
 }
 
@@ -68,7 +60,7 @@ int64_t InstallFont(Connection& db, int32_t fontNumber, int32_t charset, const M
     db.Commit();
     return marked;
   } catch (...) {
-    db.Execute("ROLLBACK");
+    db.Execute(kSqlRollback);
     throw;
   }
 }

@@ -4,13 +4,14 @@
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
+#include "host/Queries.h"
 
 namespace brisklet {
 
 int32_t SettingsScreenInfo::GetScreenWidth(int32_t&) {
   auto& cache = mHost.Cache().screenWidth;
   if (cache) return *cache;
-  Value v = mHost.Db().QueryValue("SELECT Value FROM ProjectSettings WHERE Name='ScreenWidth'").value_or(Value());
+  Value v = mHost.Db().QueryValue(kSqlScreenWidth).value_or(Value());
   int32_t width = kDefaultScreenWidth;
   if (!v.IsNull()) {
     width = v.ToLong("ScreenWidth");

@@ -3,6 +3,7 @@
 
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
+#include "host/Queries.h"
 
 namespace brisklet {
 
@@ -22,8 +23,7 @@ void Run(Connection& conn, sqlite3_stmt* stmt) {
 
 // One unit per compiled item, so the record is bound where it lies instead of being copied.
 void StoreDownloadUnit::SetUnitType(int16_t type) {
-  sqlite3_stmt* store =
-      mConn.Prepared("INSERT OR REPLACE INTO DownloadUnits(UnitGuid, UnitType, Mode, Data) VALUES(?, ?, ?, ?)");
+  sqlite3_stmt* store = mConn.Prepared(kSqlStoreUnit);
   sqlite3_bind_int64(store, 1, mGuid);
   sqlite3_bind_int64(store, 2, type);
   sqlite3_bind_int64(store, 3, mMode);
@@ -33,7 +33,7 @@ void StoreDownloadUnit::SetUnitType(int16_t type) {
     sqlite3_bind_blob(store, 4, mData.data(), static_cast<int>(mData.size()), SQLITE_STATIC);
   }
   Run(mConn, store);
-  sqlite3_stmt* compiled = mConn.Prepared("UPDATE DownloadDLUs SET IsCompiled=1 WHERE Guid=?");
+  sqlite3_stmt* compiled = mConn.Prepared(kSqlMarkCompiled);
   sqlite3_bind_int64(compiled, 1, mGuid);
   Run(mConn, compiled);
   if (mStored) ++*mStored;

@@ -3,6 +3,7 @@
 
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
+#include "host/Queries.h"
 
 namespace brisklet {
 
@@ -13,7 +14,7 @@ int32_t TextTableService::AttachConnection(Connection& conn, bool) {
 
 int32_t TextTableService::BeginTextQuery(int32_t& handle) {
   if (!mConn) throw RuntimeError("Text service not attached", "no project connection was attached");
-  mCount = mConn->QueryValue("SELECT COUNT(*) FROM ProjectTexts").value_or(Value(0)).ToLong("COUNT(*)");
+  mCount = mConn->QueryValue(kSqlTextCount).value_or(Value(0)).ToLong("COUNT(*)");
   handle = ++mOpenQueries;
   return 0;
 }

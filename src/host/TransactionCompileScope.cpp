@@ -3,6 +3,7 @@
 
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
+#include "database/Queries.h"
 
 namespace brisklet {
 
@@ -29,7 +30,7 @@ void TransactionCompileScope::End() {
 
 TransactionCompileScope::~TransactionCompileScope() {
   if (mOwnsTransaction && mConn.InTransaction()) {
-    sqlite3_exec(mConn.Handle(), "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_exec(mConn.Handle(), kSqlCommit, nullptr, nullptr, nullptr);
   }
 }
 

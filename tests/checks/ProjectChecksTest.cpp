@@ -109,25 +109,24 @@ TEST_F(ProjectChecks, TouchAndHideOnePerElement) {
 
 TEST_F(ProjectChecks, DuplicateVariableNamesAcrossDisplays) {
   int32_t a = Display("A"), b = Display("B");
-  Variable(a, "Speed");
-  Variable(a, "Speed");
-  Variable(b, "Speed");
-  Variable(b, "Speed");
-  Variable(a, "Level");
-  Variable(a, "Level");
-  Variable(a, "Level");
-  Variable(a, "Temp");  // once per display
-  Variable(b, "Temp");
+  // "Temp" is once per display, "" is unnamed.
+  for (const char* name : {"Speed", "Speed", "Level", "Level", "Level", "Temp", "", ""}) Variable(a, name);
+  for (const char* name : {"Speed", "Speed", "Temp", "", ""}) Variable(b, name);
   Variable(a, "Frame", 1);  // not variables
   Variable(a, "Frame", 1);
-  Variable(a, "");  // unnamed
-  Variable(a, "");
-  Variable(b, "");
-  Variable(b, "");
   EXPECT_EQ(Reported(), (Lines{"0 Main#1 A#1: 2 Or more Vars have the Same Name: 'Level'. Those Vars Can be found on "
                                "Display: 'A'",
                                "0 Main#1 A#1: 2 Or more Vars have the Same Name: 'Speed'. Those Vars Can be found on "
                                "Displays: 'A, B'"}));
+}
+
+// Text compares without regard to case in the query (the schema's collation), so "Speed" and
+// "SPEED" on one display are duplicates; the name reported is that of the lower ID.
+TEST_F(ProjectChecks, NamesDifferingOnlyInCaseAreDuplicates) {
+  int32_t setup = Display("Setup");
+  for (const char* name : {"Speed", "SPEED", "Speed2"}) Variable(setup, name);
+  EXPECT_EQ(Reported(), (Lines{"0 Main#1 Setup#1: 2 Or more Vars have the Same Name: 'Speed'. Those Vars Can be found "
+                               "on Display: 'Setup'"}));
 }
 
 TEST_F(ProjectChecks, TooSmallFor3D) {
@@ -180,9 +179,11 @@ TEST_F(ProjectChecks, TrendWhoseCurvesLieOutsideItsSlots) {
 }
 
 // Elements whose display does not exist are named by their display number; the checks that
-// join the display's module leave them out.
+// join the display's module leave them out. Display 0 stands for "no finding yet" in the
+// duplicate touch check, so each of its rows makes a finding of its own.
 TEST_F(ProjectChecks, OrphanRows) {
   Display("Setup");
+  for (int i = 0; i < 3; ++i) Touch(0, 5);
   Touch(99, 5);
   Touch(99, 5);
   Touch(99, 12);
@@ -190,8 +191,12 @@ TEST_F(ProjectChecks, OrphanRows) {
   Variable(99, "Speed");
   Variable(99, "Speed");
   Element(99, {{"Type", 1}, {"Text", "Hidden"}, {"TouchOprndAddr", 4}, {"VisibleOpAddr", 4}, {"Flat3D", 1}});
+  const std::string zero =
+      "0 #0 <missing display 0>#0: The HMI Display: '<missing display 0>' has 2 or more elements with the same touch "
+      "operand address. MB: 5";
   EXPECT_EQ(Reported(),
-            (Lines{"0 #0 <missing display 99>#99: The HMI Display: '<missing display 99>' has 2 or more elements "
+            (Lines{zero, zero, zero,
+                   "0 #0 <missing display 99>#99: The HMI Display: '<missing display 99>' has 2 or more elements "
                    "with the same touch operand address. MB: 5",
                    "0 #0 <missing display 99>#99: The HMI Display: '<missing display 99>' contains element(s) with "
                    "touch MB: 12, while it also contains Switch element(s) linked to the same MB",

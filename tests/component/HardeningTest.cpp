@@ -7,7 +7,7 @@
 #include "base/Constants.h"
 #include "base/RuntimeError.h"
 #include "support/TestProject.h"
-#include "text/TestFonts.h"
+#include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {

@@ -1,62 +1,47 @@
 // The compile pipeline's decisions, seen in DownloadUnits and DownloadDLUs: what is stored,
-// what stays pending, what the counters hold, and what a run-time failure leaves behind.
+// what stays pending, what the counters hold, what a run-time failure leaves behind, and the
+// tab-order normalisation that comes first.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
-#include "base/RuntimeError.h"
 #include "support/TestAccess.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {
 
-// Font 1 of the project: lines of 10 pixels, "W" 10 pixels wide.
-void AddFontOne(TestProject& project) {
-  project.Insert("tblFonts", {{"FontNumber", 1}, {"LineHeight", 10}, {"PixelSize", 10}, {"Ascent", 8}});
-  project.Insert("tblFontGlyphs", {{"FontNumber", 1}, {"Code", 'W'}, {"Advance", 10}});
-}
-
+// Display 100 "Setup" of module "Main"; font 1 draws "W" 10 pixels wide, lines of 10.
 class Pipeline : public ::testing::Test {
  protected:
   Pipeline() {
     project.AddModule("Main");
     setup = project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}, {"GUID", 100}});
-    AddFontOne(project);
+    AddTestFont(project, {.number = 1, .advance = 10});
   }
-  int32_t Rectangle(Columns more = {}) {
-    more.push_back({"DisplayID", setup});
-    more.push_back({"Type", 1});
-    more.push_back({"Dx", 20});
-    more.push_back({"Dy", 20});
-    return project.AddElement(more);
+  int32_t Rectangle(const Columns& more = {}) {
+    return project.AddElement(With({{"DisplayID", setup}, {"Type", 1}, {"Dx", 20}, {"Dy", 20}}, more));
   }
-  int64_t Guid(int32_t id) {
-    return project.Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong();
-  }
+  int32_t Guid(int32_t id) { return project.GuidOf(id); }
   std::string Warning952() { return project.Host().NewMessageService()->MessageText(952, {}); }
 
   TestProject project;
   int32_t setup = 0;
 };
 
+// HmiElementSize builds the record without storing it or touching the bookkeeping; a run
+// stores it and marks it compiled.
 TEST_F(Pipeline, ACleanElementIsStoredAndMarkedCompiled) {
   int32_t id = Rectangle();
+  EXPECT_EQ(project.Compiler().HmiElementSize(id), 90 + 36);  // header and "RC"
+  EXPECT_EQ(project.UnitHex(Guid(id)), "");
+  EXPECT_EQ(project.IsCompiled(Guid(id)), 0);
   project.Compiler().CompileHMI();
   EXPECT_EQ(project.UnitHex(Guid(id)), Hex(project.Compiler().ElementRecord(id)));
   EXPECT_EQ(project.IsCompiled(Guid(id)), 1);
   EXPECT_EQ(project.UnitHex(100).substr(0, 5), "50 54");  // the display's "PT" record
   EXPECT_EQ(project.IsCompiled(100), 1);
   EXPECT_TRUE(project.Messages().calls.empty());
-}
-
-// HmiElementSize builds the record without storing it or touching the bookkeeping.
-TEST_F(Pipeline, ElementSizeStoresNothing) {
-  int32_t id = Rectangle();
-  EXPECT_EQ(project.Compiler().HmiElementSize(id), 90 + 36);  // header and "RC"
-  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadUnits").ToLong(), 0);
-  EXPECT_EQ(project.IsCompiled(Guid(id)), 0);
 }
 
 // The elements of a display of module -1 are skipped: no unit, no update, no message.
@@ -113,16 +98,10 @@ TEST_F(Pipeline, ARunTimeFailureLeavesTheEarlierUnit) {
   std::string before = project.UnitHex(Guid(id));
   ASSERT_NE(before, "");
   project.Db().Execute("UPDATE HMI_Elements SET PenWidth=300");
-  try {
-    project.Compiler().CompileHmiElement(id);
-    ADD_FAILURE() << "PenWidth 300 was accepted";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.Text(), "Overflow");
-    EXPECT_NE(e.Describe().find("element " + std::to_string(id) + " (GUID " + std::to_string(Guid(id)) +
-                                ") on display " + std::to_string(setup)),
-              std::string::npos)
-        << e.Describe();
-  }
+  RuntimeError e = ErrorOf([&] { project.Compiler().CompileHmiElement(id); });
+  EXPECT_EQ(e.Text(), "Overflow");
+  EXPECT_EQ(e.Where(), std::vector<std::string>{"element " + std::to_string(id) + " (GUID " + std::to_string(Guid(id)) +
+                                                ") on display " + std::to_string(setup)});
   EXPECT_EQ(project.UnitHex(Guid(id)), before);
   EXPECT_EQ(project.IsCompiled(Guid(id)), 1);
 }
@@ -212,14 +191,20 @@ TEST_F(Pipeline, DuplicateTabIndexCheck) {
   }
 }
 
-// Every display goes through the check in a run, compiled before or not; after the
-// normalisation its tab indexes have no duplicates left.
-TEST_F(Pipeline, ARunChecksTabIndexesAfterNormalising) {
-  for (int64_t tab : {1, 2, 2}) Rectangle({{"TabIndex", tab}});
+// A run normalises the tab indexes first, so the renumbered element is compiled in the same
+// run and every display's check finds no duplicate left, compiled before or not.
+TEST_F(Pipeline, ARunNormalisesTabIndexesBeforeCompilingAndChecking) {
+  int32_t first = Rectangle({{"TabIndex", 4}});
+  int32_t second = Rectangle({{"TabIndex", 4}});
   project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
   project.Compiler().CompileHMI();
   EXPECT_EQ(project.Compiler().ErrorCount(), 0);
-  EXPECT_EQ(project.Column("SELECT TabIndex FROM HMI_Elements ORDER BY ID"), (std::vector<int64_t>{1, 2, 3}));
+  EXPECT_EQ(project.Column("SELECT TabIndex FROM HMI_Elements ORDER BY ID"), (std::vector<int64_t>{4, 5}));
+  EXPECT_EQ(project.UnitHex(Guid(first)), "");  // not renumbered, so not pending
+  std::string unit = project.UnitHex(Guid(second));
+  ASSERT_EQ(unit.substr(0, 5), "56 54");   // "VT"
+  EXPECT_EQ(unit.substr(5 * 3, 2), "05");  // byte 5: the new tab index
+  EXPECT_EQ(project.IsCompiled(Guid(second)), 1);
 }
 
 // A project in a file: a run-time failure part-way through CompileHMI ends the run, and
@@ -230,36 +215,107 @@ TEST_F(Pipeline, AFailurePartWayKeepsWhatWasDoneInTheFile) {
   Rectangle({{"ID", 2}, {"GUID", 1002}, {"TabIndex", 3}});
   Rectangle({{"ID", 3}, {"GUID", 1003}, {"PenWidth", 300}});
   Rectangle({{"ID", 4}, {"GUID", 1004}});
-  auto path = std::filesystem::temp_directory_path() / ("brisklet-pipeline-" + std::to_string(getpid()) + ".db");
+  std::string path = TempPath("pipeline.db");
   std::filesystem::remove(path);
-  project.Db().Execute("VACUUM INTO '" + path.string() + "'");
-
-  auto conn = Connection::Open(path.string());
+  project.Db().Execute("VACUUM INTO '" + path + "'");
+  auto conn = Connection::Open(path);
   DefaultHost host(*conn);
   clsDownload compiler(host);
-  try {
-    compiler.CompileHMI();
-    ADD_FAILURE() << "PenWidth 300 was accepted";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.Text(), "Overflow");
-    EXPECT_EQ(e.Where(), (std::vector<std::string>{"element 3 (GUID 1003) on display 1"}));
-  }
+  RuntimeError e = ErrorOf([&] { compiler.CompileHMI(); });
+  EXPECT_EQ(e.Text(), "Overflow");
+  EXPECT_EQ(e.Where(), (std::vector<std::string>{"element 3 (GUID 1003) on display 1"}));
   EXPECT_FALSE(conn->InTransaction());
-
-  auto other = Connection::Open(path.string());
-  auto column = [&](const std::string& sql) {
-    std::vector<std::string> out;
-    for (Recordset rs(*other, sql, kForwardOnly, kReadOnly); !rs.Eof(); rs.MoveNext()) out.push_back(rs.Str("v"));
-    return out;
-  };
-  using Texts = std::vector<std::string>;
-  EXPECT_EQ(column("SELECT TabIndex AS v FROM HMI_Elements ORDER BY ID"), (Texts{"3", "4", "255", "255"}));
-  EXPECT_EQ(column("SELECT UnitGuid AS v FROM DownloadUnits ORDER BY UnitGuid"), (Texts{"1001", "1002"}));
-  EXPECT_EQ(column("SELECT Guid || '=' || IsCompiled AS v FROM DownloadDLUs ORDER BY Guid"),
-            (Texts{"100=0", "1001=1", "1002=1", "1003=0", "1004=0"}));
-  other.reset();
-  conn.reset();
+  project.Db().Execute("ATTACH '" + path + "' AS file");  // a second connection to the file
+  EXPECT_EQ(project.Column("SELECT TabIndex FROM file.HMI_Elements ORDER BY ID"),
+            (std::vector<int64_t>{3, 4, 255, 255}));
+  EXPECT_EQ(project.Column("SELECT UnitGuid FROM file.DownloadUnits ORDER BY 1"), (std::vector<int64_t>{1001, 1002}));
+  EXPECT_EQ(project.Column("SELECT Guid * 10 + IsCompiled FROM file.DownloadDLUs ORDER BY Guid"),
+            (std::vector<int64_t>{1000, 10011, 10021, 10030, 10040}));
+  project.Db().Execute("DETACH file");
   std::filesystem::remove(path);
+}
+
+struct DisplayTabs {
+  std::vector<int64_t> before;  // tab indexes of the display's elements, by element ID
+  std::vector<int64_t> after;
+  std::vector<int64_t> marked;  // IsCompiled afterwards (all elements start compiled)
+};
+
+struct TabCase {
+  const char* name;
+  std::vector<DisplayTabs> displays;  // displays 1, 2, ... in this order
+};
+
+const TabCase kCases[] = {
+    {"gaps and a duplicate", {{{3, 7, 7, 9}, {3, 4, 5, 6}, {1, 0, 0, 0}}}},
+    {"a run that already has no gaps", {{{2, 3, 4}, {2, 3, 4}, {1, 1, 1}}}},
+    {"one element keeps its value", {{{5}, {5}, {1}}}},
+    {"a second 5 becomes 6", {{{5, 5}, {5, 6}, {1, 0}}}},
+    // Without reading the whole result first, the walk would revisit the rows it moves up
+    // the (DisplayID, TabIndex) index and give 6, 25, 26.
+    {"three equal indexes", {{{6, 6, 6}, {6, 7, 8}, {1, 0, 0}}}},
+    {"255 is neither renumbered nor counted", {{{255, 2, 255, 9, 255}, {255, 2, 255, 3, 255}, {1, 1, 1, 0, 1}}}},
+    {"all outside the order", {{{255, 255}, {255, 255}, {1, 1}}}},
+    {"each display restarts at its first element",
+     {{{3, 7, 7, 9}, {3, 4, 5, 6}, {1, 0, 0, 0}},
+      {{10, 10, 255}, {10, 11, 255}, {1, 0, 1}},
+      {{1, 2}, {1, 2}, {1, 1}},
+      {{8, 1}, {2, 1}, {0, 1}}}},
+    {"a first element of 0 keeps it", {{{0, 0, 4}, {0, 1, 2}, {1, 0, 0}}}},
+};
+
+TEST(TabOrder, NormalisesEveryDisplay) {
+  for (const TabCase& c : kCases) {
+    TestProject project;
+    ASSERT_EQ(project.Scalar("SELECT sql FROM sqlite_master WHERE name='HMI_ElementsByDisplayTab'").ToString(),
+              "CREATE INDEX HMI_ElementsByDisplayTab ON HMI_Elements (DisplayID, TabIndex)")
+        << "the walk must be tested over the index it orders by";
+    std::vector<std::vector<int32_t>> ids;
+    for (const DisplayTabs& d : c.displays) {
+      int32_t display = project.AddDisplay({});
+      ids.emplace_back();
+      for (int64_t tab : d.before)
+        ids.back().push_back(project.AddElement({{"DisplayID", display}, {"TabIndex", tab}}));
+    }
+    project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
+    clsDownloadTestAccess::NormalizeTabOrder(project.Compiler());
+    for (size_t i = 0; i < c.displays.size(); ++i) {
+      std::vector<int64_t> tabs, marked;
+      for (int32_t id : ids[i]) {
+        tabs.push_back(project.Scalar("SELECT TabIndex FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong());
+        marked.push_back(project.IsCompiled(project.GuidOf(id)));
+      }
+      EXPECT_EQ(tabs, c.displays[i].after) << c.name << ", display " << i + 1;
+      EXPECT_EQ(marked, c.displays[i].marked) << c.name << ", display " << i + 1;
+    }
+    EXPECT_TRUE(project.Messages().calls.empty()) << c.name;
+  }
+}
+
+// The built-in download store: a unit replaces the earlier unit of its GUID and marks the
+// item compiled; a GUID without a bookkeeping row is stored, and gets no row.
+TEST(DownloadStore, AUnitReplacesTheEarlierUnitOfItsGuidAndMarksItCompiled) {
+  TestProject project;
+  auto store = [&](int32_t guid, const Bytes& record, int16_t type) {
+    auto unit = project.Host().NewDownloadUnit();
+    unit->SetMode(1);
+    unit->SetUnitGuid(guid);
+    unit->SetData(record, 1);
+    unit->SetUnitType(type);
+  };
+  auto units = [&] { return project.Texts("SELECT UnitGuid, UnitType, Mode, Data FROM DownloadUnits ORDER BY 1"); };
+  project.Insert("DownloadDLUs", {{"Guid", 1000}, {"IsCompiled", 0}});
+  project.Insert("DownloadDLUs", {{"Guid", 1001}, {"IsCompiled", 0}});
+  store(1000, {0x56, 0x54, 0x01}, 8);
+  EXPECT_EQ(units(), (std::vector<std::string>{"1000 8 1 56 54 01"}));
+  EXPECT_EQ(project.Column("SELECT IsCompiled FROM DownloadDLUs ORDER BY Guid"), (std::vector<int64_t>{1, 0}));
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=0");
+  store(1000, {0x50, 0x54}, 3);
+  store(1001, {0xff}, 8);
+  store(42, {0x01}, 8);
+  EXPECT_EQ(units(), (std::vector<std::string>{"42 8 1 01", "1000 3 1 50 54", "1001 8 1 ff"}));
+  EXPECT_EQ(project.Column("SELECT Guid * 10 + IsCompiled FROM DownloadDLUs ORDER BY Guid"),
+            (std::vector<int64_t>{10001, 10011}));
 }
 
 }  // namespace

@@ -1,16 +1,19 @@
-// Recordsets as the compilers use them: fields found by the names the queries give them,
-// the walk over an empty result, RecordCount of static cursors, and text compared without
-// regard to case.
+// Recordsets as the compilers use them: fields found by the names the queries give them, the
+// walk over an empty result, RecordCount of static cursors, and the checked conversions of field values (32-bit,
+// 16-bit, byte and text, at and past their limits, from numbers, numeric text and Null).
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/RuntimeError.h"
+#include "checks/Queries.h"
 #include "database/Recordset.h"
-#include "support/TestAccess.h"
+#include "displays/Queries.h"
+#include "elements/Queries.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {
-
 // Module 7 "Main" holds display 3 "Setup"; module 9 "Spare" holds no display. Element 1
 // (a picture button) and element 2 (a text button) stand on displays 3 and 4. Trend 1 owns
 // curve 1, trend 2 has no curve.
@@ -31,7 +34,7 @@ class FieldLookup : public ::testing::Test {
 };
 
 struct Lookup {
-  const char* sql;
+  std::string sql;
   std::vector<std::pair<const char*, const char*>> fields;  // name, value's text on the first row
 };
 
@@ -43,33 +46,24 @@ const Lookup kLookups[] = {
      "HMI_Elements AS HMI2 ON HMI1.ID<>HMI2.ID WHERE HMI1.ID=1",
      {{"HMI1.DisplayID", "3"}, {"VarType", "2"}, {"GUID", "1002"}, {"TouchOPR", "-1"}}},
     // A column named by its table, where the other table of the join has no such column.
-    {"SELECT * FROM Trends LEFT JOIN Curves ON (Curves.CurveID<=Trends.TrendID*8) AND "
-     "(Curves.CurveID>=(Trends.TrendID-1)*8+1) Order By TrendID",
-     {{"Trends.Name", "Oven"}, {"TrendID", "1"}, {"CurveID", "1"}}},
+    {kSqlTrendsTree, {{"Trends.Name", "Oven"}, {"TrendID", "1"}, {"CurveID", "1"}}},
     // Inside a parenthesised join SQLite reports Pages.ModuleID as "ModuleID:1"; names in any case.
     {"SELECT DispModules.ModuleName, Pages.Description, Pages.ModuleID,pages.ID, HMI_Elements.Text FROM "
      "HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON DispModules.ModuleId = Pages.ModuleID) ON "
      "HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=1",
-     {{"ModuleID", "7"},
-      {"Pages.Id", "3"},
-      {"pages.ID", "3"},
-      {"id", "3"},
-      {"MODULENAME", "Main"},
-      {"Description", "Setup"},
-      {"HMI_Elements.Text", "Start"}}},
+     // clang-format off
+     {{"ModuleID", "7"}, {"Pages.Id", "3"}, {"pages.ID", "3"}, {"id", "3"}, {"MODULENAME", "Main"},
+      {"Description", "Setup"}, {"HMI_Elements.Text", "Start"}}},
+    // clang-format on
     // The two ModuleIDs of such a join told apart by their tables.
     {"SELECT DispModules.ModuleID, Pages.ModuleID FROM HMI_Elements INNER JOIN (DispModules INNER JOIN Pages ON "
      "DispModules.ModuleId <> Pages.ModuleID) ON HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=1",
      {{"Pages.ModuleID", "7"}, {"DispModules.ModuleID", "9"}}},
     // The element query: the element's own columns next to its display's, and the aliases.
-    {"SELECT HMI_Elements.*, Pages.ModuleID, Pages.Description AS DisplayName, HMI_Elements.GUID AS VariableGUID "
-     "FROM HMI_Elements INNER JOIN Pages ON HMI_Elements.DisplayID = Pages.Id WHERE HMI_Elements.ID=2",
+    {kSqlElementRow + std::string("2"),
      {{"ID", "2"}, {"DisplayName", "Alarms"}, {"variableguid", "1002"}, {"ModuleID", "7"}}},
     // The display query: Pages.* next to the palette's GUID and a background image it lacks.
-    {"SELECT Pages.*, Pages.GUID as PageGUID, HMI_Palettes.GUID AS PaletteGUID, PagesAndImages.Image_CRC AS "
-     "BkImageCRC, PagesAndImages.TransparencyLevel AS BKImageTransparency FROM HMI_Palettes INNER JOIN (Pages LEFT "
-     "JOIN PagesAndImages ON  Pages.Id = PagesAndImages.Page_ID) ON HMI_Palettes.ID = Pages.PaletteID WHERE "
-     "Pages.Id=4",
+    {kSqlDisplayRow + std::string("4"),
      {{"PaletteGUID", "500"}, {"PageGUID", "400"}, {"Id", "4"}, {"BkImageCRC", "Null"}}},
 };
 
@@ -86,13 +80,9 @@ TEST_F(FieldLookup, FindsEachFieldByTheNameTheQueryGivesIt) {
 TEST_F(FieldLookup, AnUnknownFieldIsAnError) {
   Recordset rs(project.Db(), "SELECT * FROM Trends LEFT JOIN Curves ON Curves.CurveID=Trends.TrendID", 0, 3);
   for (const char* field : {"Trends.Nmae", "Description", "HMI1.DisplayID"}) {
-    try {
-      rs.Field(field);
-      ADD_FAILURE() << field << " was found";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Text(), "Item cannot be found in the collection corresponding to the requested name or ordinal");
-      EXPECT_NE(e.Detail().find(field), std::string::npos) << e.Detail();
-    }
+    RuntimeError e = ErrorOf([&] { rs.Field(field); });
+    EXPECT_EQ(e.Text(), "Item cannot be found in the collection corresponding to the requested name or ordinal");
+    EXPECT_NE(e.Detail().find(field), std::string::npos) << e.Detail();
   }
 }
 
@@ -135,22 +125,75 @@ TEST_F(FieldLookup, AReadOnlyRecordsetRefusesWrites) {
   EXPECT_EQ(project.Scalar("SELECT TabIndex FROM HMI_Elements WHERE ID=1").ToLong(), 255);
 }
 
-// A text column compares without regard to case, as the queries of the checks expect: two
-// variables "Speed" and "SPEED" on one display have the same name. The name reported is the
-// one of the element with the lower ID.
-TEST(TextComparison, NamesDifferingOnlyInCaseAreDuplicates) {
+using Convert = std::function<std::string(const Value&)>;
+
+const Convert kLong = [](const Value& v) { return std::to_string(v.ToLong("F")); };
+const Convert kInteger = [](const Value& v) { return std::to_string(v.ToInteger("F")); };
+const Convert kByte = [](const Value& v) { return std::to_string(v.ToByte("F")); };
+const Convert kString = [](const Value& v) { return v.ToString("F"); };
+
+struct Conversion {
+  const char* name;
+  Convert convert;
+  Value value;
+  const char* expected;  // the result, or the run-time error's text
+};
+
+const Conversion kConversions[] = {
+    {"long max", kLong, int64_t{2147483647}, "2147483647"},
+    {"long min", kLong, int64_t{-2147483647 - 1}, "-2147483648"},
+    {"long past max", kLong, int64_t{2147483648}, "Overflow"},
+    {"long past min", kLong, int64_t{-2147483649}, "Overflow"},
+    {"long from a huge real", kLong, 1e300, "Overflow"},
+    {"long rounds half to even", kLong, 2.5, "2"},
+    {"long rounds half to even up", kLong, 3.5, "4"},
+    {"long rounds a negative half", kLong, -2.5, "-2"},
+    {"integer max", kInteger, 32767, "32767"},
+    {"integer min", kInteger, -32768, "-32768"},
+    {"integer past max", kInteger, 32768, "Overflow"},
+    {"integer past min", kInteger, -32769, "Overflow"},
+    {"byte max", kByte, 255, "255"},
+    {"byte min", kByte, 0, "0"},
+    {"byte past max", kByte, 256, "Overflow"},
+    {"byte below zero", kByte, -1, "Overflow"},
+    {"byte from a real rounding to 256", kByte, 255.5, "Overflow"},
+    {"long from numeric text", kLong, "42", "42"},
+    {"long from padded negative text", kLong, " -17 ", "-17"},
+    {"long from real text", kLong, "2.5", "2"},
+    {"long from text past max", kLong, "2147483648", "Overflow"},
+    {"byte from text past max", kByte, "300", "Overflow"},
+    {"long from words", kLong, "twelve", "Type mismatch"},
+    {"long from empty text", kLong, "", "Type mismatch"},
+    {"long from a byte array", kLong, Bytes{1, 2}, "Type mismatch"},
+    {"long from Null", kLong, Value(), "Invalid use of Null"},
+    {"integer from Null", kInteger, Value(), "Invalid use of Null"},
+    {"byte from Null", kByte, Value(), "Invalid use of Null"},
+    {"string from Null", kString, Value(), "Invalid use of Null"},
+    {"string from a number", kString, int64_t{-12}, "-12"},
+    {"string from a real", kString, 1.25, "1.25"},
+    {"string from a whole real", kString, 3.0, "3"},
+    {"string from text", kString, "Setup", "Setup"},
+};
+
+TEST(ValueConversion, ResultOrRunTimeError) {
+  for (const Conversion& c : kConversions) {
+    std::string got = "none";
+    RuntimeError e = ErrorOf([&] { got = c.convert(c.value); });
+    EXPECT_EQ(got == "none" ? e.Text() : got, c.expected) << c.name;
+  }
+}
+
+// Through a recordset the error names the field that was read.
+TEST(ValueConversion, ErrorOfAFieldNamesTheField) {
   TestProject project;
-  project.AddModule("Main");
-  int32_t setup = project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
-  project.AddElement({{"DisplayID", setup}, {"Type", 5}, {"VarType", 8}, {"Text", "Speed"}});
-  project.AddElement({{"DisplayID", setup}, {"Type", 5}, {"VarType", 8}, {"Text", "SPEED"}});
-  project.AddElement({{"DisplayID", setup}, {"Type", 5}, {"VarType", 8}, {"Text", "Speed2"}});
-  clsDownloadTestAccess::CheckDuplicateVarNames(project.Compiler());
-  EXPECT_EQ(project.Messages().Texts(),
-            (std::vector<std::string>{
-                "2 Or more Vars have the Same Name: 'Speed'. Those Vars Can be found on Display: 'Setup'"}));
-  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM HMI_Elements WHERE Text='speed'").ToLong(), 2);
-  EXPECT_EQ(project.Scalar("SELECT Text FROM HMI_Elements ORDER BY Text DESC LIMIT 1").ToString(), "Speed2");
+  project.Insert("Trends", {{"TrendID", 1}, {"Name", Value()}, {"HistoryPoints", int64_t{1} << 40}});
+  Recordset rs(project.Db(), "SELECT * FROM Trends", kForwardOnly, kReadOnly);
+  RuntimeError null = ErrorOf([&] { rs.Str("Name"); });
+  EXPECT_EQ(null.Text(), "Invalid use of Null");
+  EXPECT_NE(null.Detail().find("Name"), std::string::npos) << null.Detail();
+  RuntimeError big = ErrorOf([&] { rs.Long("HistoryPoints"); });
+  EXPECT_EQ(big.Text(), "Overflow");
+  EXPECT_NE(big.Detail().find("HistoryPoints"), std::string::npos) << big.Detail();
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
-// The display record "PT" with its element list, colours, background image and jumps block.
+// The display record "PT" with its element list, colours, background image and jumps block,
+// and the page conversion table "PC" (one unit with GUID 7, handed to the host, not stored).
 #include <gtest/gtest.h>
-#include <zlib.h>
 
-#include "base/RuntimeError.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {
-
 // Bytes 0-14 of a display with the default colours (0, companions 8) on palette GUID 500.
 constexpr const char* kPlainHead = "50 54  f4 01  00  00  00 08  00  00 08  00  00 08  00";
 constexpr const char* kNoImage = "00  00 00 00 00 00 00 00 00 00 00 00 00 00 00";
@@ -23,15 +21,11 @@ class DisplayRecord : public ::testing::Test {
 };
 
 TEST_F(DisplayRecord, EmptyDisplayStoredUnderItsGuid) {
-  int32_t id = project.AddDisplay({{"ModuleID", 1},
-                                   {"GUID", 0x1001},
-                                   {"ColorBack", 1},
-                                   {"ColorFocusText", 2},
-                                   {"ColorFocusGradient", 3},
-                                   {"ColorDisabledText", 4},
-                                   {"ColorDisabledGradient", 5},
-                                   {"ColorMarkingText", 6},
-                                   {"ColorMarkingGradient", 7}});
+  // clang-format off
+  int32_t id = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x1001}, {"ColorBack", 1}, {"ColorFocusText", 2},
+      {"ColorFocusGradient", 3}, {"ColorDisabledText", 4}, {"ColorDisabledGradient", 5}, {"ColorMarkingText", 6},
+      {"ColorMarkingGradient", 7}});
+  // clang-format on
   std::string expected = Hx({
       "50 54  f4 01  // PT, palette GUID 500",
       "01  02  03 0b  // background, focus text, focus gradient and its companion",
@@ -70,13 +64,10 @@ TEST_F(DisplayRecord, ElementListOrder) {
 TEST_F(DisplayRecord, JumpsAndLoaderFunctions) {
   project.Insert("LdrFunctions", {{"FuncID", 1}, {"Guid", 0x12345}});
   project.Insert("LdrFunctions", {{"FuncID", 2}, {"Guid", 9}});
-  int32_t id = project.AddDisplay({{"ModuleID", 1},
-                                   {"GUID", 0x1001},
-                                   {"IsDisplayedOpType", 1},
-                                   {"IsDisplayedOpAddress", 70000},
-                                   {"ConstrID", 1},
-                                   {"FuncID", 0},
-                                   {"DestrID", 2}});
+  // clang-format off
+  int32_t id = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x1001}, {"IsDisplayedOpType", 1},
+      {"IsDisplayedOpAddress", 70000}, {"ConstrID", 1}, {"FuncID", 0}, {"DestrID", 2}});
+  // clang-format on
   int32_t second = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x2222}, {"FuncID", 7}});
   int32_t third = project.AddDisplay({{"ModuleID", 1}, {"GUID", 0x13333}});
   auto jump = [&](int32_t page, int32_t jumpType, int32_t opType, int32_t opAddress, int32_t target) {
@@ -104,16 +95,8 @@ TEST_F(DisplayRecord, JumpsAndLoaderFunctions) {
 TEST_F(DisplayRecord, NullMarkingColoursWrittenBackAsZero) {
   int32_t id = project.AddDisplay({{"ModuleID", 1}, {"ColorMarkingText", Value()}, {"ColorMarkingGradient", Value()}});
   EXPECT_EQ(Record(id), Hx({kPlainHead, kNoImage, "22 00  00 00", kNoJumps}));
-  EXPECT_EQ(project.Scalar("SELECT ColorMarkingText FROM Pages WHERE Id=" + std::to_string(id)), Value(0));
-  EXPECT_EQ(project.Scalar("SELECT ColorMarkingGradient FROM Pages WHERE Id=" + std::to_string(id)), Value(0));
-}
-
-Bytes Compressed(const Bytes& pixels) {
-  uLongf size = compressBound(static_cast<uLong>(pixels.size()));
-  Bytes out(size);
-  compress(out.data(), &size, pixels.data(), static_cast<uLong>(pixels.size()));
-  out.resize(size);
-  return out;
+  EXPECT_EQ(project.Texts("SELECT ColorMarkingText, ColorMarkingGradient FROM Pages WHERE Id=" + std::to_string(id)),
+            std::vector<std::string>{"0 0"});
 }
 
 struct BackgroundCase {
@@ -156,19 +139,63 @@ TEST_F(DisplayRecord, ByteOutOfRangeFailsTheDisplay) {
   for (const auto& [column, value] : columns) {
     ++guid;
     int32_t id = project.AddDisplay({{"ModuleID", 1}, {"GUID", guid}, {column, value}});
-    try {
-      project.Compiler().CompileDisplay(id);
-      ADD_FAILURE() << column << " compiled";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Text(), "Overflow") << column;
-      EXPECT_EQ(e.Where(), std::vector<std::string>{"display " + std::to_string(id)}) << column;
-    }
+    RuntimeError e = ErrorOf([&] { project.Compiler().CompileDisplay(id); });
+    EXPECT_EQ(e.Text(), "Overflow") << column;
+    EXPECT_EQ(e.Where(), std::vector<std::string>{"display " + std::to_string(id)}) << column;
     EXPECT_EQ(project.UnitHex(guid), "") << column;
     project.Db().Execute("DELETE FROM Pages");
   }
   int32_t id = project.AddDisplay({{"ModuleID", 1}});
   project.Insert("HMIJumps", {{"PageNum", id}, {"JumpOpType", 256}, {"JumpOpAddress", 1}, {"DispOpAddress", id}});
-  EXPECT_THROW(Record(id), RuntimeError);
+  EXPECT_EQ(ErrorOf([&] { Record(id); }).Text(), "Overflow");
+}
+
+struct PageTableCase {
+  const char* name;
+  std::vector<std::pair<int32_t, int32_t>> displays;  // Id, GUID
+  const char* expected;
+};
+
+const PageTableCase kTables[] = {
+    {"Positional", {{5, 12}, {1, 10}, {2, 11}}, "50 43  0a 00  0b 00  0c 00  // entry k: the k-th display by Id"},
+    {"OneDisplay", {{9, 300}}, "50 43  2c 01"},
+    {"SignedSixteenBits", {{1, -1}, {2, 32767}, {3, -32768}}, "50 43  ff ff  ff 7f  00 80"},
+    {"HighestPossibleId", {{1, 10}, {2147483647, 11}}, "50 43  0a 00  0b 00"},  // nothing set aside by Id
+    {"IdTwoBillion", {{2000000000, 12}}, "50 43  0c 00"},
+};
+
+class PageTable : public ::testing::TestWithParam<PageTableCase> {};
+
+TEST_P(PageTable, OneUnitWithGuid7) {
+  TestProject project;
+  project.Insert("DownloadDLUs", {{"Guid", 7}, {"IsCompiled", 0}});
+  for (auto [id, guid] : GetParam().displays) project.AddDisplay({{"Id", id}, {"GUID", guid}});
+  auto collection = project.Compiler().GetConvertionPageNumToPointerTable();
+  ASSERT_EQ(collection.size(), 1u);
+  EXPECT_EQ(collection[0]->UnitGuid(), 7);
+  EXPECT_EQ(Hex(collection[0]->Data()), Hx({GetParam().expected}));
+  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadUnits").ToLong(), 0);
+  EXPECT_EQ(project.IsCompiled(7), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PageTable, ::testing::ValuesIn(kTables),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PageTableErrors, GuidOutside16BitsAndNoDisplays) {
+  for (int32_t guid : {32768, -32769, 70000}) {
+    TestProject project;
+    project.AddDisplay({{"Id", 1}, {"GUID", 10}});
+    project.AddDisplay({{"Id", 2}, {"GUID", guid}});
+    EXPECT_EQ(ErrorOf([&] { project.Compiler().GetConvertionPageNumToPointerTable(); }).Text(), "Overflow") << guid;
+  }
+  TestProject empty;
+  EXPECT_EQ(ErrorOf([&] { empty.Compiler().GetConvertionPageNumToPointerTable(); }).Describe(),
+            "Invalid use of Null (field 'MaxID' is Null: the project has no displays) in page table");
+  TestProject negative;  // Ids -5 and -3: more displays than entries 0 to -3
+  negative.AddDisplay({{"Id", -5}, {"GUID", 10}});
+  negative.AddDisplay({{"Id", -3}, {"GUID", 11}});
+  EXPECT_EQ(ErrorOf([&] { negative.Compiler().GetConvertionPageNumToPointerTable(); }).Describe(),
+            "Subscript out of range (more displays than the highest display Id -3 allows) in page table");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // own failures to the user (message 409).
 #include "base/Constants.h"
 #include "support/KindFixture.h"
-#include "text/TestFonts.h"
+#include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {

@@ -4,7 +4,7 @@
 // font 1 (index 0): 6 pixels per character, 10 per line, so 10 characters fit a line.
 #include "base/Constants.h"
 #include "support/KindFixture.h"
-#include "text/TestFonts.h"
+#include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {

@@ -13,23 +13,18 @@ namespace {
 
 Bytes Blob(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-struct Load {
-  const char* blob;
-  int32_t isSwitch;  // ButtonProperties::IsSwitch after the load
-};
-
 TEST(ElementProperties, GettersReadTheLoadedValues) {
-  const Load cases[] = {
-      {"", 0},
-      {"{}", 0},
-      {R"({"IsSwitch": true})", -1},
-      {R"({"IsSwitch": false})", 0},
-      {" {\"IsSwitch\" : true}\n", -1},
-  };
-  for (const Load& c : cases) {
+  const std::pair<const char*, int32_t> switches[] = {{"", 0},
+                                                      {"{}", 0},
+                                                      {R"({"IsSwitch": true})", -1},
+                                                      {R"({"IsSwitch": false})", 0},
+                                                      {" {\"IsSwitch\" : true}\n", -1}};
+  for (const auto& [blob, isSwitch] : switches) {
     ButtonProperties button;
-    button.LoadFromBinary(Blob(c.blob));
-    EXPECT_EQ(button.IsSwitch(), c.isSwitch) << c.blob;
+    button.LoadFromBinary(Blob(blob));
+    EXPECT_EQ(button.IsSwitch(), isSwitch) << blob;
+    button.LoadFromBinary({});  // a load replaces whatever an earlier load gave
+    EXPECT_EQ(button.IsSwitch(), 0) << blob;
   }
   const std::pair<const char*, int32_t> modes[] = {{"{}", 0},
                                                    {R"({"EntryMode": 3})", 3},
@@ -42,60 +37,45 @@ TEST(ElementProperties, GettersReadTheLoadedValues) {
   }
 }
 
-// A load replaces whatever an earlier load gave.
-TEST(ElementProperties, ALoadStartsFromNothing) {
-  ButtonProperties button;
-  button.LoadFromBinary(Blob(R"({"IsSwitch": true})"));
-  button.LoadFromBinary({});
-  EXPECT_EQ(button.IsSwitch(), 0);
-}
-
 struct Refusal {
+  bool button;  // ButtonProperties, or EntryFieldProperties
   const char* blob;
   const char* text;     // the run-time error's text
   const char* mention;  // what its detail names ("" when it names no key)
 };
 
+// clang-format off
+const Refusal kRefusals[] = {
+  {true, R"({"IsSwitch": true, "EntryMode": 2})", "Invalid property data", "EntryMode"},  // not a button getter
+  {true, R"({"isswitch": true})", "Invalid property data", "isswitch"},                   // names are exact
+  {true, R"({"IsSwitch": 1})", "Invalid property data", "IsSwitch"},
+  {true, R"({"IsSwitch": "true"})", "Invalid property data", "IsSwitch"},
+  {true, R"({"IsSwitch": null})", "Invalid property data", "IsSwitch"},
+  {true, R"({"IsSwitch": {}})", "Invalid property data", "IsSwitch"},
+  {true, R"({"IsSwitch": true)", "Invalid property data", ""},  // not JSON
+  {true, "IsSwitch=1", "Invalid property data", ""},
+  {true, "[true]", "Invalid property data", ""},  // JSON, but not an object
+  {true, "true", "Invalid property data", ""},
+  {false, R"({"EntryMode": 2147483648})", "Overflow", "EntryMode"},
+  {false, R"({"EntryMode": -2147483649})", "Overflow", "EntryMode"},
+  {false, R"({"EntryMode": 2.5})", "Invalid property data", "EntryMode"},
+  {false, R"({"EntryMode": "3"})", "Invalid property data", "EntryMode"},
+  {false, R"({"EntryMode": true})", "Invalid property data", "EntryMode"},
+  {false, R"({"IsSwitch": true})", "Invalid property data", "IsSwitch"},
+};
+// clang-format on
+
 TEST(ElementProperties, RefusedBlobs) {
-  const Refusal cases[] = {
-      {R"({"IsSwitch": true, "EntryMode": 2})", "Invalid property data", "EntryMode"},  // not a button getter
-      {R"({"isswitch": true})", "Invalid property data", "isswitch"},                   // names are exact
-      {R"({"IsSwitch": 1})", "Invalid property data", "IsSwitch"},
-      {R"({"IsSwitch": "true"})", "Invalid property data", "IsSwitch"},
-      {R"({"IsSwitch": null})", "Invalid property data", "IsSwitch"},
-      {R"({"IsSwitch": {}})", "Invalid property data", "IsSwitch"},
-      {R"({"IsSwitch": true)", "Invalid property data", ""},  // not JSON
-      {"IsSwitch=1", "Invalid property data", ""},
-      {"[true]", "Invalid property data", ""},  // JSON, but not an object
-      {"true", "Invalid property data", ""},
-  };
-  for (const Refusal& c : cases) {
-    ButtonProperties button;
-    try {
-      button.LoadFromBinary(Blob(c.blob));
-      ADD_FAILURE() << c.blob << " was accepted";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Text(), c.text) << c.blob;
-      EXPECT_NE(e.Detail().find(c.mention), std::string::npos) << c.blob << ": " << e.Detail();
-    }
-  }
-  const Refusal entryCases[] = {
-      {R"({"EntryMode": 2147483648})", "Overflow", "EntryMode"},
-      {R"({"EntryMode": -2147483649})", "Overflow", "EntryMode"},
-      {R"({"EntryMode": 2.5})", "Invalid property data", "EntryMode"},
-      {R"({"EntryMode": "3"})", "Invalid property data", "EntryMode"},
-      {R"({"EntryMode": true})", "Invalid property data", "EntryMode"},
-      {R"({"IsSwitch": true})", "Invalid property data", "IsSwitch"},
-  };
-  for (const Refusal& c : entryCases) {
-    EntryFieldProperties entry;
-    try {
-      entry.LoadFromBinary(Blob(c.blob));
-      ADD_FAILURE() << c.blob << " was accepted";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Text(), c.text) << c.blob;
-      EXPECT_NE(e.Detail().find(c.mention), std::string::npos) << c.blob << ": " << e.Detail();
-    }
+  for (const Refusal& c : kRefusals) {
+    RuntimeError e = ErrorOf([&] {
+      if (c.button) {
+        ButtonProperties().LoadFromBinary(Blob(c.blob));
+      } else {
+        EntryFieldProperties().LoadFromBinary(Blob(c.blob));
+      }
+    });
+    EXPECT_EQ(e.Text(), c.text) << c.blob;
+    EXPECT_NE(e.Detail().find(c.mention), std::string::npos) << c.blob << ": " << e.Detail();
   }
 }
 
@@ -115,16 +95,10 @@ TEST(ElementProperties, ARefusedBlobNamesTheElementBeingCompiled) {
                                      {"VarType", varType},
                                      {"TouchOprndAddr", -2},
                                      {"Binary", blob}});
-    try {
-      project.Compiler().CompileHmiElement(id);
-      ADD_FAILURE() << blob << " was accepted";
-    } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.Text(), "Invalid property data") << blob;
-      EXPECT_EQ(e.Where(), (std::vector<std::string>{"element 10 (GUID 2010) on display 2"})) << blob;
-      std::string described = e.Describe();
-      EXPECT_NE(described.find("in element 10 (GUID 2010) on display 2"), std::string::npos) << described;
-      EXPECT_NE(described.find(varType == 1 ? "IsSwitch" : "Mode"), std::string::npos) << described;
-    }
+    RuntimeError e = ErrorOf([&] { project.Compiler().CompileHmiElement(id); });
+    EXPECT_EQ(e.Text(), "Invalid property data") << blob;
+    EXPECT_EQ(e.Where(), (std::vector<std::string>{"element 10 (GUID 2010) on display 2"})) << blob;
+    EXPECT_NE(e.Describe().find(varType == 1 ? "IsSwitch" : "Mode"), std::string::npos) << e.Describe();
     EXPECT_EQ(project.UnitHex(2010), "") << blob;
     EXPECT_EQ(project.IsCompiled(2010), 0) << blob;
     EXPECT_TRUE(project.Messages().calls.empty()) << blob;
@@ -163,7 +137,12 @@ TEST(ElementProperties, WideNumbersAndArrays) {
   plot.LoadFromBinary(Blob(R"({"GetPointCoordinates": {"X": [-2147483648, 2147483647]}})"));
   EXPECT_EQ(plot.GetPointCoordinates().X(), (std::vector<int32_t>{INT32_MIN, INT32_MAX}));
   EXPECT_TRUE(plot.GetPointCoordinates().Y().empty());
-  const Refusal cases[] = {
+  struct WideRefusal {
+    const char* blob;
+    const char* text;
+    const char* mention;
+  };
+  const WideRefusal cases[] = {
       {R"({"GetCellValue1": 9223372036854775808})", "Overflow", "GetCellValue1"},
       {R"({"GetCellEntries": [0, 256]})", "Overflow", "GetCellEntries[1]"},
       {R"({"GetCellEntries": [-1]})", "Overflow", "GetCellEntries[0]"},
@@ -172,7 +151,7 @@ TEST(ElementProperties, WideNumbersAndArrays) {
       {R"({"GetPointCoordinates": {"X": [2147483648]}})", "Overflow", "GetPointCoordinates.X[0]"},
       {R"({"GetPointCoordinates": {"X": [true]}})", "Invalid property data", "GetPointCoordinates.X[0]"},
   };
-  for (const Refusal& c : cases) {
+  for (const WideRefusal& c : cases) {
     try {
       if (std::string(c.mention).starts_with("GetPoint")) plot.LoadFromBinary(Blob(c.blob));
       else cells.LoadFromBinary(Blob(c.blob));

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -67,19 +65,14 @@ TEST_F(DejaVuSans, ReplacingAFontKeepsItsRowAndMarksItsElements) {
   project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
 
   EXPECT_EQ(InstallFont(project.Db(), 3, 177, MeasureFontFile(kDejaVuSans, 20, 1252)), 1);
-  EXPECT_EQ(project.Column("SELECT id FROM tblFonts WHERE FontNumber=3"), std::vector<int64_t>{id});
-  EXPECT_EQ(project.Column("SELECT PixelSize FROM tblFonts WHERE FontNumber=3"), std::vector<int64_t>{20});
-  EXPECT_EQ(project.Column("SELECT Charset FROM tblFonts WHERE FontNumber=3"), std::vector<int64_t>{177});
-  EXPECT_EQ(project.Column("SELECT LineHeight FROM tblFonts WHERE FontNumber=3"), std::vector<int64_t>{23});
-  EXPECT_EQ(project.Column("SELECT COUNT(*) FROM tblFontGlyphs WHERE FontNumber=3"), std::vector<int64_t>{218});
-  EXPECT_EQ(project.Column("SELECT Advance FROM tblFontGlyphs WHERE FontNumber=3 AND Code=87"),
-            std::vector<int64_t>{20});  // "W" at 20 px: 2025 * 20 / 2048 = 19.8
-  auto guid = [&](int32_t id) {
-    return static_cast<int32_t>(
-        project.Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(id)).ToLong());
-  };
-  EXPECT_EQ(project.IsCompiled(guid(element)), 0);
-  EXPECT_EQ(project.IsCompiled(guid(other)), 1);
+  // The same row with pixel size 20, charset 177, line height 23; 218 glyphs, "W" at 20 px:
+  // 2025 * 20 / 2048 = 19.8.
+  EXPECT_EQ(project.Texts("SELECT id, PixelSize, Charset, LineHeight, (SELECT COUNT(*) FROM tblFontGlyphs WHERE "
+                          "FontNumber=3), (SELECT Advance FROM tblFontGlyphs WHERE FontNumber=3 AND Code=87) FROM "
+                          "tblFonts WHERE FontNumber=3"),
+            std::vector<std::string>{std::to_string(id) + " 20 177 23 218 20"});
+  EXPECT_EQ(project.IsCompiled(project.GuidOf(element)), 0);
+  EXPECT_EQ(project.IsCompiled(project.GuidOf(other)), 1);
 }
 
 // The command itself, run as the user runs it.
@@ -87,48 +80,35 @@ class FontAddCommand : public DejaVuSans {
  protected:
   void SetUp() override {
     DejaVuSans::SetUp();
-    dir = std::filesystem::temp_directory_path() / ("brisklet-font-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    db = (dir / "project.db").string();
     std::filesystem::remove(db);
-    ASSERT_EQ(Run("init " + db), 0);
+    ASSERT_EQ(RunTool("init " + db).exitCode, 0);
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  int Run(const std::string& args) {
-    std::string command =
-        std::string(BRISKLET_CLI) + " " + args + " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::string Read(const char* name) {
-    std::ifstream in(dir / name);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
-  std::filesystem::path dir;
-  std::string db;
+  void TearDown() override { std::filesystem::remove(db); }
+  std::string db = TempPath("fonts.db");
 };
 
 TEST_F(FontAddCommand, StoresTheFont) {
-  ASSERT_EQ(Run("font add " + db + " " + kDejaVuSans + " --size 12 --number 5"), 0) << Read("err");
+  ToolRun run = RunTool("font add " + db + " " + kDejaVuSans + " --size 12 --number 5");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
   auto conn = Connection::Open(db);
   sqlite3_stmt* stmt = conn->Prepared(
       "SELECT FontNumber, Charset, FontName, LineHeight, "
       "(SELECT COUNT(*) FROM tblFontGlyphs WHERE FontNumber=5) FROM tblFonts");
   ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
-  EXPECT_EQ(ColumnValue(stmt, 0).ToLong(), 5);
-  EXPECT_EQ(ColumnValue(stmt, 1).ToLong(), 0);
-  EXPECT_EQ(ColumnValue(stmt, 2).ToString(), "DejaVu Sans");
-  EXPECT_EQ(ColumnValue(stmt, 3).ToLong(), 14);
-  EXPECT_EQ(ColumnValue(stmt, 4).ToLong(), 218);
+  std::string row;
+  for (int i = 0; i < 5; ++i) row += ColumnValue(stmt, i).SqlText() + " ";
+  EXPECT_EQ(row, "5 0 DejaVu Sans 14 218 ");
   sqlite3_reset(stmt);
 }
 
 TEST_F(FontAddCommand, UnreadableFileIsOneLineAndExitTwo) {
-  std::string missing = (dir / "missing.ttf").string();
-  EXPECT_EQ(Run("font add " + db + " " + missing + " --size 12 --number 5"), 2);
-  EXPECT_EQ(Read("err"), "brisklet: Font file not readable (" + missing + ": No such file or directory)\n");
-  EXPECT_EQ(Run("font add " + db + " " + db + " --size 12 --number 5"), 2);  // a file, but no font
-  EXPECT_EQ(Read("err"), "brisklet: Not a font file (" + db + " is not a TrueType or OpenType font)\n");
+  std::string missing = TempPath("missing.ttf");
+  ToolRun run = RunTool("font add " + db + " " + missing + " --size 12 --number 5");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "brisklet: Font file not readable (" + missing + ": No such file or directory)\n");
+  run = RunTool("font add " + db + " " + db + " --size 12 --number 5");  // a file, but no font
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.err, "brisklet: Not a font file (" + db + " is not a TrueType or OpenType font)\n");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // whole, single fields at their limits, the Hebrew text rule and the fit error.
 #include <gtest/gtest.h>
 
-#include "text/TestFonts.h"
+#include "support/TestProject.h"
 #include "values/NumericSamples.h"
 #include "values/ValueProject.h"
 

@@ -7,7 +7,7 @@
 #include "base/RuntimeError.h"
 #include "host/FontFile.h"
 #include "host/ProjectFonts.h"
-#include "text/TestFonts.h"
+#include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {
