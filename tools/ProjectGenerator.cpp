@@ -22,7 +22,9 @@ constexpr int32_t kScreenWidth = 800;
 constexpr int32_t kScreenHeight = 480;
 constexpr int32_t kDisplaysPerModule = 25;
 constexpr int32_t kFirstDisplayGuid = 1000;
-constexpr int32_t kFirstElementGuid = 100000;
+// Element GUIDs follow the displays' and fit the 16 bits of a display's element list up to
+// 33,535 elements; a larger project has element GUIDs that its displays report as cut.
+constexpr int32_t kFirstElementGuid = 32000;
 constexpr int32_t kProjectTexts = 24;
 constexpr int32_t kLastTabIndex = 250;  // tab indexes travel in one byte; 255 is "none"
 

@@ -2,6 +2,7 @@
 // checks of sizes, operands, names and trends. Each finding is a reported message.
 #pragma once
 #include <cstdint>
+#include <set>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +19,12 @@ class DesignChecks : public DisplayCompiler {
 
   // Checks the pipeline runs on the way.
   void prvCheckFonts();
+  // Items whose download GUID another element or display has too: one error per GUID naming
+  // them all. Their units would overwrite each other, so none of them is compiled.
+  struct GuidClashes {
+    std::set<int32_t> elements, displays;  // IDs
+  };
+  GuidClashes prvCheckGuidClashes();
   void prvCheckDuplicateTabIndexes(int32_t displayId);
 
   // Project checks, in the order the pipeline runs them.

@@ -1,6 +1,8 @@
 // Findings, the naming of orphan rows, and the walk that groups the rows of a check.
 #include "checks/Findings.h"
 
+#include "base/RuntimeError.h"
+
 namespace brisklet {
 
 std::string DescriptionOf(const Recordset& row) {
@@ -23,11 +25,22 @@ Finding NewFinding(const Recordset& row, std::string text, int32_t displayId) {
   return f;
 }
 
+std::string RowPlace(const Recordset& row, std::string_view displayField) {
+  std::string display = row.HasField(displayField) ? row.Field(displayField).SqlText() : "?";
+  for (const char* field : {"Text", "VarName"}) {
+    if (row.HasField(field) && row.Field(field).IsText()) {
+      return "element '" + row.Field(field).ToString() + "' on display " + display;
+    }
+  }
+  return "an element on display " + display;
+}
+
 std::vector<Finding> GatherFindings(Recordset& rows, const Grouping& grouping) {
   std::vector<Finding> findings;
   std::string last = grouping.start;
   int64_t lastItem = 0;
   for (; !rows.Eof(); rows.MoveNext()) {
+    ErrorScope scope(RowPlace(rows, grouping.displayField));
     std::string group = grouping.of(rows);
     bool same = grouping.same ? grouping.same(group, last) : group == last;
     if (!same) {

@@ -28,6 +28,7 @@ Finding NewFinding(const Recordset& row, std::string text, int32_t displayId);
 
 // How a check groups its rows, which come sorted by group and, within a group, by item.
 struct Grouping {
+  const char* displayField = "DisplayID";     // the field that names a row's display
   std::string start;                          // the group before the first row
   std::function<std::string(Recordset&)> of;  // the group of a row
   // Whether a row of group `group` belongs to the finding of group `last`; unset: the same text.
@@ -39,6 +40,11 @@ struct Grouping {
   std::function<int64_t(Recordset&)> item;
   std::function<std::string(Recordset&)> itemText;
 };
+
+// Where a row of a check's walk is, for the run-time errors of the walk: "element 'Box' on
+// display 3" (or "an element on display 3" without a text), read without conversions that
+// could fail themselves.
+std::string RowPlace(const Recordset& row, std::string_view displayField);
 
 // The findings of the rows, one per run of rows of a group, in the order of the rows.
 std::vector<Finding> GatherFindings(Recordset& rows, const Grouping& grouping);

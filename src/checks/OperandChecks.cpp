@@ -5,6 +5,7 @@
 #include "checks/Findings.h"
 #include "checks/Queries.h"
 #include "elements/KindProperties.h"
+#include "encoding/HostMessages.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
@@ -20,6 +21,7 @@ void DesignChecks::prvReportFindings(const std::vector<Finding>& findings,
 void DesignChecks::prvCheckTouchVsSwitch() {
   auto rs = GetRecordset(kSqlTouchVsSwitch, 0, 3);
   Grouping pairs;
+  pairs.displayField = "HMI1.DisplayID";
   pairs.start = "0 0";
   pairs.of = [](Recordset& row) { return Num(row.Long("HMI1.DisplayID")) + " " + Num(row.Long("TouchOPR")); };
   pairs.open = [](Recordset& row) -> std::optional<Finding> {
@@ -38,8 +40,10 @@ void DesignChecks::prvCheckTouchAndHide() {
   std::unique_ptr<Recordset> rs;
   try {
     rs = GetRecordset(kSqlTouchAndHide, 0, 3);
-  } catch (const RuntimeError&) {
-    return;  // failures are skipped in this check; with no recordset every statement fails
+  } catch (const RuntimeError& e) {
+    // Failures are skipped in this check; with no recordset every statement fails.
+    ShowMessageBox("the touch and hide check did not run: " + e.Describe());
+    return;
   }
   // Each statement that fails is skipped and the walk goes on, as this check always has.
   while (!rs->Eof()) {
@@ -49,7 +53,8 @@ void DesignChecks::prvCheckTouchAndHide() {
               ? "Picture element can not have both 'Touch' and 'Hide' linked to the same operand"
               : "'" + rs->Str("Text") + "' can not have both 'Touch' and 'Hide' linked to the same operand";
       prvReportMessage(kSeverityError, rs->Long("ModuleID"), rs->Str("Description"), message, rs->Long("ID"));
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
+      ShowMessageBox("the touch and hide check skipped a row of " + RowPlace(*rs, "ID") + ": " + e.Describe());
     }
     rs->MoveNext();
   }

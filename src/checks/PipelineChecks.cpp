@@ -1,5 +1,7 @@
 // The two checks the pipeline runs itself: fonts the project lacks, duplicate tab indexes.
+#include "base/RuntimeError.h"
 #include "checks/DesignChecks.h"
+#include "checks/Findings.h"
 #include "checks/Queries.h"
 #include "encoding/FontLookups.h"
 #include "encoding/HostMessages.h"
@@ -13,6 +15,7 @@ void DesignChecks::prvCheckFonts() {
   auto rs = GetRecordset(kSqlFontElements, 0, 3);
   std::string warning = GetMessageText(kMissingFontMessage);
   for (; !rs->Eof(); rs->MoveNext()) {
+    ErrorScope scope(RowPlace(*rs, "ID"));
     std::string text = rs->Str("Text");                    // read on every row: a Null text fails here, warning or not
     auto message = [&] { return text + ": " + warning; };  // made only for a warning
     if (GetFontIndex(rs->Long("FontNumber")) == -1) {
@@ -23,6 +26,31 @@ void DesignChecks::prvCheckFonts() {
       prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
     }
   }
+}
+
+DesignChecks::GuidClashes DesignChecks::prvCheckGuidClashes() {
+  GuidClashes clashes;
+  auto rs = GetRecordset(kSqlGuidClashes, 0, 1);
+  while (!rs->Eof()) {
+    ErrorScope scope("download GUID " + rs->Field("GUID").SqlText());
+    std::string guid = rs->Field("GUID").SqlText(), names;
+    int32_t moduleId = rs->Field("ModuleID").IsNull() ? 0 : rs->Long("ModuleID");
+    std::string location = rs->Field("Description").IsText() ? rs->Str("Description") : "";
+    int32_t displayId = rs->Field("DisplayID").IsNull() ? 0 : rs->Long("DisplayID");
+    for (; !rs->Eof() && rs->Field("GUID").SqlText() == guid; rs->MoveNext()) {
+      bool display = rs->Long("IsDisplay") != 0;
+      int32_t id = rs->Long("ID");
+      (display ? clashes.displays : clashes.elements).insert(id);
+      std::string name = rs->Field("Name").IsText() ? rs->Str("Name") : "";
+      names += std::string(names.empty() ? "" : ", ") + (display ? "the display '" : "the element '") + name + "' (" +
+               (display ? "display " : "element ") + std::to_string(id) + ")";
+    }
+    prvReportMessage(kSeverityError, moduleId, location,
+                     "The download GUID " + guid + " belongs to " + names + ": their units would overwrite each "
+                     "other, so none of them is compiled",
+                     displayId);
+  }
+  return clashes;
 }
 
 void DesignChecks::prvCheckDuplicateTabIndexes(int32_t displayId) {

@@ -1,6 +1,8 @@
 // Elements too small for 3D, trend graphs outside their size limits, trends without curves,
 // and the location text of an element.
+#include "base/RuntimeError.h"
 #include "checks/DesignChecks.h"
+#include "checks/Findings.h"
 #include "checks/Queries.h"
 #include "host/RecordsetAccess.h"
 
@@ -9,6 +11,7 @@ namespace brisklet {
 void DesignChecks::prvCheck3DSize() {
   auto rs = GetRecordset(kSqlTooSmallFor3D, 0, 3);
   for (; !rs->Eof(); rs->MoveNext()) {
+    ErrorScope scope(RowPlace(*rs, "ID"));
     prvReportMessage(kSeverityError, rs->Long("ModuleID"), rs->Str("Description"),
                      "The Element: '" + rs->Str("Text") + "' is too small for 3D", rs->Long("ID"));
   }
@@ -18,6 +21,7 @@ void DesignChecks::prvCheckTrendGraphSize() {
   auto rs = GetRecordset(kSqlSmallTrendGraphs, 0, 3);
   // Only the minimum is tested, although the message also names the maximum.
   for (; !rs->Eof(); rs->MoveNext()) {
+    ErrorScope scope(RowPlace(*rs, "ID"));
     prvReportMessage(kSeverityError, rs->Long("ModuleID"), rs->Str("Description"),
                      "The HMI element Trend Graph: '" + rs->Str("Text") +
                          "' either exceeds the maximum size of 320 x 240 pixels, or does not meet the minimum size "
@@ -30,6 +34,7 @@ void DesignChecks::prvCheckTrendsTree() {
   auto rs = GetRecordset(kSqlTrendsTree, 0, 3);
   int32_t lastTrend = 0;
   for (; !rs->Eof(); rs->MoveNext()) {
+    ErrorScope scope("trend " + rs->Field("TrendID").SqlText() + " of the trends tree");
     int32_t trend = rs->Long("TrendID");
     if (trend != lastTrend && rs->Field("CurveID").IsNull()) {
       prvReportMessage(kSeverityError, 0, "Trends Tree: " + rs->Str("Trends.Name"),

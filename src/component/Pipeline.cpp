@@ -21,20 +21,22 @@ void clsDownload::CompileHMI() {
   mErrorCount = 0;
   mWarningCount = 0;
   prvCheckFonts();
+  GuidClashes clashes = prvCheckGuidClashes();
   auto elements = GetRecordset(kSqlPendingElements, 0, 3);
   int64_t done = 0, total = elements->RecordCount();
   auto progress = [&] {
     if (mProgress) mProgress(++done, total);
   };
   for (; !elements->Eof(); elements->MoveNext()) {
-    CompileHmiElement(elements->Long("ID"));
+    int32_t id = elements->Long("ID");
+    if (!clashes.elements.contains(id)) CompileHmiElement(id);
     progress();
   }
   auto displays = GetRecordset(kSqlDisplays, 0, 3);
   total += displays->RecordCount();
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("ID");
-    if (displays->Long("IsCompiled") == 0) CompileDisplay(id);
+    if (displays->Long("IsCompiled") == 0 && !clashes.displays.contains(id)) CompileDisplay(id);
     prvCheckDuplicateTabIndexes(id);
     progress();
   }
@@ -58,13 +60,14 @@ void clsDownload::CompileHmiElement(int32_t pElementID) {
   int32_t errors = mErrorCount;
   int32_t warnings = mWarningCount;
   Bytes record = prvCompileElementRecord(*row);
-  std::string markPending = kSqlMarkPending + row->Field("VariableGUID").SqlText();
+  // The GUID is bound, never pasted into the text: a cell may hold anything.
+  auto markPending = [&] { row->ActiveConnection().Execute(kSqlMarkPending + std::string("?"), {row->Field("VariableGUID")}); };
   if (mErrorCount > errors) {
-    row->ActiveConnection().Execute(markPending);
+    markPending();
     return;
   }
   prvNewUnit(row->Long("VariableGUID"), record)->SetUnitType(kUnitElement);
-  if (mWarningCount > warnings) row->ActiveConnection().Execute(markPending);
+  if (mWarningCount > warnings) markPending();
 }
 
 Bytes clsDownload::ElementRecord(int32_t pElementID) {

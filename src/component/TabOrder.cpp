@@ -1,6 +1,8 @@
 // Tab-order normalisation: the tab indexes of each display run without gaps from its first
 // element's value; every renumbered element must be compiled again.
+#include "base/RuntimeError.h"
 #include "component/Queries.h"
+#include "database/Connection.h"
 #include "component/clsDownload.h"
 #include "host/RecordsetAccess.h"
 
@@ -11,6 +13,7 @@ void clsDownload::prvNormalizeTabOrder() {
   int32_t currentDisplay = 0;
   int32_t previousTab = 0;
   while (!rs->Eof()) {
+    ErrorScope scope("element " + rs->Field("ID").SqlText() + " on display " + rs->Field("DisplayID").SqlText());
     int32_t displayId = rs->Field("DisplayID").ToLong("DisplayID");
     int32_t tab = rs->Field("TabIndex").ToLong("TabIndex");
     if (displayId != currentDisplay) {
@@ -18,7 +21,8 @@ void clsDownload::prvNormalizeTabOrder() {
     } else if (int64_t{tab} - previousTab != 1) {
       tab = previousTab + 1;
       rs->SetField("TabIndex", Value(tab));
-      ExecuteSql(kSqlMarkRenumbered + rs->Field("Guid").SqlText(), 0, 3);
+      // The GUID is bound, never pasted into the text: a cell may hold anything.
+      rs->ActiveConnection().Execute(kSqlMarkRenumbered + std::string("?"), {rs->Field("Guid")});
       rs->Update();
     }
     previousTab = tab;

@@ -20,7 +20,10 @@
 //  32      2   element count
 //  34     2n   element GUIDs (low 16 bits)
 //  ...         jumps block "Pj"
+#include <algorithm>
+
 #include "base/ByteWriter.h"
+#include "base/Constants.h"
 #include "displays/DisplayCompiler.h"
 #include "displays/Queries.h"
 #include "encoding/GeometryEncoding.h"
@@ -47,7 +50,32 @@ std::unique_ptr<Recordset> DisplayCompiler::prvOpenDisplayRow(int32_t displayId)
   return GetRecordset(kSqlDisplayRow + Num(displayId), 0, 3);
 }
 
+void DisplayCompiler::prvNoteCut(const char* field, int64_t value) {
+  if (value < 0 || value > 0xFFFF) mCuts.push_back({field, value, 1});
+}
+
+// One error per field: its first value that did not fit, and how many more did not.
+void DisplayCompiler::prvReportCuts(Recordset& row) {
+  std::vector<Cut> cuts;
+  for (const Cut& cut : mCuts) {
+    auto same = std::find_if(cuts.begin(), cuts.end(), [&](const Cut& c) { return c.field == cut.field; });
+    if (same == cuts.end()) cuts.push_back(cut);
+    else ++same->count;
+  }
+  mCuts.clear();
+  for (const Cut& cut : cuts) {
+    std::string more = cut.count > 1 ? " (and " + std::to_string(cut.count - 1) + " more like it)" : "";
+    prvReportMessage(kSeverityError, row.Long("ModuleID"), row.Str("Description"),
+                     "The HMI Display: '" + row.Str("Description") + "' has the " + cut.field + " " +
+                         std::to_string(cut.value) + more + ", which 16 bits cannot hold; the panel would read " +
+                         std::to_string(Low16(cut.value)),
+                     row.Long("ID"));
+  }
+}
+
 Bytes DisplayCompiler::prvCompileDisplayRecord(Recordset& row) {
+  mCuts.clear();
+  prvNoteCut("palette GUID", row.Long("PaletteGUID"));
   ByteWriter out;
   out.tag("PT")                                                   // 0 tag
       .u16(Low16(row.Long("PaletteGUID")))                        // 2 palette
@@ -75,10 +103,13 @@ Bytes DisplayCompiler::prvCompileDisplayRecord(Recordset& row) {
   int32_t count = 0;
   prvGetDisplayElementList(row.Long("ID"), list, count);
   size_t jumpsOffset = 34 + list.size();
+  prvNoteCut("jumps offset", static_cast<int64_t>(jumpsOffset));
+  prvNoteCut("element count", count);
   out.u16(Low16(static_cast<int64_t>(jumpsOffset)))  // 30 jumps offset
       .u16(Low16(count))                             // 32 element count
       .bytes(list);                                  // 34 element GUIDs
   Bytes jumps = prvCompileDisplayJumps(row.Long("ID"), row.Long("IsDisplayedOpType"), row.Long("IsDisplayedOpAddress"));
+  prvReportCuts(row);
   return out.bytes(jumps).take();
 }
 
@@ -96,7 +127,11 @@ void DisplayCompiler::prvGetDisplayElementList(int32_t displayId, Bytes& list, i
 
 void DisplayCompiler::prvAppendElementGuids(Bytes& list, Recordset& rs) {
   ByteWriter out(std::move(list));
-  for (; !rs.Eof(); rs.MoveNext()) out.u16(Low16(rs.Long("VariableGUID")));
+  for (; !rs.Eof(); rs.MoveNext()) {
+    int32_t guid = rs.Long("VariableGUID");
+    prvNoteCut("element GUID", guid);
+    out.u16(Low16(guid));
+  }
   list = out.take();
 }
 

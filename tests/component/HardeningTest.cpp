@@ -6,7 +6,7 @@
 
 #include "base/Constants.h"
 #include "base/RuntimeError.h"
-#include "support/TestProject.h"
+#include "support/TestAccess.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -152,6 +152,77 @@ TEST_F(Hardening, AProjectWithoutFontsSaysOnceThatItsTextsWereNotChecked) {
   EXPECT_EQ(project.Notices(),
             std::vector<std::string>{
                 "the project has no fonts: texts could not be measured or checked against their frames"});
+}
+
+}  // namespace
+}  // namespace brisklet::test
+
+namespace brisklet::test {
+namespace {
+
+// An element that shares its download GUID with a display or another element would overwrite
+// that item's unit: the clash is one error naming both, and neither is compiled.
+TEST_F(Hardening, SharedGuidsAreReportedAndNeitherIsStored) {
+  int32_t home = project.AddDisplay({{"Description", "Home"}, {"ModuleID", 1}, {"GUID", 500}});
+  int32_t box = TextBox("Box");
+  project.Insert("HMI_Elements", {{"DisplayID", display}, {"Type", kTypeRectangle}, {"Text", "Clash"}, {"GUID", 500}});
+  project.Compiler().CompileHMI();
+  std::vector<std::string> expected = {"The download GUID 500 belongs to the display 'Home' (display " +
+                                       std::to_string(home) + "), the element 'Clash' (element " +
+                                       std::to_string(box + 1) +
+                                       "): their units would overwrite each other, so "
+                                       "none of them is compiled"};
+  EXPECT_EQ(project.Messages().Texts(), expected);
+  EXPECT_EQ(project.UnitHex(500), "");
+  EXPECT_EQ(project.IsCompiled(500), 0);
+  EXPECT_NE(project.UnitHex(project.Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(box)).ToLong()),
+            "");
+}
+
+// A value the record cuts to 16 bits is still cut (the panel expects the field as it is), and
+// the compile says so, once per field of a display.
+TEST_F(Hardening, ValuesCutTo16BitsAreReported) {
+  project.Db().Execute("UPDATE HMI_Palettes SET GUID=70000");
+  project.AddElement({{"DisplayID", display}, {"Type", kTypeRectangle}, {"GUID", 65536}});
+  project.AddElement({{"DisplayID", display}, {"Type", kTypeRectangle}, {"GUID", 65537}});
+  Bytes record = project.Compiler().DisplayRecord(display);
+  ASSERT_GE(record.size(), 38u);
+  EXPECT_EQ(Hex(Bytes(record.begin() + 2, record.begin() + 4)), "70 11");  // 70000 as its low 16 bits
+  EXPECT_EQ(Hex(Bytes(record.begin() + 34, record.begin() + 38)), "00 00 01 00");
+  EXPECT_EQ(project.Messages().Texts(),
+            (std::vector<std::string>{
+                "The HMI Display: 'Setup' has the palette GUID 70000, which 16 bits cannot hold; the panel would "
+                "read 4464",
+                "The HMI Display: 'Setup' has the element GUID 65536 (and 1 more like it), which 16 bits cannot "
+                "hold; the panel would read 0"}));
+}
+
+// A cell's value is bound, never pasted into a statement: a text GUID marks nothing else.
+TEST_F(Hardening, AGuidCellIsNeverPastedIntoSql) {
+  int32_t first = TextBox("A", {{"TabIndex", 3}});
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled=1");
+  project.Insert("HMI_Elements",
+                 {{"DisplayID", display}, {"Type", kTypeTextBox}, {"TabIndex", 7}, {"GUID", "0 OR 1=1"}});
+  clsDownloadTestAccess::NormalizeTabOrder(project.Compiler());
+  EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadDLUs WHERE IsCompiled=0").ToLong(), 0);
+  EXPECT_EQ(project.Scalar("SELECT TabIndex FROM HMI_Elements WHERE ID=" + std::to_string(first + 1)).ToLong(), 4);
+}
+
+// The walks of the checks name the row they failed on.
+TEST_F(Hardening, ChecksNameTheRowTheyFailedOn) {
+  project.AddElement({{"DisplayID", display}, {"Type", kTypeTextBox}, {"Text", Value()}, {"FontNumber", 3}});
+  EXPECT_EQ(test::ErrorOf([&] { project.Compiler().CompileHMI(); }).Describe(),
+            "Invalid use of Null (field 'Text' is Null) in an element on display " + std::to_string(display));
+}
+
+// The touch and hide check skips a row it cannot read, as it always has, and says so.
+TEST_F(Hardening, TouchAndHideSaysWhatItSkipped) {
+  project.AddElement(
+      {{"DisplayID", display}, {"Type", kTypeTextBox}, {"Text", Value()}, {"TouchOprndAddr", 4}, {"VisibleOpAddr", 4}});
+  clsDownloadTestAccess::CheckTouchAndHide(project.Compiler());
+  ASSERT_EQ(project.Notices().size(), 1u);
+  EXPECT_EQ(project.Notices()[0].rfind("the touch and hide check skipped a row of an element on display", 0), 0u)
+      << project.Notices()[0];
 }
 
 }  // namespace

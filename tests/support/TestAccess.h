@@ -19,6 +19,7 @@ struct clsDownloadTestAccess {
   BRISKLET_FORWARD(GetModuleName)
   BRISKLET_FORWARD(NormalizeTabOrder)
   BRISKLET_FORWARD(CheckDuplicateTabIndexes)
+  BRISKLET_FORWARD(CheckTouchAndHide)
 };
 
 #undef BRISKLET_FORWARD
