@@ -38,15 +38,7 @@ std::string ClockSampleText(const std::string& format) {
 }
 
 void ClockMinimumSize(ClockProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText) {
-  auto fitter = CurrentHost().NewTextFitter();
-  TextObject text = pVar.GetTextObject();
-  fitter->SetText(text.GetText());
-  fitter->SetSourceText(text.GetText());
-  fitter->SetFrameStyle(text.GetFrameStyle());
-  fitter->SetFont(text.GetFont());
-  fitter->SetText(ClockSampleText(fitter->GetText()));
-  pActualText = fitter->GetText();
-  fitter->GetMinimumSize(pDx, pDy);
+  MeasureFormatSample(pVar.GetTextObject(), &ClockSampleText, pDx, pDy, pActualText);
 }
 
 Bytes ElementCompiler::prvCompileClock(Recordset& row, std::string_view tag) {

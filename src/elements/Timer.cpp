@@ -61,14 +61,7 @@ std::string TimerSampleText(const std::string& format) {
 
 // The format is the text object's text; it is measured in the text object's font and frame style.
 void TimerMinimumSize(TimerProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText) {
-  auto fitter = CurrentHost().NewTextFitter();
-  TextObject text = pVar.GetTextObject();
-  fitter->SetSourceText(text.GetText());
-  fitter->SetFrameStyle(text.GetFrameStyle());
-  fitter->SetFont(text.GetFont());
-  fitter->SetText(TimerSampleText(fitter->GetText()));
-  pActualText = fitter->GetText();
-  fitter->GetMinimumSize(pDx, pDy);
+  MeasureFormatSample(pVar.GetTextObject(), &TimerSampleText, pDx, pDy, pActualText);
 }
 
 Bytes ElementCompiler::prvCompileTimer(Recordset& row, std::string_view tag) {

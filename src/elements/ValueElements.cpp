@@ -4,11 +4,13 @@
 #include "base/ByteWriter.h"
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
+#include "elements/TextObjectProperties.h"
 #include "elements/ValueFields.h"
 #include "encoding/FontLookups.h"
 #include "encoding/GeometryEncoding.h"
 #include "encoding/OperandEncoding.h"
 #include "encoding/TextEncoding.h"
+#include "host/HostFactory.h"
 
 namespace brisklet {
 
@@ -68,6 +70,17 @@ bool ElementCompiler::prvFrameHolds(Recordset& row, int32_t minimumWidth, int32_
 void ElementCompiler::prvReportTooSmall(Recordset& row) {
   prvReportMessage(kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"), row.Str("Text") + kTooSmallToFitText,
                    row.Long("DisplayID"));
+}
+
+void MeasureFormatSample(TextObject text, std::string (*Sample)(const std::string&), int32_t& width, int32_t& height,
+                         std::string& actual) {
+  auto fitter = CurrentHost().NewTextFitter();
+  fitter->SetSourceText(text.GetText());  // sets the text too
+  fitter->SetFrameStyle(text.GetFrameStyle());
+  fitter->SetFont(text.GetFont());
+  fitter->SetText(Sample(fitter->GetText()));
+  actual = fitter->GetText();
+  fitter->GetMinimumSize(width, height);
 }
 
 }  // namespace brisklet
