@@ -25,7 +25,7 @@ class DesignChecks : public DisplayCompiler {
   void prvCheckDuplicateVarNames();
   void prvCheckTrendGraphSize();
   void prvCheckTrendsTree();
-  std::string prvGetElementLocation(Recordset& row);
+  std::string prvGetElementLocation(Recordset& row) override;
 };
 
 }  // namespace brisklet

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace brisklet {
 
@@ -11,5 +12,7 @@ class Recordset;
 uint16_t FontIndexField(int32_t fontNumber);
 // Where the element's sample text is drawn in its frame, as a pixel offset.
 int32_t SampleTextPosition(Recordset& row, const std::string& sample);
+// The entry form's tag of a display form's tag: "LO" -> "EO".
+std::string EntryTagOf(std::string_view displayTag);
 
 }  // namespace brisklet
