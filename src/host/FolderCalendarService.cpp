@@ -12,7 +12,7 @@ std::vector<std::string> FolderCalendarService::ReadCalendarFile(const std::stri
   std::filesystem::path path = std::filesystem::path(mFolder) / fileName;
   std::ifstream in;
   if (!fileName.empty() && std::filesystem::is_regular_file(path)) in.open(path, std::ios::binary);
-  if (!in) {
+  if (!in.is_open()) {
     std::string name = fileName.empty() ? "a calendar file (the language has none)" : "\"" + fileName + "\"";
     throw RuntimeError("File not found", name + " is not in " + mFolder);
   }

@@ -237,9 +237,9 @@ TEST_F(Cli, EveryCommandHasHelp) {
   }
 }
 
-// minsize measures a timer or clock in the element's own font and frame style (font 1: 6
-// pixels per character, 10 per line), as its compile does.
-TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersAndClocks) {
+// minsize measures a timer, clock or entry field in the element's own font and frame style
+// (font 1: 6 pixels per character, 10 per line), as its compile does.
+TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersClocksAndEntryFields) {
   AddTestFont(project, {.number = 1});
   Columns value = {{"DisplayID", setup}, {"Type", 5}, {"FontNumber", 1}, {"Dx", 60}, {"Dy", 20}};
   Columns timer = value, clock = value;
@@ -249,6 +249,10 @@ TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersAndClocks) {
   clock.push_back({"Flat3D", 1});
   clock.push_back({"Binary", R"({"GetTextObject": {"GetText": "hh:mm:ss AM"}})"});
   int32_t timerId = project.AddElement(timer), clockId = project.AddElement(clock);
+  Columns entry = value;
+  entry.push_back({"VarType", 6});
+  entry.push_back({"Binary", R"({"EntryMode": 5, "TextSource": {"GetFont": 9, "GetFrameStyle": 1}})"});
+  int32_t entryId = project.AddElement(entry);
   int32_t box = Rectangle();
   std::string path = Save();
 
@@ -258,6 +262,9 @@ TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersAndClocks) {
   ToolRun c = Brisklet("minsize " + path + " " + std::to_string(clockId));
   EXPECT_EQ(c.exitCode, 0) << c.err;
   EXPECT_EQ(c.out, "minimum 74 x 18 for \"99:99:00 AM\"; the element's frame 60 x 20 is too small\n");
+  ToolRun e = Brisklet("minsize " + path + " " + std::to_string(entryId));
+  EXPECT_EQ(e.exitCode, 0) << e.err;
+  EXPECT_EQ(e.out, "minimum 24 x 10 for \"9999\"; the element's frame 60 x 20 holds it\n");
 
   for (int32_t id : {box, 999}) {
     ToolRun run = Brisklet("minsize " + path + " " + std::to_string(id));

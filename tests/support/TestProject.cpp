@@ -31,6 +31,14 @@ void TestProject::Reopen() {
   mHost = std::make_unique<DefaultHost>(*mConn, options);
 }
 
+void TestProject::UseDataDir(const std::string& dataDir) {
+  mCompiler.reset();
+  DefaultHostOptions options;
+  options.dataDir = dataDir;
+  options.notice = [this](const std::string& text) { mNotices.push_back(text); };
+  mHost = std::make_unique<DefaultHost>(*mConn, options);
+}
+
 TestProject::~TestProject() {
   mCompiler.reset();
   mHost.reset();

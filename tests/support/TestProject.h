@@ -29,6 +29,9 @@ class TestProject {
   // Releases the compiler, the host and the connection, as a host ending its session would,
   // and opens the file again (EmptyFile projects only).
   void Reopen();
+  // A new host (and compiler) that reads the message catalogue and the calendar files from
+  // `dataDir` instead of the source tree's data folder.
+  void UseDataDir(const std::string& dataDir);
 
   Connection& Db() { return *mConn; }
   DefaultHost& Host() { return *mHost; }
