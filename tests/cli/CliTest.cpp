@@ -385,6 +385,29 @@ TEST_F(Cli, SarifNamesTheRuleModuleDisplayAndElement) {
   EXPECT_EQ(rule["id"], "BRK002");
 }
 
+// A string entry's message names where it stands; the element is the text before that.
+TEST_F(Cli, SarifNamesTheElementOfAStringEntryThatDoesNotFit) {
+  AddTestFont(project, {.number = 1});
+  project.AddElement({{"DisplayID", setup},
+                      {"Type", 5},
+                      {"VarType", 16},
+                      {"Text", "Batch"},
+                      {"FontNumber", 1},
+                      {"Dx", 10},
+                      {"Dy", 20},
+                      {"Binary", R"({"TextSource": {"SampleText": "ABCDEF"}})"}});
+  ToolRun run = Brisklet("compile " + Save() + " --diagnostics=sarif");
+  EXPECT_EQ(run.exitCode, 1);
+  nlohmann::json sarif = nlohmann::json::parse(run.err, nullptr, false);
+  ASSERT_TRUE(sarif.is_object()) << run.err;
+  const auto& result = sarif["runs"][0]["results"].at(0);
+  EXPECT_EQ(result["ruleId"], "BRK001");
+  EXPECT_EQ(
+      result["message"]["text"],
+      "Batch on Module: Main, Display: Setup is too small to fit text inside. Please resize it to solve the problem.");
+  EXPECT_EQ(result["locations"][0]["logicalLocations"][2]["fullyQualifiedName"], "Main/Setup/Batch");
+}
+
 // A compile that finds the project locked says that it waits, and gives up after the time
 // asked for with an error that says so.
 TEST_F(Cli, ALockedProjectIsReportedAsLocked) {
