@@ -95,6 +95,12 @@ const KindCase kFields[] = {
     {"Count2GivesWidth4", Field(R"({"EntryMode": 3})", kRoomy), "04 00 31 20 20 00 3f 08 00 00 32 20 20 00 5b 08 00 00",
      24},
     {"NameCutToItsWidth", Field(R"({"EntryMode": 2, "GridTextOption": 3})", kRoomy), "44 69 65 6e 73 74 61 00", 50},
+    // A 3D frame (border 2): grid cells of 192 \ 3 by 84 \ 3 from (14, 23); names in cells of 64 x 27
+    // from (14, 24), drawn 4 pixels into them by the frame style: (18, 28), (82, 28), (146, 28), (18, 55).
+    {"Border2Grid", Field(R"({"EntryMode": 2})", {{"Flat3D", 1}, {"Dx", 200}, {"Dy", 90}}),
+     "40 00 1c 00 0a 09 00 00 0f 0f 02 00", 12},
+    {"Border2Names", Field(R"({"EntryMode": 2})", {{"Flat3D", 1}, {"Dx", 200}, {"Dy", 90}}),
+     "04 00 53 75 6e 00 02 0b 00 00 4d 6f 6e 00 42 0b 00 00 54 75 65 00 82 0b 00 00 57 65 64 00 8e 15 00 00", 24},
     {"EmptyLineInTheMiddle", Field(R"({"EntryMode": 4, "GridTextOption": 2})", kRoomy),
      "04 00 6a 61 6e 00 3f 08 00 00 00 3f 08 00 00 6d 72 74 00 c3 08 00 00", 24},
 };
