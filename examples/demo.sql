@@ -186,6 +186,33 @@ INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, ORDERINDEX, X
   (80, 2080, 7, 5, 24, 'Broken cells', 11, 120, 205, 100, 30, 0, 15, 0, 0, 0, -1, 2, 71,
    '{"GetCellCount": 3, "GetCellEntries": [1, 0, 0, 0, 4, 0, 4, 0, 40, 0, 22, 0, 0, 0]}');
 
+-- Entries (module Service): picker grids of days and months in English and German, a number
+-- entry, string entries, text fields and an entry text. The day-of-month picker is too small
+-- for its grid of names, and the batch entry for its text.
+INSERT INTO Pages(Id, GUID, ModuleID, Description, PaletteID, ColorBack) VALUES (8, 107, 2, 'Entries', 1, 15);
+INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, ORDERINDEX, Xs, Ys, Dx, Dy, Flat3D, ColorBack,
+                         ColorFore, FontNumber, DescriptionFontNumber, Alignment, TouchOprndAddr, VarOprndType,
+                         VarOprndAddr, StorageText, StrStorageOprndType, StrStorageOprndAddr, Binary) VALUES
+  (90, 2090, 8, 5, 6, 'Weekday', 1, 10, 10, 280, 60, 0, 15, 0, 1, 0, 4, -1, 2, 90, 0, 0, -1,
+   '{"EntryMode": 2, "GridTextOption": 0, "DisplayStyle": 1, "TextSource": {"SampleText": "Wednesday"}}'),
+  (91, 2091, 8, 5, 6, 'Quantity', 2, 10, 80, 60, 20, 0, 15, 0, 1, 1, 3, -2, 2, 91, 0, 0, -1,
+   '{"EntryMode": 5, "EntryStyle": 1, "TextSource": {"SampleText": "9999"}}'),
+  (92, 2092, 8, 5, 6, 'Monat', 3, 10, 110, 240, 80, 2, 7, 0, 1, 0, 4, -1, 2, 92, 0, 0, -1,
+   '{"EntryMode": 4, "GridTextOption": 3, "TextSource": {"SampleText": "September"}}'),
+  (93, 2093, 8, 5, 6, 'Day of month', 4, 260, 110, 60, 40, 0, 15, 0, 1, 0, 4, -1, 2, 93, 0, 0, -1,
+   '{"EntryMode": 3}'),
+  (94, 2094, 8, 5, 16, 'Operator', 5, 80, 80, 120, 20, 2, 15, 0, 1, 0, 3, -1, 2, 94, 0, 0, -1,
+   '{"DisplayStyle": 1, "DisplayOption": 0, "ModeKind": 2, "TextSource": {"SampleText": "Operator name"}}'),
+  (95, 2095, 8, 5, 19, 'Batch', 6, 210, 80, 40, 20, 0, 15, 0, 1, 1, 3, -2, 2, 95, 0, 0, -1,
+   '{"EntryStyle": 2, "TextSource": {"SampleText": "Batch 0000000"}}'),
+  (96, 2096, 8, 5, 15, 'Line name', 7, 10, 200, 100, 20, 0, 15, 0, 1, 0, 3, -1, 2, 96, 0, 0, -1,
+   '{"GetFieldText": "Line A", "GetFieldLength": 8, "GetFieldOperandType": 2, "GetFieldOperandAddr": 96}'),
+  (97, 2097, 8, 5, 15, 'Recipe', 8, 120, 200, 100, 20, 0, 15, 0, 1, 1, 3, -2, 2, 97, 1, 2, 97,
+   '{"GetFieldText": "R", "GetFieldLength": 6, "GetFieldStyle": 1, "GetFieldOperandType": 2, "GetFieldOperandAddr": 98}'),
+  (98, 2098, 8, 5, 30, 'Password', 9, 230, 200, 80, 20, 0, 15, 0, 1, 1, 3, -1, 2, 99, 0, 0, -1,
+   '{"GetText1": "Code", "GetText2": "Enter", "GetEntryStyle": 1, "GetCodeFlag": 1, "GetCodeOperandType": 2,
+     "GetCodeOperandAddr": 100, "GetCodeValue": 4}');
+
 -- Every element and display starts pending.
 INSERT INTO DownloadDLUs(Guid, IsCompiled) SELECT GUID, 0 FROM HMI_Elements;
 INSERT INTO DownloadDLUs(Guid, IsCompiled) SELECT GUID, 0 FROM Pages;

@@ -137,7 +137,7 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
         });
   });
 
-  auto* m = AddDbCommand(app, "minsize", "Print the smallest frame of a timer or clock element", minsize);
+  auto* m = AddDbCommand(app, "minsize", "Print the smallest frame of a timer, clock or entry field element", minsize);
   m->add_option("ID", minsize.id, "HMI_Elements.ID")->required();
   m->callback([&exitCode] {
     exitCode = RunWithCompiler(minsize, true, [](clsDownload& compiler, DefaultHost&, Connection& conn,

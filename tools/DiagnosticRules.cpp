@@ -12,7 +12,7 @@ namespace {
 const DiagnosticRule kRules[] = {
   {"BRK000", "Other", "A message of no known kind.", ".*"},
   {"BRK001", "TextDoesNotFit", "An element's text does not fit its frame.",
-   R"((.*) is too small to fit text inside\. Please resize it to solve the problem\.)"},
+   R"((.*?)(?: on (?:Module: .*?, )?(?:Display: .*)?)? is too small to fit text inside\. Please resize it to solve the problem\.)"},
   {"BRK002", "TooSmallFor3D", "A 3D-framed element is too small for its frame.",
    R"(The Element: '(.*)' is too small for 3D)"},
   {"BRK003", "DuplicateTouchOperand", "Two or more elements of a display share a touch operand.",

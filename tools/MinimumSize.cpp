@@ -1,4 +1,4 @@
-// The minimum frame of a timer or clock through the compiler's size services.
+// The minimum frame of a timer, clock or entry field through the compiler's size services.
 #include "MinimumSize.h"
 
 #include "base/Constants.h"
@@ -6,6 +6,7 @@
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "elements/ClockProperties.h"
+#include "elements/KindProperties.h"
 #include "elements/TimerProperties.h"
 
 namespace brisklet::cli {
@@ -37,7 +38,7 @@ template <class Properties, class Service>
 std::string Measure(const ElementSize& e, Service service) {
   Properties p;
   p.LoadFromBinary(e.binary);
-  TextObject text = p.GetTextObject();
+  auto text = p.GetTextObject();
   text.SetFrameStyle(static_cast<int32_t>(e.frameStyle));
   text.SetFont(static_cast<int32_t>(e.font));
   int32_t width = 0, height = 0;
@@ -61,8 +62,16 @@ std::string MinimumSizeReport(clsDownload& compiler, Connection& conn, int32_t e
     return Measure<ClockProperties>(
         e, [&](auto& p, auto& w, auto& h, auto& s) { compiler.prvRTCMinimumSize(p, w, h, s); });
   }
+  // An entry field measures its mode's sample ("00:00", "9999") or its grid of names; for a
+  // grid the text shown is the sample text the compile fits.
+  if (e.type == kTypeVariable && e.varType == kVarEntryField) {
+    return Measure<EntryFieldProperties>(e, [&](auto& p, auto& w, auto& h, auto& s) {
+      s = p.TextSource().SampleText();
+      compiler.prvGetEntryMinimumSize(p, w, h, p.EntryMode(), s);
+    });
+  }
   throw RuntimeError("No size service", "element " + std::to_string(elementId) +
-                                            " is neither a timer nor a clock (Type 5, VarType 7 or 5)");
+                                            " is not a timer, a clock or an entry field (Type 5, VarType 7, 5 or 6)");
 }
 
 }  // namespace brisklet::cli

@@ -1,4 +1,4 @@
-// brisklet minsize: the smallest frame of a timer or clock element, for sizing it by hand.
+// brisklet minsize: the smallest frame of a timer, clock or entry field, for sizing it by hand.
 #pragma once
 #include <cstdint>
 #include <string>

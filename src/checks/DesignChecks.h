@@ -35,7 +35,7 @@ class DesignChecks : public DisplayCompiler {
   void prvCheckDuplicateVarNames();
   void prvCheckTrendGraphSize();
   void prvCheckTrendsTree();
-  std::string prvGetElementLocation(Recordset& row);
+  std::string prvGetElementLocation(Recordset& row) override;
 
   // Reports each finding of an aggregating check as an error, in the order made.
   void prvReportFindings(const std::vector<Finding>& findings,

@@ -24,4 +24,16 @@ void clsDownload::prvTimerMinimumSize(TimerProperties& pVar, int32_t& pDx, int32
   TimerMinimumSize(pVar, pDx, pDy, pActualText);
 }
 
+void clsDownload::prvGetEntryMinimumSize(EntryFieldProperties& pVar, int32_t& pDx, int32_t& pDy, int32_t pMode,
+                                         std::string& pText) {
+  ActiveHost active(mHost);
+  EntryMinimumSize(pVar, pDx, pDy, pMode, pText);
+}
+
+void clsDownload::prvGetCalendarNameSize(EntryFieldProperties& pVar, int32_t pKind, int32_t pLanguage,
+                                         int32_t& pColumns, int32_t& pRows, int32_t& pHeight, int32_t& pWidth) {
+  ActiveHost active(mHost);
+  CalendarNameSize(pVar, pKind, pLanguage, pColumns, pRows, pHeight, pWidth);
+}
+
 }  // namespace brisklet

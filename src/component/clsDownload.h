@@ -20,6 +20,7 @@ namespace brisklet {
 
 class TimerProperties;
 class ClockProperties;
+class EntryFieldProperties;
 
 class clsDownload : public DesignChecks {
  public:
@@ -39,6 +40,14 @@ class clsDownload : public DesignChecks {
   // object's font and frame style, and the text measured.
   void prvRTCMinimumSize(ClockProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText);
   void prvTimerMinimumSize(TimerProperties& pVar, int32_t& pDx, int32_t& pDy, std::string& pActualText);
+  // The smallest frame of an entry field of that mode in its text object's font and frame
+  // style: modes 1 and 5 measure "00:00" or "9999" (which pText receives), modes 2 to 4 the
+  // names of the calendar section; other modes leave the sizes unchanged.
+  void prvGetEntryMinimumSize(EntryFieldProperties& pVar, int32_t& pDx, int32_t& pDy, int32_t pMode,
+                              std::string& pText);
+  // The grid of an entry mode and the height and widest width of its calendar names.
+  void prvGetCalendarNameSize(EntryFieldProperties& pVar, int32_t pKind, int32_t pLanguage, int32_t& pColumns,
+                              int32_t& pRows, int32_t& pHeight, int32_t& pWidth);
 
   // The record of one element or display, built as HmiElementSize and CompileDisplay build
   // it, without storing it (empty for an element of a display of module -1).

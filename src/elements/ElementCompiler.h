@@ -16,6 +16,9 @@ namespace brisklet {
 class DownloadUnit;
 class NumericProperties;
 class ByteWriter;
+class UnitsSource;
+class TextFieldProperties;
+class StringEntryProperties;
 
 class ElementCompiler {
  public:
@@ -32,6 +35,8 @@ class ElementCompiler {
 
   virtual void prvReportMessage(int32_t severity, int32_t moduleId, const std::string& location,
                                 const std::string& message, int32_t displayId) = 0;
+  // "Module: Main, Display: Setup": where an element stands, for the string entries' messages.
+  virtual std::string prvGetElementLocation(Recordset& row) = 0;
 
   // A unit of the download store holding a record (stored once its unit type is set).
   std::unique_ptr<DownloadUnit> prvNewUnit(int32_t guid, const Bytes& record);
@@ -50,12 +55,17 @@ class ElementCompiler {
   int32_t prvImageNumber(int32_t crc);
   Bytes prvCompileTextBlock(Recordset& row, int32_t textMode);
 
-  // Value elements (numbers, timers, clocks, later the entries): the label block that begins
-  // every entry form, the text bytes of their labels and units, and their size checks.
-  Bytes prvCompileLabelBlock(Recordset& row, std::string_view tag);
-  Bytes prvCompileEntryLabel(Recordset& row, std::string_view tag, int32_t count, int32_t code);
+  // Value elements (numbers, timers, clocks, entries): the label block that begins every
+  // entry form, the text bytes of their labels and units, and their size checks. A label of
+  // the element's Text is counted (numbers, timers, clocks, entry texts, text fields) or ends
+  // in a zero byte (string entries, entry field).
+  enum class LabelEnd { Counted, Terminated };
+  Bytes prvCompileLabelBlock(Recordset& row, std::string_view tag, LabelEnd end = LabelEnd::Counted);
+  Bytes prvCompileEntryLabel(Recordset& row, std::string_view tag, int32_t count, int32_t code,
+                             LabelEnd end = LabelEnd::Counted);
   Bytes prvValueTextBytes(const std::string& text, int32_t fontNumber);
   Bytes prvLinkedTextTail(Recordset& row, int32_t oprndType, int32_t oprndAddr, int32_t fontNumber, int32_t colour);
+  Bytes prvLinkedSourceBlock(Recordset& row, const UnitsSource& source, int32_t lengthBeyondTail);
   bool prvSampleTextFits(Recordset& row, const std::string& sample);
   bool prvFrameHolds(Recordset& row, int32_t minimumWidth, int32_t minimumHeight);
   void prvReportTooSmall(Recordset& row);
@@ -69,6 +79,11 @@ class ElementCompiler {
   bool prvWriteNumericBody(ByteWriter& out, Recordset& row, const NumericProperties& p, NumericForm form,
                            UnitsLayout layout);
   Bytes prvCompileUnitsBlock(Recordset& row, const NumericProperties& p, UnitsLayout layout);
+
+  // Text fields "LA" / "EA", string entries "LO" / "EO" and "LU" / "EU".
+  Bytes prvCompileTextFieldEntry(Recordset& row);
+  bool prvWriteTextField(ByteWriter& out, Recordset& row, const TextFieldProperties& p);
+  Bytes prvCompileStringEntryKind(Recordset& row, std::string_view tag, const StringEntryProperties& p);
 
   // The kind compilers, one per KIND row of the kind list.
 #define KIND(type, varType, tag, compiler, ...) Bytes compiler(Recordset& row, std::string_view tag_);

@@ -1,13 +1,14 @@
-// The label block that begins every entry form ("EN", "ER", "ET", "EC", and "EP" / "EA"
-// without the count block).
+// The label block that begins every entry form ("EN", "ER", "ET", "EC", "EO", "EU", "EF",
+// and "EP" / "EA" without the count block).
 //
 //  OFFSET SIZE DESCRIPTION
 //   0      2   tag
 //   2      1   label font index (DescriptionFontNumber; low byte, 0 for an unknown font)
 //   3      1   label length L
 //   4      n   the label, by StorageText and StrStorageOprndType:
-//               StorageText 0:  the Text's bytes, then FF when Len(Text) + 1 is odd;
-//                               L = Len(Text) + 1, plus 1 for the FF
+//               StorageText 0:  the Text's bytes (then 00 for a terminated label), then FF
+//                               when Len(Text) + 1 is odd; L = Len(Text) + 1, plus 1 for
+//                               the FF (a counted label counts byte 3, a terminated one its 00)
 //               operand type 0: 00, linked text tail of a text-table text (StrStorageFont);
 //                               L = linked block + 2
 //               other type:     00, linked text tail with the text operand (FontNumber);
@@ -22,7 +23,7 @@
 
 namespace brisklet {
 
-Bytes ElementCompiler::prvCompileLabelBlock(Recordset& row, std::string_view tag) {
+Bytes ElementCompiler::prvCompileLabelBlock(Recordset& row, std::string_view tag, LabelEnd end) {
   int32_t labelFont = GetFontIndex(row.Long("DescriptionFontNumber"));
   ByteWriter out;
   out.tag(tag)                                        // tag
@@ -33,6 +34,7 @@ Bytes ElementCompiler::prvCompileLabelBlock(Recordset& row, std::string_view tag
     bool pad = length % 2 == 1;
     out.u8(CByte(length + (pad ? 1 : 0), "label length"))                    // label length
         .bytes(prvValueTextBytes(text, row.Long("DescriptionFontNumber")));  // label
+    if (end == LabelEnd::Terminated) out.u8(0);                              // end of the label
     if (pad) out.u8(0xFF);                                                   // pad to an even length
     return out.take();
   }
@@ -46,8 +48,9 @@ Bytes ElementCompiler::prvCompileLabelBlock(Recordset& row, std::string_view tag
       .take();
 }
 
-Bytes ElementCompiler::prvCompileEntryLabel(Recordset& row, std::string_view tag, int32_t count, int32_t code) {
-  ByteWriter out(prvCompileLabelBlock(row, tag));
+Bytes ElementCompiler::prvCompileEntryLabel(Recordset& row, std::string_view tag, int32_t count, int32_t code,
+                                            LabelEnd end) {
+  ByteWriter out(prvCompileLabelBlock(row, tag, end));
   return out.bytes(EncodeEntryCountBlock(count, code)).take();
 }
 

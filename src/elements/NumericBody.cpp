@@ -76,8 +76,8 @@ Bytes FixedUnitsBlock(int32_t length, const Bytes& text, bool range) {
   bool pad = range && counted % 2 == 0;
   ByteWriter out;
   out.u8(CByte(counted + (pad ? 1 : 0), "units length"))  // units length
-      .bytes(text);                                        // units
-  if (pad) out.u8(0);                                      // pad
+      .bytes(text);                                       // units
+  if (pad) out.u8(0);                                     // pad
   return out.take();
 }
 
@@ -129,17 +129,7 @@ Bytes ElementCompiler::prvCompileUnitsBlock(Recordset& row, const NumericPropert
     std::string units = p.GetUnitsText();
     return FixedUnitsBlock(CharacterCount(units), prvValueTextBytes(units, row.Long("FontNumber")), range);
   }
-  UnitsSource source = p.GetUnitsSource();
-  int32_t type = source.GetSourceOperandType();
-  int32_t colour = type == kTextTableOperand ? source.GetSourceColor() : row.Long("ColorFore");
-  Bytes tail = prvLinkedTextTail(row, type, source.GetSourceOperandAddr(), row.Long("FontNumber"), colour);
-  ByteWriter out;
-  return out
-      .u8(CByte(tail.size() + (range ? 2 : 1), "units length"))  // units length
-      .u8(0)                                                     // zero
-      .u8(0)                                                     // zero
-      .bytes(tail)                                               // linked units
-      .take();
+  return prvLinkedSourceBlock(row, p.GetUnitsSource(), range ? 1 : 0);
 }
 
 }  // namespace brisklet

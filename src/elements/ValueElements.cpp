@@ -5,6 +5,7 @@
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
 #include "elements/TextObjectProperties.h"
+#include "elements/TextSourceProperties.h"
 #include "elements/ValueFields.h"
 #include "encoding/FontLookups.h"
 #include "encoding/GeometryEncoding.h"
@@ -25,6 +26,8 @@ int32_t SampleTextPosition(Recordset& row, const std::string& sample) {
               row.Long("Alignment"), row.Long("Flat3D"));
   return PixelOffset(x, y);
 }
+
+std::string EntryTagOf(std::string_view displayTag) { return std::string{'E', displayTag.at(1)}; }
 
 // A text of a Hebrew font goes in display order unless the font-name service says it needs none.
 Bytes ElementCompiler::prvValueTextBytes(const std::string& text, int32_t fontNumber) {
@@ -49,6 +52,25 @@ Bytes ElementCompiler::prvLinkedTextTail(Recordset& row, int32_t oprndType, int3
       .bytes(EncodeLinkedTextBlock(*mTextService, oprndAddr, oprndType, row.Long("Xs"), row.Long("Ys"), row.Long("Dx"),
                                    row.Long("Dy"), row.Str("Text"), fontNumber, colour, row.Long("Alignment"),
                                    row.Long("Flat3D")))
+      .take();
+}
+
+// A text of a text source (linked units, an entry text's texts) behind its length byte:
+//  OFFSET SIZE DESCRIPTION
+//   0      1   length: the linked text tail + 1 + lengthBeyondTail
+//   1      2   zero
+//   3      n   linked text tail in FontNumber (the source's colour for a text-table text,
+//              else ColorFore)
+Bytes ElementCompiler::prvLinkedSourceBlock(Recordset& row, const UnitsSource& source, int32_t lengthBeyondTail) {
+  int32_t type = source.GetSourceOperandType();
+  int32_t colour = type == kTextTableOperand ? source.GetSourceColor() : row.Long("ColorFore");
+  Bytes tail = prvLinkedTextTail(row, type, source.GetSourceOperandAddr(), row.Long("FontNumber"), colour);
+  ByteWriter out;
+  return out
+      .u8(CByte(tail.size() + 1 + lengthBeyondTail, "text length"))  // length
+      .u8(0)                                                         // zero
+      .u8(0)                                                         // zero
+      .bytes(tail)                                                   // linked text
       .take();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace brisklet {
 
@@ -11,6 +12,8 @@ class Recordset;
 uint16_t FontIndexField(int32_t fontNumber);
 // Where the element's sample text is drawn in its frame, as a pixel offset.
 int32_t SampleTextPosition(Recordset& row, const std::string& sample);
+// The entry form's tag of a display form's tag: "LO" -> "EO".
+std::string EntryTagOf(std::string_view displayTag);
 
 class TextObject;
 // The smallest frame of a timer's or clock's format: the sample text that stands for the

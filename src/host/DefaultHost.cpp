@@ -9,6 +9,7 @@
 #include "host/BidiFontNameService.h"
 #include "host/CatalogueMessageService.h"
 #include "host/ConnectionEnvironment.h"
+#include "host/FolderCalendarService.h"
 #include "host/FontMetrics.h"
 #include "host/ImageTableService.h"
 #include "host/MetricsFontInfo.h"
@@ -86,5 +87,9 @@ std::unique_ptr<TextService> DefaultHost::NewTextService() { return std::make_un
 std::unique_ptr<FontInfo> DefaultHost::NewFontInfo() { return std::make_unique<MetricsFontInfo>(*this); }
 std::unique_ptr<TextFitter> DefaultHost::NewTextFitter() { return std::make_unique<MetricsTextFitter>(*this); }
 std::unique_ptr<Decompressor> DefaultHost::NewDecompressor() { return std::make_unique<ZlibDecompressor>(); }
+// The folder the project environment hands out.
+std::unique_ptr<CalendarService> DefaultHost::NewCalendarService() {
+  return std::make_unique<FolderCalendarService>(NewProjectEnvironment()->GetStringsFolder());
+}
 
 }  // namespace brisklet

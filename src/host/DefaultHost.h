@@ -47,6 +47,7 @@ class DefaultHost : public HostFactory {
   std::unique_ptr<FontInfo> NewFontInfo() override;
   std::unique_ptr<TextFitter> NewTextFitter() override;
   std::unique_ptr<Decompressor> NewDecompressor() override;
+  std::unique_ptr<CalendarService> NewCalendarService() override;
   void BeginPublicCall() override { mCache = CallCache{}; }
   // ProjectSettings "CodePage", 1252 when absent.
   int32_t AnsiCodePage() override;

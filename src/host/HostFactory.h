@@ -3,6 +3,7 @@
 #pragma once
 #include <memory>
 
+#include "host/CalendarService.h"
 #include "host/ColorService.h"
 #include "host/CompileScope.h"
 #include "host/Decompressor.h"
@@ -37,6 +38,7 @@ class HostFactory {
   virtual std::unique_ptr<FontInfo> NewFontInfo() = 0;
   virtual std::unique_ptr<TextFitter> NewTextFitter() = 0;
   virtual std::unique_ptr<Decompressor> NewDecompressor() = 0;
+  virtual std::unique_ptr<CalendarService> NewCalendarService() = 0;
   // Called when a public call of the compiler starts (not for calls nested inside it):
   // caches that hold for one compile are dropped here.
   virtual void BeginPublicCall() {}

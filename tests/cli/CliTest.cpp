@@ -198,9 +198,9 @@ TEST_F(Cli, EveryCommandHasHelp) {
   }
 }
 
-// minsize measures a timer or clock in the element's own font and frame style (font 1: 6
-// pixels per character, 10 per line), as its compile does.
-TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersAndClocks) {
+// minsize measures a timer, clock or entry field in the element's own font and frame style
+// (font 1: 6 pixels per character, 10 per line), as its compile does.
+TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersClocksAndEntryFields) {
   AddTestFont(project, {.number = 1});
   Columns value = {{"DisplayID", setup}, {"Type", 5}, {"FontNumber", 1}, {"Dx", 60}, {"Dy", 20}};
   Columns timer = value, clock = value;
@@ -210,6 +210,10 @@ TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersAndClocks) {
   clock.push_back({"Flat3D", 1});
   clock.push_back({"Binary", R"({"GetTextObject": {"GetText": "hh:mm:ss AM"}})"});
   int32_t timerId = project.AddElement(timer), clockId = project.AddElement(clock);
+  Columns entry = value;
+  entry.push_back({"VarType", 6});
+  entry.push_back({"Binary", R"({"EntryMode": 5, "TextSource": {"GetFont": 9, "GetFrameStyle": 1}})"});
+  int32_t entryId = project.AddElement(entry);
   int32_t box = Rectangle();
   std::string path = Save();
 
@@ -219,6 +223,9 @@ TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersAndClocks) {
   ToolRun c = RunTool("minsize " + path + " " + std::to_string(clockId));
   EXPECT_EQ(c.exitCode, 0) << c.err;
   EXPECT_EQ(c.out, "minimum 74 x 18 for \"99:99:00 AM\"; the element's frame 60 x 20 is too small\n");
+  ToolRun e = RunTool("minsize " + path + " " + std::to_string(entryId));
+  EXPECT_EQ(e.exitCode, 0) << e.err;
+  EXPECT_EQ(e.out, "minimum 24 x 10 for \"9999\"; the element's frame 60 x 20 holds it\n");
 
   for (int32_t id : {box, 999}) {
     ToolRun run = RunTool("minsize " + path + " " + std::to_string(id));
@@ -337,6 +344,29 @@ TEST_F(Cli, SarifNamesTheRuleModuleDisplayAndElement) {
   EXPECT_EQ(places[2]["fullyQualifiedName"], "Main/Setup/Box");
   const auto& rule = sarif["runs"][0]["tool"]["driver"]["rules"].at(result["ruleIndex"].get<size_t>());
   EXPECT_EQ(rule["id"], "BRK002");
+}
+
+// A string entry's message names where it stands; the element is the text before that.
+TEST_F(Cli, SarifNamesTheElementOfAStringEntryThatDoesNotFit) {
+  AddTestFont(project, {.number = 1});
+  project.AddElement({{"DisplayID", setup},
+                      {"Type", 5},
+                      {"VarType", 16},
+                      {"Text", "Batch"},
+                      {"FontNumber", 1},
+                      {"Dx", 10},
+                      {"Dy", 20},
+                      {"Binary", R"({"TextSource": {"SampleText": "ABCDEF"}})"}});
+  ToolRun run = RunTool("compile " + Save() + " --diagnostics=sarif");
+  EXPECT_EQ(run.exitCode, 1);
+  nlohmann::json sarif = nlohmann::json::parse(run.err, nullptr, false);
+  ASSERT_TRUE(sarif.is_object()) << run.err;
+  const auto& result = sarif["runs"][0]["results"].at(0);
+  EXPECT_EQ(result["ruleId"], "BRK001");
+  EXPECT_EQ(
+      result["message"]["text"],
+      "Batch on Module: Main, Display: Setup is too small to fit text inside. Please resize it to solve the problem.");
+  EXPECT_EQ(result["locations"][0]["logicalLocations"][2]["fullyQualifiedName"], "Main/Setup/Batch");
 }
 
 // A compile that finds the project locked says that it waits, and gives up after the time

@@ -35,6 +35,14 @@ void TestProject::Open(std::unique_ptr<Connection> conn) {
   mHost = std::make_unique<DefaultHost>(*mConn, options);
 }
 
+void TestProject::UseDataDir(const std::string& dataDir) {
+  mCompiler.reset();
+  DefaultHostOptions options;
+  options.dataDir = dataDir;
+  options.notice = [this](const std::string& text) { mNotices.push_back(text); };
+  mHost = std::make_unique<DefaultHost>(*mConn, options);
+}
+
 TestProject::~TestProject() {
   Open(nullptr);
   if (!mFile.empty()) std::filesystem::remove(mFile);

@@ -50,6 +50,10 @@ class TestProject {
   explicit TestProject(EmptyFile file);
   ~TestProject();
 
+  // A new host (and compiler) that reads the message catalogue and the calendar files from
+  // `dataDir` instead of the source tree's data folder.
+  void UseDataDir(const std::string& dataDir);
+
   Connection& Db() { return *mConn; }
   DefaultHost& Host() { return *mHost; }
   clsDownload& Compiler();
