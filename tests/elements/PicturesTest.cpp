@@ -79,8 +79,7 @@ TEST_P(PictureLists, WholeRecord) {
   EXPECT_EQ(KindBytes(Add(GetParam().varType, GetParam().list)), GetParam().kindBytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PictureLists, ::testing::ValuesIn(kLists),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, PictureLists, ::testing::ValuesIn(kLists), ByName());
 
 // Framed picture at (10, 20), frame offsets (5, 6), 80 x 40, in ColorBack 2.
 Json Frame() {
@@ -144,8 +143,7 @@ TEST_P(FramedPictures, Boundaries) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FramedPictures, ::testing::ValuesIn(kFrames),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, FramedPictures, ::testing::ValuesIn(kFrames), ByName());
 
 }  // namespace
 }  // namespace brisklet::test

@@ -2,7 +2,6 @@
 // own failures to the user (message 409).
 #include "base/Constants.h"
 #include "support/KindFixture.h"
-#include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {
@@ -82,8 +81,7 @@ TEST_P(PointListArea, TooSmallIsAnErrorWithoutRecord) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PointListArea, ::testing::ValuesIn(kAreas),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, PointListArea, ::testing::ValuesIn(kAreas), ByName());
 
 TEST_F(PointList, TooSmallAreaFailsTheElement) {
   int32_t id = Add(kVarPointList, Plot({{"w", 0}}), {{"GUID", 4321}});
@@ -119,8 +117,7 @@ TEST_P(PointListFailure, EndsTheCompile) {
   EXPECT_EQ(error.substr(0, std::string(GetParam().error).size()), GetParam().error) << error;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PointListFailure, ::testing::ValuesIn(kPointFailures),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, PointListFailure, ::testing::ValuesIn(kPointFailures), ByName());
 
 // A cell layout framed in 3D (margin 4), 100 x 50 at (20, 30): inner corner (24, 34) at
 // offset 3424 (60 0d 00 00), inner size 92 x 42.
@@ -174,8 +171,7 @@ TEST_P(CellLayoutRecord, WholeRecord) {
   EXPECT_TRUE(project.Notices().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CellLayoutRecord, ::testing::ValuesIn(kCells),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CellLayoutRecord, ::testing::ValuesIn(kCells), ByName());
 
 struct CellFailure {
   const char* name;
@@ -208,8 +204,7 @@ TEST_P(CellLayoutFailure, ShownToTheUserWithoutKindBytes) {
   EXPECT_TRUE(project.Messages().messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CellLayoutFailure, ::testing::ValuesIn(kCellFailures),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CellLayoutFailure, ::testing::ValuesIn(kCellFailures), ByName());
 
 // Nothing is reported, so the bare header is stored as the element's record.
 TEST_F(CellLayout, FailedLayoutIsStoredAsTheBareHeader) {

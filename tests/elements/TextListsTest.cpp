@@ -4,7 +4,6 @@
 // font 1 (index 0): 6 pixels per character, 10 per line, so 10 characters fit a line.
 #include "base/Constants.h"
 #include "support/KindFixture.h"
-#include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {
@@ -51,12 +50,6 @@ struct ListCase {
   friend void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
 };
 
-std::string Join(std::initializer_list<std::string> parts) {
-  std::string all;
-  for (const std::string& p : parts) all += (all.empty() ? "" : " ") + p;
-  return all;
-}
-
 const ListCase kLists[] = {
     {"TextListEmpty", kVarTextList, Json::object(), "4c 4c 01 00 00 00"},
     {"TextListOneItemStartsTwoBytesOn", kVarTextList, List({Item("AB", 4, 1)}),
@@ -97,8 +90,7 @@ TEST_P(TextListRecords, WholeRecord) {
   EXPECT_TRUE(project.Messages().messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TextListRecords, ::testing::ValuesIn(kLists),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, TextListRecords, ::testing::ValuesIn(kLists), ByName());
 
 constexpr const char* kTooWide = "ABCDEFGHIJK";  // 66 pixels
 const std::string kWarning = "Mode is too small to fit text inside. Please resize it to solve the problem.";
@@ -148,8 +140,7 @@ TEST_P(TextListFit, OneWarningPerElement) {
   EXPECT_EQ(project.Messages().Texts(), GetParam().messages);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TextListFit, ::testing::ValuesIn(kFits),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, TextListFit, ::testing::ValuesIn(kFits), ByName());
 
 // The warning is the display's, and the record is stored with the fitted text; the element
 // stays pending so that it is compiled again.
@@ -197,8 +188,7 @@ TEST_P(TextButtonOffset, SignedSixteenBits) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, TextButtonOffset, ::testing::ValuesIn(kOffsets),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, TextButtonOffset, ::testing::ValuesIn(kOffsets), ByName());
 
 }  // namespace
 }  // namespace brisklet::test
