@@ -74,6 +74,14 @@ std::string Join(std::initializer_list<std::string> parts) {
   return all;
 }
 
+Json WithOperands(Json item, int32_t type1, int32_t address1, int32_t type2, int32_t address2) {
+  item.update({{"FirstOperandType", type1},
+               {"FirstOperandAddress", address1},
+               {"SecondOperandType", type2},
+               {"SecondOperandAddress", address2}});
+  return item;
+}
+
 void KindBytesTest::ExpectKindBytes() {
   const KindCase& c = GetParam();
   std::string bytes = KindBytes(Add(c.columns));

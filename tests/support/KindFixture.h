@@ -56,6 +56,18 @@ inline Columns Variable(int32_t varType, const std::string& blob, const Columns&
   return With({{"VarType", varType}, {"Binary", blob}}, more);
 }
 
+// A picture or a text list item with its two operands.
+Json WithOperands(Json item, int32_t type1, int32_t address1, int32_t type2, int32_t address2);
+
+// One line of a table of whole records: an element of `varType` made from `blob`.
+struct BlobCase {
+  const char* name;
+  int32_t varType;
+  Json blob;
+  std::string kindBytes;
+};
+inline void PrintTo(const BlobCase& c, std::ostream* os) { *os << c.name; }
+
 // Names a parameterised test by its case's name.
 struct ByName {
   template <class Case>
