@@ -61,12 +61,8 @@ TEST_F(Hardening, AFailedCommitIsAnErrorAndNothingIsClaimed) {
       "CREATE TABLE Parent(Id INTEGER PRIMARY KEY);"
       "CREATE TABLE Child(ParentId INTEGER REFERENCES Parent(Id) DEFERRABLE INITIALLY DEFERRED);"
       "CREATE TRIGGER BreakTheCommit AFTER INSERT ON DownloadUnits BEGIN INSERT INTO Child VALUES (99); END;");
-  try {
-    project.Compiler().CompileHMI();
-    ADD_FAILURE() << "the compile claimed success";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.Describe(), "Database error (the compile could not be stored: FOREIGN KEY constraint failed)");
-  }
+  EXPECT_EQ(test::ErrorOf([&] { project.Compiler().CompileHMI(); }).Describe(),
+            "Database error (the compile could not be stored: FOREIGN KEY constraint failed)");
   EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadUnits").ToLong(), 0);
 }
 
