@@ -1,40 +1,19 @@
 // Bad input and failures that must end in a clear error naming the element, or in nothing
 // worse than a notice: texts the panel cannot hold, a commit that fails, image data that
 // unpacks to more than any image, blob numbers beyond 32 bits, texts in the default font.
-#include <gtest/gtest.h>
-#include <zlib.h>
-
 #include "base/Constants.h"
-#include "base/RuntimeError.h"
+#include "support/KindFixture.h"
 #include "support/TestAccess.h"
-#include "support/TestProject.h"
 
 namespace brisklet::test {
 namespace {
 
-class Hardening : public ::testing::Test {
+class Hardening : public KindFixture {
  protected:
-  void SetUp() override {
-    project.SetSetting("ScreenWidth", 100);
-    project.AddModule("Main", 1);
-    display = project.AddDisplay({{"Description", "Setup"}, {"ModuleID", 1}});
+  int32_t TextBox(const std::string& text, const Columns& more = {}) {
+    return project.AddElement(
+        With({{"DisplayID", display}, {"Type", kTypeTextBox}, {"Text", text}, {"Dx", 60}, {"Dy", 20}}, more));
   }
-  int32_t TextBox(const std::string& text, Columns more = {}) {
-    Columns columns = {{"DisplayID", display}, {"Type", kTypeTextBox}, {"Text", text}, {"Dx", 60}, {"Dy", 20}};
-    columns.insert(columns.end(), more.begin(), more.end());
-    return project.AddElement(columns);
-  }
-  // The run-time error of an element's record, "" when there is none.
-  std::string ErrorOf(int32_t id) {
-    try {
-      project.Compiler().ElementRecord(id);
-    } catch (const RuntimeError& e) {
-      return e.Describe();
-    }
-    return "";
-  }
-  TestProject project;
-  int32_t display = 0;
 };
 
 struct BadTextCase {
@@ -60,8 +39,7 @@ TEST_P(BadText, NamesTheCharacterAndTheElement) {
   EXPECT_NE(error.find("in element " + std::to_string(id)), std::string::npos) << error;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BadText, ::testing::ValuesIn(kBadTexts),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BadText, ::testing::ValuesIn(kBadTexts), ByName());
 
 TEST_F(Hardening, LineBreaksAreText) { EXPECT_EQ(ErrorOf(TextBox("two\r\nlines")), ""); }
 
@@ -83,12 +61,8 @@ TEST_F(Hardening, AFailedCommitIsAnErrorAndNothingIsClaimed) {
       "CREATE TABLE Parent(Id INTEGER PRIMARY KEY);"
       "CREATE TABLE Child(ParentId INTEGER REFERENCES Parent(Id) DEFERRABLE INITIALLY DEFERRED);"
       "CREATE TRIGGER BreakTheCommit AFTER INSERT ON DownloadUnits BEGIN INSERT INTO Child VALUES (99); END;");
-  try {
-    project.Compiler().CompileHMI();
-    ADD_FAILURE() << "the compile claimed success";
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.Describe(), "Database error (the compile could not be stored: FOREIGN KEY constraint failed)");
-  }
+  EXPECT_EQ(test::ErrorOf([&] { project.Compiler().CompileHMI(); }).Describe(),
+            "Database error (the compile could not be stored: FOREIGN KEY constraint failed)");
   EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadUnits").ToLong(), 0);
 }
 
@@ -96,11 +70,7 @@ TEST_F(Hardening, AFailedCommitIsAnErrorAndNothingIsClaimed) {
 // byte is unpacked, however much the data would unpack to.
 TEST_F(Hardening, KeyColourOfImageDataBeyondAnyImage) {
   Bytes pixels(70u << 20, 0x2A);  // more than an image may unpack to
-  uLongf size = compressBound(static_cast<uLong>(pixels.size()));
-  Bytes packed(size);
-  ASSERT_EQ(compress2(packed.data(), &size, pixels.data(), static_cast<uLong>(pixels.size()), 9), Z_OK);
-  packed.resize(size);
-  project.Insert("ProjectImages", {{"CRC", 77}, {"Bits", 8}, {"Data8bpp", packed}});
+  project.Insert("ProjectImages", {{"CRC", 77}, {"Bits", 8}, {"Data8bpp", Compressed(pixels)}});
   int32_t id = project.AddElement({{"DisplayID", display}, {"Type", kTypePicture}});
   project.Insert("ElementsAndImages",
                  {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", 77}, {"TransparencyLevel", 1}});
@@ -126,13 +96,11 @@ const BlobNumberCase kBlobNumbers[] = {
 class BlobNumbers : public Hardening, public ::testing::WithParamInterface<BlobNumberCase> {};
 
 TEST_P(BlobNumbers, AreRefusedByName) {
-  int32_t id = project.AddElement(
-      {{"DisplayID", display}, {"Type", kTypeVariable}, {"VarType", kVarBarGraph}, {"Binary", GetParam().blob}});
+  int32_t id = Add({{"VarType", kVarBarGraph}, {"Binary", GetParam().blob}});
   EXPECT_EQ(ErrorOf(id).rfind(GetParam().error, 0), 0u) << ErrorOf(id);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BlobNumbers, ::testing::ValuesIn(kBlobNumbers),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BlobNumbers, ::testing::ValuesIn(kBlobNumbers), ByName());
 
 // The panel draws a text of font number 0, or of a number without a font, in the first font:
 // it is measured in that font, so a text too long for its frame is reported.
@@ -154,12 +122,6 @@ TEST_F(Hardening, AProjectWithoutFontsSaysOnceThatItsTextsWereNotChecked) {
                 "the project has no fonts: texts could not be measured or checked against their frames"});
 }
 
-}  // namespace
-}  // namespace brisklet::test
-
-namespace brisklet::test {
-namespace {
-
 // An element that shares its download GUID with a display or another element would overwrite
 // that item's unit: the clash is one error naming both, and neither is compiled.
 TEST_F(Hardening, SharedGuidsAreReportedAndNeitherIsStored) {
@@ -175,8 +137,7 @@ TEST_F(Hardening, SharedGuidsAreReportedAndNeitherIsStored) {
   EXPECT_EQ(project.Messages().Texts(), expected);
   EXPECT_EQ(project.UnitHex(500), "");
   EXPECT_EQ(project.IsCompiled(500), 0);
-  EXPECT_NE(project.UnitHex(project.Scalar("SELECT GUID FROM HMI_Elements WHERE ID=" + std::to_string(box)).ToLong()),
-            "");
+  EXPECT_NE(project.UnitHex(project.GuidOf(box)), "");
 }
 
 // A value the record cuts to 16 bits is still cut (the panel expects the field as it is), and

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "support/TestProject.h"
+#include "support/KindFixture.h"
 
 namespace brisklet::test {
 
@@ -12,11 +12,6 @@ inline std::string Blob(const std::string& more = "") {
   return R"({"GetFormatCode": 3, "GetMask": "99.9", "GetUnitsText": "mm", "GetModeCode": 1, )"
          R"("GetOperand1Type": 2, "GetOperand1Addr": 100)" +
          (more.empty() ? "" : ", " + more) + "}";
-}
-inline std::string Join(std::initializer_list<std::string> parts) {
-  std::string out;
-  for (const std::string& p : parts) out += (out.empty() ? "" : " ") + p;
-  return out;
 }
 
 // clang-format off

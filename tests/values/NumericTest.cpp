@@ -2,23 +2,15 @@
 // whole, single fields at their limits, the Hebrew text rule and the fit error.
 #include <gtest/gtest.h>
 
-#include "support/TestProject.h"
+#include "support/KindFixture.h"
 #include "values/NumericSamples.h"
-#include "values/ValueProject.h"
 
 namespace brisklet::test {
 namespace {
 
 const Columns kEntry = {{"VarType", 8}, {"TouchOprndAddr", -2}};
-Columns Entry(Columns more) {
-  more.insert(more.begin(), kEntry.begin(), kEntry.end());
-  return more;
-}
-Columns Number(const std::string& blob, Columns more = {}) {
-  more.push_back({"VarType", 8});
-  more.push_back({"Binary", blob});
-  return more;
-}
+Columns Entry(const Columns& more) { return With(kEntry, more); }
+Columns Number(const std::string& blob, const Columns& more = {}) { return Variable(8, blob, more); }
 const std::string kLabelFromTable = Hx({"00 00  03  01 00  00  da 07 00 00  03 00  da 07 00 00  da 07 00 00"});
 
 // clang-format off
@@ -80,12 +72,10 @@ const KindCase kFields[] = {
    "0a 08 00 00", 25},  // 12 wide
   {"EntryWithFlagCAndNoUnitsMeasuresTheMask", Entry({{"Alignment", 2}, {"Binary", R"({"GetMask": "99.9", "GetFlagC": true})"}}),
    "fe 07 00 00", 25},  // 24 wide
-  {"EntryLabelOf4CharactersIsPadded", Entry({{"Text", "Flow"}}), "45 4e 00 06 46 6c 6f 77 ff 01", 0},
   {"EntryLabelOf5Characters", Entry({}), "45 4e 00 06 53 70 65 65 64 01", 0},
   {"EntryLabelEmpty", Entry({{"Text", ""}}), "45 4e 00 02 ff 01 00 02", 0},
   {"EntryLabelOf253Characters", Entry({{"Text", std::string(253, 'a')}}), "fe 61", 3},
   {"EntryLabelOf254Characters", Entry({{"Text", std::string(254, 'a')}}), "Overflow"},
-  {"EntryLabelFont", Entry({{"DescriptionFontNumber", 1}}), "01", 2},
   {"EntryLabelUnknownFont", Entry({{"DescriptionFontNumber", 99}}), "00", 2},
   {"EntryCount255", Entry({{"Binary", R"({"GetEntryCount": 255, "GetEntryCode": 255})"}}), "ff 00 02 ff 00", 9},
   {"EntryCount256", Entry({{"Binary", R"({"GetEntryCount": 256})"}}), "Overflow"},
@@ -95,11 +85,11 @@ const KindCase kFields[] = {
 
 class NumericRecord : public KindBytesTest {};
 TEST_P(NumericRecord, KindBytes) { ExpectKindBytes(); }
-INSTANTIATE_TEST_SUITE_P(Variants, NumericRecord, ::testing::ValuesIn(kRecords), CaseName);
+INSTANTIATE_TEST_SUITE_P(Variants, NumericRecord, ::testing::ValuesIn(kRecords), ByName());
 
 class NumericField : public KindBytesTest {};
 TEST_P(NumericField, AtItsLimit) { ExpectKindBytes(); }
-INSTANTIATE_TEST_SUITE_P(Limits, NumericField, ::testing::ValuesIn(kFields), CaseName);
+INSTANTIATE_TEST_SUITE_P(Limits, NumericField, ::testing::ValuesIn(kFields), ByName());
 
 // The sample "-99.9 mm" is 48 x 10 pixels in font 1: a frame of exactly that size holds it,
 // one pixel less in either direction is an error, of the display and the entry form alike.
@@ -134,8 +124,7 @@ TEST_P(NumericFit, FrameAgainstTheSampleText) {
   EXPECT_EQ(project.IsCompiled(700), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Frames, NumericFit, ::testing::ValuesIn(kFits),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Frames, NumericFit, ::testing::ValuesIn(kFits), ByName());
 
 // In a font of the Hebrew character set, units and labels go in display order; their length
 // bytes count the characters as stored.

@@ -5,16 +5,10 @@
 #include "component/clsDownload.h"
 #include "elements/ClockProperties.h"
 #include "elements/TimerProperties.h"
-#include "values/ValueProject.h"
+#include "support/KindFixture.h"
 
 namespace brisklet::test {
 namespace {
-
-Columns Timed(int32_t varType, const std::string& blob, Columns more = {}) {
-  more.push_back({"VarType", varType});
-  more.push_back({"Binary", blob});
-  return more;
-}
 
 // clang-format off
 const std::string kTimerBlob = R"({"GetTimerStyle": 2, "GetTextObject": {"GetText": "MM:SS", "GetFont": 2, "GetFrameStyle": 3}, )"
@@ -28,41 +22,40 @@ const Columns kCentred = {{"Alignment", 4}};
 const Columns kEntry = {{"Alignment", 4}, {"TouchOprndAddr", -2}, {"Text", "Run"}, {"DescriptionFontNumber", 1}};
 
 const KindCase kRecords[] = {
-  {"Timer", Timed(7, kTimerBlob, kCentred), "4c 54 " + kTimerMain},
-  {"TimerEntry", Timed(7, kTimerBlob, kEntry), "45 54 " + kRunLabel + " " + kTimerMain},
-  {"Clock", Timed(5, kClockBlob, kCentred), "4c 43 " + kClockMain},
-  {"ClockEntry", Timed(5, kClockBlob, kEntry), "45 43 " + kRunLabel + " " + kClockMain},
+  {"Timer", Variable(7, kTimerBlob, kCentred), "4c 54 " + kTimerMain},
+  {"TimerEntry", Variable(7, kTimerBlob, kEntry), "45 54 " + kRunLabel + " " + kTimerMain},
+  {"Clock", Variable(5, kClockBlob, kCentred), "4c 43 " + kClockMain},
+  {"ClockEntry", Variable(5, kClockBlob, kEntry), "45 43 " + kRunLabel + " " + kClockMain},
   {"ClockEntryLabelFromOperand",
-   Timed(5, kClockBlob, {{"Alignment", 4}, {"TouchOprndAddr", -2}, {"StorageText", 1}, {"StrStorageOprndType", 2}, {"StrStorageOprndAddr", 3}}),
+   Variable(5, kClockBlob, {{"Alignment", 4}, {"TouchOprndAddr", -2}, {"StorageText", 1}, {"StrStorageOprndType", 2}, {"StrStorageOprndAddr", 3}}),
    Hx({"45 43  00  16  00 03  02 00 03 00 00 00 00 00  01 00  03  01 00  11  e0 0b 00 00  03 00  // MI 3, centred (40, 30)",
        "01 00 02 09 00 00 00 00 00 00 00 00"}) + " " + kClockMain},
 };
 
 // Offsets in "LT" / "LC": 4 style, 10 setting A or the clock's setting, 11 setting B, 12 the timer's format code.
 const KindCase kFields[] = {
-  {"FormatCodeKind1SubKind2", Timed(7, R"({"GetTimerKind": 1, "GetTimerSubKind": 2})"), "01", 12},
-  {"FormatCodeKind1SubKind3", Timed(7, R"({"GetTimerKind": 1, "GetTimerSubKind": 3})"), "00", 12},
-  {"FormatCodeKind2", Timed(7, R"({"GetTimerKind": 2, "GetTimerSubKind": 2})"), "02", 12},
-  {"FormatCodeKind3", Timed(7, R"({"GetTimerKind": 3, "GetTimerSubKind": 2})"), "00", 12},
-  {"TimerStyle255", Timed(7, R"({"GetTimerStyle": 255})"), "ff", 4},
-  {"TimerStyle256", Timed(7, R"({"GetTimerStyle": 256})"), "Overflow"},
-  {"TimerSettingsAt255", Timed(7, R"({"GetTimerSettingA": 255, "GetTimerSettingB": 255})"), "ff ff", 10},
-  {"TimerSettingAMinus1", Timed(7, R"({"GetTimerSettingA": -1})"), "Overflow"},
-  {"TimerSettingB256", Timed(7, R"({"GetTimerSettingB": 256})"), "Overflow"},
-  {"TimerEntryCode256", Timed(7, R"({"GetTimerEntryCode": 256})", {{"TouchOprndAddr", -2}}), "Overflow"},
-  {"ClockStyle256", Timed(5, R"({"GetClockStyle": 256})"), "Overflow"},
-  {"ClockSetting255", Timed(5, R"({"GetClockSetting": 255})"), "ff 00", 10},
-  {"ClockSetting256", Timed(5, R"({"GetClockSetting": 256})"), "Overflow"},
+  {"FormatCodeKind1SubKind3", Variable(7, R"({"GetTimerKind": 1, "GetTimerSubKind": 3})"), "00", 12},
+  {"FormatCodeKind2", Variable(7, R"({"GetTimerKind": 2, "GetTimerSubKind": 2})"), "02", 12},
+  {"FormatCodeKind3", Variable(7, R"({"GetTimerKind": 3, "GetTimerSubKind": 2})"), "00", 12},
+  {"TimerStyle255", Variable(7, R"({"GetTimerStyle": 255})"), "ff", 4},
+  {"TimerStyle256", Variable(7, R"({"GetTimerStyle": 256})"), "Overflow"},
+  {"TimerSettingsAt255", Variable(7, R"({"GetTimerSettingA": 255, "GetTimerSettingB": 255})"), "ff ff", 10},
+  {"TimerSettingAMinus1", Variable(7, R"({"GetTimerSettingA": -1})"), "Overflow"},
+  {"TimerSettingB256", Variable(7, R"({"GetTimerSettingB": 256})"), "Overflow"},
+  {"TimerEntryCode256", Variable(7, R"({"GetTimerEntryCode": 256})", {{"TouchOprndAddr", -2}}), "Overflow"},
+  {"ClockStyle256", Variable(5, R"({"GetClockStyle": 256})"), "Overflow"},
+  {"ClockSetting255", Variable(5, R"({"GetClockSetting": 255})"), "ff 00", 10},
+  {"ClockSetting256", Variable(5, R"({"GetClockSetting": 256})"), "Overflow"},
 };
 // clang-format on
 
 class TimedRecord : public KindBytesTest {};
 TEST_P(TimedRecord, KindBytes) { ExpectKindBytes(); }
-INSTANTIATE_TEST_SUITE_P(Variants, TimedRecord, ::testing::ValuesIn(kRecords), CaseName);
+INSTANTIATE_TEST_SUITE_P(Variants, TimedRecord, ::testing::ValuesIn(kRecords), ByName());
 
 class TimedField : public KindBytesTest {};
 TEST_P(TimedField, AtItsLimit) { ExpectKindBytes(); }
-INSTANTIATE_TEST_SUITE_P(Limits, TimedField, ::testing::ValuesIn(kFields), CaseName);
+INSTANTIATE_TEST_SUITE_P(Limits, TimedField, ::testing::ValuesIn(kFields), ByName());
 
 // Every format in DejaVu Sans 12 px (line height 14; advances "9" and "0" 8, ":" "." "/" and
 // blank 4, "*" 6, "A" 8, "H" 9, "M" 10) and the text the size service measures.
@@ -114,7 +107,7 @@ class FormatSize : public ValueProject, public ::testing::WithParamInterface<For
   bool Compiles(int32_t dx, int32_t dy) {
     size_t before = project.Messages().messages.size();
     std::string bytes =
-        KindBytes(Add(Timed(GetParam().varType, Blob(1, 3), {{"FontNumber", kDejaVuFont}, {"Dx", dx}, {"Dy", dy}})));
+        KindBytes(Add(Variable(GetParam().varType, Blob(1, 3), {{"FontNumber", kDejaVuFont}, {"Dx", dx}, {"Dy", dy}})));
     bool reported = project.Messages().messages.size() > before;
     EXPECT_EQ(bytes.empty(), reported) << dx << " x " << dy << ": " << bytes;
     return !reported;
@@ -133,8 +126,7 @@ TEST_P(FormatSize, MinimumFrameInDejaVuSans) {
   EXPECT_FALSE(Compiles(c.width, 13));
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, FormatSize, ::testing::ValuesIn(kFormats),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Formats, FormatSize, ::testing::ValuesIn(kFormats), ByName());
 
 class TimedSizeCheck : public ValueProject {};
 
@@ -142,8 +134,8 @@ class TimedSizeCheck : public ValueProject {};
 // "99" in font 1 inside a 3D frame needs 20 x 18; the service alone uses the text object's.
 TEST_F(TimedSizeCheck, ElementsFontAndFrameStyleAreMeasured) {
   const std::string blob = R"({"GetTextObject": {"GetText": "MM", "GetFont": 99, "GetFrameStyle": 2}})";
-  EXPECT_NE(KindBytes(Add(Timed(7, blob, {{"Flat3D", 1}, {"Dx", 20}, {"Dy", 18}}))), "");
-  EXPECT_EQ(KindBytes(Add(Timed(7, blob, {{"Flat3D", 1}, {"Dx", 19}, {"Dy", 18}}))), "");
+  EXPECT_NE(KindBytes(Add(Variable(7, blob, {{"Flat3D", 1}, {"Dx", 20}, {"Dy", 18}}))), "");
+  EXPECT_EQ(KindBytes(Add(Variable(7, blob, {{"Flat3D", 1}, {"Dx", 19}, {"Dy", 18}}))), "");
   EXPECT_EQ(project.Messages().messages.size(), 1u);
   TimerProperties p;
   p.LoadFromBinary(Bytes(blob.begin(), blob.end()));
@@ -158,11 +150,11 @@ TEST_F(TimedSizeCheck, ElementsFontAndFrameStyleAreMeasured) {
 // The style is written before the size check, the settings after it: a style out of range
 // fails even in a frame too small; a setting out of range does not get that far.
 TEST_F(TimedSizeCheck, StyleBeforeTheSizeCheckSettingsAfter) {
-  EXPECT_EQ(KindBytes(Add(Timed(7, R"({"GetTimerStyle": 256, "GetTextObject": {"GetText": "MM"}})", {{"Dx", 5}}))),
+  EXPECT_EQ(KindBytes(Add(Variable(7, R"({"GetTimerStyle": 256, "GetTextObject": {"GetText": "MM"}})", {{"Dx", 5}}))),
             "Overflow");
   EXPECT_TRUE(project.Messages().messages.empty());
-  int32_t id = Add(Timed(5, R"({"GetClockSetting": 256, "GetTextObject": {"GetText": "hh:mm"}})",
-                         {{"Dx", 5}, {"GUID", 802}, {"Text", "Clock"}}));
+  int32_t id = Add(Variable(5, R"({"GetClockSetting": 256, "GetTextObject": {"GetText": "hh:mm"}})",
+                            {{"Dx", 5}, {"GUID", 802}, {"Text", "Clock"}}));
   project.Compiler().CompileHmiElement(id);
   ASSERT_EQ(project.Messages().messages.size(), 1u);
   EXPECT_EQ(project.Messages().messages[0].message,
