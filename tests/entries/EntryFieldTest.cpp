@@ -8,7 +8,7 @@
 #include "elements/KindProperties.h"
 #include "entries/CalendarFolder.h"
 #include "support/TestProject.h"
-#include "values/ValueProject.h"
+#include "support/KindFixture.h"
 
 namespace brisklet::test {
 namespace {
@@ -116,8 +116,8 @@ class EntryFieldRecord : public KindBytesTest {
 };
 
 TEST_P(EntryFieldRecord, KindBytes) { ExpectKindBytes(); }
-INSTANTIATE_TEST_SUITE_P(Variants, EntryFieldRecord, ::testing::ValuesIn(kRecords), CaseName);
-INSTANTIATE_TEST_SUITE_P(Limits, EntryFieldRecord, ::testing::ValuesIn(kFields), CaseName);
+INSTANTIATE_TEST_SUITE_P(Variants, EntryFieldRecord, ::testing::ValuesIn(kRecords), ByName());
+INSTANTIATE_TEST_SUITE_P(Limits, EntryFieldRecord, ::testing::ValuesIn(kFields), ByName());
 
 // Calendar files that cannot be read end the compile with an error naming file and section.
 struct CalendarFault {

@@ -4,7 +4,7 @@
 
 #include "support/TestProject.h"
 #include "values/NumericSamples.h"
-#include "values/ValueProject.h"
+#include "support/KindFixture.h"
 
 namespace brisklet::test {
 namespace {
@@ -93,8 +93,8 @@ class EntryTextRecord : public KindBytesTest {
   }
 };
 TEST_P(EntryTextRecord, KindBytes) { ExpectKindBytes(); }
-INSTANTIATE_TEST_SUITE_P(Variants, EntryTextRecord, ::testing::ValuesIn(kRecords), CaseName);
-INSTANTIATE_TEST_SUITE_P(Limits, EntryTextRecord, ::testing::ValuesIn(kFields), CaseName);
+INSTANTIATE_TEST_SUITE_P(Variants, EntryTextRecord, ::testing::ValuesIn(kRecords), ByName());
+INSTANTIATE_TEST_SUITE_P(Limits, EntryTextRecord, ::testing::ValuesIn(kFields), ByName());
 
 // A sample of 60 pixels in a frame of 59: the entry text reports only with a fixed text 2;
 // the text field always.

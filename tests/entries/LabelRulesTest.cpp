@@ -4,7 +4,7 @@
 // which takes the place of the length byte in the count.
 #include <gtest/gtest.h>
 
-#include "values/ValueProject.h"
+#include "support/KindFixture.h"
 
 namespace brisklet::test {
 namespace {
@@ -32,7 +32,7 @@ const KindCase kLabels[] = {
 
 class EntryLabel : public KindBytesTest {};
 TEST_P(EntryLabel, LengthAndPad) { ExpectKindBytes(); }
-INSTANTIATE_TEST_SUITE_P(Kinds, EntryLabel, ::testing::ValuesIn(kLabels), CaseName);
+INSTANTIATE_TEST_SUITE_P(Kinds, EntryLabel, ::testing::ValuesIn(kLabels), ByName());
 
 }  // namespace
 }  // namespace brisklet::test

@@ -2,7 +2,7 @@
 // whole, fields at their limits, and the fit error that says where the element stands.
 #include <gtest/gtest.h>
 
-#include "values/ValueProject.h"
+#include "support/KindFixture.h"
 
 namespace brisklet::test {
 namespace {
@@ -58,8 +58,8 @@ const KindCase kFields[] = {
 
 class StringEntryRecord : public KindBytesTest {};
 TEST_P(StringEntryRecord, KindBytes) { ExpectKindBytes(); }
-INSTANTIATE_TEST_SUITE_P(Variants, StringEntryRecord, ::testing::ValuesIn(kRecords), CaseName);
-INSTANTIATE_TEST_SUITE_P(Limits, StringEntryRecord, ::testing::ValuesIn(kFields), CaseName);
+INSTANTIATE_TEST_SUITE_P(Variants, StringEntryRecord, ::testing::ValuesIn(kRecords), ByName());
+INSTANTIATE_TEST_SUITE_P(Limits, StringEntryRecord, ::testing::ValuesIn(kFields), ByName());
 
 // The sample "ABCDEFGHIJ" is 60 pixels wide in font 1: a frame of 59 is too small; the
 // message names the module and display the element stands on.
