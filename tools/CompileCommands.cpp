@@ -14,6 +14,7 @@
 #include "base/RuntimeError.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
+#include "database/Recordset.h"
 #include "host/DefaultHost.h"
 
 namespace brisklet::cli {
@@ -72,8 +73,9 @@ int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
   } catch (const std::exception& e) {
     log->Failure(e.what());
   }
+  bool failed = exitCode == 2;  // a run-time failure: its half-made output is not shown
   if (!WriteDiagnostics(o, *log)) exitCode = 2;
-  std::cout << output.str();
+  if (!failed) std::cout << output.str();
   if (!std::cout.flush()) {
     std::cerr << "brisklet: cannot write the output: " << std::strerror(errno) << std::endl;
     exitCode = 2;
@@ -174,23 +176,23 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   u->add_flag("--json", units.json, "One JSON object per unit");
   u->callback([&exitCode] {
     exitCode = RunWithCompiler(units, true, [](clsDownload&, DefaultHost&, Connection& conn, std::ostream& out) {
-      sqlite3_stmt* stmt = conn.Prepared("SELECT UnitGuid, UnitType, Mode, Data FROM DownloadUnits ORDER BY UnitGuid");
-      while (sqlite3_step(stmt) == SQLITE_ROW) {
-        Bytes data = ColumnValue(stmt, 3).ToBytes();
-        Value type = ColumnValue(stmt, 1);
+      Recordset rs(conn, "SELECT UnitGuid, UnitType, Mode, Data FROM DownloadUnits ORDER BY UnitGuid", 0, 1);
+      for (; !rs.Eof(); rs.MoveNext()) {
+        ErrorScope scope("download unit " + rs.Field("UnitGuid").SqlText());
+        Bytes data = rs.Field("Data").ToBytes("Data");
+        const Value& type = rs.Field("UnitType");
         if (units.json) {
-          nlohmann::json line = {{"guid", sqlite3_column_int64(stmt, 0)},
-                                 {"type", type.IsNull() ? nlohmann::json() : nlohmann::json(type.ToLong())},
-                                 {"mode", sqlite3_column_int64(stmt, 2)},
+          nlohmann::json line = {{"guid", rs.Long("UnitGuid")},
+                                 {"type", type.IsNull() ? nlohmann::json() : nlohmann::json(type.ToLong("UnitType"))},
+                                 {"mode", rs.Long("Mode")},
                                  {"length", data.size()},
                                  {"hex", ToHex(data)}};
           out << line.dump() << '\n';
         } else {
-          out << sqlite3_column_int64(stmt, 0) << '\t' << type.SqlText() << '\t' << sqlite3_column_int64(stmt, 2)
-              << '\t' << data.size() << '\t' << ToHex(data) << '\n';
+          out << rs.Long("UnitGuid") << '\t' << type.SqlText() << '\t' << rs.Long("Mode") << '\t' << data.size()
+              << '\t' << ToHex(data) << '\n';
         }
       }
-      sqlite3_reset(stmt);
     });
   });
 }

@@ -282,10 +282,12 @@ struct ErrorCase {
 
 TEST_F(Cli, ErrorsSayWhatAndWhere) {
   project.Insert("HMI_Elements", {{"ID", 50}, {"DisplayID", 77}, {"GUID", 5050}});
+  project.Insert("DownloadUnits", {{"UnitGuid", 9}, {"UnitType", 8}, {"Mode", "x"}});
   std::string path = Save();
   const ErrorCase cases[] = {
       {"MissingElement", "element PROJECT 999", "(no element 999) in element 999"},
       {"ElementOfAMissingDisplay", "element PROJECT 50", "element 50 is on display 77, which does not exist"},
+      {"UnitThatCannotBeRead", "units PROJECT", "in download unit 9"},
       {"InitWithoutAName", "init ''", "no file name given"},
       {"FontFromADevice", "font add PROJECT /dev/zero --size 12 --number 1", "/dev/zero: not a regular file"},
       {"GenerateIntoAMissingFolder",
