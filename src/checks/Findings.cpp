@@ -22,8 +22,14 @@ Finding NewFinding(const Recordset& row, std::string text, int32_t displayId) {
   f.displayId = displayId;
   f.description = DescriptionOf(row);
   f.moduleId = ModuleIdOf(row);
+  f.part = KeyPartOf(row);
+  f.sortKey = SortKeyOf(row);
   return f;
 }
+
+Value KeyPartOf(const Recordset& row) { return row.HasField("KeyPart") ? row.Field("KeyPart") : Value(); }
+
+Value SortKeyOf(const Recordset& row) { return row.HasField("KeySort") ? row.Field("KeySort") : Value(); }
 
 std::string RowPlace(const Recordset& row, std::string_view displayField) {
   std::string display = row.HasField(displayField) ? row.Field(displayField).SqlText() : "?";

@@ -18,6 +18,9 @@ struct Finding {
   int32_t moduleId = 0;
   std::string list;   // the items of the group (touch addresses, display names)
   int32_t count = 1;  // items the list holds
+  // Where the finding's first row places it when the incremental compile keeps it (Null
+  // for the rows of the checks' own texts).
+  Value part, sortKey;
 };
 
 // The display's description; a row whose display does not exist (the checks join Pages
@@ -25,6 +28,9 @@ struct Finding {
 std::string DescriptionOf(const Recordset& row);
 int32_t ModuleIdOf(const Recordset& row);
 Finding NewFinding(const Recordset& row, std::string text, int32_t displayId);
+// A row's KeyPart and KeySort (Null where the row has none).
+Value KeyPartOf(const Recordset& row);
+Value SortKeyOf(const Recordset& row);
 
 // How a check groups its rows, which come sorted by group and, within a group, by item.
 struct Grouping {

@@ -12,14 +12,18 @@ namespace brisklet {
 
 void DesignChecks::prvReportFindings(const std::vector<Finding>& findings,
                                      const std::function<std::string(const Finding&)>& message) {
-  for (const Finding& f : findings)
-    prvReportMessage(kSeverityError, f.moduleId, f.description, message(f), f.displayId);
+  for (const Finding& f : findings) {
+    prvFound(f.part, f.sortKey, {FindingKind::kMessage, kSeverityError, f.moduleId, f.description, message(f),
+                                 f.displayId});
+  }
 }
 
 // One finding per (display, touch address) pair that a switch shares; a pair stays the last
 // one only once it was reported.
-void DesignChecks::prvCheckTouchVsSwitch() {
-  auto rs = GetRecordset(kSqlTouchVsSwitch, 0, 3);
+void DesignChecks::prvCheckTouchVsSwitch() { prvWalkTouchVsSwitch(*GetRecordset(kSqlTouchVsSwitch, 0, 3)); }
+
+void DesignChecks::prvWalkTouchVsSwitch(Recordset& rows) {
+  Recordset* rs = &rows;
   Grouping pairs;
   pairs.displayField = "HMI1.DisplayID";
   pairs.start = "0 0";
@@ -45,6 +49,11 @@ void DesignChecks::prvCheckTouchAndHide() {
     ShowMessageBox("the touch and hide check did not run: " + e.Describe());
     return;
   }
+  prvWalkTouchAndHide(*rs);
+}
+
+void DesignChecks::prvWalkTouchAndHide(Recordset& rows) {
+  Recordset* rs = &rows;
   // Each statement that fails is skipped and the walk goes on, as this check always has.
   while (!rs->Eof()) {
     try {
@@ -52,17 +61,19 @@ void DesignChecks::prvCheckTouchAndHide() {
           rs->Long("Type") == 3
               ? "Picture element can not have both 'Touch' and 'Hide' linked to the same operand"
               : "'" + rs->Str("Text") + "' can not have both 'Touch' and 'Hide' linked to the same operand";
-      prvReportMessage(kSeverityError, rs->Long("ModuleID"), rs->Str("Description"), message, rs->Long("ID"));
+      prvFoundMessage(*rs, kSeverityError, rs->Long("ModuleID"), rs->Str("Description"), message, rs->Long("ID"));
     } catch (const RuntimeError& e) {
-      ShowMessageBox("the touch and hide check skipped a row of " + RowPlace(*rs, "ID") + ": " + e.Describe());
+      prvFoundNotice(*rs, "the touch and hide check skipped a row of " + RowPlace(*rs, "ID") + ": " + e.Describe());
     }
     rs->MoveNext();
   }
 }
 
 // One finding per display (display 0 stands for "none yet"), listing each shared address once.
-void DesignChecks::prvCheckDuplicateTouch() {
-  auto rs = GetRecordset(kSqlDuplicateTouch, 0, 3);
+void DesignChecks::prvCheckDuplicateTouch() { prvWalkDuplicateTouch(*GetRecordset(kSqlDuplicateTouch, 0, 3)); }
+
+void DesignChecks::prvWalkDuplicateTouch(Recordset& rows) {
+  Recordset* rs = &rows;
   Grouping displays;
   displays.start = "0";
   displays.of = [](Recordset& row) { return Num(row.Long("DisplayID")); };
@@ -84,7 +95,11 @@ void DesignChecks::prvCheckDuplicateTouch() {
 // variables match the empty name the walk starts with and never open a finding, so they are
 // not reported.
 void DesignChecks::prvCheckDuplicateVarNames() {
-  auto rs = GetRecordset(kSqlDuplicateVarNames, 0, 3);
+  prvWalkDuplicateVarNames(*GetRecordset(kSqlDuplicateVarNames, 0, 3));
+}
+
+void DesignChecks::prvWalkDuplicateVarNames(Recordset& rows) {
+  Recordset* rs = &rows;
   Grouping names;
   names.of = [](Recordset& row) { return row.Str("VarName"); };
   names.open = [](Recordset& row) -> std::optional<Finding> {

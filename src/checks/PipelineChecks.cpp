@@ -11,44 +11,60 @@ namespace brisklet {
 
 constexpr int32_t kMissingFontMessage = 952;
 
-void DesignChecks::prvCheckFonts() {
-  auto rs = GetRecordset(kSqlFontElements, 0, 3);
-  std::string warning = GetMessageText(kMissingFontMessage);
+void DesignChecks::prvCheckFonts() { prvWalkFonts(*GetRecordset(kSqlFontElements, 0, 3)); }
+
+void DesignChecks::prvWalkFonts(Recordset& rows) {
+  Recordset* rs = &rows;
+  const std::string& warning = prvFontWarningText();
   for (; !rs->Eof(); rs->MoveNext()) {
     ErrorScope scope(RowPlace(*rs, "ID"));
     std::string text = rs->Str("Text");                    // read on every row: a Null text fails here, warning or not
     auto message = [&] { return text + ": " + warning; };  // made only for a warning
     if (GetFontIndex(rs->Long("FontNumber")) == -1) {
-      prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
+      prvFoundMessage(*rs, kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
     }
     int32_t description = rs->Long("DescriptionFontNumber");
     if (description != 0 && GetFontIndex(description) == -1) {
-      prvReportMessage(kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
+      prvFoundMessage(*rs, kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
     }
   }
 }
 
+const std::string& DesignChecks::prvFontWarningText() {
+  if (!mFontWarningText) mFontWarningText = GetMessageText(kMissingFontMessage);
+  return *mFontWarningText;
+}
+
 DesignChecks::GuidClashes DesignChecks::prvCheckGuidClashes() {
+  return prvWalkGuidClashes(*GetRecordset(kSqlGuidClashes, 0, 1));
+}
+
+DesignChecks::GuidClashes DesignChecks::prvWalkGuidClashes(Recordset& rows) {
   GuidClashes clashes;
-  auto rs = GetRecordset(kSqlGuidClashes, 0, 1);
+  Recordset* rs = &rows;
   while (!rs->Eof()) {
     ErrorScope scope("download GUID " + rs->Field("GUID").SqlText());
     std::string guid = rs->Field("GUID").SqlText(), names;
     int32_t moduleId = rs->Field("ModuleID").IsNull() ? 0 : rs->Long("ModuleID");
     std::string location = rs->Field("Description").IsText() ? rs->Str("Description") : "";
     int32_t displayId = rs->Field("DisplayID").IsNull() ? 0 : rs->Long("DisplayID");
+    Value part = KeyPartOf(*rs), sortKey = SortKeyOf(*rs);
     for (; !rs->Eof() && rs->Field("GUID").SqlText() == guid; rs->MoveNext()) {
       bool display = rs->Long("IsDisplay") != 0;
       int32_t id = rs->Long("ID");
       (display ? clashes.displays : clashes.elements).insert(id);
+      if (mKeeping) {
+        KeepFinding(*mKeeping, part, sortKey,
+                    {display ? FindingKind::kClashingDisplay : FindingKind::kClashingElement, 0, 0, "", "", id});
+      }
       std::string name = rs->Field("Name").IsText() ? rs->Str("Name") : "";
       names += std::string(names.empty() ? "" : ", ") + (display ? "the display '" : "the element '") + name + "' (" +
                (display ? "display " : "element ") + std::to_string(id) + ")";
     }
-    prvReportMessage(kSeverityError, moduleId, location,
-                     "The download GUID " + guid + " belongs to " + names + ": their units would overwrite each "
-                     "other, so none of them is compiled",
-                     displayId);
+    prvFound(part, sortKey,
+             {FindingKind::kMessage, kSeverityError, moduleId, location,
+              "The download GUID " + guid + " belongs to " + names + ": their units would overwrite each "
+              "other, so none of them is compiled", displayId});
   }
   return clashes;
 }
@@ -57,8 +73,9 @@ void DesignChecks::prvCheckDuplicateTabIndexes(int32_t displayId) {
   auto count = GetRecordset(kSqlTabIndexCount + Num(displayId) + kSqlTabIndexCountEnd, 0, 3);
   auto distinct = GetRecordset(kSqlTabIndexes + Num(displayId) + kSqlTabIndexesEnd, 3, 3);
   if (count->Long("ElementsCount") != distinct->RecordCount()) {
-    prvReportMessage(kSeverityError, distinct->Long("ModuleID"), distinct->Str("Description"),
-                     "The Display contains duplicated Tab Indexes", distinct->Long("ID"));
+    prvFound(Value(displayId), Value(displayId),
+             {FindingKind::kMessage, kSeverityError, distinct->Long("ModuleID"), distinct->Str("Description"),
+              "The Display contains duplicated Tab Indexes", distinct->Long("ID")});
   }
 }
 

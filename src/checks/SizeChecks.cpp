@@ -8,25 +8,29 @@
 
 namespace brisklet {
 
-void DesignChecks::prvCheck3DSize() {
-  auto rs = GetRecordset(kSqlTooSmallFor3D, 0, 3);
+void DesignChecks::prvCheck3DSize() { prvWalk3DSize(*GetRecordset(kSqlTooSmallFor3D, 0, 3)); }
+
+void DesignChecks::prvWalk3DSize(Recordset& rows) {
+  Recordset* rs = &rows;
   for (; !rs->Eof(); rs->MoveNext()) {
     ErrorScope scope(RowPlace(*rs, "ID"));
-    prvReportMessage(kSeverityError, rs->Long("ModuleID"), rs->Str("Description"),
-                     "The Element: '" + rs->Str("Text") + "' is too small for 3D", rs->Long("ID"));
+    prvFoundMessage(*rs, kSeverityError, rs->Long("ModuleID"), rs->Str("Description"),
+                    "The Element: '" + rs->Str("Text") + "' is too small for 3D", rs->Long("ID"));
   }
 }
 
-void DesignChecks::prvCheckTrendGraphSize() {
-  auto rs = GetRecordset(kSqlSmallTrendGraphs, 0, 3);
+void DesignChecks::prvCheckTrendGraphSize() { prvWalkTrendGraphSize(*GetRecordset(kSqlSmallTrendGraphs, 0, 3)); }
+
+void DesignChecks::prvWalkTrendGraphSize(Recordset& rows) {
+  Recordset* rs = &rows;
   // Only the minimum is tested, although the message also names the maximum.
   for (; !rs->Eof(); rs->MoveNext()) {
     ErrorScope scope(RowPlace(*rs, "ID"));
-    prvReportMessage(kSeverityError, rs->Long("ModuleID"), rs->Str("Description"),
-                     "The HMI element Trend Graph: '" + rs->Str("Text") +
-                         "' either exceeds the maximum size of 320 x 240 pixels, or does not meet the minimum size "
-                         "requirement of 200 x 140 pixels",
-                     rs->Long("ID"));
+    prvFoundMessage(*rs, kSeverityError, rs->Long("ModuleID"), rs->Str("Description"),
+                    "The HMI element Trend Graph: '" + rs->Str("Text") +
+                        "' either exceeds the maximum size of 320 x 240 pixels, or does not meet the minimum size "
+                        "requirement of 200 x 140 pixels",
+                    rs->Long("ID"));
   }
 }
 

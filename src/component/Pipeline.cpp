@@ -1,27 +1,73 @@
 // The compile pipeline: everything pending, then the checks; single elements and displays.
+// A run walks the checks' own texts over the whole project (the reference run), or reports
+// the findings kept from earlier runs after walking again what changed since (the
+// incremental run); both report the same findings in the same order.
 #include "base/RuntimeError.h"
 #include "component/Queries.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
+#include "database/ProjectUpgrades.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
 void clsDownload::CompileHMI() {
   ActiveHost active(mHost);
-  // Nothing in a run changes the module names: each is read once per run.
+  // Nothing in a run changes the module names or the message texts: each is read once per run.
   mModuleNames.emplace();
   struct ForgetModuleNames {
     std::optional<std::map<int32_t, std::string>>& names;
-    ~ForgetModuleNames() { names.reset(); }
-  } forget{mModuleNames};
+    std::optional<std::string>& fontWarning;
+    ~ForgetModuleNames() {
+      names.reset();
+      fontWarning.reset();
+    }
+  } forget{mModuleNames, mFontWarningText};
   auto scope = mHost.NewCompileScope();
   scope->Prepare();
   scope->Begin();
+  UpgradeProject(ProjectConnection());
+  if (!mReferenceRun && prvStartIncrementalRun()) {
+    prvRunIncrementally();
+  } else {
+    prvRunByReference();
+  }
+  scope->End();
+  scope.reset();
+}
+
+void clsDownload::prvRunByReference() {
+  prvSetTrackingState("AllChanged", Value(1));  // what is kept no longer follows the project
   prvNormalizeTabOrder();
   mErrorCount = 0;
   mWarningCount = 0;
   prvCheckFonts();
   GuidClashes clashes = prvCheckGuidClashes();
+  prvCompilePending(clashes, [&](int32_t id) { prvCheckDuplicateTabIndexes(id); });
+  prvCheck3DSize();
+  prvCheckDuplicateTouch();
+  prvCheckTouchAndHide();
+  prvCheckTouchVsSwitch();
+  prvCheckDuplicateVarNames();
+  prvCheckTrendGraphSize();
+  prvCheckTrendsTree();
+}
+
+void clsDownload::prvRunIncrementally() {
+  mErrorCount = 0;
+  mWarningCount = 0;
+  prvReportKept(CheckId::kFonts);
+  GuidClashes clashes = prvReportKeptGuidClashes();
+  auto tabIndexes = prvKeptTabIndexFindings();
+  prvCompilePending(clashes, [&](int32_t id) { prvReportKeptTabIndexes(id, tabIndexes); });
+  for (CheckId check : {CheckId::k3DSize, CheckId::kDuplicateTouch, CheckId::kTouchAndHide, CheckId::kTouchVsSwitch,
+                        CheckId::kDuplicateVarNames, CheckId::kTrendGraphSize}) {
+    prvReportKept(check);
+  }
+  prvCheckTrendsTree();
+  prvFinishIncrementalRun();
+}
+
+void clsDownload::prvCompilePending(const GuidClashes& clashes, const std::function<void(int32_t)>& checkTabIndexes) {
   auto elements = GetRecordset(kSqlPendingElements, 0, 3);
   int64_t done = 0, total = elements->RecordCount();
   auto progress = [&] {
@@ -37,19 +83,9 @@ void clsDownload::CompileHMI() {
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("ID");
     if (displays->Long("IsCompiled") == 0 && !clashes.displays.contains(id)) CompileDisplay(id);
-    prvCheckDuplicateTabIndexes(id);
+    checkTabIndexes(id);
     progress();
   }
-  prvCheck3DSize();
-  prvCheckDuplicateTouch();
-  prvCheckTouchAndHide();
-  prvCheckTouchVsSwitch();
-  prvCheckDuplicateVarNames();
-  prvCheckTrendGraphSize();
-  prvCheckTrendsTree();
-  displays.reset();
-  scope->End();
-  scope.reset();
 }
 
 void clsDownload::CompileHmiElement(int32_t pElementID) {

@@ -8,8 +8,13 @@
 
 namespace brisklet {
 
-void clsDownload::prvNormalizeTabOrder() {
-  auto rs = GetRecordset(kSqlTabOrder, 0, 3);
+void clsDownload::prvNormalizeTabOrder() { prvWalkTabOrder(*GetRecordset(kSqlTabOrder, 0, 3)); }
+
+// The displays that changed since the last compile (the others are in order already).
+void clsDownload::prvNormalizeChangedTabOrder() { prvWalkTabOrder(*GetRecordset(kSqlChangedTabOrder, 0, 3)); }
+
+void clsDownload::prvWalkTabOrder(Recordset& rows) {
+  Recordset* rs = &rows;
   int32_t currentDisplay = 0;
   int32_t previousTab = 0;
   while (!rs->Eof()) {

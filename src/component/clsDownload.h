@@ -57,6 +57,11 @@ class clsDownload : public DesignChecks {
   // Told as a CompileHMI goes: items compiled so far, items pending at its start.
   void SetProgress(std::function<void(int64_t done, int64_t total)> progress) { mProgress = std::move(progress); }
 
+  // Whether CompileHMI walks the checks' own texts over the whole project (the reference)
+  // instead of reporting kept findings after walking again only what changed. The results
+  // are the same; the reference is slower and makes the next incremental run walk everything.
+  void SetReferenceRun(bool reference) { mReferenceRun = reference; }
+
   int32_t ErrorCount() const { return mErrorCount; }
   int32_t WarningCount() const { return mWarningCount; }
 
@@ -68,9 +73,23 @@ class clsDownload : public DesignChecks {
                         int32_t displayId) override;
   std::string prvGetModuleName(int32_t moduleId);
   void prvNormalizeTabOrder();
+  void prvNormalizeChangedTabOrder();
+  void prvWalkTabOrder(Recordset& rows);
+
+  // The two runs of CompileHMI, and what both do between the first checks and the last.
+  void prvRunByReference();
+  void prvRunIncrementally();
+  void prvCompilePending(const GuidClashes& clashes, const std::function<void(int32_t)>& checkTabIndexes);
+  // The incremental run: whether it can be used, the tab order and checks of what changed
+  // (false, with nothing changed, when it cannot or a check failed), and the end.
+  bool prvTrackingUsable();
+  bool prvStartIncrementalRun();
+  void prvFinishIncrementalRun();
+  void prvSetTrackingState(const char* name, const Value& value);
 
   std::shared_ptr<MessageSink> mCompMsg;
   std::function<void(int64_t, int64_t)> mProgress;
+  bool mReferenceRun = false;
   int32_t mErrorCount = 0;
   int32_t mWarningCount = 0;
   // Module names read during the CompileHMI in progress (none outside one): a run that reports

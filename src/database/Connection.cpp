@@ -7,6 +7,7 @@
 #include "base/RuntimeError.h"
 #include "database/LiteralParameters.h"
 #include "database/ProjectSchema.h"
+#include "database/ProjectUpgrades.h"
 #include "database/Queries.h"
 
 namespace brisklet {
@@ -126,6 +127,7 @@ std::unique_ptr<Connection> Connection::Create(const std::string& path) {
   std::unique_ptr<Connection> conn(new Connection(db, path));
   conn->BeginTransaction();  // one write of the new file, not one per table
   conn->Execute(std::string(ProjectSchemaSql()));
+  UpgradeProject(*conn);
   conn->Commit();
   return conn;
 }
@@ -135,6 +137,7 @@ std::unique_ptr<Connection> Connection::CreateInMemory() {
   sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kThreading, nullptr);
   std::unique_ptr<Connection> conn(new Connection(db, ":memory:"));
   conn->Execute(std::string(ProjectSchemaSql()));
+  UpgradeProject(*conn);
   return conn;
 }
 

@@ -1,4 +1,5 @@
-// The CREATE script of a project database. docs/project-database.md describes every column.
+// The tables of a project database as the first versions made it (its indexes and the rest
+// come from the upgrade steps). docs/project-database.md describes every column.
 //
 // Conventions of the script:
 // - every non-key column has a DEFAULT, so a row can be inserted naming only the columns
@@ -42,8 +43,6 @@ CREATE TABLE Pages (
   FuncID                 INTEGER DEFAULT 0,
   DestrID                INTEGER DEFAULT 0
 );
-CREATE INDEX PagesByGuid ON Pages (GUID);
-CREATE INDEX PagesByModule ON Pages (ModuleID);
 
 -- HMI elements placed on the displays, one row per element.
 CREATE TABLE HMI_Elements (
@@ -81,48 +80,12 @@ CREATE TABLE HMI_Elements (
   StrStorageFont         INTEGER DEFAULT 0,
   Binary                 BLOB    DEFAULT NULL
 );
--- Any element by display and touch operand: the partner side of duplicate touch operands.
--- Created before the next index, which the per-display queries keep using where both serve.
-CREATE INDEX HMI_ElementsByDisplayTouch ON HMI_Elements (DisplayID, TouchOprndAddr);
-CREATE INDEX HMI_ElementsByDisplayTab ON HMI_Elements (DisplayID, TabIndex);
-CREATE INDEX HMI_ElementsByGuid ON HMI_Elements (GUID);
--- The element lists of a display record, read from the index alone: after DisplayID and
--- TabIndex comes ID, so rows come in the order of HMI_ElementsByDisplayTab.
-CREATE INDEX HMI_ElementsDrawingOrder ON HMI_Elements (DisplayID, TabIndex, ID, Type, ORDERINDEX, GUID);
--- Indexes of the project checks. Each keeps the order in which its check has always met the
--- rows: partial indexes hold just the rows a check's condition selects (a query uses one only
--- when its condition implies the index's), keyed by ID where the check walks elements in ID
--- order. No new full index leads with Type, and the one leading with DisplayID comes before
--- HMI_ElementsByDisplayTab, so the per-display queries keep using that one.
--- Elements too small for their 3D frame, touch and hide on one operand, trend graphs too small.
-CREATE INDEX HMI_ElementsTooSmallFor3D ON HMI_Elements (ID)
-  WHERE (Flat3D=3 OR Flat3D=1) AND (Dx<9 OR Dy<9);
-CREATE INDEX HMI_ElementsTouchAndHide ON HMI_Elements (ID)
-  WHERE (TouchOprndAddr >= 0) And (VisibleOpAddr = TouchOprndAddr);
-CREATE INDEX HMI_ElementsSmallTrends ON HMI_Elements (ID)
-  WHERE (Type=5 AND (VarType=23 Or VarType=27)) AND (Dx<200 OR Dy<140);
--- Elements with a font, with what the font check reads of them (in ID order).
-CREATE INDEX HMI_ElementsWithFonts ON HMI_Elements (ID, DisplayID, FontNumber, DescriptionFontNumber, Text)
-  WHERE (FontNumber <> 0);
--- Elements in the tab order, by display (tab-order normalisation).
-CREATE INDEX HMI_ElementsInTabOrder ON HMI_Elements (DisplayID, TabIndex) WHERE TabIndex<>255;
--- Touch elements by display and operand (duplicate touch operands, touch operands shared
--- with switches).
-CREATE INDEX HMI_ElementsTouching ON HMI_Elements (DisplayID, TouchOprndAddr)
-  WHERE TouchOprndAddr <> -1 And TouchOprndAddr <> -2;
--- Buttons on an MB, by display and operand (touch operands shared with switches).
-CREATE INDEX HMI_ElementsSwitches ON HMI_Elements (DisplayID, VarOprndAddr)
-  WHERE Type=5 And (VarType=2 Or VarType=1) And VarOprndType=1;
--- Variables by name and display, in tab order (duplicate variable names).
-CREATE INDEX HMI_ElementsVariableNames ON HMI_Elements (Text, DisplayID, TabIndex) WHERE Type=5;
 
 -- Download bookkeeping: one row per downloadable item (element or display), by GUID number.
 CREATE TABLE DownloadDLUs (
   Guid        INTEGER PRIMARY KEY,
   IsCompiled  INTEGER DEFAULT 0
 );
--- The pending items of a compile, in GUID order, without a walk over every item.
-CREATE INDEX DownloadDLUsPending ON DownloadDLUs (Guid) WHERE IsCompiled=0;
 
 -- Colour palettes that displays refer to.
 CREATE TABLE HMI_Palettes (
@@ -163,7 +126,6 @@ CREATE TABLE HMIJumps (
   JumpOpAddress  INTEGER DEFAULT -1,
   DispOpAddress  INTEGER DEFAULT -1
 );
-CREATE INDEX HMIJumpsByPage ON HMIJumps (PageNum, JumpType);
 
 -- Loader functions (constructor, function, destructor) that displays attach.
 CREATE TABLE LdrFunctions (
@@ -201,7 +163,6 @@ CREATE TABLE tblFonts (
   LineHeight  INTEGER DEFAULT 0,
   Ascent      INTEGER DEFAULT 0
 );
-CREATE INDEX tblFontsByNumber ON tblFonts (FontNumber);
 
 -- Advance width of each character (a byte of the project code page) of a font.
 CREATE TABLE tblFontGlyphs (
@@ -217,7 +178,6 @@ CREATE TABLE ProjectTexts (
   TextIndex  INTEGER DEFAULT 0,
   Text       TEXT    DEFAULT '' COLLATE NOCASE
 );
-CREATE INDEX ProjectTextsByIndex ON ProjectTexts (TextIndex);
 
 -- The download store: the compiled record of each item, by GUID number.
 CREATE TABLE DownloadUnits (

@@ -54,8 +54,20 @@ const uint8_t* SkipField(const uint8_t* p) {
 Recordset::Recordset(Connection& conn, const std::string& sql, int cursorType, int lockType)
     : mConn(&conn), mSql(sql), mCursorType(cursorType), mLockType(lockType) {
   Connection::BoundText statement = conn.TextStatement(sql);
-  sqlite3_stmt* stmt = statement.stmt;
-  mColumns = std::move(statement.columns);
+  ReadAll(statement.stmt, std::move(statement.columns));
+}
+
+Recordset::Recordset(Connection& conn, const std::string& sql, const std::vector<Value>& params)
+    : mConn(&conn), mSql(sql), mCursorType(kStatic), mLockType(kReadOnly) {
+  sqlite3_stmt* stmt = conn.Prepared(sql);
+  BindAll(stmt, params);
+  ReadAll(stmt, conn.ColumnsOf(sql, stmt));
+}
+
+void Recordset::ReadAll(sqlite3_stmt* stmt, std::shared_ptr<const Columns> columns) {
+  Connection& conn = *mConn;
+  const std::string& sql = mSql;
+  mColumns = std::move(columns);
   mWidth = static_cast<size_t>(mColumns->Count());
   int rc;
   while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) ReadRow(stmt);

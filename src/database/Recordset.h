@@ -25,6 +25,8 @@ enum LockType { kReadOnly = 1, kOptimistic = 3 };
 class Recordset {
  public:
   Recordset(Connection& conn, const std::string& sql, int cursorType, int lockType);
+  // A static, read-only recordset of a query with bound parameters (the safe way to pass values).
+  Recordset(Connection& conn, const std::string& sql, const std::vector<Value>& params);
 
   bool Eof() const { return mRow >= mRowStart.size(); }
   bool Bof() const { return mRowStart.empty(); }
@@ -49,6 +51,7 @@ class Recordset {
   const std::string& Sql() const { return mSql; }
 
  private:
+  void ReadAll(sqlite3_stmt* stmt, std::shared_ptr<const Columns> columns);
   int IndexOf(std::string_view name) const;
   void ReadRow(sqlite3_stmt* stmt);
   uint8_t* Reserve(size_t bytes);  // room for that many more bytes at the end of mData

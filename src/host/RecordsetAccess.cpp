@@ -13,4 +13,12 @@ std::unique_ptr<Recordset> GetRecordset(const std::string& sql, int cursorType, 
 
 void ExecuteSql(const std::string& sql, int cursorType, int lockType) { GetRecordset(sql, cursorType, lockType); }
 
+std::unique_ptr<Recordset> GetRecordset(const std::string& sql, const std::vector<Value>& params) {
+  return std::make_unique<Recordset>(ProjectConnection(), sql, params);
+}
+
+void ExecuteSql(const std::string& sql, const std::vector<Value>& params) { ProjectConnection().Execute(sql, params); }
+
+Connection& ProjectConnection() { return CurrentHost().NewProjectEnvironment()->GetProjectConnection(); }
+
 }  // namespace brisklet

@@ -3,6 +3,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "database/Recordset.h"
 
@@ -10,6 +11,11 @@ namespace brisklet {
 
 std::unique_ptr<Recordset> GetRecordset(const std::string& sql, int cursorType, int lockType);
 void ExecuteSql(const std::string& sql, int cursorType, int lockType);
+// The same with bound parameters: the way to pass values that came from the project.
+std::unique_ptr<Recordset> GetRecordset(const std::string& sql, const std::vector<Value>& params);
+void ExecuteSql(const std::string& sql, const std::vector<Value>& params);
+// The project connection itself (upgrades, savepoints).
+Connection& ProjectConnection();
 
 // Decimal text of a number, as SQL texts append it.
 inline std::string Num(int64_t v) { return std::to_string(v); }

@@ -53,7 +53,8 @@ class KnownQueryTexts : public ::testing::TestWithParam<KnownQuery> {};
 
 TEST_P(KnownQueryTexts, OpenOnANewProject) {
   TestProject project;
-  if (GetParam().recordset) {
+  // Action statements are prepared only: they need their parameters, or a savepoint.
+  if (GetParam().recordset && GetParam().sql.starts_with("SELECT")) {
     EXPECT_NO_THROW(Recordset(project.Db(), GetParam().sql, 0, 1)) << GetParam().sql;
   } else {
     EXPECT_NO_THROW(project.Db().Prepared(GetParam().sql)) << GetParam().sql;
