@@ -27,6 +27,7 @@ struct Options {
   int busyTimeout = 5;
   int id = 0;
   bool json = false;
+  bool reference = false;
 };
 
 DiagnosticsFormat FormatOf(const Options& o) {
@@ -112,11 +113,15 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
 
   auto* c = AddDbCommand(app, "compile", "Compile every pending element and display, then run the checks", compile);
   AddDiagnosticsOption(c, compile);
+  c->add_flag("--reference", compile.reference,
+              "Run every check over the whole project by its own query, not just over what changed since the "
+              "last compile (same results, slower; for comparison)");
   c->callback([&exitCode] {
     exitCode = RunWithCompiler(
         compile, false, [](clsDownload& compiler, DefaultHost& host, Connection& conn, std::ostream& out) {
           ProgressLine line("compiling", "items", compile.diagnostics == "text");
           compiler.SetProgress([&line](int64_t done, int64_t total) { line.Update(done, total); });
+          compiler.SetReferenceRun(compile.reference);
           compiler.CompileHMI();
           out << "compiled: " << host.UnitsStored() << " units stored (" << CountUnits(conn) << " in the store), "
               << CountPending(conn) << " items pending, " << compiler.ErrorCount() << " errors, "

@@ -26,7 +26,8 @@ void clsDownload::CompileHMI() {
   scope->Prepare();
   scope->Begin();
   UpgradeProject(ProjectConnection());
-  if (!mReferenceRun && prvStartIncrementalRun()) {
+  mLastRunIncremental = !mReferenceRun && prvStartIncrementalRun();
+  if (mLastRunIncremental) {
     prvRunIncrementally();
   } else {
     prvRunByReference();

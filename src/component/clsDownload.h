@@ -61,6 +61,9 @@ class clsDownload : public DesignChecks {
   // instead of reporting kept findings after walking again only what changed. The results
   // are the same; the reference is slower and makes the next incremental run walk everything.
   void SetReferenceRun(bool reference) { mReferenceRun = reference; }
+  // Whether the last CompileHMI ran incrementally (a project out of the ordinary, or a check
+  // failing on a row, makes it run by reference).
+  bool LastRunIncremental() const { return mLastRunIncremental; }
 
   int32_t ErrorCount() const { return mErrorCount; }
   int32_t WarningCount() const { return mWarningCount; }
@@ -90,6 +93,7 @@ class clsDownload : public DesignChecks {
   std::shared_ptr<MessageSink> mCompMsg;
   std::function<void(int64_t, int64_t)> mProgress;
   bool mReferenceRun = false;
+  bool mLastRunIncremental = false;
   int32_t mErrorCount = 0;
   int32_t mWarningCount = 0;
   // Module names read during the CompileHMI in progress (none outside one): a run that reports
