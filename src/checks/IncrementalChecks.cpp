@@ -37,6 +37,8 @@ void DesignChecks::prvFoundNotice(const Recordset& row, const std::string& text)
 void DesignChecks::prvRecomputeChangedFindings(bool everything) {
   ExecuteSql(kSqlForgetChangedDisplays, {});
   ExecuteSql(kSqlForgetChangedNames, {});
+  ExecuteSql(kSqlForgetChangedVariableRows, {});
+  ExecuteSql(kSqlKeepChangedVariableRows, {});
   {
     Keeping keeping(*this, CheckId::kFonts);
     prvWalkFonts(*GetRecordset(kSqlChangedFontElements, {}));

@@ -43,7 +43,7 @@ void clsDownload::prvRunByReference() {
   mWarningCount = 0;
   prvCheckFonts();
   GuidClashes clashes = prvCheckGuidClashes();
-  prvCompilePending(clashes, [&](int32_t id) { prvCheckDuplicateTabIndexes(id); });
+  prvCompilePending(clashes, kSqlDisplays, [&](int32_t id) { prvCheckDuplicateTabIndexes(id); });
   prvCheck3DSize();
   prvCheckDuplicateTouch();
   prvCheckTouchAndHide();
@@ -59,7 +59,7 @@ void clsDownload::prvRunIncrementally() {
   prvReportKept(CheckId::kFonts);
   GuidClashes clashes = prvReportKeptGuidClashes();
   auto tabIndexes = prvKeptTabIndexFindings();
-  prvCompilePending(clashes, [&](int32_t id) { prvReportKeptTabIndexes(id, tabIndexes); });
+  prvCompilePending(clashes, kSqlDisplaysToVisit, [&](int32_t id) { prvReportKeptTabIndexes(id, tabIndexes); });
   for (CheckId check : {CheckId::k3DSize, CheckId::kDuplicateTouch, CheckId::kTouchAndHide, CheckId::kTouchVsSwitch,
                         CheckId::kDuplicateVarNames, CheckId::kTrendGraphSize}) {
     prvReportKept(check);
@@ -68,7 +68,8 @@ void clsDownload::prvRunIncrementally() {
   prvFinishIncrementalRun();
 }
 
-void clsDownload::prvCompilePending(const GuidClashes& clashes, const std::function<void(int32_t)>& checkTabIndexes) {
+void clsDownload::prvCompilePending(const GuidClashes& clashes, const char* displaysSql,
+                                    const std::function<void(int32_t)>& checkTabIndexes) {
   auto elements = GetRecordset(kSqlPendingElements, 0, 3);
   int64_t done = 0, total = elements->RecordCount();
   auto progress = [&] {
@@ -79,7 +80,7 @@ void clsDownload::prvCompilePending(const GuidClashes& clashes, const std::funct
     if (!clashes.elements.contains(id)) CompileHmiElement(id);
     progress();
   }
-  auto displays = GetRecordset(kSqlDisplays, 0, 3);
+  auto displays = GetRecordset(displaysSql, 0, 3);
   total += displays->RecordCount();
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("ID");

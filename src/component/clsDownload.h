@@ -82,7 +82,10 @@ class clsDownload : public DesignChecks {
   // The two runs of CompileHMI, and what both do between the first checks and the last.
   void prvRunByReference();
   void prvRunIncrementally();
-  void prvCompilePending(const GuidClashes& clashes, const std::function<void(int32_t)>& checkTabIndexes);
+  // The pending elements, then the displays of displaysSql (compiled when pending, their tab
+  // indexes checked).
+  void prvCompilePending(const GuidClashes& clashes, const char* displaysSql,
+                         const std::function<void(int32_t)>& checkTabIndexes);
   // The incremental run: whether it can be used, the tab order and checks of what changed
   // (false, with nothing changed, when it cannot or a check failed), and the end.
   bool prvTrackingUsable();

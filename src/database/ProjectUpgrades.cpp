@@ -51,6 +51,8 @@ CREATE INDEX IF NOT EXISTS HMI_ElementsSwitches ON HMI_Elements (DisplayID, VarO
 CREATE INDEX IF NOT EXISTS HMI_ElementsVariableNames ON HMI_Elements (Text, DisplayID, TabIndex) WHERE Type=5;
 -- The pending items of a compile, in GUID order, without a walk over every item.
 CREATE INDEX IF NOT EXISTS DownloadDLUsPending ON DownloadDLUs (Guid) WHERE IsCompiled=0;
+-- The count of stored units, read from a small index rather than from the records.
+CREATE INDEX IF NOT EXISTS DownloadUnitsByType ON DownloadUnits (UnitType);
 CREATE INDEX IF NOT EXISTS HMIJumpsByPage ON HMIJumps (PageNum, JumpType);
 CREATE INDEX IF NOT EXISTS tblFontsByNumber ON tblFonts (FontNumber);
 CREATE INDEX IF NOT EXISTS ProjectTextsByIndex ON ProjectTexts (TextIndex);
@@ -88,6 +90,12 @@ CREATE TABLE CompileFindings (
 );
 CREATE INDEX CompileFindingsInOrder ON CompileFindings (CheckID, SortKey);
 CREATE INDEX CompileFindingsByPart ON CompileFindings (CheckID, Part);
+
+-- The rows of the duplicate variable name check, kept per display: each variable that shares
+-- its name with a later variable of its display, as the check reads it.
+CREATE TABLE CompileVariableRows (DisplayID, ID, VarName COLLATE NOCASE, Description, ModuleID);
+CREATE INDEX CompileVariableRowsByName ON CompileVariableRows (VarName, DisplayID, ID);
+CREATE INDEX CompileVariableRowsByDisplay ON CompileVariableRows (DisplayID);
 
 CREATE TRIGGER CompileTrackElementInsert AFTER INSERT ON HMI_Elements BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays VALUES (NEW.DisplayID);
