@@ -1,0 +1,248 @@
+// How compile times grow with the project: for generated projects of 1,000 to 1,000,000
+// elements, the whole `brisklet compile` process for a full compile and after one element
+// changed, the full compile in this process against its floor (reading the same input rows
+// and writing the same units once with SQLite in one transaction), and peak memory. Writes
+// the figures into the measured section of docs/performance.md.
+//
+//   brisklet_scaling [--sizes 1000,10000,100000,1000000] [--runs 7] [--report docs/performance.md]
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FloorWrite.h"
+#include "GeneratedProjects.h"
+#include "RawRead.h"
+#include "component/clsDownload.h"
+#include "database/Connection.h"
+#include "host/DefaultHost.h"
+
+namespace brisklet::bench {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct ToolRun {
+  double ms;
+  double peakMiB;
+  int status;
+};
+
+// One run of the tool, its output dropped; wall time and the child's peak resident memory.
+ToolRun RunTool(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  auto start = Clock::now();
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+    throw std::runtime_error("cannot run " + args[0]);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  double ms = MsSince(start);
+  posix_spawn_file_actions_destroy(&actions);
+  return {ms, static_cast<double>(usage.ru_maxrss) / 1024.0, status};
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[v.size() / 2];
+}
+
+DefaultHostOptions Quiet() {
+  DefaultHostOptions options;
+  options.notice = [](const std::string&) {};
+  return options;
+}
+
+struct Figures {
+  int64_t elements = 0;
+  double fullProcessMs = 0, fullPeakMiB = 0;
+  double fullInProcessMs = 0, floorReadMs = 0, floorWriteMs = 0;
+  double oneElementMs = 0, oneElementMaxMs = 0, oneElementPeakMiB = 0;
+};
+
+// A full CompileHMI in this process, on a fresh copy, and the floor on another fresh copy.
+void MeasureInProcess(ProjectSize size, Figures& f) {
+  std::string path = FreshCopy(size);
+  {
+    auto conn = Connection::Open(path);
+    DefaultHost host(*conn, Quiet());
+    clsDownload compiler(host);
+    auto start = Clock::now();
+    compiler.CompileHMI();
+    f.fullInProcessMs = MsSince(start);
+  }
+  std::vector<StoredUnit> units;
+  {
+    auto conn = Connection::Open(path);
+    units = ReadUnits(conn->Handle());
+  }
+  path = FreshCopy(size);
+  auto conn = Connection::Open(path);
+  auto start = Clock::now();
+  conn->BeginTransaction();
+  ReadElementsAndDisplays(conn->Handle());
+  f.floorReadMs = MsSince(start);
+  auto write = Clock::now();
+  WriteUnits(conn->Handle(), units);
+  conn->Commit();
+  f.floorWriteMs = MsSince(write);
+}
+
+// The tool on a fresh copy (full), then `runs` times after one element changed (a different
+// element each time, its bookkeeping row marked pending as an editor marks it).
+void MeasureTool(const std::string& tool, ProjectSize size, int runs, Figures& f) {
+  std::vector<double> full;
+  for (int r = 0; r < (size.Elements() >= 1000000 ? 1 : 3); ++r) {
+    std::string path = FreshCopy(size);
+    ToolRun run = RunTool({tool, "compile", path});
+    full.push_back(run.ms);
+    f.fullPeakMiB = std::max(f.fullPeakMiB, run.peakMiB);
+  }
+  f.fullProcessMs = Median(full);
+  std::string path = FreshCopy(size);
+  RunTool({tool, "compile", path});
+  std::vector<double> one;
+  for (int r = 0; r < runs; ++r) {
+    {
+      auto conn = Connection::Open(path);
+      int64_t id = 1 + (size.Elements() / (runs + 1)) * (r + 1);
+      std::vector<Value> element{Value(id)};
+      conn->Execute("UPDATE HMI_Elements SET Xs = Xs + 1 WHERE ID = ?", element);
+      conn->Execute("UPDATE DownloadDLUs SET IsCompiled = 0 WHERE Guid = (SELECT GUID FROM HMI_Elements WHERE ID = ?)",
+                    element);
+    }
+    ToolRun run = RunTool({tool, "compile", path});
+    one.push_back(run.ms);
+    f.oneElementMaxMs = std::max(f.oneElementMaxMs, run.ms);
+    f.oneElementPeakMiB = std::max(f.oneElementPeakMiB, run.peakMiB);
+  }
+  f.oneElementMs = Median(one);
+}
+
+std::string Machine() {
+  std::ifstream cpu("/proc/cpuinfo");
+  std::string line, model = "unknown CPU";
+  while (std::getline(cpu, line)) {
+    if (line.rfind("model name", 0) == 0) {
+      model = line.substr(line.find(':') + 2);
+      break;
+    }
+  }
+  double load[1] = {0};
+  getloadavg(load, 1);
+  std::ostringstream out;
+  out << model << ", " << sysconf(_SC_NPROCESSORS_ONLN) << " cores, "
+      << (sysconf(_SC_PHYS_PAGES) * sysconf(_SC_PAGE_SIZE)) / (1024 * 1024 * 1024) << " GiB; load average "
+      << load[0] << " at the start";
+  return out.str();
+}
+
+std::string Fixed(double v, int decimals = 0) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*f", decimals, v);
+  return text;
+}
+
+std::string Report(const std::vector<Figures>& all, int runs) {
+  char date[32];
+  std::time_t now = std::time(nullptr);
+  std::strftime(date, sizeof date, "%Y-%m-%d %H:%M UTC", std::gmtime(&now));
+  std::ostringstream out;
+  out << "Measured by `brisklet_scaling` on " << date << ": " << Machine() << ".\n\n"
+      << "| Elements | Full compile, process | Full, in process | Floor (read + write) | Full / floor | "
+         "One element changed, process (median of "
+      << runs << ") | Slowest of those | Peak memory full / one |\n"
+      << "|---|---|---|---|---|---|---|---|\n";
+  for (const Figures& f : all) {
+    double floor = f.floorReadMs + f.floorWriteMs;
+    out << "| " << f.elements << " | " << Fixed(f.fullProcessMs) << " ms | " << Fixed(f.fullInProcessMs) << " ms | "
+        << Fixed(floor) << " ms (" << Fixed(f.floorReadMs) << " + " << Fixed(f.floorWriteMs) << ") | "
+        << Fixed(f.fullInProcessMs / floor, 1) << " | " << Fixed(f.oneElementMs) << " ms | "
+        << Fixed(f.oneElementMaxMs) << " ms | " << Fixed(f.fullPeakMiB) << " / " << Fixed(f.oneElementPeakMiB)
+        << " MiB |\n";
+  }
+  return out.str();
+}
+
+// Puts the text between the markers of the measured section, keeping the rest of the file.
+void WriteSection(const std::string& file, const std::string& text) {
+  const std::string begin = "<!-- brisklet_scaling: begin -->", end = "<!-- brisklet_scaling: end -->";
+  std::ifstream in(file);
+  std::stringstream whole;
+  whole << in.rdbuf();
+  std::string doc = whole.str();
+  size_t from = doc.find(begin), to = doc.find(end);
+  if (from == std::string::npos || to == std::string::npos || to < from) {
+    throw std::runtime_error(file + " has no measured section (" + begin + " ... " + end + ")");
+  }
+  doc = doc.substr(0, from + begin.size()) + "\n" + text + doc.substr(to);
+  std::ofstream(file) << doc;
+}
+
+}  // namespace
+}  // namespace brisklet::bench
+
+int main(int argc, char** argv) {
+  using namespace brisklet::bench;
+  std::vector<int64_t> sizes = {1000, 10000, 100000, 1000000};
+  int runs = 7;
+  std::string report, tool = BRISKLET_TOOL;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    std::string option = argv[i], value = argv[i + 1];
+    if (option == "--sizes") {
+      sizes.clear();
+      std::stringstream list(value);
+      for (std::string n; std::getline(list, n, ',');) sizes.push_back(std::stoll(n));
+    } else if (option == "--runs") {
+      runs = std::stoi(value);
+    } else if (option == "--report") {
+      report = value;
+    } else if (option == "--tool") {
+      tool = value;
+    }
+  }
+  try {
+    std::vector<Figures> all;
+    for (int64_t elements : sizes) {
+      ProjectSize size{static_cast<int32_t>(std::max<int64_t>(1, elements / 100)), 100};
+      Figures f;
+      f.elements = size.Elements();
+      std::cerr << "measuring " << f.elements << " elements\n";
+      MeasureInProcess(size, f);
+      MeasureTool(tool, size, runs, f);
+      all.push_back(f);
+    }
+    std::string text = Report(all, runs);
+    std::cout << text;
+    if (!report.empty()) WriteSection(report, text);
+  } catch (const std::exception& e) {
+    std::cerr << "brisklet_scaling: " << e.what() << "\n";
+    return 2;
+  }
+  return 0;
+}
