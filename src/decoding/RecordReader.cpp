@@ -25,7 +25,7 @@ const uint8_t* RecordReader::Take(std::string_view name, size_t size) {
   mLastRead = false;
   if (mFailed) return nullptr;
   if (size > mRecord.size() - mOffset) {
-    Problem("the record ends at byte " + std::to_string(mRecord.size()) + ", but " + FullName(name) + " needs " +
+    Report("the record ends at byte " + std::to_string(mRecord.size()) + ", but " + FullName(name) + " needs " +
             std::to_string(size) + " bytes at " + std::to_string(mOffset));
     mFailed = true;
     return nullptr;
@@ -142,7 +142,7 @@ void RecordReader::Repeats(std::string_view name, size_t count, int32_t expected
   Add(at, 4 * count, name, std::to_string(count), "each " + PositionMeaning(expected, mContext.screenWidth));
   for (size_t i = 0; i < count; ++i) {
     if (static_cast<int32_t>(Little(p + 4 * i, 4)) != expected) {
-      Problem(FullName(name) + " at " + std::to_string(at + 4 * i) + " differs from " + std::to_string(expected));
+      Report(FullName(name) + " at " + std::to_string(at + 4 * i) + " differs from " + std::to_string(expected));
       return;
     }
   }
@@ -155,7 +155,7 @@ void RecordReader::Fixed(std::string_view name, size_t size, uint32_t expected) 
   uint32_t v = Little(p, size);
   Add(at, size, name, std::to_string(v), "");
   if (v != expected) {
-    Problem(FullName(name) + " at " + std::to_string(at) + " is " + std::to_string(v) + ", expected " +
+    Report(FullName(name) + " at " + std::to_string(at) + " is " + std::to_string(v) + ", expected " +
             std::to_string(expected));
   }
 }
@@ -169,7 +169,7 @@ void RecordReader::Filled(std::string_view name, size_t size, uint8_t byte) {
   for (uint8_t b : bytes) {
     if (b != byte) {
       Add(at, size, name, HexOf(bytes), "");
-      Problem(FullName(name) + " at " + std::to_string(at) + " is " + HexOf(bytes) + ", expected every byte " + one);
+      Report(FullName(name) + " at " + std::to_string(at) + " is " + HexOf(bytes) + ", expected every byte " + one);
       return;
     }
   }
@@ -188,14 +188,19 @@ std::optional<uint8_t> RecordReader::Peek(size_t ahead) const {
   return mRecord[mOffset + ahead];
 }
 
-void RecordReader::Problem(const std::string& text) { mResult.problems.push_back(text); }
+void RecordReader::Problem(const std::string& text) {
+  std::string place = FullName("");
+  Report(place.empty() ? text : place.substr(0, place.size() - 1) + ": " + text);
+}
+
+void RecordReader::Report(std::string text) { mResult.problems.push_back(std::move(text)); }
 
 DecodedRecord RecordReader::Finish() {
   if (!mFailed && mOffset < mRecord.size()) {
-    Problem(std::to_string(mRecord.size() - mOffset) + " bytes left over after the last field, from byte " +
-            std::to_string(mOffset) + ": " +
-            HexOf(std::span<const uint8_t>(mRecord).subspan(mOffset, std::min<size_t>(16, mRecord.size() - mOffset))) +
-            (mRecord.size() - mOffset > 16 ? " ..." : ""));
+    size_t left = mRecord.size() - mOffset;
+    Report(std::to_string(left) + (left == 1 ? " byte" : " bytes") + " left over after the last field, from byte " +
+           std::to_string(mOffset) + ": " + HexOf(std::span(mRecord).subspan(mOffset, std::min<size_t>(16, left))) +
+           (left > 16 ? " ..." : ""));
   }
   return std::move(mResult);
 }

@@ -76,7 +76,7 @@ class RecordReader {
   std::optional<uint8_t> Peek(size_t ahead = 0) const;
   const DecodeContext& Context() const { return mContext; }
 
-  // A finding at the current offset that does not stop the reading.
+  // A finding that does not stop the reading, said of the parts open now ("\"LS\" text: ...").
   void Problem(const std::string& text);
   // The record read so far; bytes left over after the last field are a problem.
   DecodedRecord Finish();
@@ -85,6 +85,7 @@ class RecordReader {
   // The bytes of a field at the current offset, or null (and the reading ended) when the
   // record is too short for it.
   const uint8_t* Take(std::string_view name, size_t size);
+  void Report(std::string text);
   void Add(size_t offset, size_t size, std::string_view name, std::string value, std::string meaning);
   uint32_t Little(const uint8_t* p, size_t size) const;
   std::string FullName(std::string_view name) const;
