@@ -3,6 +3,7 @@
 
 #include "database/Connection.h"
 #include "database/Recordset.h"
+#include "decoding/Queries.h"
 #include "host/HostFactory.h"
 
 namespace brisklet {
@@ -12,7 +13,7 @@ uint16_t Low16Of(const Value& guid) { return static_cast<uint16_t>(guid.ToLong("
 
 std::vector<std::string> Fonts(Connection& db) {
   std::vector<std::string> fonts;
-  Recordset rs(db, "SELECT FontNumber, FontName, PixelSize FROM tblFonts ORDER BY id", 0, 1);
+  Recordset rs(db, kSqlFontsByIndex, 0, 1);
   for (; !rs.Eof(); rs.MoveNext()) {
     fonts.push_back("font " + rs.Field("FontNumber").SqlText() + " (" + rs.Str("FontName") + ", " +
                     rs.Field("PixelSize").SqlText() + " px)");
@@ -38,11 +39,11 @@ DecodeContext ReadDecodeContext(HostFactory& host, Connection& db) {
   context.codePage = host.AnsiCodePage();
   context.fonts = Fonts(db);
   // A GUID that two items share in its low 16 bits names the first of them.
-  Recordset elements(db, "SELECT ID, GUID FROM HMI_Elements WHERE GUID IS NOT NULL ORDER BY ID", 0, 1);
+  Recordset elements(db, kSqlElementGuids, 0, 1);
   for (; !elements.Eof(); elements.MoveNext()) {
     context.elements.emplace(Low16Of(elements.Field("GUID")), "element " + elements.Field("ID").SqlText());
   }
-  Recordset displays(db, "SELECT Id, GUID, Description FROM Pages WHERE GUID IS NOT NULL ORDER BY Id", 0, 1);
+  Recordset displays(db, kSqlDisplayGuids, 0, 1);
   for (; !displays.Eof(); displays.MoveNext()) {
     context.displays.emplace(Low16Of(displays.Field("GUID")),
                              "display " + displays.Field("Id").SqlText() + " (" + displays.Str("Description") + ")");

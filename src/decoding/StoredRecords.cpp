@@ -4,14 +4,10 @@
 #include "base/Constants.h"
 #include "database/Connection.h"
 #include "database/Recordset.h"
+#include "decoding/Queries.h"
 
 namespace brisklet {
 namespace {
-
-constexpr const char* kElementOfGuid = "SELECT ID FROM HMI_Elements WHERE GUID=? ORDER BY ID LIMIT 1";
-constexpr const char* kDisplayOfGuid = "SELECT Id FROM Pages WHERE GUID=? ORDER BY Id LIMIT 1";
-constexpr const char* kGuidOfElement = "SELECT GUID FROM HMI_Elements WHERE ID=?";
-constexpr const char* kGuidOfDisplay = "SELECT GUID FROM Pages WHERE Id=?";
 
 int32_t IdOf(Connection& db, const char* sql, int32_t guid) {
   std::optional<Value> id = db.QueryValue(sql, {Value(guid)});
@@ -31,14 +27,14 @@ std::string LabelOf(Connection& db, const char* what, const char* sql, int32_t i
 
 std::vector<StoredRecord> ReadStoredRecords(Connection& db) {
   std::vector<StoredRecord> records;
-  Recordset rs(db, "SELECT UnitGuid, UnitType, Data FROM DownloadUnits ORDER BY UnitGuid", 0, 1);
+  Recordset rs(db, kSqlStoredUnits, 0, 1);
   for (; !rs.Eof(); rs.MoveNext()) {
     StoredRecord r;
     r.guid = rs.Long("UnitGuid");
     const Value& type = rs.Field("UnitType");
     int64_t unitType = type.IsNull() ? 0 : type.ToLong("UnitType");
-    if (unitType == kUnitElement) r.elementId = IdOf(db, kElementOfGuid, r.guid);
-    if (unitType == kUnitDisplay) r.displayId = IdOf(db, kDisplayOfGuid, r.guid);
+    if (unitType == kUnitElement) r.elementId = IdOf(db, kSqlElementOfGuid, r.guid);
+    if (unitType == kUnitDisplay) r.displayId = IdOf(db, kSqlDisplayOfGuid, r.guid);
     std::string guid = std::to_string(r.guid);
     r.label = r.elementId != 0   ? Label("element", r.elementId, guid)
               : r.displayId != 0 ? Label("display", r.displayId, guid)
@@ -50,11 +46,11 @@ std::vector<StoredRecord> ReadStoredRecords(Connection& db) {
 }
 
 std::string ElementLabel(Connection& db, int32_t elementId) {
-  return LabelOf(db, "element", kGuidOfElement, elementId);
+  return LabelOf(db, "element", kSqlGuidOfElement, elementId);
 }
 
 std::string DisplayLabel(Connection& db, int32_t displayId) {
-  return LabelOf(db, "display", kGuidOfDisplay, displayId);
+  return LabelOf(db, "display", kSqlGuidOfDisplay, displayId);
 }
 
 }  // namespace brisklet
