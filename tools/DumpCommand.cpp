@@ -1,6 +1,8 @@
 // brisklet dump: download records decoded into their named fields, from the download store or
 // compiled on the fly (nothing is stored), as text or JSON. The same project gives the same
 // output, byte for byte.
+#include <optional>
+
 #include "CommandSupport.h"
 #include "Commands.h"
 #include "RecordOutput.h"
@@ -13,29 +15,29 @@ namespace {
 
 struct DumpOptions {
   Options project;
-  int element = 0;
-  int display = 0;
+  std::optional<int> element;
+  std::optional<int> display;
   bool pageTable = false;
   bool all = false;
 };
 
 // The records the options ask for, with their labels.
 std::vector<DecodedUnit> Records(const DumpOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db) {
-  if (o.element != 0) {
-    Bytes record = compiler.ElementRecord(o.element);
+  if (o.element) {
+    Bytes record = compiler.ElementRecord(*o.element);
     if (record.empty()) {
-      host.Notice("element " + std::to_string(o.element) + " is on a display of module -1 and is never compiled");
+      host.Notice("element " + std::to_string(*o.element) + " is on a display of module -1 and is never compiled");
       return {};
     }
-    return {{ElementLabel(db, o.element), std::move(record), {}}};
+    return {{ElementLabel(db, *o.element), std::move(record), {}}};
   }
-  if (o.display != 0) {
-    Bytes record = compiler.DisplayRecord(o.display);
+  if (o.display) {
+    Bytes record = compiler.DisplayRecord(*o.display);
     if (record.empty()) {
-      throw RuntimeError("No display", "display " + std::to_string(o.display) +
+      throw RuntimeError("No display", "display " + std::to_string(*o.display) +
                                            " does not exist, or its PaletteID names no palette");
     }
-    return {{DisplayLabel(db, o.display), std::move(record), {}}};
+    return {{DisplayLabel(db, *o.display), std::move(record), {}}};
   }
   if (o.pageTable) return {{"page table", compiler.GetConvertionPageNumToPointerTable().front()->Data(), {}}};
   std::vector<DecodedUnit> units;

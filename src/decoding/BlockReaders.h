@@ -49,6 +49,12 @@ enum class LabelForm { Counted, Terminated };
 void ReadLabelBlock(RecordReader& in, LabelForm form);
 // The 12-byte count block that closes the label of most entry forms.
 void ReadCountBlock(RecordReader& in);
+// What the value elements begin with: the tag of the display form, or the label block of the
+// entry form, followed by the count block when the kind has one.
+void ReadTagOrLabel(RecordReader& in, std::string_view tag, LabelForm form, bool countBlock = true);
+// The head of the value elements' main blocks: font index, a style byte named `style`, a zero
+// byte and the text position.
+void ReadTextHead(RecordReader& in, std::string_view style);
 
 // The numbers: from the font index to the units ("LN" and "NR" after their tag, "EN" and "ER"
 // after their label), in the units layout of the plain numbers or of those with ranges.

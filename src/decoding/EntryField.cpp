@@ -18,16 +18,8 @@
 namespace brisklet {
 
 void DecodeEntryField(RecordReader& in, std::string_view tag) {
-  if (IsEntryForm(tag)) {
-    ReadLabelBlock(in, LabelForm::Terminated);
-    ReadCountBlock(in);
-  } else {
-    in.Tag();
-  }
-  in.Font("font");
-  in.U8("display style");
-  in.Reserved(1);
-  in.Position("text position");
+  ReadTagOrLabel(in, tag, LabelForm::Terminated);
+  ReadTextHead(in, "display style");
   uint32_t mode = in.U8("entry mode") + 1;
   in.Explain("mode " + std::to_string(mode));
   in.Reserved(1);

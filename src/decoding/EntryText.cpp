@@ -70,10 +70,7 @@ void DecodeEntryText(RecordReader& in, std::string_view) {
   in.Reserved(2);
   in.Operand("code operand");
   ReadText1(in);
-  in.Font("font");
-  in.U8("entry style");
-  in.Reserved(1);
-  in.Position("text position");
+  ReadTextHead(in, "entry style");
   in.Fixed("constant 1", 1, 1);
   in.Fixed("entry mark", 1, kEntryMark);
   RecordReader::Part text(in, "text 2");

@@ -65,6 +65,15 @@ void ReadLabelBlock(RecordReader& in, LabelForm form) {
   }
 }
 
+void ReadTagOrLabel(RecordReader& in, std::string_view tag, LabelForm form, bool countBlock) {
+  if (!IsEntryForm(tag)) {
+    in.Tag();
+    return;
+  }
+  ReadLabelBlock(in, form);
+  if (countBlock) ReadCountBlock(in);
+}
+
 void ReadCountBlock(RecordReader& in) {
   RecordReader::Part count(in, "count block");
   in.U8("count");

@@ -9,14 +9,8 @@
 namespace brisklet {
 
 void DecodeNumeric(RecordReader& in, std::string_view tag) {
-  bool entry = IsEntryForm(tag);
-  if (entry) {
-    ReadLabelBlock(in, LabelForm::Counted);
-    ReadCountBlock(in);
-  } else {
-    in.Tag();
-  }
-  ReadNumericBody(in, entry, UnitsLayout::Numeric);
+  ReadTagOrLabel(in, tag, LabelForm::Counted);
+  ReadNumericBody(in, IsEntryForm(tag), UnitsLayout::Numeric);
 }
 
 }  // namespace brisklet

@@ -38,14 +38,8 @@ void ReadRangeTable(RecordReader& in) {
 }  // namespace
 
 void DecodeNumericRanges(RecordReader& in, std::string_view tag) {
-  bool entry = IsEntryForm(tag);
-  if (entry) {
-    ReadLabelBlock(in, LabelForm::Counted);
-    ReadCountBlock(in);
-  } else {
-    in.Tag();
-  }
-  ReadNumericBody(in, entry, UnitsLayout::Range);
+  ReadTagOrLabel(in, tag, LabelForm::Counted);
+  ReadNumericBody(in, IsEntryForm(tag), UnitsLayout::Range);
   ReadRangeTable(in);
 }
 

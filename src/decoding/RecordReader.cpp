@@ -53,39 +53,29 @@ uint32_t RecordReader::Little(const uint8_t* p, size_t size) const {
   return v;
 }
 
-uint32_t RecordReader::U8(std::string_view name, const std::string& meaning) {
+uint32_t RecordReader::Number(std::string_view name, size_t size, bool isSigned, const std::string& meaning) {
   size_t at = mOffset;
-  const uint8_t* p = Take(name, 1);
+  const uint8_t* p = Take(name, size);
   if (!p) return 0;
-  Add(at, 1, name, std::to_string(*p), meaning);
-  return *p;
+  uint32_t v = Little(p, size);
+  int64_t shown = v;
+  if (isSigned) shown = size == 2 ? int64_t{static_cast<int16_t>(v)} : int64_t{static_cast<int32_t>(v)};
+  Add(at, size, name, std::to_string(shown), meaning);
+  return v;
 }
 
+uint32_t RecordReader::U8(std::string_view name, const std::string& meaning) { return Number(name, 1, false, meaning); }
+
 uint32_t RecordReader::U16(std::string_view name, const std::string& meaning) {
-  size_t at = mOffset;
-  const uint8_t* p = Take(name, 2);
-  if (!p) return 0;
-  uint32_t v = Little(p, 2);
-  Add(at, 2, name, std::to_string(v), meaning);
-  return v;
+  return Number(name, 2, false, meaning);
 }
 
 int32_t RecordReader::I16(std::string_view name, const std::string& meaning) {
-  size_t at = mOffset;
-  const uint8_t* p = Take(name, 2);
-  if (!p) return 0;
-  int32_t v = static_cast<int16_t>(Little(p, 2));
-  Add(at, 2, name, std::to_string(v), meaning);
-  return v;
+  return static_cast<int16_t>(Number(name, 2, true, meaning));
 }
 
 int32_t RecordReader::I32(std::string_view name, const std::string& meaning) {
-  size_t at = mOffset;
-  const uint8_t* p = Take(name, 4);
-  if (!p) return 0;
-  int32_t v = static_cast<int32_t>(Little(p, 4));
-  Add(at, 4, name, std::to_string(v), meaning);
-  return v;
+  return static_cast<int32_t>(Number(name, 4, true, meaning));
 }
 
 std::string RecordReader::Tag() {
@@ -98,11 +88,8 @@ std::string RecordReader::Tag() {
 }
 
 int32_t RecordReader::Position(std::string_view name) {
-  size_t at = mOffset;
-  const uint8_t* p = Take(name, 4);
-  if (!p) return 0;
-  int32_t v = static_cast<int32_t>(Little(p, 4));
-  Add(at, 4, name, std::to_string(v), PositionMeaning(v, mContext.screenWidth));
+  int32_t v = I32(name);
+  Explain(PositionMeaning(v, mContext.screenWidth));
   return v;
 }
 
@@ -150,13 +137,10 @@ void RecordReader::Repeats(std::string_view name, size_t count, int32_t expected
 
 void RecordReader::Fixed(std::string_view name, size_t size, uint32_t expected) {
   size_t at = mOffset;
-  const uint8_t* p = Take(name, size);
-  if (!p) return;
-  uint32_t v = Little(p, size);
-  Add(at, size, name, std::to_string(v), "");
-  if (v != expected) {
+  uint32_t v = Number(name, size, false, "");
+  if (mLastRead && v != expected) {
     Report(FullName(name) + " at " + std::to_string(at) + " is " + std::to_string(v) + ", expected " +
-            std::to_string(expected));
+           std::to_string(expected));
   }
 }
 

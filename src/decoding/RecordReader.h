@@ -86,6 +86,8 @@ class RecordReader {
   // record is too short for it.
   const uint8_t* Take(std::string_view name, size_t size);
   void Report(std::string text);
+  // A little-endian number of `size` bytes (1, 2 or 4) as a field, shown signed or not.
+  uint32_t Number(std::string_view name, size_t size, bool isSigned, const std::string& meaning);
   void Add(size_t offset, size_t size, std::string_view name, std::string value, std::string meaning);
   uint32_t Little(const uint8_t* p, size_t size) const;
   std::string FullName(std::string_view name) const;

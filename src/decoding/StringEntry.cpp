@@ -15,16 +15,8 @@
 namespace brisklet {
 
 void DecodeStringEntry(RecordReader& in, std::string_view tag) {
-  if (IsEntryForm(tag)) {
-    ReadLabelBlock(in, LabelForm::Terminated);
-    ReadCountBlock(in);
-  } else {
-    in.Tag();
-  }
-  in.Font("font");
-  in.U8("display style");
-  in.Reserved(1);
-  in.Position("text position");
+  ReadTagOrLabel(in, tag, LabelForm::Terminated);
+  ReadTextHead(in, "display style");
   in.U8("display option");
   in.U8("mode code");
 }

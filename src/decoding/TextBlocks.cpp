@@ -117,6 +117,13 @@ void ReadLinkedTextTail(RecordReader& in, size_t size) {
   ReadLinkedTextBlock(in, size - head);
 }
 
+void ReadTextHead(RecordReader& in, std::string_view style) {
+  in.Font("font");
+  in.U8(style);
+  in.Reserved(1);
+  in.Position("text position");
+}
+
 bool LinkedTextAhead(const RecordReader& in, size_t skip) {
   for (size_t i = 0; i < skip; ++i) {
     if (in.Peek(i) != uint8_t{0}) return false;

@@ -16,16 +16,9 @@
 namespace brisklet {
 
 void DecodeTextField(RecordReader& in, std::string_view tag) {
-  if (IsEntryForm(tag)) {
-    ReadLabelBlock(in, LabelForm::Counted);
-    in.Reserved(2);
-  } else {
-    in.Tag();
-  }
-  in.Font("font");
-  in.U8("style");
-  in.Reserved(1);
-  in.Position("text position");
+  ReadTagOrLabel(in, tag, LabelForm::Counted, false);
+  if (IsEntryForm(tag)) in.Reserved(2);
+  ReadTextHead(in, "style");
   in.U8("field length");
   in.Reserved(1);
   in.Operand("operand");

@@ -16,16 +16,8 @@
 namespace brisklet {
 
 void DecodeTimer(RecordReader& in, std::string_view tag) {
-  if (IsEntryForm(tag)) {
-    ReadLabelBlock(in, LabelForm::Counted);
-    ReadCountBlock(in);
-  } else {
-    in.Tag();
-  }
-  in.Font("font");
-  in.U8("style");
-  in.Reserved(1);
-  in.Position("text position");
+  ReadTagOrLabel(in, tag, LabelForm::Counted);
+  ReadTextHead(in, "style");
   in.U8("setting A");
   in.U8("setting B");
   in.U8("format code");
