@@ -45,8 +45,8 @@ void AddedOrRemoved(std::ostream& out, bool json, const DecodedUnit& unit, const
   }
 }
 
-void Changed(std::ostream& out, bool json, const DecodedUnit& before, const DecodedUnit& after,
-             const Download& older, const Download& newer) {
+void Changed(std::ostream& out, bool json, const DecodedUnit& before, const DecodedUnit& after, const Download& older,
+             const Download& newer) {
   std::vector<FieldChange> changes =
       CompareFields(DecodeRecord(before.data, older.context), DecodeRecord(after.data, newer.context));
   if (json) {
@@ -94,14 +94,14 @@ void AddDiffCommand(CLI::App& app, int& exitCode) {
       ->check(CLI::Range(0, 86400));
   d->add_flag("--json", diff.project.json, "One JSON object per unit added, removed or changed");
   d->callback([&exitCode] {
-    exitCode = RunWithCompiler(diff.project, true, [](clsDownload& compiler, DefaultHost& host, Connection& db,
-                                                      std::ostream& out) {
-      auto log = std::make_shared<DiagnosticsLog>();
-      Download older = DownloadOf(compiler, host, db);
-      OpenProject project(diff.newer, diff.project, true, log);
-      Download newer = DownloadOf(*project.compiler, *project.host, *project.conn);
-      return Diff(diff.project.json, older, newer, out);
-    });
+    exitCode = RunWithCompiler(diff.project, true,
+                               [](clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
+                                 auto log = std::make_shared<DiagnosticsLog>();
+                                 Download older = DownloadOf(compiler, host, db);
+                                 OpenProject project(diff.newer, diff.project, true, log);
+                                 Download newer = DownloadOf(*project.compiler, *project.host, *project.conn);
+                                 return Diff(diff.project.json, older, newer, out);
+                               });
   });
 }
 

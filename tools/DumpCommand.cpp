@@ -34,8 +34,8 @@ std::vector<DecodedUnit> Records(const DumpOptions& o, clsDownload& compiler, De
   if (o.display) {
     Bytes record = compiler.DisplayRecord(*o.display);
     if (record.empty()) {
-      throw RuntimeError("No display", "display " + std::to_string(*o.display) +
-                                           " does not exist, or its PaletteID names no palette");
+      throw RuntimeError(
+          "No display", "display " + std::to_string(*o.display) + " does not exist, or its PaletteID names no palette");
     }
     return {{DisplayLabel(db, *o.display), std::move(record), {}}};
   }
@@ -79,8 +79,10 @@ void AddDumpCommand(CLI::App& app, int& exitCode) {
   d->add_flag("--json", dump.project.json, "One JSON object per record");
   AddDiagnosticsOption(d, dump.project);
   d->callback([&exitCode] {
-    exitCode = RunWithCompiler(dump.project, true, [](clsDownload& compiler, DefaultHost& host, Connection& db,
-                                                      std::ostream& out) { return Dump(dump, compiler, host, db, out); });
+    exitCode = RunWithCompiler(dump.project, true,
+                               [](clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
+                                 return Dump(dump, compiler, host, db, out);
+                               });
   });
 }
 

@@ -40,8 +40,8 @@ nlohmann::ordered_json UnitJson(const DecodedUnit& unit) {
 
 void WriteChangesText(std::ostream& out, const std::string& label, const std::vector<FieldChange>& changes) {
   for (const FieldChange& c : changes) {
-    out << label << ' ' << c.name << ": " << (c.added ? kAbsent : c.before) << " -> "
-        << (c.removed ? kAbsent : c.after) << '\n';
+    out << label << ' ' << c.name << ": " << (c.added ? kAbsent : c.before) << " -> " << (c.removed ? kAbsent : c.after)
+        << '\n';
   }
 }
 

@@ -15,9 +15,9 @@ class HostFactory;
 struct DecodeContext {
   int32_t screenWidth = 0;  // 0 leaves positions as bare pixel offsets
   int32_t codePage = 1252;
-  std::vector<std::string> fonts;               // by download index: "font 1 (DejaVu Sans, 12 px)"
-  std::map<uint16_t, std::string> elements;     // by the low 16 bits of the GUID: "element 17"
-  std::map<uint16_t, std::string> displays;     // by the low 16 bits of the GUID: "display 3 (Home)"
+  std::vector<std::string> fonts;            // by download index: "font 1 (DejaVu Sans, 12 px)"
+  std::map<uint16_t, std::string> elements;  // by the low 16 bits of the GUID: "element 17"
+  std::map<uint16_t, std::string> displays;  // by the low 16 bits of the GUID: "display 3 (Home)"
 
   // The element or display a GUID's low 16 bits stand for, or "".
   std::string ElementOf(uint32_t guid) const;

@@ -114,9 +114,19 @@ std::string HexOf(std::span<const uint8_t> bytes) {
 }
 
 std::string TouchKindMeaning(uint32_t kind) {
-  static const char* kKinds[] = {"not touchable",     "touch",     "entry",          "picker entry",
-                                 "",                  "trend",     "switch",         "text field entry",
-                                 "touch colours",     "trend scale", "button set"};
+  static const char* kKinds[] = {
+      "not touchable",     // 0
+      "touch",             // 1
+      "entry",             // 2
+      "picker entry",      // 3
+      "",                  // 4
+      "trend",             // 5
+      "switch",            // 6
+      "text field entry",  // 7
+      "touch colours",     // 8
+      "trend scale",       // 9
+      "button set",        // 10
+  };
   return kind < std::size(kKinds) ? kKinds[kind] : "";
 }
 

@@ -18,8 +18,8 @@ DecodedRecord DecodeRecord(const Bytes& record, const DecodeContext& context) {
     ReadPageTable(in);
   } else {
     in.Problem(record.empty() ? "the record is empty"
-                              : "not a download record: it begins with " + HexOf(std::span(record).first(
-                                                                              std::min<size_t>(2, record.size()))));
+                              : "not a download record: it begins with " +
+                                    HexOf(std::span(record).first(std::min<size_t>(2, record.size()))));
     in.Raw("bytes", record.size());
   }
   return in.Finish();

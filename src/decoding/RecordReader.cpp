@@ -26,7 +26,7 @@ const uint8_t* RecordReader::Take(std::string_view name, size_t size) {
   if (mFailed) return nullptr;
   if (size > mRecord.size() - mOffset) {
     Report("the record ends at byte " + std::to_string(mRecord.size()) + ", but " + FullName(name) + " needs " +
-            std::to_string(size) + " bytes at " + std::to_string(mOffset));
+           std::to_string(size) + " bytes at " + std::to_string(mOffset));
     mFailed = true;
     return nullptr;
   }

@@ -39,8 +39,15 @@ class DumpDiff : public ::testing::Test {
     project.SetSetting("ScreenWidth", 100);
     project.AddModule("Main");
     project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}, {"GUID", 300}});
-    rectangle = project.AddElement({{"DisplayID", 1}, {"Type", 1}, {"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40},
-                                    {"ColorFore", 4}, {"PenWidth", 2}, {"GUID", 1042}});
+    rectangle = project.AddElement({{"DisplayID", 1},
+                                    {"Type", 1},
+                                    {"Xs", 10},
+                                    {"Ys", 20},
+                                    {"Dx", 30},
+                                    {"Dy", 40},
+                                    {"ColorFore", 4},
+                                    {"PenWidth", 2},
+                                    {"GUID", 1042}});
     project.Compiler().CompileHMI();
   }
   ~DumpDiff() override { fs::remove_all(dir); }

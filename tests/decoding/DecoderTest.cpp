@@ -63,10 +63,12 @@ TEST_P(BrokenRecord, SaysWhatIsWrong) {
   EXPECT_EQ(DecodeRecord(record, Demo().context).problems, c.problems);
 }
 
+// clang-format off
 const BrokenCase kBroken[] = {
     {"ShortRectangle", 1, [](Bytes& b) { b.pop_back(); },
      {"the record ends at byte 125, but \"RC\" left edge position needs 4 bytes at 122"}},
-    {"LongRectangle", 1, [](Bytes& b) { b.push_back(7); }, {"1 byte left over after the last field, from byte 126: 07"}},
+    {"LongRectangle", 1, [](Bytes& b) { b.push_back(7); },
+     {"1 byte left over after the last field, from byte 126: 07"}},
     {"ReservedHeaderByte", 1, [](Bytes& b) { b[14] = 1; }, {"\"VT\" reserved at 14 is 01 00, expected every byte 00"}},
     {"UnknownKind", 1, [](Bytes& b) { b[90] = 'Z', b[91] = 'Z'; },
      {"no decoder reads kind bytes that begin with \"ZZ\""}},
@@ -78,6 +80,7 @@ const BrokenCase kBroken[] = {
     {"JumpsMisplaced", 0, [](Bytes& b) { b[30] += 2; },
      {"\"PT\": the jumps offset is 54, but the jumps block starts at 52"}},
 };
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Demo, BrokenRecord, ::testing::ValuesIn(kBroken), ByName());
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
-#include "support/CompiledProjects.h"
 #include "decoding/RecordDecoder.h"
+#include "support/CompiledProjects.h"
 #include "support/KindFixture.h"
 
 namespace brisklet::test {
@@ -103,7 +103,8 @@ TEST(RoundTrip, EveryRecordOfTheDemoProjectIsReadToItsLastByte) { ExpectEveryRec
 
 TEST(RoundTrip, EveryRecordOfAGeneratedProjectIsReadToItsLastByte) { ExpectEveryRecordReadBack(Generated()); }
 
-// One demo element of each kind and the fields that must hold its source's values.
+// One demo element of each kind and the fields that must hold its source's values (named
+// within the kind's part, or in full with their part's tag).
 struct KindCase {
   const char* name;
   int32_t element;
@@ -119,87 +120,94 @@ TEST_P(KindRoundTrip, FieldsHoldTheSourceValues) {
   const StoredRecord* r = demo.RecordOf(c.element);
   ASSERT_NE(r, nullptr) << "element " << c.element << " has no stored record";
   DecodedRecord decoded = DecodeRecord(r->data, demo.context);
-  ASSERT_NE(decoded.Find("\"" + std::string(c.name) + "\" tag"), nullptr) << r->label << " is not " << c.name;
-  ExpectFields(*r, decoded, SourceOf(demo.project, c.element), c.fields);
+  std::string kind = "\"" + std::string(c.name) + "\" ";
+  ASSERT_NE(decoded.Find(kind + "tag"), nullptr) << r->label << " is not " << c.name;
+  std::vector<std::pair<std::string, std::string>> fields;
+  for (const auto& [name, pattern] : c.fields) fields.push_back({name[0] == '"' ? name : kind + name, pattern});
+  ExpectFields(*r, decoded, SourceOf(demo.project, c.element), fields);
 }
 
+// clang-format off
 const KindCase kKinds[] = {
-    {"RC", 1, {{"\"RC\" colour", "{ColorFore}"}, {"\"RC\" pen width", "{PenWidth}"},
-               {"\"RC\" top edge position", "({Xs}, {Ys})"}, {"\"RC\" top edge width", "{Dx}"},
-               {"\"RC\" left edge height", "{Dy}"}}},
-    {"LI", 2, {{"\"LI\" colour", "{ColorFore}"}, {"\"LI\" line start", "({Xs}, {Ys})"}, {"\"LI\" line width", "{Dx}"}}},
-    {"EL", 3, {{"\"EL\" colour", "{ColorFore}"}, {"\"EL\" box position", "({Xs}, {Ys})"}, {"\"EL\" box height", "{Dy}"}}},
-    {"RR", 4, {{"\"RR\" box position", "({Xs}, {Ys})"}, {"\"RR\" box width", "{Dx}"}}},
-    {"PS", 5, {{"\"PS\" image position", "({Xs}, {Ys})"}, {"\"PS\" image image CRC", "{ImageCrc}"},
-               {"\"PS\" image transparent", "{Transparency}"}}},
-    {"LS", 6, {{"\"LS\" text mode", "own text"}, {"\"LS\" text line 1", "\"{Text}\""},
-               {"\"LS\" text colour", "{ColorFore}"}}},
-    {"BT", 8, {{"\"BT\" image image CRC", "{ImageCrc}"}, {"\"BT\" text line 1", "\"{Text}\""}}},
-    {"FR", 9, {{"\"FR\" text mode", "text table"}, {"\"FR\" text text address", "{VarOprndAddr}"}}},
-    {"PM", 14, {{"\"PM\" image position", "({Xs}, {Ys})"}, {"\"PM\" image image CRC", "{ImageCrc}"}}},
+    {"RC", 1, {{"colour", "{ColorFore}"}, {"pen width", "{PenWidth}"},
+               {"top edge position", "({Xs}, {Ys})"}, {"top edge width", "{Dx}"},
+               {"left edge height", "{Dy}"}}},
+    {"LI", 2, {{"colour", "{ColorFore}"}, {"line start", "({Xs}, {Ys})"}, {"line width", "{Dx}"}}},
+    {"EL", 3, {{"colour", "{ColorFore}"}, {"box position", "({Xs}, {Ys})"}, {"box height", "{Dy}"}}},
+    {"RR", 4, {{"box position", "({Xs}, {Ys})"}, {"box width", "{Dx}"}}},
+    {"PS", 5, {{"image position", "({Xs}, {Ys})"}, {"image image CRC", "{ImageCrc}"},
+               {"image transparent", "{Transparency}"}}},
+    {"LS", 6, {{"text mode", "own text"}, {"text line 1", "\"{Text}\""},
+               {"text colour", "{ColorFore}"}}},
+    {"BT", 8, {{"image image CRC", "{ImageCrc}"}, {"text line 1", "\"{Text}\""}}},
+    {"FR", 9, {{"text mode", "text table"}, {"text text address", "{VarOprndAddr}"}}},
+    {"PM", 14, {{"image position", "({Xs}, {Ys})"}, {"image image CRC", "{ImageCrc}"}}},
     {"LN", 20, {{"\"VT\" variable operand", "MI {VarOprndAddr} (memory integer)"},
-                {"\"LN\" operand 1", "MI {/GetOperand1Addr} (memory integer)"}, {"\"LN\" units", "\"{/GetUnitsText}\""},
-                {"\"LN\" format code", "{/GetFormatCode}"}}},
-    {"EN", 21, {{"\"EN\" label text", "\"{Text}\""}, {"\"EN\" entry operand 2", "MI {/GetEntryOperand2Addr} (memory integer)"},
-                {"\"EN\" count block count", "{/GetEntryCount}"}, {"\"EN\" count block entry code", "{/GetEntryCode}"}}},
-    {"NR", 22, {{"\"NR\" range count", "{/GetRangeCount}"}, {"\"NR\" range 2 colour", "{/GetRange/1/GetRangeColor}"},
-                {"\"NR\" range 3 limit 2", "constant integer {/GetRange/2/GetLimit2Addr}"},
-                {"\"NR\" units", "\"{/GetUnitsText}\""}, {"\"NR\" default range colour", "{ColorBack}"}}},
-    {"ER", 23, {{"\"ER\" units text operand", "MI {/GetUnitsSource/GetSourceOperandAddr} (memory integer)"},
-                {"\"ER\" range 1 limit 1", "MI {/GetRange/0/GetLimit1Addr} (memory integer)"}}},
-    {"LT", 24, {{"\"LT\" style", "{/GetTimerStyle}"}, {"\"LT\" format code", "{/GetTimerKind}"}}},
-    {"ET", 25, {{"\"ET\" label text operand", "MI {StrStorageOprndAddr} (memory integer)"},
-                {"\"ET\" count block entry code", "{/GetTimerEntryCode}"}}},
-    {"LC", 26, {{"\"LC\" setting", "{/GetClockSetting}"}, {"\"LC\" font", "font {FontNumber} (Test, 14 px)"}}},
-    {"EC", 27, {{"\"EC\" label text", "\"{Text}\""}, {"\"EC\" setting", "{/GetClockSetting}"}}},
-    {"BG", 60, {{"\"BG\" setting 1", "project setting {/GetBarSetting1}"}, {"\"BG\" setting 2", "{/GetBarSetting2}"},
-                {"\"BG\" first operand", "MI {/GetBarOperand1Addr} (memory integer)"},
-                {"\"BG\" second operand", "constant integer {/GetBarOperand2Addr}"}}},
-    {"MG", 61, {{"\"MG\" image position", "({Xs}, {Ys})"}, {"\"MG\" needle width", "{/GetNeedleWidth}"},
-                {"\"MG\" value 2", "{/GetMeterValue2}"}}},
-    {"TR", 63, {{"\"TR\" trend number", "{/GetTrendNumber}"}, {"\"TR\" curve count", "{#/GetCurves}"},
-                {"\"TR\" curve 2 variable", "MI {/GetCurves/1/GetCurveOperandAddr} (memory integer)"},
-                {"\"TR\" curve 1 name", "\"{/GetCurves/0/GetCurveName}\""}, {"\"TR\" point spacing", "{/GetPointSpacing}"},
-                {"\"TR\" part 6 button colour", "{/GetButtonColor}"}, {"\"TR\" part 6 button label", "\">>\""}}},
-    {"TS", 65, {{"\"TS\" operand B", "MI {/GetOperandBAddr} (memory integer)"},
-                {"\"TS\" entry 2 operand 1", "MI {/GetEntries/1/GetEntryOperand1Addr} (memory integer)"},
-                {"\"TS\" entry 1 setting", "{/GetEntries/0/GetEntrySetting}"},
-                {"\"TS\" closing operand", "MI {/GetClosingOperandAddr} (memory integer)"},
-                {"\"TS\" part 11 panel colour", "{/GetPanelColor}"}}},
-    {"PB", 70, {{"\"PB\" picture 1 position", "({Xs}, {Ys})"}, {"\"PB\" picture 2 image CRC", "{/Image/1/ImageCrc}"}}},
-    {"LB", 71, {{"\"LB\" item 1 text line 1", "\"{/ItemAt/0/ItemText}\""}, {"\"LB\" item 1 colour", "{/ItemAt/0/ItemBackColor}"},
-                {"\"LB\" item 2 text line 1", "\"{/ItemAt/1/ItemText}\""}, {"\"LB\" item 2 text colour", "{/ItemAt/1/ItemColor}"}}},
-    {"LL", 72, {{"\"LL\" item count", "{/ItemCount}"}, {"\"LL\" item 2 text line 1", "\"{/ItemAt/1/ItemText}\""},
-                {"\"LL\" item 3 colour", "{/ItemAt/2/ItemBackColor}"}}},
-    {"PL", 73, {{"\"PL\" picture count", "{/ImageCount}"}, {"\"PL\" picture 2 image CRC", "{/ImageAt/1/ImageCrc}"}}},
-    {"LR", 74, {{"\"LR\" item count", "{/ItemCount}"},
-                {"\"LR\" item 2 first operand", "constant integer {/ItemAt/1/FirstOperandAddress}"},
-                {"\"LR\" item 1 text line 1", "\"{/ItemAt/0/ItemText}\""}}},
-    {"PR", 75, {{"\"PR\" picture count", "{/ImageCount}"},
-                {"\"PR\" picture 1 second operand", "constant integer {/ImageAt/0/SecondOperandAddress}"},
-                {"\"PR\" picture 1 image CRC", "{/ImageAt/0/ImageCrc}"}}},
-    {"TG", 76, {{"\"TG\" setting", "{/GetFrameSetting}"}, {"\"TG\" frame width", "{/GetFrameWidth}"},
-                {"\"TG\" second operand", "MI {/GetFrameOperand2Addr} (memory integer)"},
-                {"\"TG\" image image CRC", "{/GetFramePicture/ImageCrc}"}}},
-    {"TM", 77, {{"\"TM\" point count", "{/GetPointCount}"}, {"\"TM\" area colour", "{/GetPlotColor}"},
-                {"\"TM\" area width", "{/GetPlotArea/w}"}, {"\"TM\" first operand", "MI {/GetPlotOperand1Addr} (memory integer)"}}},
-    {"LG", 79, {{"\"LG\" cell count", "{/GetCellCount}"}, {"\"LG\" setting 1", "{/GetCellSetting1}"}}},
-    {"LF", 90, {{"\"LF\" entry mode", "mode {/EntryMode}"}, {"\"LF\" display style", "{/DisplayStyle}"},
-                {"\"LF\" grid colour", "{ColorBack}"}}},
-    {"EF", 91, {{"\"EF\" entry mode", "mode {/EntryMode}"}, {"\"EF\" label text", "\"{Text}\""},
-                {"\"EF\" count block entry code", "{/EntryStyle}"}}},
-    {"LO", 94, {{"\"LO\" display style", "{/DisplayStyle}"}, {"\"LO\" display option", "{/DisplayOption}"}}},
-    {"LA", 96, {{"\"LA\" field length", "{/GetFieldLength}"}, {"\"LA\" operand", "MI {/GetFieldOperandAddr} (memory integer)"}}},
-    {"EA", 97, {{"\"EA\" label text operand", "MI {StrStorageOprndAddr} (memory integer)"},
-                {"\"EA\" field length", "{/GetFieldLength}"}, {"\"EA\" style", "{/GetFieldStyle}"}}},
-    {"EP", 98, {{"\"EP\" label text", "\"{Text}\""}, {"\"EP\" code operand", "MI {/GetCodeOperandAddr} (memory integer)"},
-                {"\"EP\" text 1 code value", "{/GetCodeValue}"}, {"\"EP\" text 2 text", "\"{/GetText2}\""},
-                {"\"EP\" entry style", "{/GetEntryStyle}"}}},
-    {"EO", 99, {{"\"EO\" label text", "\"{Text}\""}, {"\"EO\" count block entry code", "{/EntryStyle}"},
-                {"\"EO\" display style", "{/DisplayStyle}"}}},
-    {"EU", 100, {{"\"EU\" label text", "\"{Text}\""}, {"\"EU\" count block entry code", "{/EntryStyle}"}}},
-    {"LU", 101, {{"\"LU\" display option", "{/DisplayOption}"}, {"\"LU\" mode code", "{/ModeKind}"}}},
+                {"operand 1", "MI {/GetOperand1Addr} (memory integer)"}, {"units", "\"{/GetUnitsText}\""},
+                {"format code", "{/GetFormatCode}"}}},
+    {"EN", 21, {{"label text", "\"{Text}\""}, {"entry operand 2", "MI {/GetEntryOperand2Addr} (memory integer)"},
+                {"count block count", "{/GetEntryCount}"}, {"count block entry code", "{/GetEntryCode}"}}},
+    {"NR", 22, {{"range count", "{/GetRangeCount}"}, {"range 2 colour", "{/GetRange/1/GetRangeColor}"},
+                {"range 3 limit 2", "constant integer {/GetRange/2/GetLimit2Addr}"},
+                {"units", "\"{/GetUnitsText}\""}, {"default range colour", "{ColorBack}"}}},
+    {"ER", 23, {{"units text operand", "MI {/GetUnitsSource/GetSourceOperandAddr} (memory integer)"},
+                {"range 1 limit 1", "MI {/GetRange/0/GetLimit1Addr} (memory integer)"}}},
+    {"LT", 24, {{"style", "{/GetTimerStyle}"}, {"font", "font {FontNumber} (Test, 14 px)"}}},
+    {"ET", 25, {{"label text operand", "MI {StrStorageOprndAddr} (memory integer)"},
+                {"count block entry code", "{/GetTimerEntryCode}"}}},
+    {"LC", 26, {{"setting", "{/GetClockSetting}"}, {"font", "font {FontNumber} (Test, 14 px)"}}},
+    {"EC", 27, {{"label text", "\"{Text}\""}, {"setting", "{/GetClockSetting}"}}},
+    {"BG", 60, {{"setting 1", "project setting {/GetBarSetting1}"}, {"setting 2", "{/GetBarSetting2}"},
+                {"first operand", "MI {/GetBarOperand1Addr} (memory integer)"},
+                {"second operand", "constant integer {/GetBarOperand2Addr}"}}},
+    {"MG", 61, {{"image position", "({Xs}, {Ys})"}, {"needle width", "{/GetNeedleWidth}"},
+                {"value 2", "{/GetMeterValue2}"}}},
+    {"TR", 63, {{"trend number", "{/GetTrendNumber}"}, {"curve count", "{#/GetCurves}"},
+                {"curve 2 variable", "MI {/GetCurves/1/GetCurveOperandAddr} (memory integer)"},
+                {"curve 1 name", "\"{/GetCurves/0/GetCurveName}\""}, {"point spacing", "{/GetPointSpacing}"},
+                {"part 6 button colour", "{/GetButtonColor}"}, {"part 6 button label", "\">>\""}}},
+    {"TS", 65, {{"operand B", "MI {/GetOperandBAddr} (memory integer)"},
+                {"entry 2 operand 1", "MI {/GetEntries/1/GetEntryOperand1Addr} (memory integer)"},
+                {"entry 1 setting", "{/GetEntries/0/GetEntrySetting}"},
+                {"closing operand", "MI {/GetClosingOperandAddr} (memory integer)"},
+                {"part 11 panel colour", "{/GetPanelColor}"}}},
+    {"PB", 70, {{"picture 1 position", "({Xs}, {Ys})"}, {"picture 2 image CRC", "{/Image/1/ImageCrc}"}}},
+    {"LB", 71, {{"item 1 text line 1", "\"{/ItemAt/0/ItemText}\""}, {"item 1 colour", "{/ItemAt/0/ItemBackColor}"},
+                {"item 2 text line 1", "\"{/ItemAt/1/ItemText}\""}, {"item 2 text colour", "{/ItemAt/1/ItemColor}"}}},
+    {"LL", 72, {{"item count", "{/ItemCount}"}, {"item 2 text line 1", "\"{/ItemAt/1/ItemText}\""},
+                {"item 3 colour", "{/ItemAt/2/ItemBackColor}"}}},
+    {"PL", 73, {{"picture count", "{/ImageCount}"}, {"picture 2 image CRC", "{/ImageAt/1/ImageCrc}"}}},
+    {"LR", 74, {{"item count", "{/ItemCount}"},
+                {"item 2 first operand", "constant integer {/ItemAt/1/FirstOperandAddress}"},
+                {"item 1 text line 1", "\"{/ItemAt/0/ItemText}\""}}},
+    {"PR", 75, {{"picture count", "{/ImageCount}"},
+                {"picture 1 second operand", "constant integer {/ImageAt/0/SecondOperandAddress}"},
+                {"picture 1 image CRC", "{/ImageAt/0/ImageCrc}"}}},
+    {"TG", 76, {{"setting", "{/GetFrameSetting}"}, {"frame width", "{/GetFrameWidth}"},
+                {"second operand", "MI {/GetFrameOperand2Addr} (memory integer)"},
+                {"image image CRC", "{/GetFramePicture/ImageCrc}"}}},
+    {"TM", 77, {{"point count", "{/GetPointCount}"}, {"area colour", "{/GetPlotColor}"},
+                {"area width", "{/GetPlotArea/w}"},
+                {"first operand", "MI {/GetPlotOperand1Addr} (memory integer)"}}},
+    {"LG", 79, {{"cell count", "{/GetCellCount}"}, {"setting 1", "{/GetCellSetting1}"}}},
+    {"LF", 90, {{"entry mode", "mode {/EntryMode}"}, {"display style", "{/DisplayStyle}"},
+                {"grid colour", "{ColorBack}"}}},
+    {"EF", 91, {{"entry mode", "mode {/EntryMode}"}, {"label text", "\"{Text}\""},
+                {"count block entry code", "{/EntryStyle}"}}},
+    {"LO", 94, {{"display style", "{/DisplayStyle}"}, {"display option", "{/DisplayOption}"}}},
+    {"LA", 96, {{"field length", "{/GetFieldLength}"},
+                {"operand", "MI {/GetFieldOperandAddr} (memory integer)"}}},
+    {"EA", 97, {{"label text operand", "MI {StrStorageOprndAddr} (memory integer)"},
+                {"field length", "{/GetFieldLength}"}, {"style", "{/GetFieldStyle}"}}},
+    {"EP", 98, {{"label text", "\"{Text}\""}, {"code operand", "MI {/GetCodeOperandAddr} (memory integer)"},
+                {"text 1 code value", "{/GetCodeValue}"}, {"text 2 text", "\"{/GetText2}\""},
+                {"entry style", "{/GetEntryStyle}"}}},
+    {"EO", 99, {{"label text", "\"{Text}\""}, {"count block entry code", "{/EntryStyle}"},
+                {"display style", "{/DisplayStyle}"}}},
+    {"EU", 100, {{"label text", "\"{Text}\""}, {"count block entry code", "{/EntryStyle}"}}},
+    {"LU", 101, {{"display option", "{/DisplayOption}"}, {"font", "font {FontNumber} (Test, 14 px)"}}},
 };
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Demo, KindRoundTrip, ::testing::ValuesIn(kKinds), ByName());
 
 }  // namespace

@@ -18,7 +18,8 @@ CompiledProject::CompiledProject(const std::string& name, const std::function<vo
 }
 
 const StoredRecord* CompiledProject::RecordOf(int32_t elementId) const {
-  auto r = std::find_if(records.begin(), records.end(), [&](const StoredRecord& s) { return s.elementId == elementId; });
+  auto r =
+      std::find_if(records.begin(), records.end(), [&](const StoredRecord& s) { return s.elementId == elementId; });
   return r == records.end() ? nullptr : &*r;
 }
 
