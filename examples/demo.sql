@@ -187,8 +187,8 @@ INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, ORDERINDEX, X
    '{"GetCellCount": 3, "GetCellEntries": [1, 0, 0, 0, 4, 0, 4, 0, 40, 0, 22, 0, 0, 0]}');
 
 -- Entries (module Service): picker grids of days and months in English and German, a number
--- entry, string entries, text fields and an entry text. The day-of-month picker is too small
--- for its grid of names, and the batch entry for its text.
+-- entry, string entries (shown and typed), text fields and an entry text. The day-of-month
+-- picker is too small for its grid of names, and the batch entry for its text.
 INSERT INTO Pages(Id, GUID, ModuleID, Description, PaletteID, ColorBack) VALUES (8, 107, 2, 'Entries', 1, 15);
 INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, ORDERINDEX, Xs, Ys, Dx, Dy, Flat3D, ColorBack,
                          ColorFore, FontNumber, DescriptionFontNumber, Alignment, TouchOprndAddr, VarOprndType,
@@ -211,7 +211,13 @@ INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, ORDERINDEX, X
    '{"GetFieldText": "R", "GetFieldLength": 6, "GetFieldStyle": 1, "GetFieldOperandType": 2, "GetFieldOperandAddr": 98}'),
   (98, 2098, 8, 5, 30, 'Password', 9, 230, 200, 80, 20, 0, 15, 0, 1, 1, 3, -1, 2, 99, 0, 0, -1,
    '{"GetText1": "Code", "GetText2": "Enter", "GetEntryStyle": 1, "GetCodeFlag": 1, "GetCodeOperandType": 2,
-     "GetCodeOperandAddr": 100, "GetCodeValue": 4}');
+     "GetCodeOperandAddr": 100, "GetCodeValue": 4}'),
+  (99, 2099, 8, 5, 16, 'Operator ID', 10, 10, 222, 100, 17, 0, 15, 0, 1, 1, 3, -2, 2, 101, 0, 0, -1,
+   '{"EntryStyle": 1, "DisplayStyle": 1, "TextSource": {"SampleText": "OP-1234"}}'),
+  (100, 2100, 8, 5, 19, 'Batch name', 11, 120, 222, 100, 17, 0, 15, 0, 1, 1, 3, -2, 2, 102, 0, 0, -1,
+   '{"EntryStyle": 2, "TextSource": {"SampleText": "Batch 42"}}'),
+  (101, 2101, 8, 5, 19, 'Batch view', 12, 230, 222, 80, 17, 0, 15, 0, 1, 0, 3, -1, 2, 103, 0, 0, -1,
+   '{"DisplayOption": 1, "ModeKind": 1, "ModeVariant": 2, "TextSource": {"SampleText": "Batch 42"}}');
 
 -- Every element and display starts pending.
 INSERT INTO DownloadDLUs(Guid, IsCompiled) SELECT GUID, 0 FROM HMI_Elements;

@@ -9,6 +9,8 @@ void AddInitCommand(CLI::App& app, int& exitCode);
 void AddCompileCommands(CLI::App& app, int& exitCode);
 void AddFontCommand(CLI::App& app, int& exitCode);
 void AddGenerateCommand(CLI::App& app, int& exitCode);
+void AddDumpCommand(CLI::App& app, int& exitCode);
+void AddDiffCommand(CLI::App& app, int& exitCode);
 // --version, and the hidden commands that print the manual page and the bash completion.
 void AddManualCommands(CLI::App& app);
 std::string VersionText();

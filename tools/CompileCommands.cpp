@@ -1,15 +1,10 @@
 // brisklet compile / element / minsize / display / pagetable / units.
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iostream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
+#include "CommandSupport.h"
 #include "Commands.h"
-#include "Diagnostics.h"
-#include "Progress.h"
 #include "MinimumSize.h"
+#include "Progress.h"
 #include "base/ByteWriter.h"
 #include "base/RuntimeError.h"
 #include "component/clsDownload.h"
@@ -20,90 +15,12 @@
 namespace brisklet::cli {
 namespace {
 
-struct Options {
-  std::string db;
-  std::string diagnostics = "text";
-  std::string diagnosticsFile;  // "" for standard error
-  int busyTimeout = 5;
-  int id = 0;
-  bool json = false;
-  bool reference = false;
-};
-
-DiagnosticsFormat FormatOf(const Options& o) {
-  if (o.diagnostics == "json") return DiagnosticsFormat::Json;
-  if (o.diagnostics == "sarif") return DiagnosticsFormat::Sarif;
-  return DiagnosticsFormat::Text;
-}
-
-// Writes the diagnostics where they go; false when they could not be written.
-bool WriteDiagnostics(const Options& o, const DiagnosticsLog& log) {
-  if (o.diagnosticsFile.empty()) {
-    log.WriteTo(std::cerr, FormatOf(o));
-    return static_cast<bool>(std::cerr.flush());
-  }
-  std::ofstream file(o.diagnosticsFile);
-  log.WriteTo(file, FormatOf(o));
-  return static_cast<bool>(file.flush());
-}
-
-// Opens the project (a private copy in memory when the command only inspects it), runs the
-// work with a compiler whose messages are collected, then writes the diagnostics and the
-// output, and turns the outcome into the exit code. Nothing is written before the work is
-// over, so a reader that stops early cannot break off a compile.
-template <typename Work>
-int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
-  auto log = std::make_shared<DiagnosticsLog>();
-  std::ostringstream output;
-  int exitCode = 2;
-  try {
-    OpenOptions open;
-    open.snapshot = inspectOnly;
-    open.busyTimeoutSeconds = o.busyTimeout;
-    open.waiting = [](const std::string& text) { std::cerr << "brisklet: " << text << std::endl; };
-    auto conn = Connection::Open(o.db, open);
-    DefaultHostOptions hostOptions;
-    hostOptions.notice = [log](const std::string& text) { log->Notice(text); };
-    DefaultHost host(*conn, hostOptions);
-    clsDownload compiler(host);
-    compiler.SetCompMsg(log);
-    work(compiler, host, *conn, output);
-    exitCode = compiler.ErrorCount() > 0 ? 1 : 0;
-  } catch (const RuntimeError& e) {
-    log->Failure(e.Describe());
-  } catch (const std::exception& e) {
-    log->Failure(e.what());
-  }
-  bool failed = exitCode == 2;  // a run-time failure: its half-made output is not shown
-  if (!WriteDiagnostics(o, *log)) exitCode = 2;
-  if (!failed) std::cout << output.str();
-  if (!std::cout.flush()) {
-    std::cerr << "brisklet: cannot write the output: " << std::strerror(errno) << std::endl;
-    exitCode = 2;
-  }
-  return exitCode;
-}
-
 int64_t CountUnits(Connection& conn) {
   return conn.QueryValue("SELECT COUNT(*) FROM DownloadUnits").value_or(Value(0)).ToLong("COUNT(*)");
 }
 
 int64_t CountPending(Connection& conn) {
   return conn.QueryValue("SELECT COUNT(*) FROM DownloadDLUs WHERE IsCompiled=0").value_or(Value(0)).ToLong("COUNT(*)");
-}
-
-CLI::App* AddDbCommand(CLI::App& app, const char* name, const char* help, Options& o) {
-  auto* cmd = app.add_subcommand(name, help);
-  cmd->add_option("DB", o.db, "Project database file")->required();
-  cmd->add_option("--busy-timeout", o.busyTimeout, "Seconds to wait for another program's lock on the project")
-      ->check(CLI::Range(0, 86400));
-  return cmd;
-}
-
-void AddDiagnosticsOption(CLI::App* cmd, Options& o) {
-  cmd->add_option("--diagnostics", o.diagnostics, "Diagnostics format: text, json (one object a line) or sarif")
-      ->check(CLI::IsMember({"text", "json", "sarif"}));
-  cmd->add_option("--diagnostics-file", o.diagnosticsFile, "Write the diagnostics to this file, not to stderr");
 }
 
 }  // namespace

@@ -102,7 +102,8 @@ std::string ManualPage(const CLI::App& app) {
   for (const CLI::App* command : Commands(app)) DescribeCommand(out, *command, "brisklet " + command->get_name());
   out << ".SH OPTIONS\n.TP\n.B \\-\\-help\nShow the help of the tool or of a command.\n.TP\n.B \\-\\-version\n"
          "Print the version, and those of SQLite, FreeType, FriBidi and zlib.\n"
-      << ".SH EXIT STATUS\n.TP\n.B 0\nNo design error was counted.\n.TP\n.B 1\nThe compile counted design errors.\n"
+      << ".SH EXIT STATUS\n.TP\n.B 0\nNo design error was counted.\n.TP\n.B 1\nThe compile counted design errors; "
+         "dump met a record it could not read to its last byte; diff found the downloads different.\n"
          ".TP\n.B 2\nA run\\-time failure or bad input: a file that is not a project, a locked or read\\-only "
          "project, an element that does not exist, output that could not be written.\n"
       << ".SH ENVIRONMENT\n.TP\n.B BRISKLET_DATA_DIR\nThe folder of the message catalogue (messages.txt) and "

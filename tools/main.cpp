@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
   brisklet::cli::AddCompileCommands(app, exitCode);
   brisklet::cli::AddFontCommand(app, exitCode);
   brisklet::cli::AddGenerateCommand(app, exitCode);
+  brisklet::cli::AddDumpCommand(app, exitCode);
+  brisklet::cli::AddDiffCommand(app, exitCode);
   brisklet::cli::AddManualCommands(app);
   try {
     app.parse(argc, argv);

@@ -93,8 +93,9 @@ TEST_F(Cli, FilesThatAreNotProjectsAreOneLineErrors) {
            "CREATE TABLE Pages(Id INTEGER PRIMARY KEY); CREATE TABLE HMI_Elements(ID INTEGER PRIMARY KEY)");
   for (const char* file : {"missing.db", "text.db", "empty.db", "folder.db", "other.db", "partial.db"}) {
     std::string path = (dir / file).string();
-    for (const std::string command : {"compile", "element", "display", "pagetable", "units"}) {
-      std::string args = command + " " + path + (command == "element" || command == "display" ? " 1" : "");
+    for (const std::string command : {"compile", "element", "display", "pagetable", "units", "dump", "diff"}) {
+      std::string args = command + " " + path + (command == "element" || command == "display" ? " 1" : "") +
+                         (command == "diff" ? " " + path : "");
       ToolRun run = RunTool(args);
       EXPECT_EQ(run.exitCode, 2) << args;
       EXPECT_EQ(run.out, "") << args;

@@ -33,6 +33,8 @@ std::vector<KnownQuery> KnownQueries() {
 #include "database/Queries.def"
   layer = "Host_";
 #include "host/Queries.def"
+  layer = "Decoding_";
+#include "decoding/Queries.def"
   recordset = true;
   layer = "Encoding_";
 #include "encoding/Queries.def"

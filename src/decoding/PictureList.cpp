@@ -1,0 +1,22 @@
+// Picture list "PL", 4 + 14 n bytes.
+//
+//  OFFSET        SIZE DESCRIPTION
+//   0             2   tag
+//   2             2   picture count n
+//   4 + 14 (i-1) 14   image placement block of picture i
+#include "decoding/BlockReaders.h"
+#include "decoding/DecoderRegistry.h"
+#include "decoding/RecordReader.h"
+
+namespace brisklet {
+
+void DecodePictureList(RecordReader& in, std::string_view) {
+  in.Tag();
+  uint32_t count = in.U16("picture count");
+  for (uint32_t i = 1; i <= count && !in.Failed(); ++i) {
+    RecordReader::Part picture(in, "picture " + std::to_string(i));
+    ReadImageBlock(in);
+  }
+}
+
+}  // namespace brisklet

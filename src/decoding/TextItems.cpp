@@ -1,0 +1,38 @@
+// The items of the text lists ("LL", "LR") and the text button ("LB"): per item, a geometry
+// block (12 bytes) and a static or linked text block; the text source byte that says which.
+#include "decoding/BlockReaders.h"
+#include "decoding/RecordReader.h"
+
+namespace brisklet {
+
+constexpr uint32_t kLinkedItems = 2;
+constexpr uint32_t kFixedItems = 1;
+
+bool ReadTextSource(RecordReader& in) {
+  uint32_t source = in.U8("text source");
+  in.Explain(source == kLinkedItems ? "linked texts" : source == kFixedItems ? "fixed texts" : "");
+  in.Reserved(1);
+  return source == kLinkedItems;
+}
+
+void ReadTextItems(RecordReader& in, const std::vector<size_t>& starts, bool linked) {
+  size_t end = in.Offset() + in.Left();
+  for (size_t i = 0; i < starts.size() && !in.Failed(); ++i) {
+    std::string item = "item " + std::to_string(i + 1);
+    if (starts[i] != in.Offset()) {
+      in.Problem(item + "'s offset leads to byte " + std::to_string(starts[i]) + ", but it starts at " +
+                 std::to_string(in.Offset()));
+    }
+    RecordReader::Part part(in, item);
+    ReadGeometryBlock(in);
+    RecordReader::Part text(in, "text");
+    if (linked) {
+      size_t next = i + 1 < starts.size() ? starts[i + 1] : end;
+      ReadLinkedTextBlock(in, next > in.Offset() ? next - in.Offset() : 0);
+    } else {
+      ReadStaticTextBlock(in);
+    }
+  }
+}
+
+}  // namespace brisklet

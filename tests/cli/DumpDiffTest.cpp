@@ -1,0 +1,149 @@
+// brisklet dump and diff on project files: the decoded fields as text and JSON, the same text
+// on every run with the file left as it was, and the changes between two projects.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "support/TestProject.h"
+
+namespace brisklet::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string FileBytes(const std::string& path) {
+  std::stringstream s;
+  s << std::ifstream(path, std::ios::binary).rdbuf();
+  return s.str();
+}
+
+// The lines of a text that contain `part`.
+std::string LinesWith(const std::string& text, const std::string& part) {
+  std::istringstream in(text);
+  std::string out;
+  for (std::string line; std::getline(in, line);) {
+    if (line.find(part) != std::string::npos) out += line + "\n";
+  }
+  return out;
+}
+
+// A compiled project of one display on a screen 100 pixels wide: a rectangle at (10, 20),
+// 30 x 40, pen 2, colour 4.
+class DumpDiff : public ::testing::Test {
+ protected:
+  DumpDiff() : dir(TempPath("dump")) {
+    fs::create_directories(dir);
+    project.SetSetting("ScreenWidth", 100);
+    project.AddModule("Main");
+    project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}, {"GUID", 300}});
+    rectangle = project.AddElement({{"DisplayID", 1},
+                                    {"Type", 1},
+                                    {"Xs", 10},
+                                    {"Ys", 20},
+                                    {"Dx", 30},
+                                    {"Dy", 40},
+                                    {"ColorFore", 4},
+                                    {"PenWidth", 2},
+                                    {"GUID", 1042}});
+    project.Compiler().CompileHMI();
+  }
+  ~DumpDiff() override { fs::remove_all(dir); }
+
+  std::string Save(const std::string& name) {
+    std::string path = (dir / name).string();
+    project.Db().Execute("VACUUM INTO '" + path + "'");
+    return path;
+  }
+
+  fs::path dir;
+  TestProject project;
+  int32_t rectangle = 0;
+};
+
+TEST_F(DumpDiff, DumpShowsEachFieldAndLeavesTheProjectAsItWas) {
+  std::string db = Save("project.db");
+  std::string before = FileBytes(db);
+
+  ToolRun table = RunTool("dump " + db + " --pagetable");
+  EXPECT_EQ(table.exitCode, 0) << table.err;
+  EXPECT_EQ(table.out,
+            "page table: 4 bytes\n"
+            "     0   2  \"PC\" tag                                    \"PC\"\n"
+            "     2   2  \"PC\" page 1                                 300 = display 1 (Setup)\n");
+
+  ToolRun element = RunTool("dump " + db + " --element " + std::to_string(rectangle));
+  EXPECT_EQ(element.exitCode, 0) << element.err;
+  EXPECT_EQ(LinesWith(element.out, "\"RC\""),
+            "    90   2  \"RC\" tag                                    \"RC\"\n"
+            "    92   1  \"RC\" colour                                 4\n"
+            "    93   1  \"RC\" pen width                              2\n"
+            "    94   2  \"RC\" top edge width                         30\n"
+            "    96   2  \"RC\" top edge height                        0\n"
+            "    98   4  \"RC\" top edge position                      2010 = (10, 20)\n"
+            "   102   2  \"RC\" right edge width                       0\n"
+            "   104   2  \"RC\" right edge height                      40\n"
+            "   106   4  \"RC\" right edge position                    2038 = (38, 20)\n"
+            "   110   2  \"RC\" bottom edge width                      30\n"
+            "   112   2  \"RC\" bottom edge height                     0\n"
+            "   114   4  \"RC\" bottom edge position                   5810 = (10, 58)\n"
+            "   118   2  \"RC\" left edge width                        0\n"
+            "   120   2  \"RC\" left edge height                       40\n"
+            "   122   4  \"RC\" left edge position                     2010 = (10, 20)\n");
+  EXPECT_EQ(element.out.substr(0, element.out.find('\n')), "element 1 (GUID 1042): 126 bytes");
+
+  ToolRun all = RunTool("dump " + db);
+  EXPECT_EQ(all.exitCode, 0) << all.err;
+  EXPECT_EQ(RunTool("dump " + db).out, all.out);
+  ToolRun json = RunTool("dump " + db + " --json");
+  std::istringstream lines(json.out);
+  std::vector<std::string> units;
+  for (std::string line; std::getline(lines, line);) units.push_back(nlohmann::json::parse(line).at("unit"));
+  EXPECT_EQ(units, (std::vector<std::string>{"display 1 (GUID 300)", "element 1 (GUID 1042)"}));
+  EXPECT_EQ(FileBytes(db), before);
+
+  EXPECT_EQ(RunTool("dump " + db + " --element 1 --pagetable").exitCode, 2);
+}
+
+TEST_F(DumpDiff, DiffNamesExactlyTheFieldsOfAMovedElement) {
+  std::string old = Save("old.db");
+  ToolRun same = RunTool("diff " + old + " " + old);
+  EXPECT_EQ(same.exitCode, 0) << same.err;
+  EXPECT_EQ(same.out, "");
+
+  project.Db().Execute("UPDATE HMI_Elements SET Xs = 12 WHERE ID = " + std::to_string(rectangle));
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0 WHERE Guid = 1042");
+  project.Compiler().CompileHMI();
+  std::string moved = Save("moved.db");
+  ToolRun diff = RunTool("diff " + old + " " + moved);
+  EXPECT_EQ(diff.exitCode, 1) << diff.err;
+  EXPECT_EQ(diff.out,
+            "element 1 (GUID 1042) \"VT\" normal position: (10, 20) -> (12, 20)\n"
+            "element 1 (GUID 1042) \"VT\" touched position: (10, 20) -> (12, 20)\n"
+            "element 1 (GUID 1042) \"RC\" top edge position: (10, 20) -> (12, 20)\n"
+            "element 1 (GUID 1042) \"RC\" right edge position: (38, 20) -> (40, 20)\n"
+            "element 1 (GUID 1042) \"RC\" bottom edge position: (10, 58) -> (12, 58)\n"
+            "element 1 (GUID 1042) \"RC\" left edge position: (10, 20) -> (12, 20)\n");
+
+  nlohmann::json change = nlohmann::json::parse(RunTool("diff " + old + " " + moved + " --json").out);
+  EXPECT_EQ(change.at("change"), "changed");
+  EXPECT_EQ(change.at("fields").at(0),
+            nlohmann::json::parse(R"j({"name":"\"VT\" normal position","before":"(10, 20)","after":"(12, 20)"})j"));
+
+  project.AddElement({{"DisplayID", 1}, {"Type", 6}, {"Dx", 5}, {"Dy", 5}, {"GUID", 1043}});
+  project.Db().Execute("DELETE FROM HMI_Elements WHERE ID = " + std::to_string(rectangle));
+  project.Db().Execute("DELETE FROM DownloadUnits WHERE UnitGuid = 1042");
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0 WHERE Guid = 300");
+  project.Compiler().CompileHMI();
+  ToolRun swapped = RunTool("diff " + moved + " " + Save("swapped.db"));
+  EXPECT_EQ(swapped.exitCode, 1);
+  EXPECT_EQ(swapped.out,
+            "display 1 (GUID 300) \"PT\" element 1: element 1 -> element 2\n"
+            "element 1 (GUID 1042): removed, 126 bytes\n"
+            "element 2 (GUID 1043): added, 130 bytes\n");
+}
+
+}  // namespace
+}  // namespace brisklet::test

@@ -1,0 +1,44 @@
+// The demo and generated projects of the decoding tests.
+#include "support/CompiledProjects.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "ProjectGenerator.h"
+
+namespace brisklet::test {
+
+CompiledProject::CompiledProject(const std::string& name, const std::function<void(TestProject&)>& fill)
+    : project(TestProject::EmptyFile{TempPath(name)}) {
+  fill(project);
+  project.Compiler().CompileHMI();
+  context = ReadDecodeContext(project.Host(), project.Db());
+  records = ReadStoredRecords(project.Db());
+}
+
+const StoredRecord* CompiledProject::RecordOf(int32_t elementId) const {
+  auto r =
+      std::find_if(records.begin(), records.end(), [&](const StoredRecord& s) { return s.elementId == elementId; });
+  return r == records.end() ? nullptr : &*r;
+}
+
+CompiledProject& Demo() {
+  static CompiledProject demo("demo.db", [](TestProject& p) {
+    std::stringstream sql;
+    sql << std::ifstream(BRISKLET_DEMO_SQL).rdbuf();
+    p.Db().BeginTransaction();
+    p.Db().Execute(sql.str());
+    AddTestFont(p, {.number = 1, .lineHeight = 14, .advance = 7});
+    AddTestFont(p, {.number = 2, .lineHeight = 23, .advance = 11});
+    p.Db().Commit();
+  });
+  return demo;
+}
+
+CompiledProject& Generated() {
+  static CompiledProject generated("generated.db", [](TestProject& p) { GenerateProject(p.Db(), {3, 60, 16}); });
+  return generated;
+}
+
+}  // namespace brisklet::test

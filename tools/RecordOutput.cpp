@@ -1,0 +1,59 @@
+// Text and JSON of decoded records and of their changes.
+#include "RecordOutput.h"
+
+#include <iomanip>
+
+namespace brisklet::cli {
+namespace {
+
+constexpr size_t kNameWidth = 44;
+constexpr const char* kAbsent = "(absent)";
+
+std::string Padded(const std::string& name) {
+  return name.size() < kNameWidth ? name + std::string(kNameWidth - name.size(), ' ') : name + " ";
+}
+
+}  // namespace
+
+void WriteUnitText(std::ostream& out, const DecodedUnit& unit) {
+  out << unit.label << ": " << unit.data.size() << " bytes\n";
+  for (const DecodedField& f : unit.record.fields) {
+    out << std::setw(6) << f.offset << std::setw(4) << f.size << "  " << Padded(f.name) << f.value;
+    if (!f.meaning.empty()) out << " = " << f.meaning;
+    out << '\n';
+  }
+  for (const std::string& problem : unit.record.problems) out << "  problem: " << problem << '\n';
+}
+
+nlohmann::ordered_json UnitJson(const DecodedUnit& unit) {
+  nlohmann::ordered_json fields = nlohmann::ordered_json::array();
+  for (const DecodedField& f : unit.record.fields) {
+    nlohmann::ordered_json field = {{"offset", f.offset}, {"size", f.size}, {"name", f.name}, {"value", f.value}};
+    if (!f.meaning.empty()) field["meaning"] = f.meaning;
+    fields.push_back(std::move(field));
+  }
+  return {{"unit", unit.label},
+          {"length", unit.data.size()},
+          {"fields", std::move(fields)},
+          {"problems", unit.record.problems}};
+}
+
+void WriteChangesText(std::ostream& out, const std::string& label, const std::vector<FieldChange>& changes) {
+  for (const FieldChange& c : changes) {
+    out << label << ' ' << c.name << ": " << (c.added ? kAbsent : c.before) << " -> " << (c.removed ? kAbsent : c.after)
+        << '\n';
+  }
+}
+
+nlohmann::ordered_json ChangesJson(const std::vector<FieldChange>& changes) {
+  nlohmann::ordered_json fields = nlohmann::ordered_json::array();
+  for (const FieldChange& c : changes) {
+    nlohmann::ordered_json field = {{"name", c.name}};
+    if (!c.added) field["before"] = c.before;
+    if (!c.removed) field["after"] = c.after;
+    fields.push_back(std::move(field));
+  }
+  return fields;
+}
+
+}  // namespace brisklet::cli
