@@ -41,7 +41,7 @@ void DesignChecks::prvRecomputeChangedFindings(bool everything) {
   ExecuteSql(kSqlKeepChangedVariableRows, {});
   {
     Keeping keeping(*this, CheckId::kFonts);
-    prvWalkFonts(*GetRecordset(kSqlChangedFontElements, {}));
+    prvWalkFonts(*GetRecordset(everything ? kSqlAllFontElements : kSqlChangedFontElements, {}));
   }
   {
     Keeping keeping(*this, CheckId::kGuidClashes);
@@ -59,9 +59,12 @@ void DesignChecks::prvRecomputeChangedFindings(bool everything) {
       {CheckId::kDuplicateVarNames, &DesignChecks::prvWalkDuplicateVarNames},
       {CheckId::kTrendGraphSize, &DesignChecks::prvWalkTrendGraphSize},
   };
-  const char* texts[] = {kSqlChangedTooSmallFor3D,      kSqlChangedDuplicateTouch,
-                         kSqlChangedTouchAndHide,       kSqlChangedTouchVsSwitch,
-                         kSqlChangedDuplicateVarNames, kSqlChangedSmallTrendGraphs};
+  const char* changed[] = {kSqlChangedTooSmallFor3D,      kSqlChangedDuplicateTouch,
+                           kSqlChangedTouchAndHide,       kSqlChangedTouchVsSwitch,
+                           kSqlChangedDuplicateVarNames, kSqlChangedSmallTrendGraphs};
+  const char* all[] = {kSqlAllTooSmallFor3D, kSqlAllDuplicateTouch,        kSqlAllTouchAndHide,
+                       kSqlAllTouchVsSwitch, kSqlChangedDuplicateVarNames, kSqlAllSmallTrendGraphs};
+  const char* const* texts = everything ? all : changed;
   for (size_t i = 0; i < std::size(walks); ++i) {
     Keeping keeping(*this, walks[i].first);
     (this->*walks[i].second)(*GetRecordset(texts[i], {}));

@@ -44,8 +44,12 @@ bool clsDownload::prvStartIncrementalRun() {
       ExecuteSql(kSqlAllNamesChanged, {});
       ExecuteSql(kSqlForgetAllFindings, {});
     }
-    prvNormalizeChangedTabOrder();
-    ExecuteSql(kSqlNamesOfChangedDisplays, {});
+    if (everything) {
+      prvNormalizeTabOrder();
+    } else {
+      prvNormalizeChangedTabOrder();
+      ExecuteSql(kSqlNamesOfChangedDisplays, {});
+    }
     prvRecomputeChangedFindings(everything);
     prvSetTrackingState("Messages", Value(messages));
     ExecuteSql(kSqlReleaseSavepoint, {});
