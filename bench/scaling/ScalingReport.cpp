@@ -45,8 +45,8 @@ struct ToolRun {
   int status;
 };
 
-// One run of the tool, its output dropped; wall time and the child's peak resident memory.
-ToolRun RunTool(const std::vector<std::string>& args) {
+// Starts a program with its output dropped and waits for it: wall time, peak memory.
+ToolRun SpawnAndWait(const std::vector<std::string>& args) {
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
@@ -65,6 +65,20 @@ ToolRun RunTool(const std::vector<std::string>& args) {
   double ms = MsSince(start);
   posix_spawn_file_actions_destroy(&actions);
   return {ms, static_cast<double>(usage.ru_maxrss) / 1024.0, status};
+}
+
+// One run of the tool. Linux gives a child the peak memory of the process it was started
+// from, so the tool is started from a small process of its own (this program again, with
+// --measured), which writes what it measured to a file.
+ToolRun RunTool(const std::vector<std::string>& args) {
+  std::string result = (fs::temp_directory_path() / ("brisklet-scaling-" + std::to_string(getpid()))).string();
+  std::vector<std::string> measured = {fs::read_symlink("/proc/self/exe").string(), "--measured", result};
+  measured.insert(measured.end(), args.begin(), args.end());
+  SpawnAndWait(measured);
+  ToolRun run{};
+  std::ifstream(result) >> run.ms >> run.peakMiB >> run.status;
+  fs::remove(result);
+  return run;
 }
 
 double Median(std::vector<double> v) {
@@ -209,6 +223,11 @@ void WriteSection(const std::string& file, const std::string& text) {
 
 int main(int argc, char** argv) {
   using namespace brisklet::bench;
+  if (argc > 3 && std::string(argv[1]) == "--measured") {
+    ToolRun run = SpawnAndWait(std::vector<std::string>(argv + 3, argv + argc));
+    std::ofstream(argv[2]) << run.ms << " " << run.peakMiB << " " << run.status << "\n";
+    return 0;
+  }
   std::vector<int64_t> sizes = {1000, 10000, 100000, 1000000};
   int runs = 7;
   std::string report, tool = BRISKLET_TOOL;
