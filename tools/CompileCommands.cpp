@@ -64,10 +64,10 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   auto* m = AddDbCommand(app, "minsize", "Print the smallest frame of a timer, clock or entry field element", minsize);
   m->add_option("ID", minsize.id, "HMI_Elements.ID")->required();
   m->callback([&exitCode] {
-    exitCode = RunWithCompiler(minsize, true, [](clsDownload& compiler, DefaultHost&, Connection& conn,
-                                                 std::ostream& out) {
-      out << MinimumSizeReport(compiler, conn, minsize.id) << '\n';
-    });
+    exitCode =
+        RunWithCompiler(minsize, true, [](clsDownload& compiler, DefaultHost&, Connection& conn, std::ostream& out) {
+          out << MinimumSizeReport(compiler, conn, minsize.id) << '\n';
+        });
   });
 
   auto* d = AddDbCommand(app, "display", "Print the record of one display as hex", display);
@@ -111,8 +111,8 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
                                  {"hex", ToHex(data)}};
           out << line.dump() << '\n';
         } else {
-          out << rs.Long("UnitGuid") << '\t' << type.SqlText() << '\t' << rs.Long("Mode") << '\t' << data.size()
-              << '\t' << ToHex(data) << '\n';
+          out << rs.Long("UnitGuid") << '\t' << type.SqlText() << '\t' << rs.Long("Mode") << '\t' << data.size() << '\t'
+              << ToHex(data) << '\n';
         }
       }
     });

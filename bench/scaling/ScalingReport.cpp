@@ -171,8 +171,8 @@ std::string Machine() {
   getloadavg(load, 1);
   std::ostringstream out;
   out << model << ", " << sysconf(_SC_NPROCESSORS_ONLN) << " cores, "
-      << (sysconf(_SC_PHYS_PAGES) * sysconf(_SC_PAGE_SIZE)) / (1024 * 1024 * 1024) << " GiB; load average "
-      << load[0] << " at the start";
+      << (sysconf(_SC_PHYS_PAGES) * sysconf(_SC_PAGE_SIZE)) / (1024 * 1024 * 1024) << " GiB; load average " << load[0]
+      << " at the start";
   return out.str();
 }
 
@@ -196,9 +196,8 @@ std::string Report(const std::vector<Figures>& all, int runs) {
     double floor = f.floorReadMs + f.floorWriteMs;
     out << "| " << f.elements << " | " << Fixed(f.fullProcessMs) << " ms | " << Fixed(f.fullInProcessMs) << " ms | "
         << Fixed(floor) << " ms (" << Fixed(f.floorReadMs) << " + " << Fixed(f.floorWriteMs) << ") | "
-        << Fixed(f.fullInProcessMs / floor, 1) << " | " << Fixed(f.oneElementMs) << " ms | "
-        << Fixed(f.oneElementMaxMs) << " ms | " << Fixed(f.fullPeakMiB) << " / " << Fixed(f.oneElementPeakMiB)
-        << " MiB |\n";
+        << Fixed(f.fullInProcessMs / floor, 1) << " | " << Fixed(f.oneElementMs) << " ms | " << Fixed(f.oneElementMaxMs)
+        << " ms | " << Fixed(f.fullPeakMiB) << " / " << Fixed(f.oneElementPeakMiB) << " MiB |\n";
   }
   return out.str();
 }

@@ -2,10 +2,10 @@
 // checks of sizes, operands, names and trends. Each finding is a reported message.
 #pragma once
 #include <cstdint>
-#include <set>
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 

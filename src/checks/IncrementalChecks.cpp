@@ -51,23 +51,29 @@ void DesignChecks::prvRecomputeChangedFindings(bool everything) {
     prvWalkGuidClashes(*GetRecordset(kSqlChangedGuidClashes, {}));
   }
   prvRecomputeTabIndexes();
-  const std::pair<CheckId, void (DesignChecks::*)(Recordset&)> walks[] = {
-      {CheckId::k3DSize, &DesignChecks::prvWalk3DSize},
-      {CheckId::kDuplicateTouch, &DesignChecks::prvWalkDuplicateTouch},
-      {CheckId::kTouchAndHide, &DesignChecks::prvWalkTouchAndHide},
-      {CheckId::kTouchVsSwitch, &DesignChecks::prvWalkTouchVsSwitch},
-      {CheckId::kDuplicateVarNames, &DesignChecks::prvWalkDuplicateVarNames},
-      {CheckId::kTrendGraphSize, &DesignChecks::prvWalkTrendGraphSize},
+  // The checks the pipeline runs after the displays: their walk, over the rows of what
+  // changed or over the whole project.
+  struct Walk {
+    CheckId check;
+    void (DesignChecks::*walk)(Recordset&);
+    const char* changedRows;
+    const char* allRows;
   };
-  const char* changed[] = {kSqlChangedTooSmallFor3D,      kSqlChangedDuplicateTouch,
-                           kSqlChangedTouchAndHide,       kSqlChangedTouchVsSwitch,
-                           kSqlChangedDuplicateVarNames, kSqlChangedSmallTrendGraphs};
-  const char* all[] = {kSqlAllTooSmallFor3D, kSqlAllDuplicateTouch,        kSqlAllTouchAndHide,
-                       kSqlAllTouchVsSwitch, kSqlChangedDuplicateVarNames, kSqlAllSmallTrendGraphs};
-  const char* const* texts = everything ? all : changed;
-  for (size_t i = 0; i < std::size(walks); ++i) {
-    Keeping keeping(*this, walks[i].first);
-    (this->*walks[i].second)(*GetRecordset(texts[i], {}));
+  const Walk walks[] = {
+      {CheckId::k3DSize, &DesignChecks::prvWalk3DSize, kSqlChangedTooSmallFor3D, kSqlAllTooSmallFor3D},
+      {CheckId::kDuplicateTouch, &DesignChecks::prvWalkDuplicateTouch, kSqlChangedDuplicateTouch,
+       kSqlAllDuplicateTouch},
+      {CheckId::kTouchAndHide, &DesignChecks::prvWalkTouchAndHide, kSqlChangedTouchAndHide, kSqlAllTouchAndHide},
+      {CheckId::kTouchVsSwitch, &DesignChecks::prvWalkTouchVsSwitch, kSqlChangedTouchVsSwitch, kSqlAllTouchVsSwitch},
+      // The kept variable rows are all there is to walk, whatever changed.
+      {CheckId::kDuplicateVarNames, &DesignChecks::prvWalkDuplicateVarNames, kSqlChangedDuplicateVarNames,
+       kSqlChangedDuplicateVarNames},
+      {CheckId::kTrendGraphSize, &DesignChecks::prvWalkTrendGraphSize, kSqlChangedSmallTrendGraphs,
+       kSqlAllSmallTrendGraphs},
+  };
+  for (const Walk& w : walks) {
+    Keeping keeping(*this, w.check);
+    (this->*w.walk)(*GetRecordset(everything ? w.allRows : w.changedRows, {}));
   }
 }
 
@@ -111,8 +117,7 @@ std::map<int32_t, std::vector<KeptFinding>> DesignChecks::prvKeptTabIndexFinding
   return kept;
 }
 
-void DesignChecks::prvReportKeptTabIndexes(int32_t displayId,
-                                           const std::map<int32_t, std::vector<KeptFinding>>& kept) {
+void DesignChecks::prvReportKeptTabIndexes(int32_t displayId, const std::map<int32_t, std::vector<KeptFinding>>& kept) {
   auto found = kept.find(displayId);
   if (found == kept.end()) return;
   for (const KeptFinding& f : found->second) {

@@ -13,8 +13,8 @@ namespace brisklet {
 void DesignChecks::prvReportFindings(const std::vector<Finding>& findings,
                                      const std::function<std::string(const Finding&)>& message) {
   for (const Finding& f : findings) {
-    prvFound(f.part, f.sortKey, {FindingKind::kMessage, kSeverityError, f.moduleId, f.description, message(f),
-                                 f.displayId});
+    prvFound(f.part, f.sortKey,
+             {FindingKind::kMessage, kSeverityError, f.moduleId, f.description, message(f), f.displayId});
   }
 }
 
@@ -94,9 +94,7 @@ void DesignChecks::prvWalkDuplicateTouch(Recordset& rows) {
 // One finding per name (compared exactly), listing each display it is found on. Unnamed
 // variables match the empty name the walk starts with and never open a finding, so they are
 // not reported.
-void DesignChecks::prvCheckDuplicateVarNames() {
-  prvWalkDuplicateVarNames(*GetRecordset(kSqlDuplicateVarNames, 0, 3));
-}
+void DesignChecks::prvCheckDuplicateVarNames() { prvWalkDuplicateVarNames(*GetRecordset(kSqlDuplicateVarNames, 0, 3)); }
 
 void DesignChecks::prvWalkDuplicateVarNames(Recordset& rows) {
   Recordset* rs = &rows;

@@ -63,8 +63,10 @@ DesignChecks::GuidClashes DesignChecks::prvWalkGuidClashes(Recordset& rows) {
     }
     prvFound(part, sortKey,
              {FindingKind::kMessage, kSeverityError, moduleId, location,
-              "The download GUID " + guid + " belongs to " + names + ": their units would overwrite each "
-              "other, so none of them is compiled", displayId});
+              "The download GUID " + guid + " belongs to " + names +
+                  ": their units would overwrite each "
+                  "other, so none of them is compiled",
+              displayId});
   }
   return clashes;
 }

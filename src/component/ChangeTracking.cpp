@@ -36,7 +36,8 @@ bool clsDownload::prvTrackingUsable() {
 bool clsDownload::prvStartIncrementalRun() {
   if (!prvTrackingUsable()) return false;
   std::string messages = prvFontWarningText();
-  bool everything = TrackingState("AllChanged").SqlText() != "0" || TrackingState("Messages").SqlText() != Value(messages).SqlText();
+  bool everything =
+      TrackingState("AllChanged").SqlText() != "0" || TrackingState("Messages").SqlText() != Value(messages).SqlText();
   ExecuteSql(kSqlSavepoint, {});
   try {
     if (everything) {

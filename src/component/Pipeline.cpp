@@ -99,7 +99,9 @@ void clsDownload::CompileHmiElement(int32_t pElementID) {
   int32_t warnings = mWarningCount;
   Bytes record = prvCompileElementRecord(*row);
   // The GUID is bound, never pasted into the text: a cell may hold anything.
-  auto markPending = [&] { row->ActiveConnection().Execute(kSqlMarkPending + std::string("?"), {row->Field("VariableGUID")}); };
+  auto markPending = [&] {
+    row->ActiveConnection().Execute(kSqlMarkPending + std::string("?"), {row->Field("VariableGUID")});
+  };
   if (mErrorCount > errors) {
     markPending();
     return;

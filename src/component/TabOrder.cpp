@@ -2,8 +2,8 @@
 // element's value; every renumbered element must be compiled again.
 #include "base/RuntimeError.h"
 #include "component/Queries.h"
-#include "database/Connection.h"
 #include "component/clsDownload.h"
+#include "database/Connection.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {

@@ -59,12 +59,8 @@ class Editor {
         Run("INSERT INTO DownloadDLUs (Guid, IsCompiled) VALUES (?, 0)", {guid});
         break;
       }
-      case 1:
-        Run("DELETE FROM HMI_Elements WHERE ID = ?", {element});
-        break;
-      case 2:
-        Run("UPDATE HMI_Elements SET DisplayID = ? WHERE ID = ?", {display, element});
-        break;
+      case 1: Run("DELETE FROM HMI_Elements WHERE ID = ?", {element}); break;
+      case 2: Run("UPDATE HMI_Elements SET DisplayID = ? WHERE ID = ?", {display, element}); break;
       case 3:  // touch, hide and switch operands from a few addresses, so that they meet
         Run("UPDATE HMI_Elements SET TouchOprndAddr = ?, VisibleOpAddr = ?, VarOprndAddr = ?, VarOprndType = 1 "
             "WHERE ID = ?",
@@ -74,9 +70,7 @@ class Editor {
         Run("UPDATE HMI_Elements SET Text = ? WHERE ID = ?",
             {std::vector<Value>{"Pump", "PUMP", "Valve", "", "Fan"}[Below(5)], element});
         break;
-      case 5:
-        Run("UPDATE HMI_Elements SET TabIndex = ? WHERE ID = ?", {OneOf({1, 2, 3, 4, 255}), element});
-        break;
+      case 5: Run("UPDATE HMI_Elements SET TabIndex = ? WHERE ID = ?", {OneOf({1, 2, 3, 4, 255}), element}); break;
       case 6:  // a font the project may not have
         Run("UPDATE HMI_Elements SET FontNumber = ?, DescriptionFontNumber = ? WHERE ID = ?",
             {OneOf({0, 1, 2, 77}), OneOf({0, 77}), element});
@@ -122,9 +116,7 @@ class Editor {
       case 15:  // a broken property blob, or a text that is Null, which some checks fail on
         Run("UPDATE HMI_Elements SET Binary = ? WHERE ID = ?", {Bytes{0x7B, 0x22}, element});
         break;
-      case 16:
-        Run("UPDATE HMI_Elements SET Text = NULL WHERE ID = ?", {element});
-        break;
+      case 16: Run("UPDATE HMI_Elements SET Text = NULL WHERE ID = ?", {element}); break;
       default:  // rarely, a row out of the ordinary, or back to normal
         if (Below(8) == 0) {
           Run("UPDATE HMI_Elements SET DisplayID = ? WHERE ID = ?", {Below(2) ? Value() : Value(0), element});
