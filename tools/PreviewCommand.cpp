@@ -12,7 +12,6 @@
 #include "PreviewIndex.h"
 #include "database/Recordset.h"
 #include "decoding/RecordDecoder.h"
-#include "decoding/StoredRecords.h"
 #include "preview/DisplayPreview.h"
 
 namespace brisklet::cli {
@@ -109,10 +108,13 @@ void WriteFindings(std::ostream& out, const std::vector<PreviewFinding>& finding
   }
 }
 
-std::vector<int32_t> AllDisplays(Connection& db) {
-  std::vector<int32_t> ids;
-  for (Recordset rs(db, "SELECT Id FROM Pages ORDER BY Id", 0, 1); !rs.Eof(); rs.MoveNext()) ids.push_back(rs.Long("Id"));
-  return ids;
+// Every display, with its title: "display 3 (Alarms)".
+std::vector<std::pair<int32_t, std::string>> AllDisplays(Connection& db) {
+  std::vector<std::pair<int32_t, std::string>> displays;
+  for (Recordset rs(db, "SELECT Id, Description FROM Pages ORDER BY Id", 0, 1); !rs.Eof(); rs.MoveNext()) {
+    displays.emplace_back(rs.Long("Id"), "display " + rs.Field("Id").SqlText() + " (" + rs.Str("Description") + ")");
+  }
+  return displays;
 }
 
 void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
@@ -135,10 +137,10 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
   } else {
     std::filesystem::create_directories(o.output);
     std::vector<PreviewPage> pages;
-    for (int32_t id : AllDisplays(db)) {
+    for (const auto& [id, title] : AllDisplays(db)) {
       std::string image = "display-" + std::to_string(id) + ".png";
       if (auto findings = previewer.Draw(id, (std::filesystem::path(o.output) / image).string())) {
-        pages.push_back({DisplayLabel(db, id), image, findings->list});
+        pages.push_back({title, image, findings->list});
       }
     }
     std::ofstream index(std::filesystem::path(o.output) / "index.html");

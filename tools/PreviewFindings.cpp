@@ -9,10 +9,10 @@
 namespace brisklet::cli {
 namespace {
 
-// A text with its line breaks as blanks: a message names an element by its Text, which may
-// have several lines.
+// A text with each line break (LF or CR LF) as one blank, as a message names an element
+// whose Text has several lines.
 std::string Flat(std::string text) {
-  std::ranges::replace(text, '\r', ' ');
+  std::erase(text, '\r');
   std::ranges::replace(text, '\n', ' ');
   return text;
 }

@@ -55,9 +55,14 @@ void DrawRoundedBox(const RecordView& r, DrawingTools& t) {
   t.canvas.RoundedBox(*box, radius, ColourOf(r, "\"RR\" colour"), false);
 }
 
-// The element's frame in its header colour: what a kind that shows a value draws at least.
+// The element's frame, in black or white, whichever stands out from the element's colour: what
+// a kind that shows a value draws at least.
 void DrawFrame(const RecordView& r, DrawingTools& t) {
-  if (auto box = r.BoxAt("\"VT\" normal ")) t.canvas.Frame(*box, ColourOf(r, "\"VT\" normal companion colour"));
+  auto box = r.BoxAt("\"VT\" normal ");
+  if (!box) return;
+  Rgb fill = ColourOf(r, "\"VT\" normal colour");
+  bool light = fill.r * 299 + fill.g * 587 + fill.b * 114 >= 128 * 1000;
+  t.canvas.Frame(*box, light ? Rgb{0, 0, 0} : Rgb{255, 255, 255});
 }
 
 struct KindDrawing {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "preview/Canvas.h"
 #include "support/TestProject.h"
@@ -122,6 +124,15 @@ TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   EXPECT_EQ(Describe(PixelAt(49, 22)), Describe(kMark));  // the number's label above the frame
   EXPECT_EQ(Describe(PixelAt(11, 20)), Describe(kNavy));  // the rectangle, without findings, is not marked
   EXPECT_EQ(Describe(PixelAt(9, 19)), Describe(kWhite));
+
+  ToolRun all = RunTool("preview " + (dir / "project.db").string() + " --all -o " + (dir / "all").string());
+  EXPECT_EQ(all.exitCode, 0) << all.err;
+  std::stringstream index;
+  index << std::ifstream(dir / "all" / "index.html").rdbuf();
+  EXPECT_NE(index.str().find("<h2>display 1 (Home)</h2>\n<section><img src=\"display-1.png\""), std::string::npos);
+  EXPECT_NE(index.str().find("<b>1</b> warning: A text far too long for its box is too small"), std::string::npos)
+      << index.str();
+  EXPECT_TRUE(fs::exists(dir / "all" / "display-1.png"));
 }
 
 TEST_F(Preview, FontWithoutItsFileDrawsBoxesAndSaysSo) {
