@@ -83,7 +83,9 @@ struct Previewer {
   std::optional<DisplayFindings> Draw(int32_t displayId, const std::string& path) {
     Bytes record = compiler.DisplayRecord(displayId);
     if (record.empty()) {
-      host.Notice("display " + std::to_string(displayId) + " has no record (its PaletteID names no palette)");
+      std::string why = "display " + std::to_string(displayId) + " does not exist, or its PaletteID names no palette";
+      if (o.display) throw RuntimeError("No display", why);
+      host.Notice(why + ": it is not drawn");
       return std::nullopt;
     }
     std::vector<ElementRow> rows = ElementsOf(db, displayId);
