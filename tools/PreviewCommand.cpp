@@ -93,14 +93,19 @@ struct Previewer {
     std::vector<NamedElement> names;
     for (const ElementRow& r : rows) names.push_back({r.id, r.name});
     DisplayFindings findings = FindingsOf(diagnostics, displayId, names);
+    auto canvas = DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, height);
+    if (!canvas->WritePng(path, o.scale)) throw RuntimeError("Cannot write the preview", "'" + path + "'");
+    return findings;
+  }
+
+  // The elements' records, frames and numbers, in the order of the rows.
+  std::vector<PreviewElement> ElementsToDraw(const std::vector<ElementRow>& rows, const DisplayFindings& findings) {
     std::vector<PreviewElement> elements;
     for (const ElementRow& r : rows) {
       auto mark = findings.marks.find(r.id);
       elements.push_back({RecordOf(r.id), r.frame, mark == findings.marks.end() ? 0 : mark->second});
     }
-    auto canvas = DrawDisplay(record, elements, context, fonts, height);
-    if (!canvas->WritePng(path, o.scale)) throw RuntimeError("Cannot write the preview", "'" + path + "'");
-    return findings;
+    return elements;
   }
 };
 
