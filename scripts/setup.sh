@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
-          libcli11-dev nlohmann-json3-dev zlib1g-dev libfribidi-dev libfreetype-dev fonts-dejavu-core
+          libcli11-dev nlohmann-json3-dev zlib1g-dev libfribidi-dev libfreetype-dev libcairo2-dev fonts-dejavu-core
           clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

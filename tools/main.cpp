@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   brisklet::cli::AddGenerateCommand(app, exitCode);
   brisklet::cli::AddDumpCommand(app, exitCode);
   brisklet::cli::AddDiffCommand(app, exitCode);
+  brisklet::cli::AddPreviewCommand(app, exitCode);
   brisklet::cli::AddManualCommands(app);
   try {
     app.parse(argc, argv);

@@ -150,7 +150,13 @@ CREATE TRIGGER CompileTrackFontDelete AFTER DELETE ON tblFonts BEGIN
 END;
 )sql";
 
-constexpr std::array<std::string_view, 2> kSteps = {kIndexes, kChangeTracking};
+// Step 3: the font file itself beside each font's metrics, so that a preview can draw texts
+// on any machine. Fonts added before it have none (Null).
+constexpr std::string_view kFontFiles = R"sql(
+ALTER TABLE tblFonts ADD COLUMN FontFile BLOB;
+)sql";
+
+constexpr std::array<std::string_view, 3> kSteps = {kIndexes, kChangeTracking, kFontFiles};
 
 }  // namespace
 

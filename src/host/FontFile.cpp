@@ -92,6 +92,7 @@ MeasuredFont MeasureFontFile(const std::string& path, int32_t pixelSize, int32_t
     if (FT_Load_Glyph(face.get(), glyph, FT_LOAD_DEFAULT) != 0) continue;
     font.advances[static_cast<uint8_t>(b)] = Pixels(face->glyph->advance.x);
   }
+  font.file.assign(data.begin(), data.end());
   return font;
 }
 

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "base/Bytes.h"
+
 namespace brisklet {
 
 struct MeasuredFont {
@@ -14,6 +16,7 @@ struct MeasuredFont {
   int32_t ascent = 0;                   // top of the line to the baseline, in whole pixels
   uint32_t crc = 0;                     // CRC32 of the font file
   std::map<uint8_t, int32_t> advances;  // code-page byte -> advance in whole pixels
+  Bytes file;                           // the font file itself, kept so that texts can be drawn
 };
 
 // Raises a RuntimeError when the file cannot be read or is not a font FreeType can scale to

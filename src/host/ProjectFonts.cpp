@@ -2,6 +2,7 @@
 #include "host/ProjectFonts.h"
 
 #include "database/Connection.h"
+#include "database/ProjectUpgrades.h"
 #include "database/Queries.h"
 #include "host/Queries.h"
 
@@ -29,15 +30,16 @@ int32_t CharsetOfCodePage(int32_t codePage) {
 namespace {
 
 int64_t WriteFont(Connection& db, int32_t fontNumber, int32_t charset, const MeasuredFont& font) {
+  UpgradeProject(db);  // a project made by an earlier version gains the column of the font file
   Value crc(static_cast<int64_t>(static_cast<int32_t>(font.crc)));  // stored as a signed 32-bit number
 
   Value id = db.QueryValue(kSqlFontId, {Value(fontNumber)}).value_or(Value());
   if (id.IsNull()) {
     db.Execute(kSqlInsertFont, {Value(fontNumber), crc, Value(charset), Value(font.name), Value(font.pixelSize),
-                                Value(font.lineHeight), Value(font.ascent)});
+                                Value(font.lineHeight), Value(font.ascent), Value(font.file)});
   } else {
     db.Execute(kSqlUpdateFont, {crc, Value(charset), Value(font.name), Value(font.pixelSize), Value(font.lineHeight),
-                                Value(font.ascent), id});
+                                Value(font.ascent), Value(font.file), id});
     db.Execute(kSqlDeleteOtherFonts, {Value(fontNumber), id});
   }
 

@@ -35,6 +35,8 @@ std::vector<KnownQuery> KnownQueries() {
 #include "host/Queries.def"
   layer = "Decoding_";
 #include "decoding/Queries.def"
+  layer = "Preview_";
+#include "preview/Queries.def"
   recordset = true;
   layer = "Encoding_";
 #include "encoding/Queries.def"

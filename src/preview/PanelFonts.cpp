@@ -1,0 +1,102 @@
+// Project fonts drawn with FreeType in monochrome, as the panel has no grey levels.
+#include "preview/PanelFonts.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include "base/CodePage.h"
+#include "database/Connection.h"
+#include "database/Recordset.h"
+#include "preview/Queries.h"
+
+namespace brisklet {
+
+struct PanelFonts::Font {
+  int32_t number = 0;
+  int32_t lineHeight = 0;
+  int32_t ascent = 0;
+  std::map<uint8_t, int32_t> advances;
+  Bytes file;
+  FT_Face face = nullptr;
+};
+
+PanelFonts::PanelFonts(Connection& db, int32_t codePage) : mCodePage(codePage) {
+  FT_Library library = nullptr;
+  if (FT_Init_FreeType(&library) == 0) mLibrary = library;
+  Recordset rs(db, kSqlPreviewFonts, 0, 1);
+  bool files = rs.HasField("FontFile");
+  for (; !rs.Eof(); rs.MoveNext()) {
+    auto font = std::make_unique<Font>();
+    font->number = rs.Long("FontNumber");
+    font->lineHeight = rs.Long("LineHeight");
+    font->ascent = rs.Long("Ascent");
+    if (files) font->file = rs.Field("FontFile").ToBytes("FontFile");
+    Recordset glyphs(db, kSqlPreviewAdvances, {Value(font->number)});
+    for (; !glyphs.Eof(); glyphs.MoveNext()) {
+      font->advances[static_cast<uint8_t>(glyphs.Long("Code"))] = glyphs.Long("Advance");
+    }
+    if (library && !font->file.empty() &&
+        FT_New_Memory_Face(library, font->file.data(), static_cast<FT_Long>(font->file.size()), 0, &font->face) == 0) {
+      FT_Set_Pixel_Sizes(font->face, 0, static_cast<FT_UInt>(std::max(1, rs.Long("PixelSize"))));
+    } else {
+      font->face = nullptr;
+    }
+    mFonts.push_back(std::move(font));
+  }
+}
+
+PanelFonts::~PanelFonts() {
+  for (auto& font : mFonts) {
+    if (font->face) FT_Done_Face(font->face);
+  }
+  if (mLibrary) FT_Done_FreeType(static_cast<FT_Library>(mLibrary));
+}
+
+bool PanelFonts::HasFile(uint32_t index) const { return index < mFonts.size() && mFonts[index]->face; }
+
+std::vector<int32_t> PanelFonts::FontsWithoutFile() const {
+  std::vector<int32_t> numbers;
+  for (const auto& font : mFonts) {
+    if (!font->face) numbers.push_back(font->number);
+  }
+  return numbers;
+}
+
+namespace {
+
+void DrawGlyph(Canvas& canvas, const FT_GlyphSlot slot, int32_t x, int32_t baseline, Rgb colour) {
+  const FT_Bitmap& bitmap = slot->bitmap;
+  for (unsigned row = 0; row < bitmap.rows; ++row) {
+    const unsigned char* bits = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
+    for (unsigned column = 0; column < bitmap.width; ++column) {
+      if (bits[column / 8] & (0x80 >> (column % 8))) {
+        canvas.Pixel(x + slot->bitmap_left + static_cast<int32_t>(column),
+                     baseline - slot->bitmap_top + static_cast<int32_t>(row), colour);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void PanelFonts::DrawLine(Canvas& canvas, uint32_t index, int32_t x, int32_t y, std::span<const uint8_t> text,
+                          Rgb colour) {
+  if (index >= mFonts.size()) return;
+  Font& font = *mFonts[index];
+  int32_t pen = x;
+  for (uint8_t byte : text) {
+    auto advance = font.advances.find(byte);
+    int32_t width = advance == font.advances.end() ? 0 : advance->second;
+    std::optional<char32_t> character = CodePageCharacter(byte, mCodePage);
+    if (font.face && character &&
+        FT_Load_Char(font.face, *character, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) == 0 &&
+        font.face->glyph->bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
+      DrawGlyph(canvas, font.face->glyph, pen, y + font.ascent, colour);
+    }
+    pen += width;
+  }
+  if (!font.face) canvas.Frame({x, y, pen - x, font.lineHeight}, colour);
+  canvas.PixelsDone();
+}
+
+}  // namespace brisklet

@@ -1,0 +1,39 @@
+// The project's fonts as the panel draws them: glyphs rendered by FreeType, one bit a pixel,
+// from the font files kept in the project, placed by the advances the compiler measured with.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "base/Bytes.h"
+#include "preview/Canvas.h"
+
+namespace brisklet {
+
+class Connection;
+
+class PanelFonts {
+ public:
+  // Reads the fonts of the project by download index.
+  PanelFonts(Connection& db, int32_t codePage);
+  ~PanelFonts();
+
+  // Whether the font of that index has its file (else its texts are drawn as boxes).
+  bool HasFile(uint32_t index) const;
+  // The numbers of the fonts that lack their file.
+  std::vector<int32_t> FontsWithoutFile() const;
+
+  // Draws one line of code-page bytes with its top-left corner at (x, y): its glyphs, or, for a
+  // font without its file, the box the line takes.
+  void DrawLine(Canvas& canvas, uint32_t index, int32_t x, int32_t y, std::span<const uint8_t> text, Rgb colour);
+
+ private:
+  struct Font;
+  int32_t mCodePage;
+  std::vector<std::unique_ptr<Font>> mFonts;
+  void* mLibrary = nullptr;
+};
+
+}  // namespace brisklet

@@ -1,0 +1,154 @@
+// brisklet preview on small projects: pixels of the written PNG at known coordinates, the mark
+// of an element with a finding, and the boxes of a font whose file the project lacks.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "preview/Canvas.h"
+#include "support/TestProject.h"
+
+namespace brisklet::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+constexpr Rgb kWhite{255, 255, 255}, kBlack{0, 0, 0}, kNavy{0, 0, 128}, kYellow{255, 255, 0}, kRed{255, 0, 0};
+constexpr Rgb kMark{255, 0, 128};
+
+std::string Describe(Rgb c) {
+  return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
+}
+
+// One display on a 100 x 70 white screen: a navy rectangle with a yellow fill at (10, 20),
+// 30 x 40; a red line from (50, 10), 30 wide; a black left-aligned text "Hi" in a box at
+// (50, 30), 40 x 14, in font 1.
+class Preview : public ::testing::Test {
+ protected:
+  Preview() : dir(TempPath("preview")) {
+    fs::create_directories(dir);
+    project.SetSetting("ScreenWidth", 100);
+    project.SetSetting("ScreenHeight", 70);
+    project.AddModule("Main");
+    project.AddDisplay({{"ModuleID", 1}, {"Description", "Home"}, {"ColorBack", 15}});
+    project.AddElement({{"DisplayID", 1}, {"Type", 1}, {"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40},
+                        {"ColorFore", 4}, {"ColorBack", 11}, {"PenWidth", 1}});
+    project.AddElement({{"DisplayID", 1}, {"Type", 2}, {"Xs", 50}, {"Ys", 10}, {"Dx", 30}, {"Dy", 0},
+                        {"ColorFore", 9}, {"PenWidth", 1}});
+    text = project.AddElement({{"DisplayID", 1}, {"Type", 4}, {"Text", "Hi"}, {"Xs", 50}, {"Ys", 30}, {"Dx", 40},
+                               {"Dy", 14}, {"ColorFore", 0}, {"ColorBack", 15}, {"FontNumber", 1}, {"Alignment", 0}});
+  }
+  ~Preview() override { fs::remove_all(dir); }
+
+  // The project saved as a file, with DejaVu Sans 12 px as font 1 added by the tool.
+  std::string SaveWithFont() {
+    std::string db = Save();
+    ToolRun font = RunTool(std::string("font add ") + db + " " + kDejaVuSans + " --size 12 --number 1");
+    EXPECT_EQ(font.exitCode, 0) << font.err;
+    return db;
+  }
+  std::string Save() {
+    std::string path = (dir / "project.db").string();
+    project.Db().Execute("VACUUM INTO '" + path + "'");
+    return path;
+  }
+  ToolRun Draw(const std::string& db) { return RunTool("preview " + db + " --display 1 -o " + Png()); }
+  std::string Png() const { return (dir / "home.png").string(); }
+  Rgb PixelAt(int32_t x, int32_t y) const {
+    Rgb c{1, 2, 3};
+    EXPECT_TRUE(ReadPngPixel(Png(), x, y, c)) << "no pixel (" << x << ", " << y << ")";
+    return c;
+  }
+  // The leftmost column in rows y0..y1 with a pixel of that colour, or -1.
+  int32_t FirstColumnOf(Rgb colour, int32_t y0, int32_t y1) const {
+    for (int32_t x = 0; x < 100; ++x) {
+      for (int32_t y = y0; y <= y1; ++y) {
+        if (PixelAt(x, y) == colour) return x;
+      }
+    }
+    return -1;
+  }
+
+  fs::path dir;
+  TestProject project;
+  int32_t text = 0;
+};
+
+struct PixelCase {
+  const char* name;
+  int32_t x, y;
+  Rgb expected;
+};
+
+const PixelCase kPixels[] = {
+    {"RectangleTopLeftCorner", 10, 20, kNavy},      {"RectangleBottomRightCorner", 39, 59, kNavy},
+    {"RectangleFill", 25, 40, kYellow},             {"LeftOfTheRectangle", 9, 20, kWhite},
+    {"BelowTheRectangle", 10, 60, kWhite},          {"LineStart", 50, 10, kRed},
+    {"LineEnd", 80, 10, kRed},                      {"PastTheLineEnd", 81, 10, kWhite},
+    {"BelowTheLine", 60, 11, kWhite},               {"TextBoxBackground", 89, 43, kWhite},
+};
+
+TEST_F(Preview, PixelsAtKnownCoordinates) {
+  if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
+  ToolRun run = Draw(SaveWithFont());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "");  // no findings
+  for (const PixelCase& c : kPixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
+}
+
+TEST_F(Preview, LeftAlignedTextStartsAtItsCompiledPosition) {
+  if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
+  std::string db = SaveWithFont();
+  ToolRun dump = RunTool("dump " + db + " --element " + std::to_string(text));
+  ASSERT_NE(dump.out.find("\"LS\" text line 1 position                   3050 = (50, 30)"), std::string::npos)
+      << dump.out;
+  ASSERT_EQ(Draw(db).exitCode, 0);
+  // The line starts at x 50; "H" of DejaVu Sans at 12 px has one blank column before its stem.
+  EXPECT_EQ(FirstColumnOf(kBlack, 30, 43), 51);
+}
+
+TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
+  if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
+  project.Db().Execute("UPDATE HMI_Elements SET Text='A text far too long for its box' WHERE ID=" +
+                       std::to_string(text));
+  ToolRun run = Draw(SaveWithFont());
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "1 warning: A text far too long for its box is too small to fit text inside. Please resize it "
+                     "to solve the problem.\n");
+  EXPECT_EQ(Describe(PixelAt(49, 29)), Describe(kMark));  // the outline, one pixel outside the frame
+  EXPECT_EQ(Describe(PixelAt(90, 44)), Describe(kMark));
+  EXPECT_EQ(Describe(PixelAt(49, 22)), Describe(kMark));  // the number's label above the frame
+  EXPECT_EQ(Describe(PixelAt(11, 20)), Describe(kNavy));  // the rectangle, without findings, is not marked
+  EXPECT_EQ(Describe(PixelAt(9, 19)), Describe(kWhite));
+
+  ToolRun all = RunTool("preview " + (dir / "project.db").string() + " --all -o " + (dir / "all").string());
+  EXPECT_EQ(all.exitCode, 0) << all.err;
+  std::stringstream index;
+  index << std::ifstream(dir / "all" / "index.html").rdbuf();
+  EXPECT_NE(index.str().find("<h2>display 1 (Home)</h2>\n<section><img src=\"display-1.png\""), std::string::npos);
+  EXPECT_NE(index.str().find("<b>1</b> warning: A text far too long for its box is too small"), std::string::npos)
+      << index.str();
+  EXPECT_TRUE(fs::exists(dir / "all" / "display-1.png"));
+}
+
+TEST_F(Preview, FontWithoutItsFileDrawsBoxesAndSaysSo) {
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
+  ToolRun run = Draw(Save());
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.err.find("notice: font 1 has no font file in the project: its texts are drawn as boxes"),
+            std::string::npos)
+      << run.err;
+  // "Hi" is two characters of 6 pixels: a box 12 x 10 from the line's position, hollow.
+  int32_t left = FirstColumnOf(kBlack, 30, 43);
+  ASSERT_GE(left, 50);
+  EXPECT_EQ(Describe(PixelAt(left + 11, 32)), Describe(kBlack));
+  EXPECT_EQ(Describe(PixelAt(left + 12, 32)), Describe(kWhite));
+  EXPECT_EQ(Describe(PixelAt(left + 5, 36)), Describe(kWhite));
+}
+
+}  // namespace
+}  // namespace brisklet::test
