@@ -43,7 +43,7 @@ DecodeContext ReadDecodeContext(HostFactory& host, Connection& db) {
   for (; !elements.Eof(); elements.MoveNext()) {
     context.elements.emplace(Low16Of(elements.Field("GUID")), "element " + elements.Field("ID").SqlText());
   }
-  Recordset displays(db, kSqlDisplayGuids, 0, 1);
+  Recordset displays(db, kSqlDisplayNames, 0, 1);
   for (; !displays.Eof(); displays.MoveNext()) {
     context.displays.emplace(Low16Of(displays.Field("GUID")),
                              "display " + displays.Field("Id").SqlText() + " (" + displays.Str("Description") + ")");

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <map>
 
 #include "ProjectGenerator.h"
 #include "database/LiteralParameters.h"
@@ -67,6 +68,17 @@ TEST_P(KnownQueryTexts, OpenOnANewProject) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, KnownQueryTexts, ::testing::ValuesIn(KnownQueries()),
                          [](const auto& info) { return info.param.name; });
+
+// The constants of all layers share one namespace: two texts of one name would be one inline
+// variable with two definitions, and the linker would keep either.
+TEST(KnownQueryNames, AreUniqueAcrossLayers) {
+  std::map<std::string, std::string> seen;
+  for (const KnownQuery& q : KnownQueries()) {
+    std::string name = q.name.substr(q.name.find('_') + 1);
+    auto [it, added] = seen.emplace(name, q.name);
+    EXPECT_TRUE(added) << q.name << " and " << it->second;
+  }
+}
 
 struct LiteralCase {
   const char* name;
