@@ -1,10 +1,12 @@
-// The per-kind drawing table. Shapes are drawn in full; the kinds that show a value (bars,
-// meters, trends, lists, grids, pictures) are drawn as their frames, and every static text
-// of a record at the position the compiler placed it.
+// The per-kind drawing table. Shapes and pictures are drawn in full, meters with their needle
+// at the minimum; the other kinds that show a value (bars, trends, lists, grids) are drawn as
+// their frames, and every static text of a record at the position the compiler placed it.
 #include "preview/ElementDrawing.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "preview/ElementTexts.h"
@@ -57,12 +59,29 @@ void DrawRoundedBox(const RecordView& r, DrawingTools& t) {
 
 // The element's frame, in black or white, whichever stands out from the element's colour: what
 // a kind that shows a value draws at least.
-void DrawFrame(const RecordView& r, DrawingTools& t) {
-  auto box = r.BoxAt("\"VT\" normal ");
-  if (!box) return;
+Rgb FrameColour(const RecordView& r) {
   Rgb fill = ColourOf(r, "\"VT\" normal colour");
   bool light = fill.r * 299 + fill.g * 587 + fill.b * 114 >= 128 * 1000;
-  t.canvas.Frame(*box, light ? Rgb{0, 0, 0} : Rgb{255, 255, 255});
+  return light ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+}
+
+void DrawFrame(const RecordView& r, DrawingTools& t) {
+  if (auto box = r.BoxAt("\"VT\" normal ")) t.canvas.Frame(*box, FrameColour(r));
+}
+
+// A meter as the panel first shows it: its frame and its needle at the first angle (degrees
+// counter-clockwise from the right), `needle reach` pixels from its centre, `needle width` wide,
+// the tip rounded as the compiler rounds it when it checks the sweep.
+void DrawMeter(const RecordView& r, DrawingTools& t) {
+  DrawFrame(r, t);
+  auto cx = r.Number("\"MG\" centre x"), cy = r.Number("\"MG\" centre y");
+  auto angle = r.Number("\"MG\" first angle"), reach = r.Number("\"MG\" needle reach");
+  if (!cx || !cy || !angle || !reach) return;
+  double a = static_cast<double>(*angle) * M_PI / 180;
+  auto x = static_cast<int32_t>(std::nearbyint(static_cast<double>(*cx) + static_cast<double>(*reach) * std::cos(a)));
+  auto y = static_cast<int32_t>(std::nearbyint(static_cast<double>(*cy) - static_cast<double>(*reach) * std::sin(a)));
+  auto pen = static_cast<int32_t>(std::max<int64_t>(1, r.Number("\"MG\" needle width").value_or(1)));
+  t.canvas.Line(static_cast<int32_t>(*cx), static_cast<int32_t>(*cy), x, y, FrameColour(r), pen);
 }
 
 struct KindDrawing {
@@ -72,11 +91,10 @@ struct KindDrawing {
 
 constexpr std::array kKinds = {
     KindDrawing{"RC", DrawRectangle},  KindDrawing{"LI", DrawLine},  KindDrawing{"EL", DrawEllipse},
-    KindDrawing{"RR", DrawRoundedBox}, KindDrawing{"BG", DrawFrame}, KindDrawing{"MG", DrawFrame},
+    KindDrawing{"RR", DrawRoundedBox}, KindDrawing{"BG", DrawFrame}, KindDrawing{"MG", DrawMeter},
     KindDrawing{"TR", DrawFrame},      KindDrawing{"TS", DrawFrame}, KindDrawing{"LG", DrawFrame},
     KindDrawing{"TG", DrawFrame},      KindDrawing{"TM", DrawFrame}, KindDrawing{"LL", DrawFrame},
     KindDrawing{"LR", DrawFrame},      KindDrawing{"PL", DrawFrame}, KindDrawing{"PR", DrawFrame},
-    KindDrawing{"PS", DrawFrame},      KindDrawing{"PM", DrawFrame}, KindDrawing{"PB", DrawFrame},
     KindDrawing{"EF", DrawFrame},      KindDrawing{"LF", DrawFrame}, KindDrawing{"BT", DrawFrame},
     KindDrawing{"LB", DrawFrame},
 };
@@ -89,13 +107,49 @@ std::string KindTag(const RecordView& r) {
   return "";
 }
 
+// Whether a field belongs to a picture other than the first ("picture 2 ...", "... item 2 ...").
+bool OfALaterPicture(const std::string& name) {
+  for (const char* word : {"picture ", "item "}) {
+    size_t at = name.find(word);
+    if (at != std::string::npos && name.compare(at, std::string(word).size() + 2, std::string(word) + "1 ") != 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The first picture of the element, in the element's box: a picture button's first state, a
+// list's first picture, a static picture.
+void DrawFirstPicture(const RecordView& r, DrawingTools& t) {
+  auto box = r.BoxAt("\"VT\" normal ");
+  if (!box) return;
+  for (const DecodedField& field : r.Fields().fields) {
+    if (!field.name.ends_with("image CRC") || OfALaterPicture(field.name)) continue;
+    DrawPicture(r, field.name.substr(0, field.name.size() - 9), box->width, box->height, t);
+    return;
+  }
+}
+
 }  // namespace
+
+void DrawPicture(const RecordView& r, const std::string& prefix, int32_t width, int32_t height, DrawingTools& t) {
+  auto crc = r.Number(prefix + "image CRC"), position = r.Number(prefix + "position");
+  if (!crc || *crc == -1 || !position) return;
+  Point at = r.PointAt(*position);
+  if (width <= 0) width = t.canvas.Width() - at.x;
+  std::optional<uint8_t> key;
+  if (r.Number(prefix + "transparent").value_or(0) != 0 && r.Number(prefix + "key colour 1") == 255) {
+    key = static_cast<uint8_t>(r.Number(prefix + "key colour 2").value_or(0));
+  }
+  t.images.Draw(t.canvas, static_cast<int32_t>(*crc), {at.x, at.y, width, height}, key);
+}
 
 void DrawElement(const RecordView& element, DrawingTools& tools) {
   std::string tag = KindTag(element);
   if (tag != "LI" && tag != "EL" && tag != "RR" && OwnBackground(element)) {
     if (auto box = element.BoxAt("\"VT\" normal ")) tools.canvas.Fill(*box, ColourOf(element, "\"VT\" normal colour"));
   }
+  DrawFirstPicture(element, tools);
   for (const KindDrawing& kind : kKinds) {
     if (tag == kind.tag) kind.draw(element, tools);
   }

@@ -1,7 +1,10 @@
 // Drawing one element from its decoded record: what the header says of its background, then
-// what its kind draws (one row per tag), then its texts.
+// its first picture, what its kind draws (one row per tag), then its texts.
 #pragma once
+#include <string>
+
 #include "preview/PanelFonts.h"
+#include "preview/PanelImages.h"
 #include "preview/RecordView.h"
 
 namespace brisklet {
@@ -9,8 +12,15 @@ namespace brisklet {
 struct DrawingTools {
   Canvas& canvas;
   PanelFonts& fonts;
+  PanelImages& images;
 };
 
 void DrawElement(const RecordView& element, DrawingTools& tools);
+
+// Draws the picture of the image block whose fields begin with `prefix`, `width` pixels a row
+// (0: to the screen's right edge) and at most `height` rows (0: all its rows), its key colour
+// left out when the block says it is transparent; nothing when the block names no picture.
+void DrawPicture(const RecordView& record, const std::string& prefix, int32_t width, int32_t height,
+                 DrawingTools& tools);
 
 }  // namespace brisklet

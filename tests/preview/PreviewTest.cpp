@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "preview/Canvas.h"
@@ -109,6 +110,47 @@ TEST_F(Preview, LeftAlignedTextStartsAtItsCompiledPosition) {
   ASSERT_EQ(Draw(db).exitCode, 0);
   // The line starts at x 50; "H" of DejaVu Sans at 12 px has one blank column before its stem.
   EXPECT_EQ(FirstColumnOf(kBlack, 30, 43), 51);
+}
+
+// A 4 x 2 picture, red in its first pixel, placed twice: as it is at (60, 50) and with its key
+// colour (its first pixel) left out at (70, 50).
+TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
+  project.Insert("ProjectImages",
+                 {{"ImageID", 1}, {"CRC", 0x5A5A}, {"Bits", 8}, {"Data8bpp", Compressed({9, 4, 4, 9, 4, 11, 11, 4})}});
+  for (auto [x, transparency] : {std::pair{60, 0}, std::pair{70, 1}}) {
+    int32_t id = project.AddElement(
+        {{"DisplayID", 1}, {"Type", 3}, {"Xs", x}, {"Ys", 50}, {"Dx", 4}, {"Dy", 2}, {"ColorBack", 15}});
+    project.Insert(
+        "ElementsAndImages",
+        {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", 0x5A5A}, {"TransparencyLevel", transparency}});
+  }
+  ToolRun run = Draw(Save());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const PixelCase pixels[] = {{"FirstPixel", 60, 50, kRed},         {"SecondPixel", 61, 50, kNavy},
+                              {"SecondRow", 62, 51, kYellow},       {"BelowThePicture", 62, 52, kWhite},
+                              {"KeyColourLeftOut", 70, 50, kWhite}, {"TransparentPictureKept", 72, 51, kYellow}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
+}
+
+// A white meter at (60, 40), 40 x 30, sweeping the upper half around (80, 65) with a reach of
+// 15: at its minimum the needle points left, from (80, 65) to (65, 65), black on white.
+TEST_F(Preview, MeterNeedleStandsAtTheMinimum) {
+  nlohmann::json meter = {{"GetMeterSetting", 3}, {"GetNeedleScale", 15},   {"GetNeedlePercent", 100},
+                          {"GetNeedleWidth", 1},  {"GetNeedleCenterX", 20}, {"GetNeedleCenterY", 25},
+                          {"GetArcRotation", 0},  {"GetArcSpan", 180},      {"GetMeterValue1", 1000},
+                          {"GetMeterValue2", -1}};
+  project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 21}, {"Binary", meter.dump()}, {"Xs", 60},
+                      {"Ys", 40}, {"Dx", 40}, {"Dy", 30}, {"ColorBack", 15}});
+  ToolRun run = Draw(Save());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const PixelCase pixels[] = {{"Centre", 80, 65, kBlack},     {"Tip", 65, 65, kBlack},
+                              {"PastTheTip", 64, 65, kWhite}, {"Frame", 60, 40, kBlack},
+                              {"NotAtTheMaximum", 90, 65, kWhite}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
 }
 
 TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
