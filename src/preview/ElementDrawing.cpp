@@ -119,29 +119,31 @@ bool OfALaterPicture(const std::string& name) {
 }
 
 // The first picture of the element, in the element's box: a picture button's first state, a
-// list's first picture, a static picture.
-void DrawFirstPicture(const RecordView& r, DrawingTools& t) {
+// list's first picture, a static picture. False when it has none the project has pixels for.
+bool DrawFirstPicture(const RecordView& r, DrawingTools& t) {
   auto box = r.BoxAt("\"VT\" normal ");
-  if (!box) return;
+  if (!box) return false;
   for (const DecodedField& field : r.Fields().fields) {
     if (!field.name.ends_with("image CRC") || OfALaterPicture(field.name)) continue;
-    DrawPicture(r, field.name.substr(0, field.name.size() - 9), box->width, box->height, t);
-    return;
+    return DrawPicture(r, field.name.substr(0, field.name.size() - 9), box->width, box->height, t);
   }
+  return false;
 }
+
+bool IsPicture(const std::string& tag) { return tag == "PS" || tag == "PM" || tag == "PB"; }
 
 }  // namespace
 
-void DrawPicture(const RecordView& r, const std::string& prefix, int32_t width, int32_t height, DrawingTools& t) {
+bool DrawPicture(const RecordView& r, const std::string& prefix, int32_t width, int32_t height, DrawingTools& t) {
   auto crc = r.Number(prefix + "image CRC"), position = r.Number(prefix + "position");
-  if (!crc || *crc == -1 || !position) return;
+  if (!crc || *crc == -1 || !position) return false;
   Point at = r.PointAt(*position);
   if (width <= 0) width = t.canvas.Width() - at.x;
   std::optional<uint8_t> key;
   if (r.Number(prefix + "transparent").value_or(0) != 0 && r.Number(prefix + "key colour 1") == 255) {
     key = static_cast<uint8_t>(r.Number(prefix + "key colour 2").value_or(0));
   }
-  t.images.Draw(t.canvas, static_cast<int32_t>(*crc), {at.x, at.y, width, height}, key);
+  return t.images.Draw(t.canvas, static_cast<int32_t>(*crc), {at.x, at.y, width, height}, key);
 }
 
 void DrawElement(const RecordView& element, DrawingTools& tools) {
@@ -149,7 +151,7 @@ void DrawElement(const RecordView& element, DrawingTools& tools) {
   if (tag != "LI" && tag != "EL" && tag != "RR" && OwnBackground(element)) {
     if (auto box = element.BoxAt("\"VT\" normal ")) tools.canvas.Fill(*box, ColourOf(element, "\"VT\" normal colour"));
   }
-  DrawFirstPicture(element, tools);
+  if (!DrawFirstPicture(element, tools) && IsPicture(tag)) DrawFrame(element, tools);
   for (const KindDrawing& kind : kKinds) {
     if (tag == kind.tag) kind.draw(element, tools);
   }

@@ -19,8 +19,9 @@ void DrawElement(const RecordView& element, DrawingTools& tools);
 
 // Draws the picture of the image block whose fields begin with `prefix`, `width` pixels a row
 // (0: to the screen's right edge) and at most `height` rows (0: all its rows), its key colour
-// left out when the block says it is transparent; nothing when the block names no picture.
-void DrawPicture(const RecordView& record, const std::string& prefix, int32_t width, int32_t height,
+// left out when the block says it is transparent. False, drawing nothing, when the block names
+// no picture or the project has no pixels for it.
+bool DrawPicture(const RecordView& record, const std::string& prefix, int32_t width, int32_t height,
                  DrawingTools& tools);
 
 }  // namespace brisklet

@@ -27,10 +27,10 @@ bool PanelImages::Draw(Canvas& canvas, int32_t crc, const Box& box, std::optiona
   const Bytes& pixels = PixelsOf(crc);
   if (pixels.empty() || box.width <= 0) return false;
   auto width = static_cast<size_t>(box.width);
-  size_t rows = pixels.size() / width;
-  if (box.height > 0) rows = std::min(rows, static_cast<size_t>(box.height));
-  for (size_t y = 0; y < rows; ++y) {
-    for (size_t x = 0; x < width; ++x) {
+  size_t count = pixels.size();
+  if (box.height > 0) count = std::min(count, width * static_cast<size_t>(box.height));
+  for (size_t y = 0; y * width < count; ++y) {
+    for (size_t x = 0; x < width && y * width + x < count; ++x) {
       uint8_t colour = pixels[y * width + x];
       if (key != colour) {
         canvas.Pixel(box.x + static_cast<int32_t>(x), box.y + static_cast<int32_t>(y), PanelColour(colour));

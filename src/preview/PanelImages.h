@@ -17,8 +17,8 @@ class PanelImages {
   explicit PanelImages(Connection& db) : mDb(db) {}
 
   // Draws the picture of that CRC from the box's top-left corner, `box.width` pixels a row and
-  // at most `box.height` rows (0: as many as the pixels make); pixels of the key colour are
-  // left out. False when the project has no pixels for it.
+  // at most `box.height` rows (0: as many as the pixels make, the last one as far as they go);
+  // pixels of the key colour are left out. False when the project has no pixels for it.
   bool Draw(Canvas& canvas, int32_t crc, const Box& box, std::optional<uint8_t> key);
 
  private:

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <tuple>
 
 #include "preview/Canvas.h"
 #include "support/TestProject.h"
@@ -112,23 +113,27 @@ TEST_F(Preview, LeftAlignedTextStartsAtItsCompiledPosition) {
   EXPECT_EQ(FirstColumnOf(kBlack, 30, 43), 51);
 }
 
-// A 4 x 2 picture, red in its first pixel, placed twice: as it is at (60, 50) and with its key
-// colour (its first pixel) left out at (70, 50).
+// A 4 x 2 picture, red in its first pixel, placed three times: as it is at (60, 50), with its
+// key colour (its first pixel) left out at (70, 50), and as the display's background, its 8
+// pixels in the screen's top row. A picture without pixels at (85, 50) keeps its frame.
 TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
   project.Insert("ProjectImages",
                  {{"ImageID", 1}, {"CRC", 0x5A5A}, {"Bits", 8}, {"Data8bpp", Compressed({9, 4, 4, 9, 4, 11, 11, 4})}});
-  for (auto [x, transparency] : {std::pair{60, 0}, std::pair{70, 1}}) {
+  project.Insert("ProjectImages", {{"ImageID", 2}, {"CRC", 0x7777}, {"Bits", 8}});
+  project.Insert("PagesAndImages", {{"Page_ID", 1}, {"Image_CRC", 0x5A5A}, {"TransparencyLevel", 0}});
+  for (auto [x, crc, transparency] : {std::tuple{60, 0x5A5A, 0}, std::tuple{70, 0x5A5A, 1}, std::tuple{85, 0x7777, 0}}) {
     int32_t id = project.AddElement(
         {{"DisplayID", 1}, {"Type", 3}, {"Xs", x}, {"Ys", 50}, {"Dx", 4}, {"Dy", 2}, {"ColorBack", 15}});
-    project.Insert(
-        "ElementsAndImages",
-        {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", 0x5A5A}, {"TransparencyLevel", transparency}});
+    project.Insert("ElementsAndImages",
+                   {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", crc}, {"TransparencyLevel", transparency}});
   }
   ToolRun run = Draw(Save());
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const PixelCase pixels[] = {{"FirstPixel", 60, 50, kRed},         {"SecondPixel", 61, 50, kNavy},
                               {"SecondRow", 62, 51, kYellow},       {"BelowThePicture", 62, 52, kWhite},
-                              {"KeyColourLeftOut", 70, 50, kWhite}, {"TransparentPictureKept", 72, 51, kYellow}};
+                              {"KeyColourLeftOut", 70, 50, kWhite}, {"TransparentPictureKept", 72, 51, kYellow},
+                              {"BackgroundFirst", 0, 0, kRed},      {"BackgroundSixth", 5, 0, kYellow},
+                              {"PastTheBackground", 8, 0, kWhite},  {"FrameWithoutPixels", 88, 51, kBlack}};
   for (const PixelCase& c : pixels) {
     EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
   }
