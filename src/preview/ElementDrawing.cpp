@@ -1,6 +1,7 @@
 // The per-kind drawing table. Shapes and pictures are drawn in full, meters with their needle
-// at the minimum; the other kinds that show a value (bars, trends, lists, grids) are drawn as
-// their frames, and every static text of a record at the position the compiler placed it.
+// at the minimum, trends with their axes and grid; the other kinds that show a value (bars,
+// lists, grids) are drawn as their frames, and every static text of a record at the position
+// the compiler placed it.
 #include "preview/ElementDrawing.h"
 
 #include <algorithm>
@@ -15,6 +16,7 @@ namespace brisklet {
 namespace {
 
 constexpr uint32_t kOwnBackground = 0;  // header background mode: filled with the element's colour
+constexpr int32_t kGridSpacing = 4;     // the closest a trend's dotted grid lines stand
 
 Rgb ColourOf(const RecordView& r, const std::string& name) {
   return PanelColour(static_cast<uint32_t>(r.Number(name).value_or(0)));
@@ -84,6 +86,32 @@ void DrawMeter(const RecordView& r, DrawingTools& t) {
   t.canvas.Line(static_cast<int32_t>(*cx), static_cast<int32_t>(*cy), x, y, FrameColour(r), pen);
 }
 
+// A trend as the panel first shows it, with no points yet: its frame, the plot's axes (its left
+// and bottom edges) and a dotted grid that divides the plot into `X ticks` columns and `Y ticks`
+// rows, left out in a direction where the lines would stand closer than kGridSpacing pixels.
+void DrawTrend(const RecordView& r, DrawingTools& t) {
+  DrawFrame(r, t);
+  std::string kind = r.Number("\"TR\" plot width") ? "\"TR\" " : "\"TS\" ";
+  auto plot = r.BoxAt(kind + "plot ");
+  if (!plot || plot->width <= 0 || plot->height <= 0) return;
+  Rgb colour = FrameColour(r);
+  int32_t right = plot->x + plot->width - 1, bottom = plot->y + plot->height - 1;
+  t.canvas.Fill({plot->x, plot->y, 1, plot->height}, colour);
+  t.canvas.Fill({plot->x, bottom, plot->width, 1}, colour);
+  auto columns = static_cast<int32_t>(r.Number(kind + "X ticks").value_or(0));
+  auto rows = static_cast<int32_t>(r.Number(kind + "Y ticks").value_or(0));
+  if (columns > 0 && plot->width / columns < kGridSpacing) columns = 0;
+  if (rows > 0 && plot->height / rows < kGridSpacing) rows = 0;
+  for (int32_t i = 1; i < columns; ++i) {
+    int32_t x = plot->x + i * (plot->width - 1) / columns;
+    for (int32_t y = plot->y; y < bottom; y += 2) t.canvas.Pixel(x, y, colour);
+  }
+  for (int32_t i = 1; i < rows; ++i) {
+    int32_t y = plot->y + i * (plot->height - 1) / rows;
+    for (int32_t x = plot->x + 2; x <= right; x += 2) t.canvas.Pixel(x, y, colour);
+  }
+}
+
 struct KindDrawing {
   const char* tag;
   void (*draw)(const RecordView&, DrawingTools&);
@@ -92,7 +120,7 @@ struct KindDrawing {
 constexpr std::array kKinds = {
     KindDrawing{"RC", DrawRectangle},  KindDrawing{"LI", DrawLine},  KindDrawing{"EL", DrawEllipse},
     KindDrawing{"RR", DrawRoundedBox}, KindDrawing{"BG", DrawFrame}, KindDrawing{"MG", DrawMeter},
-    KindDrawing{"TR", DrawFrame},      KindDrawing{"TS", DrawFrame}, KindDrawing{"LG", DrawFrame},
+    KindDrawing{"TR", DrawTrend},      KindDrawing{"TS", DrawTrend}, KindDrawing{"LG", DrawFrame},
     KindDrawing{"TG", DrawFrame},      KindDrawing{"TM", DrawFrame}, KindDrawing{"LL", DrawFrame},
     KindDrawing{"LR", DrawFrame},      KindDrawing{"PL", DrawFrame}, KindDrawing{"PR", DrawFrame},
     KindDrawing{"EF", DrawFrame},      KindDrawing{"LF", DrawFrame}, KindDrawing{"BT", DrawFrame},

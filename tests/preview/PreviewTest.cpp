@@ -158,6 +158,35 @@ TEST_F(Preview, MeterNeedleStandsAtTheMinimum) {
   }
 }
 
+// A white trend on a 320 x 240 screen at (100, 90), 200 x 140, its plot at (102, 92), 30 x 20,
+// with 3 X ticks and 2 Y ticks: axes on the plot's left and bottom edges, dotted grid lines at
+// x 111 and 121 and at y 101.
+TEST_F(Preview, TrendShowsItsAxesAndGrid) {
+  project.SetSetting("ScreenWidth", 320);
+  project.SetSetting("ScreenHeight", 240);
+  nlohmann::json parts = nlohmann::json::array();
+  for (int i = 0; i < 7; ++i) parts.push_back(nlohmann::json::object());
+  parts.push_back({{"x", 2}, {"y", 2}, {"w", 30}, {"h", 20}});
+  parts.push_back({{"h", 20}});
+  nlohmann::json trend = {{"GetTrendNumber", 2}, {"GetPartRect", parts}, {"GetPointSpacing", 2},
+                          {"GetXTicks", 3},      {"GetYTicks", 2},       {"GetCurves", nlohmann::json::array()}};
+  project.Insert("Trends", {{"TrendID", 2}, {"HistoryPoints", 40}});
+  project.Insert("Curves", {{"CurveID", 9}});  // trend 2 owns curves 9 to 16
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});  // the buttons' labels are measured
+  project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 23}, {"Binary", trend.dump()}, {"Xs", 100},
+                      {"Ys", 90}, {"Dx", 200}, {"Dy", 140}, {"ColorBack", 15}});
+  ToolRun run = Draw(Save());
+  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  const PixelCase pixels[] = {{"LeftAxisTop", 102, 92, kBlack},      {"Origin", 102, 111, kBlack},
+                              {"BottomAxisEnd", 131, 111, kBlack},   {"PastTheBottomAxis", 132, 111, kWhite},
+                              {"FirstColumnLine", 111, 92, kBlack},  {"ColumnLineGap", 111, 93, kWhite},
+                              {"SecondColumnLine", 121, 94, kBlack}, {"RowLine", 104, 101, kBlack},
+                              {"RowLineGap", 105, 101, kWhite},      {"InsideThePlot", 115, 105, kWhite}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
+}
+
 TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
   project.Db().Execute("UPDATE HMI_Elements SET Text='A text far too long for its box' WHERE ID=" +
