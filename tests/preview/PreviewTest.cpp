@@ -121,7 +121,8 @@ TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
                  {{"ImageID", 1}, {"CRC", 0x5A5A}, {"Bits", 8}, {"Data8bpp", Compressed({9, 4, 4, 9, 4, 11, 11, 4})}});
   project.Insert("ProjectImages", {{"ImageID", 2}, {"CRC", 0x7777}, {"Bits", 8}});
   project.Insert("PagesAndImages", {{"Page_ID", 1}, {"Image_CRC", 0x5A5A}, {"TransparencyLevel", 0}});
-  for (auto [x, crc, transparency] : {std::tuple{60, 0x5A5A, 0}, std::tuple{70, 0x5A5A, 1}, std::tuple{85, 0x7777, 0}}) {
+  for (auto [x, crc, transparency] :
+       {std::tuple{60, 0x5A5A, 0}, std::tuple{70, 0x5A5A, 1}, std::tuple{85, 0x7777, 0}}) {
     int32_t id = project.AddElement(
         {{"DisplayID", 1}, {"Type", 3}, {"Xs", x}, {"Ys", 50}, {"Dx", 4}, {"Dy", 2}, {"ColorBack", 15}});
     project.Insert("ElementsAndImages",
