@@ -10,6 +10,7 @@
 #include <string>
 
 #include "preview/ElementTexts.h"
+#include "preview/NumberSamples.h"
 #include "preview/ValueDrawing.h"
 
 namespace brisklet {
@@ -130,6 +131,7 @@ void DrawElement(const RecordView& element, DrawingTools& tools) {
     if (tag == kind.tag) kind.draw(element, tools);
   }
   DrawTexts(element, tools.canvas, tools.fonts);
+  DrawNumberSample(element, tools.canvas, tools.fonts);
 }
 
 }  // namespace brisklet

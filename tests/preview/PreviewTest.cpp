@@ -188,6 +188,29 @@ TEST_F(Preview, TrendShowsItsAxesAndGrid) {
   }
 }
 
+// A number of mask "99.9" and units "kg" at (50, 50), in a font without its file: its sample
+// "-00.0 kg", 8 characters of 6 pixels, is drawn as a hollow box 48 x 10 from its text position.
+TEST_F(Preview, NumberShowsItsSampleText) {
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
+  nlohmann::json number = {
+      {"GetMask", "99.9"}, {"GetUnitsText", "kg"}, {"GetOperand1Type", 2}, {"GetOperand1Addr", 204}};
+  int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 8}, {"Binary", number.dump()},
+                                   {"Xs", 50}, {"Ys", 50}, {"Dx", 49}, {"Dy", 14}, {"ColorFore", 0},
+                                   {"ColorBack", 15}, {"FontNumber", 1}, {"Alignment", 0}});
+  std::string db = Save();
+  ToolRun dump = RunTool("dump " + db + " --element " + std::to_string(id));
+  ASSERT_NE(dump.out.find("\"LN\" text position                          5050 = (50, 50)"), std::string::npos)
+      << dump.out;
+  ToolRun run = Draw(db);
+  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  const PixelCase pixels[] = {{"BoxTopLeft", 50, 50, kBlack},  {"BoxRightEdge", 97, 52, kBlack},
+                              {"PastTheBox", 98, 52, kWhite}, {"BoxBottom", 60, 59, kBlack},
+                              {"InsideTheBox", 60, 55, kWhite}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
+}
+
 TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
   project.Db().Execute("UPDATE HMI_Elements SET Text='A text far too long for its box' WHERE ID=" +
