@@ -10,6 +10,7 @@
 #include "preview/Canvas.h"
 #include "preview/PanelFonts.h"
 #include "preview/PanelImages.h"
+#include "preview/TextTable.h"
 
 namespace brisklet {
 
@@ -28,6 +29,6 @@ int32_t ScreenHeight(Connection& db, int32_t screenWidth);
 // order, then the outlines and numbers of the marked ones.
 std::unique_ptr<Canvas> DrawDisplay(const Bytes& displayRecord, const std::vector<PreviewElement>& elements,
                                     const DecodeContext& context, PanelFonts& fonts, PanelImages& images,
-                                    int32_t height);
+                                    TextTable& texts, int32_t height);
 
 }  // namespace brisklet

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "preview/ElementTexts.h"
+#include "preview/LinkedTexts.h"
 #include "preview/NumberSamples.h"
 #include "preview/ValueDrawing.h"
 
@@ -132,6 +133,7 @@ void DrawElement(const RecordView& element, DrawingTools& tools) {
   }
   DrawTexts(element, tools.canvas, tools.fonts);
   DrawNumberSample(element, tools.canvas, tools.fonts);
+  DrawLinkedTexts(element, tools.canvas, tools.fonts, tools.texts);
 }
 
 }  // namespace brisklet

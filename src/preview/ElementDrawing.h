@@ -1,11 +1,12 @@
 // Drawing one element from its decoded record: what the header says of its background, then
-// its first picture, what its kind draws (one row per tag), then its texts.
+// its first picture, what its kind draws (one row per tag), then its texts, static and linked.
 #pragma once
 #include <string>
 
 #include "preview/PanelFonts.h"
 #include "preview/PanelImages.h"
 #include "preview/RecordView.h"
+#include "preview/TextTable.h"
 
 namespace brisklet {
 
@@ -13,6 +14,7 @@ struct DrawingTools {
   Canvas& canvas;
   PanelFonts& fonts;
   PanelImages& images;
+  TextTable& texts;
 };
 
 void DrawElement(const RecordView& element, DrawingTools& tools);

@@ -211,6 +211,29 @@ TEST_F(Preview, NumberShowsItsSampleText) {
   }
 }
 
+// A text list at (50, 50), 40 x 14, centred, whose first item is text 1 of the text table, "Go",
+// in a font without its file: a hollow box 12 x 10 centred on the anchor (70, 57).
+TEST_F(Preview, LinkedTextOfTheTextTableStandsOnItsAnchor) {
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
+  project.Insert("ProjectTexts", {{"TextIndex", 1}, {"Text", "Go"}});
+  nlohmann::json item = {{"ItemOperandType", 0}, {"ItemOperandAddress", 1}, {"ItemColor", 0}, {"ItemBackColor", 15}};
+  nlohmann::json list = {{"ItemCount", 1}, {"ItemAt", {item}}, {"IsLinked", -1}};
+  int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 3}, {"Binary", list.dump()},
+                                   {"Xs", 50}, {"Ys", 50}, {"Dx", 40}, {"Dy", 14}, {"ColorBack", 15},
+                                   {"FontNumber", 1}, {"Alignment", 4}});
+  std::string db = Save();
+  ToolRun dump = RunTool("dump " + db + " --element " + std::to_string(id));
+  ASSERT_NE(dump.out.find("text anchor                     5770 = (70, 57)"), std::string::npos) << dump.out;
+  ToolRun run = Draw(db);
+  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  const PixelCase pixels[] = {{"BoxTopLeft", 64, 52, kBlack},    {"LeftOfTheBox", 63, 52, kWhite},
+                              {"BoxRightEdge", 75, 55, kBlack}, {"RightOfTheBox", 76, 55, kWhite},
+                              {"BoxBottom", 70, 61, kBlack},    {"InsideTheBox", 70, 56, kWhite}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
+}
+
 TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
   project.Db().Execute("UPDATE HMI_Elements SET Text='A text far too long for its box' WHERE ID=" +
