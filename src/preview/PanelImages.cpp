@@ -9,13 +9,18 @@
 #include "preview/Queries.h"
 
 namespace brisklet {
+namespace {
+
+constexpr int32_t kBitsPerPixel = 8;  // the only depth drawn: one palette colour a byte
+
+}  // namespace
 
 const Bytes& PanelImages::PixelsOf(int32_t crc) {
   auto known = mPixels.find(crc);
   if (known != mPixels.end()) return known->second;
   Bytes pixels;
   Recordset rs(mDb, kSqlPreviewImage, {Value(crc)});
-  if (!rs.Eof() && !rs.Field("Data8bpp").IsNull()) {
+  if (!rs.Eof() && rs.Long("Bits") == kBitsPerPixel && !rs.Field("Data8bpp").IsNull()) {
     int32_t status = 0;
     ZlibDecompressor().Uncompress(rs.Field("Data8bpp").ToBytes("Data8bpp"), pixels, true, status);
     if (status != 0) pixels.clear();

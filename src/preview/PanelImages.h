@@ -18,7 +18,8 @@ class PanelImages {
 
   // Draws the picture of that CRC from the box's top-left corner, `box.width` pixels a row and
   // at most `box.height` rows (0: as many as the pixels make, the last one as far as they go);
-  // pixels of the key colour are left out. False when the project has no pixels for it.
+  // pixels of the key colour are left out. False when the project has no pixels for it or they
+  // are not 8-bit ones.
   bool Draw(Canvas& canvas, int32_t crc, const Box& box, std::optional<uint8_t> key);
 
  private:

@@ -115,14 +115,17 @@ TEST_F(Preview, LeftAlignedTextStartsAtItsCompiledPosition) {
 
 // A 4 x 2 picture, red in its first pixel, placed three times: as it is at (60, 50), with its
 // key colour (its first pixel) left out at (70, 50), and as the display's background, its 8
-// pixels in the screen's top row. A picture without pixels at (85, 50) keeps its frame.
+// pixels in the screen's top row. A picture without pixels at (85, 50) and one of 16 bits a
+// pixel at (92, 50) keep their frames.
 TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
   project.Insert("ProjectImages",
                  {{"ImageID", 1}, {"CRC", 0x5A5A}, {"Bits", 8}, {"Data8bpp", Compressed({9, 4, 4, 9, 4, 11, 11, 4})}});
   project.Insert("ProjectImages", {{"ImageID", 2}, {"CRC", 0x7777}, {"Bits", 8}});
+  project.Insert("ProjectImages",
+                 {{"ImageID", 3}, {"CRC", 0x1616}, {"Bits", 16}, {"Data8bpp", Compressed(Bytes(16, 9))}});
   project.Insert("PagesAndImages", {{"Page_ID", 1}, {"Image_CRC", 0x5A5A}, {"TransparencyLevel", 0}});
   for (auto [x, crc, transparency] :
-       {std::tuple{60, 0x5A5A, 0}, std::tuple{70, 0x5A5A, 1}, std::tuple{85, 0x7777, 0}}) {
+       {std::tuple{60, 0x5A5A, 0}, std::tuple{70, 0x5A5A, 1}, std::tuple{85, 0x7777, 0}, std::tuple{92, 0x1616, 0}}) {
     int32_t id = project.AddElement(
         {{"DisplayID", 1}, {"Type", 3}, {"Xs", x}, {"Ys", 50}, {"Dx", 4}, {"Dy", 2}, {"ColorBack", 15}});
     project.Insert("ElementsAndImages",
@@ -134,7 +137,8 @@ TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
                               {"SecondRow", 62, 51, kYellow},       {"BelowThePicture", 62, 52, kWhite},
                               {"KeyColourLeftOut", 70, 50, kWhite}, {"TransparentPictureKept", 72, 51, kYellow},
                               {"BackgroundFirst", 0, 0, kRed},      {"BackgroundSixth", 5, 0, kYellow},
-                              {"PastTheBackground", 8, 0, kWhite},  {"FrameWithoutPixels", 88, 51, kBlack}};
+                              {"PastTheBackground", 8, 0, kWhite},  {"FrameWithoutPixels", 88, 51, kBlack},
+                              {"FrameOf16Bits", 92, 50, kBlack},    {"TopOfThe16BitFrame", 93, 50, kBlack}};
   for (const PixelCase& c : pixels) {
     EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
   }
