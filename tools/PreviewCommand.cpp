@@ -66,6 +66,8 @@ struct Previewer {
   Connection& db;
   DecodeContext context;
   PanelFonts fonts;
+  PanelImages images;
+  TextTable texts;
   int32_t height;
   std::vector<Diagnostic> diagnostics;
 
@@ -93,7 +95,7 @@ struct Previewer {
     std::vector<NamedElement> names;
     for (const ElementRow& r : rows) names.push_back({r.id, r.name});
     DisplayFindings findings = FindingsOf(diagnostics, displayId, names);
-    auto canvas = DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, height);
+    auto canvas = DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, images, texts, height);
     if (!canvas->WritePng(path, o.scale)) throw RuntimeError("Cannot write the preview", "'" + path + "'");
     return findings;
   }
@@ -131,7 +133,7 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
   compiler.SetCompMsg(nullptr);  // the records drawn report their messages once, above
   DecodeContext context = ReadDecodeContext(host, db);
   Previewer previewer{o, compiler, host, db, context, PanelFonts(db, context.codePage),
-                      ScreenHeight(db, context.screenWidth), diagnostics};
+                      PanelImages(db), TextTable(db), ScreenHeight(db, context.screenWidth), diagnostics};
   std::vector<std::string> notices;
   for (int32_t number : previewer.fonts.FontsWithoutFile()) {
     notices.push_back("font " + std::to_string(number) +

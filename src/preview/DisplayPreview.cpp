@@ -20,14 +20,16 @@ int32_t ScreenHeight(Connection& db, int32_t screenWidth) {
 }
 
 std::unique_ptr<Canvas> DrawDisplay(const Bytes& displayRecord, const std::vector<PreviewElement>& elements,
-                                    const DecodeContext& context, PanelFonts& fonts, int32_t height) {
+                                    const DecodeContext& context, PanelFonts& fonts, PanelImages& images,
+                                    TextTable& texts, int32_t height) {
   auto canvas = std::make_unique<Canvas>(context.screenWidth, height);
   DecodedRecord display = DecodeRecord(displayRecord, context);
   RecordView displayView(displayRecord, display, context.screenWidth);
   uint32_t background = static_cast<uint32_t>(displayView.Number("\"PT\" background colour").value_or(0));
   canvas->Fill({0, 0, canvas->Width(), canvas->Height()}, PanelColour(background));
 
-  DrawingTools tools{*canvas, fonts};
+  DrawingTools tools{*canvas, fonts, images, texts};
+  DrawPicture(displayView, "\"PT\" background image ", 0, 0, tools);
   for (const PreviewElement& element : elements) {
     if (element.record.empty()) continue;
     DecodedRecord fields = DecodeRecord(element.record, context);

@@ -9,6 +9,8 @@
 #include "decoding/DecodeContext.h"
 #include "preview/Canvas.h"
 #include "preview/PanelFonts.h"
+#include "preview/PanelImages.h"
+#include "preview/TextTable.h"
 
 namespace brisklet {
 
@@ -23,9 +25,10 @@ struct PreviewElement {
 // The panel's height: the project setting "ScreenHeight", else three quarters of the width.
 int32_t ScreenHeight(Connection& db, int32_t screenWidth);
 
-// Draws the display record's background, then the elements in the given order, then the
-// outlines and numbers of the marked ones.
+// Draws the display record's background colour and image, then the elements in the given
+// order, then the outlines and numbers of the marked ones.
 std::unique_ptr<Canvas> DrawDisplay(const Bytes& displayRecord, const std::vector<PreviewElement>& elements,
-                                    const DecodeContext& context, PanelFonts& fonts, int32_t height);
+                                    const DecodeContext& context, PanelFonts& fonts, PanelImages& images,
+                                    TextTable& texts, int32_t height);
 
 }  // namespace brisklet

@@ -1,13 +1,18 @@
-// The per-kind drawing table. Shapes are drawn in full; the kinds that show a value (bars,
-// meters, trends, lists, grids, pictures) are drawn as their frames, and every static text
-// of a record at the position the compiler placed it.
+// The per-kind drawing table. Shapes and pictures are drawn in full, meters with their needle
+// at the minimum, trends with their axes and grid; the other kinds that show a value (bars,
+// lists, grids) are drawn as their frames, and every static text of a record at the position
+// the compiler placed it.
 #include "preview/ElementDrawing.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "preview/ElementTexts.h"
+#include "preview/LinkedTexts.h"
+#include "preview/NumberSamples.h"
+#include "preview/ValueDrawing.h"
 
 namespace brisklet {
 namespace {
@@ -55,16 +60,6 @@ void DrawRoundedBox(const RecordView& r, DrawingTools& t) {
   t.canvas.RoundedBox(*box, radius, ColourOf(r, "\"RR\" colour"), false);
 }
 
-// The element's frame, in black or white, whichever stands out from the element's colour: what
-// a kind that shows a value draws at least.
-void DrawFrame(const RecordView& r, DrawingTools& t) {
-  auto box = r.BoxAt("\"VT\" normal ");
-  if (!box) return;
-  Rgb fill = ColourOf(r, "\"VT\" normal colour");
-  bool light = fill.r * 299 + fill.g * 587 + fill.b * 114 >= 128 * 1000;
-  t.canvas.Frame(*box, light ? Rgb{0, 0, 0} : Rgb{255, 255, 255});
-}
-
 struct KindDrawing {
   const char* tag;
   void (*draw)(const RecordView&, DrawingTools&);
@@ -72,11 +67,10 @@ struct KindDrawing {
 
 constexpr std::array kKinds = {
     KindDrawing{"RC", DrawRectangle},  KindDrawing{"LI", DrawLine},  KindDrawing{"EL", DrawEllipse},
-    KindDrawing{"RR", DrawRoundedBox}, KindDrawing{"BG", DrawFrame}, KindDrawing{"MG", DrawFrame},
-    KindDrawing{"TR", DrawFrame},      KindDrawing{"TS", DrawFrame}, KindDrawing{"LG", DrawFrame},
+    KindDrawing{"RR", DrawRoundedBox}, KindDrawing{"BG", DrawFrame}, KindDrawing{"MG", DrawMeter},
+    KindDrawing{"TR", DrawTrend},      KindDrawing{"TS", DrawTrend}, KindDrawing{"LG", DrawFrame},
     KindDrawing{"TG", DrawFrame},      KindDrawing{"TM", DrawFrame}, KindDrawing{"LL", DrawFrame},
     KindDrawing{"LR", DrawFrame},      KindDrawing{"PL", DrawFrame}, KindDrawing{"PR", DrawFrame},
-    KindDrawing{"PS", DrawFrame},      KindDrawing{"PM", DrawFrame}, KindDrawing{"PB", DrawFrame},
     KindDrawing{"EF", DrawFrame},      KindDrawing{"LF", DrawFrame}, KindDrawing{"BT", DrawFrame},
     KindDrawing{"LB", DrawFrame},
 };
@@ -89,17 +83,57 @@ std::string KindTag(const RecordView& r) {
   return "";
 }
 
+// Whether a field belongs to a picture other than the first ("picture 2 ...", "... item 2 ...").
+bool OfALaterPicture(const std::string& name) {
+  for (const char* word : {"picture ", "item "}) {
+    size_t at = name.find(word);
+    if (at != std::string::npos && name.compare(at, std::string(word).size() + 2, std::string(word) + "1 ") != 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The first picture of the element, in the element's box: a picture button's first state, a
+// list's first picture, a static picture. False when it has none the project has pixels for.
+bool DrawFirstPicture(const RecordView& r, DrawingTools& t) {
+  auto box = r.BoxAt("\"VT\" normal ");
+  if (!box) return false;
+  for (const DecodedField& field : r.Fields().fields) {
+    if (!field.name.ends_with("image CRC") || OfALaterPicture(field.name)) continue;
+    return DrawPicture(r, field.name.substr(0, field.name.size() - 9), box->width, box->height, t);
+  }
+  return false;
+}
+
+bool IsPicture(const std::string& tag) { return tag == "PS" || tag == "PM" || tag == "PB"; }
+
 }  // namespace
+
+bool DrawPicture(const RecordView& r, const std::string& prefix, int32_t width, int32_t height, DrawingTools& t) {
+  auto crc = r.Number(prefix + "image CRC"), position = r.Number(prefix + "position");
+  if (!crc || *crc == -1 || !position) return false;
+  Point at = r.PointAt(*position);
+  if (width <= 0) width = t.canvas.Width() - at.x;
+  std::optional<uint8_t> key;
+  if (r.Number(prefix + "transparent").value_or(0) != 0 && r.Number(prefix + "key colour 1") == 255) {
+    key = static_cast<uint8_t>(r.Number(prefix + "key colour 2").value_or(0));
+  }
+  return t.images.Draw(t.canvas, static_cast<int32_t>(*crc), {at.x, at.y, width, height}, key);
+}
 
 void DrawElement(const RecordView& element, DrawingTools& tools) {
   std::string tag = KindTag(element);
   if (tag != "LI" && tag != "EL" && tag != "RR" && OwnBackground(element)) {
     if (auto box = element.BoxAt("\"VT\" normal ")) tools.canvas.Fill(*box, ColourOf(element, "\"VT\" normal colour"));
   }
+  if (!DrawFirstPicture(element, tools) && IsPicture(tag)) DrawFrame(element, tools);
   for (const KindDrawing& kind : kKinds) {
     if (tag == kind.tag) kind.draw(element, tools);
   }
   DrawTexts(element, tools.canvas, tools.fonts);
+  DrawNumberSample(element, tools.canvas, tools.fonts);
+  DrawLinkedTexts(element, tools.canvas, tools.fonts, tools.texts);
 }
 
 }  // namespace brisklet

@@ -79,6 +79,17 @@ void DrawGlyph(Canvas& canvas, const FT_GlyphSlot slot, int32_t x, int32_t basel
 
 }  // namespace
 
+Box PanelFonts::LineBox(uint32_t index, std::span<const uint8_t> text) const {
+  if (index >= mFonts.size()) return {};
+  const Font& font = *mFonts[index];
+  int32_t width = 0;
+  for (uint8_t byte : text) {
+    auto advance = font.advances.find(byte);
+    if (advance != font.advances.end()) width += advance->second;
+  }
+  return {0, 0, width, font.lineHeight};
+}
+
 void PanelFonts::DrawLine(Canvas& canvas, uint32_t index, int32_t x, int32_t y, std::span<const uint8_t> text,
                           Rgb colour) {
   if (index >= mFonts.size()) return;

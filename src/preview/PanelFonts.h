@@ -25,6 +25,12 @@ class PanelFonts {
   // The numbers of the fonts that lack their file.
   std::vector<int32_t> FontsWithoutFile() const;
 
+  // The project's code page, the one the texts are drawn in.
+  int32_t CodePage() const { return mCodePage; }
+  // The box a line of code-page bytes takes at (0, 0): the advances the compiler measured with
+  // and the font's line height.
+  Box LineBox(uint32_t index, std::span<const uint8_t> text) const;
+
   // Draws one line of code-page bytes with its top-left corner at (x, y): its glyphs, or, for a
   // font without its file, the box the line takes.
   void DrawLine(Canvas& canvas, uint32_t index, int32_t x, int32_t y, std::span<const uint8_t> text, Rgb colour);

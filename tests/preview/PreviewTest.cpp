@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
+#include <tuple>
 
 #include "preview/Canvas.h"
 #include "support/TestProject.h"
@@ -109,6 +111,131 @@ TEST_F(Preview, LeftAlignedTextStartsAtItsCompiledPosition) {
   ASSERT_EQ(Draw(db).exitCode, 0);
   // The line starts at x 50; "H" of DejaVu Sans at 12 px has one blank column before its stem.
   EXPECT_EQ(FirstColumnOf(kBlack, 30, 43), 51);
+}
+
+// A 4 x 2 picture, red in its first pixel, placed three times: as it is at (60, 50), with its
+// key colour (its first pixel) left out at (70, 50), and as the display's background, its 8
+// pixels in the screen's top row. A picture without pixels at (85, 50) and one of 16 bits a
+// pixel at (92, 50) keep their frames.
+TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
+  project.Insert("ProjectImages",
+                 {{"ImageID", 1}, {"CRC", 0x5A5A}, {"Bits", 8}, {"Data8bpp", Compressed({9, 4, 4, 9, 4, 11, 11, 4})}});
+  project.Insert("ProjectImages", {{"ImageID", 2}, {"CRC", 0x7777}, {"Bits", 8}});
+  project.Insert("ProjectImages",
+                 {{"ImageID", 3}, {"CRC", 0x1616}, {"Bits", 16}, {"Data8bpp", Compressed(Bytes(16, 9))}});
+  project.Insert("PagesAndImages", {{"Page_ID", 1}, {"Image_CRC", 0x5A5A}, {"TransparencyLevel", 0}});
+  for (auto [x, crc, transparency] :
+       {std::tuple{60, 0x5A5A, 0}, std::tuple{70, 0x5A5A, 1}, std::tuple{85, 0x7777, 0}, std::tuple{92, 0x1616, 0}}) {
+    int32_t id = project.AddElement(
+        {{"DisplayID", 1}, {"Type", 3}, {"Xs", x}, {"Ys", 50}, {"Dx", 4}, {"Dy", 2}, {"ColorBack", 15}});
+    project.Insert("ElementsAndImages",
+                   {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", crc}, {"TransparencyLevel", transparency}});
+  }
+  ToolRun run = Draw(Save());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const PixelCase pixels[] = {{"FirstPixel", 60, 50, kRed},         {"SecondPixel", 61, 50, kNavy},
+                              {"SecondRow", 62, 51, kYellow},       {"BelowThePicture", 62, 52, kWhite},
+                              {"KeyColourLeftOut", 70, 50, kWhite}, {"TransparentPictureKept", 72, 51, kYellow},
+                              {"BackgroundFirst", 0, 0, kRed},      {"BackgroundSixth", 5, 0, kYellow},
+                              {"PastTheBackground", 8, 0, kWhite},  {"FrameWithoutPixels", 88, 51, kBlack},
+                              {"FrameOf16Bits", 92, 50, kBlack},    {"TopOfThe16BitFrame", 93, 50, kBlack}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
+}
+
+// A white meter at (60, 40), 40 x 30, sweeping the upper half around (80, 65) with a reach of
+// 15: at its minimum the needle points left, from (80, 65) to (65, 65), black on white.
+TEST_F(Preview, MeterNeedleStandsAtTheMinimum) {
+  nlohmann::json meter = {{"GetMeterSetting", 3}, {"GetNeedleScale", 15},   {"GetNeedlePercent", 100},
+                          {"GetNeedleWidth", 1},  {"GetNeedleCenterX", 20}, {"GetNeedleCenterY", 25},
+                          {"GetArcRotation", 0},  {"GetArcSpan", 180},      {"GetMeterValue1", 1000},
+                          {"GetMeterValue2", -1}};
+  project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 21}, {"Binary", meter.dump()}, {"Xs", 60},
+                      {"Ys", 40}, {"Dx", 40}, {"Dy", 30}, {"ColorBack", 15}});
+  ToolRun run = Draw(Save());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const PixelCase pixels[] = {{"Centre", 80, 65, kBlack},     {"Tip", 65, 65, kBlack},
+                              {"PastTheTip", 64, 65, kWhite}, {"Frame", 60, 40, kBlack},
+                              {"NotAtTheMaximum", 90, 65, kWhite}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
+}
+
+// A white trend on a 320 x 240 screen at (100, 90), 200 x 140, its plot at (102, 92), 30 x 20,
+// with 3 X ticks and 2 Y ticks: axes on the plot's left and bottom edges, dotted grid lines at
+// x 111 and 121 and at y 101.
+TEST_F(Preview, TrendShowsItsAxesAndGrid) {
+  project.SetSetting("ScreenWidth", 320);
+  project.SetSetting("ScreenHeight", 240);
+  nlohmann::json parts = nlohmann::json::array();
+  for (int i = 0; i < 7; ++i) parts.push_back(nlohmann::json::object());
+  parts.push_back({{"x", 2}, {"y", 2}, {"w", 30}, {"h", 20}});
+  parts.push_back({{"h", 20}});
+  nlohmann::json trend = {{"GetTrendNumber", 2}, {"GetPartRect", parts}, {"GetPointSpacing", 2},
+                          {"GetXTicks", 3},      {"GetYTicks", 2},       {"GetCurves", nlohmann::json::array()}};
+  project.Insert("Trends", {{"TrendID", 2}, {"HistoryPoints", 40}});
+  project.Insert("Curves", {{"CurveID", 9}});  // trend 2 owns curves 9 to 16
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});  // the buttons' labels are measured
+  project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 23}, {"Binary", trend.dump()}, {"Xs", 100},
+                      {"Ys", 90}, {"Dx", 200}, {"Dy", 140}, {"ColorBack", 15}});
+  ToolRun run = Draw(Save());
+  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  const PixelCase pixels[] = {{"LeftAxisTop", 102, 92, kBlack},      {"Origin", 102, 111, kBlack},
+                              {"BottomAxisEnd", 131, 111, kBlack},   {"PastTheBottomAxis", 132, 111, kWhite},
+                              {"FirstColumnLine", 111, 92, kBlack},  {"ColumnLineGap", 111, 93, kWhite},
+                              {"SecondColumnLine", 121, 94, kBlack}, {"RowLine", 104, 101, kBlack},
+                              {"RowLineGap", 105, 101, kWhite},      {"InsideThePlot", 115, 105, kWhite}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
+}
+
+// A number of mask "99.9" and units "kg" at (50, 50), in a font without its file: its sample
+// "-00.0 kg", 8 characters of 6 pixels, is drawn as a hollow box 48 x 10 from its text position.
+TEST_F(Preview, NumberShowsItsSampleText) {
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
+  nlohmann::json number = {
+      {"GetMask", "99.9"}, {"GetUnitsText", "kg"}, {"GetOperand1Type", 2}, {"GetOperand1Addr", 204}};
+  int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 8}, {"Binary", number.dump()},
+                                   {"Xs", 50}, {"Ys", 50}, {"Dx", 49}, {"Dy", 14}, {"ColorFore", 0},
+                                   {"ColorBack", 15}, {"FontNumber", 1}, {"Alignment", 0}});
+  std::string db = Save();
+  ToolRun dump = RunTool("dump " + db + " --element " + std::to_string(id));
+  ASSERT_NE(dump.out.find("\"LN\" text position                          5050 = (50, 50)"), std::string::npos)
+      << dump.out;
+  ToolRun run = Draw(db);
+  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  const PixelCase pixels[] = {{"BoxTopLeft", 50, 50, kBlack},  {"BoxRightEdge", 97, 52, kBlack},
+                              {"PastTheBox", 98, 52, kWhite}, {"BoxBottom", 60, 59, kBlack},
+                              {"InsideTheBox", 60, 55, kWhite}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
+}
+
+// A text list at (50, 50), 40 x 14, centred, whose first item is text 1 of the text table, "Go",
+// in a font without its file: a hollow box 12 x 10 centred on the anchor (70, 57).
+TEST_F(Preview, LinkedTextOfTheTextTableStandsOnItsAnchor) {
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
+  project.Insert("ProjectTexts", {{"TextIndex", 1}, {"Text", "Go"}});
+  nlohmann::json item = {{"ItemOperandType", 0}, {"ItemOperandAddress", 1}, {"ItemColor", 0}, {"ItemBackColor", 15}};
+  nlohmann::json list = {{"ItemCount", 1}, {"ItemAt", {item}}, {"IsLinked", -1}};
+  int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 3}, {"Binary", list.dump()},
+                                   {"Xs", 50}, {"Ys", 50}, {"Dx", 40}, {"Dy", 14}, {"ColorBack", 15},
+                                   {"FontNumber", 1}, {"Alignment", 4}});
+  std::string db = Save();
+  ToolRun dump = RunTool("dump " + db + " --element " + std::to_string(id));
+  ASSERT_NE(dump.out.find("text anchor                     5770 = (70, 57)"), std::string::npos) << dump.out;
+  ToolRun run = Draw(db);
+  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  const PixelCase pixels[] = {{"BoxTopLeft", 64, 52, kBlack},    {"LeftOfTheBox", 63, 52, kWhite},
+                              {"BoxRightEdge", 75, 55, kBlack}, {"RightOfTheBox", 76, 55, kWhite},
+                              {"BoxBottom", 70, 61, kBlack},    {"InsideTheBox", 70, 56, kWhite}};
+  for (const PixelCase& c : pixels) {
+    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
+  }
 }
 
 TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
