@@ -3,6 +3,8 @@
 
 #include <fstream>
 
+#include "OutputPaths.h"
+
 namespace brisklet::cli {
 namespace {
 
@@ -13,6 +15,16 @@ DiagnosticsFormat FormatOf(const Options& o) {
 }
 
 }  // namespace
+
+bool OutputIsNotTheProject(const std::string& output, const std::string& project) {
+  try {
+    RefuseProjectOutput(output, project);
+    return true;
+  } catch (const RuntimeError& e) {
+    std::cerr << "brisklet: " << e.Describe() << '\n';
+    return false;
+  }
+}
 
 bool WriteDiagnostics(const Options& o, const DiagnosticsLog& log) {
   if (o.diagnosticsFile.empty()) {

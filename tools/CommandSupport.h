@@ -40,12 +40,17 @@ struct OpenProject {
   std::unique_ptr<clsDownload> compiler;
 };
 
+// False, after saying why on stderr, when `output` would overwrite the project or a file SQLite
+// keeps beside it.
+bool OutputIsNotTheProject(const std::string& output, const std::string& project);
+
 // Opens the project, runs the work, then writes the diagnostics and the output, and turns the
 // outcome into the exit code: 1 when the compiler counted errors or the work returns 1, 2 for a
 // run-time failure (whose half-made output is not shown). Nothing is written before the work
 // is over, so a reader that stops early cannot break off a compile.
 template <typename Work>
 int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
+  if (!OutputIsNotTheProject(o.diagnosticsFile, o.db)) return 2;
   auto log = std::make_shared<DiagnosticsLog>();
   std::ostringstream output;
   int exitCode = 2;

@@ -19,11 +19,15 @@ struct FontOptions {
   int32_t size = 0;
   int32_t number = 0;
   int32_t charset = -1;  // -1: the character set of the project's code page
+  int busyTimeout = 5;
 };
 
 int AddFont(const FontOptions& o) {
   try {
-    auto conn = Connection::Open(o.db);
+    OpenOptions open;
+    open.busyTimeoutSeconds = o.busyTimeout;
+    open.waiting = [](const std::string& text) { std::cerr << "brisklet: " << text << std::endl; };
+    auto conn = Connection::Open(o.db, open);
     DefaultHost host(*conn);
     int32_t codePage = host.AnsiCodePage();
     MeasuredFont font = MeasureFontFile(o.file, o.size, codePage);
@@ -62,6 +66,8 @@ void AddFontCommand(CLI::App& app, int& exitCode) {
   cmd->add_option("--charset", add.charset,
                   "Windows character set code (default: that of the project's code page, 177 for 1255)")
       ->check(CLI::Range(0, 255));
+  cmd->add_option("--busy-timeout", add.busyTimeout, "Seconds to wait for another program's lock on the project")
+      ->check(CLI::Range(0, 86400));
   cmd->callback([&exitCode] { exitCode = AddFont(add); });
 }
 

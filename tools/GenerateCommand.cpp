@@ -1,10 +1,14 @@
 // brisklet generate DB --displays N --elements-per-display M [--seed S]: a new synthetic project.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 
 #include "Commands.h"
-#include "ProjectGenerator.h"
 #include "Progress.h"
+#include "ProjectGenerator.h"
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
 
@@ -23,23 +27,31 @@ void AddGenerateCommand(CLI::App& app, int& exitCode) {
       ->check(CLI::Range(0, kMaxElementsPerDisplay));
   cmd->add_option("--seed", options.seed, "Seed of the generator; the same seed gives the same project");
   cmd->callback([&exitCode] {
-    // Made under a temporary name and renamed when complete: a run that is killed or fails
-    // never leaves a half-made project under the name asked for.
-    std::string partial = path + ".partial";
+    // Made under a name of this run's own and linked to the name asked for when complete: a
+    // run that is killed or fails never leaves a half-made project under that name, two runs
+    // never share a file, and a project that appears meanwhile is never replaced.
+    std::string partial = path + ".partial-" + std::to_string(::getpid());
+    bool made = false;
     exitCode = 2;
     try {
       std::error_code error;
+      if (!Connection::IsFilePath(path)) {
+        throw RuntimeError("Cannot create project database",
+                           "'" + path + "' is not a file path (a project database is a file of its own)");
+      }
       if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
         throw RuntimeError("Cannot create project database", "'" + path + "' already exists");
       }
-      std::filesystem::remove(partial, error);
       GeneratorSummary s;
       {
         ProgressLine line("generating", "displays");
         auto db = Connection::Create(partial);
+        made = true;
         s = GenerateProject(*db, options, [&line](int64_t done, int64_t total) { line.Update(done, total); });
       }
-      std::filesystem::rename(partial, path);
+      if (::link(partial.c_str(), path.c_str()) != 0) {
+        throw RuntimeError("Cannot create project database", "'" + path + "': " + std::strerror(errno));
+      }
       std::cout << "generated " << path << ": " << s.modules << " modules, " << s.displays << " displays, "
                 << s.elements << " elements, " << s.images << " images, " << s.jumps << " jumps, all pending\n";
       exitCode = 0;
@@ -48,9 +60,10 @@ void AddGenerateCommand(CLI::App& app, int& exitCode) {
     } catch (const std::exception& e) {
       std::cerr << "brisklet: " << e.what() << '\n';
     }
-    if (exitCode != 0) {
+    if (made) {
       std::error_code ignored;
       std::filesystem::remove(partial, ignored);
+      std::filesystem::remove(partial + "-journal", ignored);
     }
   });
 }

@@ -8,6 +8,7 @@
 
 #include "CommandSupport.h"
 #include "Commands.h"
+#include "OutputPaths.h"
 #include "PreviewFindings.h"
 #include "PreviewIndex.h"
 #include "database/Recordset.h"
@@ -96,7 +97,8 @@ struct Previewer {
     for (const ElementRow& r : rows) names.push_back({r.id, r.name});
     DisplayFindings findings = FindingsOf(diagnostics, displayId, names);
     auto canvas = DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, images, texts, height);
-    if (!canvas->WritePng(path, o.scale)) throw RuntimeError("Cannot write the preview", "'" + path + "'");
+    RefuseProjectOutput(path, o.project.db);
+    canvas->WritePng(path, o.scale);
     return findings;
   }
 
@@ -127,18 +129,18 @@ std::vector<std::pair<int32_t, std::string>> AllDisplays(Connection& db) {
 }
 
 void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
+  DecodeContext context = ReadDecodeContext(host, db);
+  CheckPanelSize(context.screenWidth, ScreenHeight(db, context.screenWidth), o.scale);
   auto log = std::dynamic_pointer_cast<DiagnosticsLog>(compiler.CompMsg());
   compiler.CompileHMI();  // the findings, on the private copy
   std::vector<Diagnostic> diagnostics = log ? log->Items() : std::vector<Diagnostic>{};
   compiler.SetCompMsg(nullptr);  // the records drawn report their messages once, above
-  DecodeContext context = ReadDecodeContext(host, db);
   Previewer previewer{o, compiler, host, db, context, PanelFonts(db, context.codePage),
                       PanelImages(db), TextTable(db), ScreenHeight(db, context.screenWidth), diagnostics};
   std::vector<std::string> notices;
-  for (int32_t number : previewer.fonts.FontsWithoutFile()) {
-    notices.push_back("font " + std::to_string(number) +
-                      " has no font file in the project: its texts are drawn as boxes (add it again with "
-                      "brisklet font add to keep the file)");
+  for (const PanelFonts::Unusable& font : previewer.fonts.FontsWithoutFile()) {
+    notices.push_back("font " + std::to_string(font.number) + " " + font.why +
+                      ": its texts are drawn as boxes (add it again with brisklet font add to keep the file)");
   }
   for (const std::string& notice : notices) host.Notice(notice);
   if (o.display) {
@@ -152,9 +154,11 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
         pages.push_back({title, image, findings->list});
       }
     }
-    std::ofstream index(std::filesystem::path(o.output) / "index.html");
+    std::string indexPath = (std::filesystem::path(o.output) / "index.html").string();
+    RefuseProjectOutput(indexPath, o.project.db);
+    std::ofstream index(indexPath);
     WritePreviewIndex(index, std::filesystem::path(o.project.db).filename().string(), pages, notices);
-    if (!index.flush()) throw RuntimeError("Cannot write the preview", "'" + o.output + "/index.html'");
+    if (!index.flush()) throw RuntimeError("Cannot write the preview", "'" + indexPath + "': " + std::strerror(errno));
     out << pages.size() << " displays drawn into " << o.output << '\n';
   }
   compiler.SetCompMsg(log);
@@ -174,6 +178,10 @@ void AddPreviewCommand(CLI::App& app, int& exitCode) {
   AddDiagnosticsOption(p, preview.project);
   p->callback([&exitCode, display, all] {
     if (display->count() + all->count() == 0) throw CLI::RequiredError("--display or --all");
+    if (!OutputIsNotTheProject(preview.output, preview.project.db)) {
+      exitCode = 2;
+      return;
+    }
     exitCode = RunWithCompiler(preview.project, true,
                                [](clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
                                  Preview(preview, compiler, host, db, out);

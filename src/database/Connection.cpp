@@ -1,7 +1,12 @@
 // SQLite connection, statement cache and transactions.
 #include "database/Connection.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "base/RuntimeError.h"
@@ -16,6 +21,27 @@ namespace {
 // SQLite need not lock it on every call; a compile makes millions of them.
 constexpr int kThreading = SQLITE_OPEN_NOMUTEX;
 constexpr size_t kMaxStatements = 4096;
+
+// The name SQLite is given for a project file: a relative name starts with "./", so that a
+// file called "file:x.db" or ":memory:" is that file, never a URI or a database in memory.
+std::string PlainFileName(const std::string& path) {
+  return path.empty() || path[0] == '/' || path.rfind("./", 0) == 0 ? path : "./" + path;
+}
+
+// Whether SQLite's WAL or shared-memory file of a database exists.
+bool HasWalFiles(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(path + "-wal", error) || std::filesystem::exists(path + "-shm", error);
+}
+
+// A read-only connection to a database in WAL mode makes its WAL and shared-memory files and
+// cannot remove them when it closes. Those it made, with nothing written to the WAL, go again.
+void RemoveLeftOverWal(const std::string& path, bool walBefore) {
+  std::error_code error;
+  if (walBefore || std::filesystem::file_size(path + "-wal", error) != 0 || error) return;
+  std::filesystem::remove(path + "-wal", error);
+  std::filesystem::remove(path + "-shm", error);
+}
 }  // namespace
 
 Connection::Connection(sqlite3* db, std::string path) : mDb(db), mPath(std::move(path)) {
@@ -62,9 +88,10 @@ std::unique_ptr<Connection> Connection::Open(const std::string& path, const Open
   if (!std::filesystem::is_regular_file(status)) {
     throw RuntimeError("Cannot open project database", "'" + path + "' is not a regular file");
   }
+  bool walBefore = HasWalFiles(path);
   int flags = (options.snapshot ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | kThreading;
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(PlainFileName(path).c_str(), &db, flags, nullptr) != SQLITE_OK) {
     std::string msg = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
     throw RuntimeError("Cannot open project database", "'" + path + "': " + msg);
@@ -87,7 +114,12 @@ std::unique_ptr<Connection> Connection::Open(const std::string& path, const Open
   if (!isProject) {
     throw RuntimeError("Not a project database", "'" + path + "' has no HMI_Elements, Pages and DownloadDLUs tables");
   }
-  if (options.snapshot) return Snapshot(conn->mDb, path);
+  if (options.snapshot) {
+    auto copy = Snapshot(conn->mDb, path);
+    conn.reset();
+    RemoveLeftOverWal(path, walBefore);
+    return copy;
+  }
   if (sqlite3_db_readonly(db, "main") == 1) {
     throw RuntimeError("Project database is read-only", "'" + path + "' cannot be written");
   }
@@ -107,8 +139,16 @@ std::unique_ptr<Connection> Connection::Snapshot(sqlite3* file, const std::strin
   return copy;
 }
 
+bool Connection::IsFilePath(const std::string& path) {
+  return !path.empty() && path != ":memory:" && path.rfind("file:", 0) != 0;
+}
+
 std::unique_ptr<Connection> Connection::Create(const std::string& path) {
   if (path.empty()) throw RuntimeError("Cannot create project database", "no file name given");
+  if (!IsFilePath(path)) {
+    throw RuntimeError("Cannot create project database",
+                       "'" + path + "' is not a file path (a project database is a file of its own)");
+  }
   std::error_code error;
   auto status = std::filesystem::symlink_status(path, error);
   if (error && error != std::errc::no_such_file_or_directory) {
@@ -117,9 +157,15 @@ std::unique_ptr<Connection> Connection::Create(const std::string& path) {
   if (std::filesystem::exists(status)) {
     throw RuntimeError("Cannot create project database", "'" + path + "' already exists");
   }
+  // Made exclusively, so that of two programs creating one file only one goes on.
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    throw RuntimeError("Cannot create project database", "'" + path + "': " + std::strerror(errno));
+  }
+  ::close(fd);
   sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kThreading, nullptr) !=
-      SQLITE_OK) {
+  if (sqlite3_open_v2(PlainFileName(path).c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kThreading,
+                      nullptr) != SQLITE_OK) {
     std::string msg = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
     throw RuntimeError("Cannot create project database", "'" + path + "': " + msg);

@@ -34,6 +34,9 @@ class Connection {
   static std::unique_ptr<Connection> Open(const std::string& path, const OpenOptions& options = {});
   // Creates a new project database with the full schema; refuses an existing file.
   static std::unique_ptr<Connection> Create(const std::string& path);
+  // Whether a name is a file's path, not a SQLite URI ("file:...") or ":memory:": a project
+  // database is always a file of its own.
+  static bool IsFilePath(const std::string& path);
   // A private in-memory project with the full schema (tests, benchmarks).
   static std::unique_ptr<Connection> CreateInMemory();
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 
 namespace brisklet {
@@ -169,6 +170,13 @@ int ProjectVersionOf(Connection& conn) {
 
 void UpgradeProject(Connection& conn) {
   int version = ProjectVersionOf(conn);
+  // Another program may have set any number; no version of ours is below 0.
+  if (version < 0) {
+    throw RuntimeError("Cannot upgrade project database",
+                       "its schema version (PRAGMA user_version) is " + std::to_string(version) +
+                           ", which no version of Brisklet writes (0 to " + std::to_string(ProjectSchemaVersion()) +
+                           "); set it to 0 to have every upgrade step checked again");
+  }
   for (int step = version; step < ProjectSchemaVersion(); ++step) conn.Execute(std::string(kSteps[step]));
   // The version is a number of ours, never user text.
   if (version < ProjectSchemaVersion()) conn.Execute("PRAGMA user_version = " + std::to_string(ProjectSchemaVersion()));

@@ -16,7 +16,15 @@ std::vector<FieldChange> CompareFields(const DecodedRecord& before, const Decode
       continue;
     }
     const DecodedField& was = *it->second;
-    if (was.value != f.value || was.meaning != f.meaning) changes.push_back({f.name, was.Shown(), f.Shown()});
+    if (was.value == f.value && was.meaning == f.meaning) {
+      // unchanged
+    } else if (was.Shown() == f.Shown()) {
+      // The same meaning from other bytes (a position read with another screen width): the
+      // stored values tell the two sides apart.
+      changes.push_back({f.name, was.Shown() + " [" + was.value + "]", f.Shown() + " [" + f.value + "]"});
+    } else {
+      changes.push_back({f.name, was.Shown(), f.Shown()});
+    }
     old.erase(it);
   }
   for (const DecodedField& f : before.fields) {

@@ -2,6 +2,7 @@
 #include "decoding/StoredRecords.h"
 
 #include "base/Constants.h"
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 #include "database/Recordset.h"
 #include "decoding/Queries.h"
@@ -30,6 +31,8 @@ std::vector<StoredRecord> ReadStoredRecords(Connection& db) {
   Recordset rs(db, kSqlStoredUnits, 0, 1);
   for (; !rs.Eof(); rs.MoveNext()) {
     StoredRecord r;
+    // A row another program wrote can hold anything: its errors name the unit and the project.
+    ErrorScope where("unit " + rs.Field("UnitGuid").SqlText() + " of DownloadUnits in '" + db.Path() + "'");
     r.guid = rs.Long("UnitGuid");
     const Value& type = rs.Field("UnitType");
     int64_t unitType = type.IsNull() ? 0 : type.ToLong("UnitType");

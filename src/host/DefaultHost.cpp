@@ -1,10 +1,12 @@
 // The built-in host objects.
 #include "host/DefaultHost.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 #include "host/BidiFontNameService.h"
 #include "host/CatalogueMessageService.h"
@@ -59,6 +61,11 @@ void DefaultHost::Notice(const std::string& text) const {
 int32_t DefaultHost::AnsiCodePage() {
   if (mCache.codePage) return *mCache.codePage;
   Value v = mConn.QueryValue(kSqlCodePage).value_or(Value());
+  // A code page is a whole number: 1.5 is not read as 2.
+  if (v.IsNumber() && v.ToDouble() != std::floor(v.ToDouble())) {
+    throw RuntimeError("Invalid code page",
+                       "the project setting CodePage is " + v.SqlText() + ", expected a whole number such as 1252");
+  }
   mCache.codePage = v.IsNull() ? 1252 : v.ToLong("CodePage");
   return *mCache.codePage;
 }

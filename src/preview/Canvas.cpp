@@ -4,7 +4,13 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "base/RuntimeError.h"
 
 namespace brisklet {
 
@@ -13,6 +19,13 @@ Canvas::Canvas(int32_t width, int32_t height)
       mHeight(std::max(1, height)),
       mSurface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, mWidth, mHeight)),
       mCairo(cairo_create(mSurface)) {
+  if (cairo_surface_status(mSurface) != CAIRO_STATUS_SUCCESS) {
+    std::string why = cairo_status_to_string(cairo_surface_status(mSurface));
+    cairo_destroy(mCairo);
+    cairo_surface_destroy(mSurface);
+    throw RuntimeError("Cannot draw the preview",
+                       "a picture of " + std::to_string(mWidth) + " x " + std::to_string(mHeight) + " pixels: " + why);
+  }
   cairo_set_antialias(mCairo, CAIRO_ANTIALIAS_NONE);
   cairo_set_line_cap(mCairo, CAIRO_LINE_CAP_SQUARE);
 }
@@ -91,7 +104,7 @@ void Canvas::PixelsDone() {
   mPixelsPending = false;
 }
 
-bool Canvas::WritePng(const std::string& path, int32_t scale) const {
+void Canvas::WritePng(const std::string& path, int32_t scale) const {
   const_cast<Canvas*>(this)->PixelsDone();
   scale = std::max(1, scale);
   cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, mWidth * scale, mHeight * scale);
@@ -100,10 +113,26 @@ bool Canvas::WritePng(const std::string& path, int32_t scale) const {
   cairo_set_source_surface(cr, mSurface, 0, 0);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
   cairo_paint(cr);
-  bool written = cairo_surface_write_to_png(out, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  // Made in memory and written here, so that a failing write says the system's reason.
+  std::string png;
+  auto append = [](void* to, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(to)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+  };
+  cairo_status_t status = cairo_surface_write_to_png_stream(out, append, &png);
   cairo_destroy(cr);
   cairo_surface_destroy(out);
-  return written;
+  if (status != CAIRO_STATUS_SUCCESS) {
+    throw RuntimeError("Cannot write the preview", "'" + path + "': " + cairo_status_to_string(status));
+  }
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  bool written = file && std::fwrite(png.data(), 1, png.size(), file) == png.size();
+  int reason = errno;
+  if (file && std::fclose(file) != 0 && written) {
+    written = false;
+    reason = errno;
+  }
+  if (!written) throw RuntimeError("Cannot write the preview", "'" + path + "': " + std::strerror(reason));
 }
 
 bool ReadPngPixel(const std::string& path, int32_t x, int32_t y, Rgb& colour) {

@@ -37,8 +37,9 @@ class Canvas {
   // Marks `Pixel` writes as done before Cairo draws again.
   void PixelsDone();
 
-  // Writes the canvas, each pixel a `scale` x `scale` square; false when the file cannot be written.
-  bool WritePng(const std::string& path, int32_t scale = 1) const;
+  // Writes the canvas, each pixel a `scale` x `scale` square; a RuntimeError with the system's
+  // reason when the file cannot be written.
+  void WritePng(const std::string& path, int32_t scale = 1) const;
 
  private:
   void SetColour(Rgb colour);

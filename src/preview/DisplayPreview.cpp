@@ -1,8 +1,10 @@
 // A display drawn from its "PT" record and its elements' records.
 #include "preview/DisplayPreview.h"
 
+#include <algorithm>
 #include <string>
 
+#include "base/RuntimeError.h"
 #include "database/Connection.h"
 #include "decoding/RecordDecoder.h"
 #include "preview/ElementDrawing.h"
@@ -17,6 +19,23 @@ int32_t ScreenHeight(Connection& db, int32_t screenWidth) {
     return setting->ToLong("ScreenHeight");
   }
   return screenWidth * 3 / 4;
+}
+
+void CheckPanelSize(int32_t width, int32_t height, int32_t scale) {
+  auto refuse = [](const std::string& what) { throw RuntimeError("Cannot draw the preview", what); };
+  if (width < 1 || width > kMaxPanelSide) {
+    refuse("the project setting ScreenWidth is " + std::to_string(width) + "; a panel is 1 to " +
+           std::to_string(kMaxPanelSide) + " pixels wide");
+  }
+  if (height < 1 || height > kMaxPanelSide) {
+    refuse("the project setting ScreenHeight is " + std::to_string(height) + "; a panel is 1 to " +
+           std::to_string(kMaxPanelSide) + " pixels high");
+  }
+  if (int64_t{std::max(width, height)} * scale > kMaxPictureSide) {
+    refuse("at scale " + std::to_string(scale) + " the picture would be " + std::to_string(int64_t{width} * scale) +
+           " x " + std::to_string(int64_t{height} * scale) + " pixels; at most " + std::to_string(kMaxPictureSide) +
+           " a side can be drawn");
+  }
 }
 
 std::unique_ptr<Canvas> DrawDisplay(const Bytes& displayRecord, const std::vector<PreviewElement>& elements,

@@ -7,9 +7,35 @@
 #include "base/CodePage.h"
 #include "database/Connection.h"
 #include "database/Recordset.h"
+#include "database/Value.h"
 #include "preview/Queries.h"
 
 namespace brisklet {
+
+namespace {
+
+// FreeType's own texts of its error codes, from its error list.
+struct FreeTypeError {
+  int code;
+  const char* text;
+};
+// clang-format off
+#undef FTERRORS_H_
+#define FT_ERRORDEF(e, v, s) {e, s},
+#define FT_ERROR_START_LIST {
+#define FT_ERROR_END_LIST {0, nullptr}};
+const FreeTypeError kFreeTypeErrors[] =
+#include FT_ERRORS_H
+// clang-format on
+
+const char* FreeTypeErrorText(FT_Error error) {
+  for (const FreeTypeError& known : kFreeTypeErrors) {
+    if (known.text && known.code == error) return known.text;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 struct PanelFonts::Font {
   int32_t number = 0;
@@ -18,48 +44,72 @@ struct PanelFonts::Font {
   std::map<uint8_t, int32_t> advances;
   Bytes file;
   FT_Face face = nullptr;
+  std::string why;  // why the face is missing
 };
 
 PanelFonts::PanelFonts(Connection& db, int32_t codePage) : mCodePage(codePage) {
   FT_Library library = nullptr;
   if (FT_Init_FreeType(&library) == 0) mLibrary = library;
-  Recordset rs(db, kSqlPreviewFonts, 0, 1);
-  bool files = rs.HasField("FontFile");
-  for (; !rs.Eof(); rs.MoveNext()) {
-    auto font = std::make_unique<Font>();
-    font->number = rs.Long("FontNumber");
-    font->lineHeight = rs.Long("LineHeight");
-    font->ascent = rs.Long("Ascent");
-    if (files) font->file = rs.Field("FontFile").ToBytes("FontFile");
-    Recordset glyphs(db, kSqlPreviewAdvances, {Value(font->number)});
-    for (; !glyphs.Eof(); glyphs.MoveNext()) {
-      font->advances[static_cast<uint8_t>(glyphs.Long("Code"))] = glyphs.Long("Advance");
+  try {
+    Recordset rs(db, kSqlPreviewFonts, 0, 1);
+    bool files = rs.HasField("FontFile");
+    for (; !rs.Eof(); rs.MoveNext()) {
+      auto font = std::make_unique<Font>();
+      font->number = rs.Long("FontNumber");
+      font->lineHeight = rs.Long("LineHeight");
+      font->ascent = rs.Long("Ascent");
+      const Value& file = files ? rs.Field("FontFile") : Value();
+      if (file.IsNumber()) {
+        font->why = "has a font file in the project that is a number, not the file's bytes";
+      } else if (!file.IsNull()) {
+        font->file = file.ToBytes("FontFile");
+      }
+      Recordset glyphs(db, kSqlPreviewAdvances, {Value(font->number)});
+      for (; !glyphs.Eof(); glyphs.MoveNext()) {
+        font->advances[static_cast<uint8_t>(glyphs.Long("Code"))] = glyphs.Long("Advance");
+      }
+      if (!font->file.empty()) {
+        FT_Error error = library ? FT_New_Memory_Face(library, font->file.data(),
+                                                      static_cast<FT_Long>(font->file.size()), 0, &font->face)
+                                 : FT_Err_Cannot_Open_Resource;
+        if (error == 0) {
+          FT_Set_Pixel_Sizes(font->face, 0, static_cast<FT_UInt>(std::max(1, rs.Long("PixelSize"))));
+        } else {
+          font->face = nullptr;
+          const char* text = FreeTypeErrorText(error);
+          font->why = "has a font file in the project that FreeType cannot read (error " + std::to_string(error) +
+                      (text ? std::string(": ") + text : std::string()) + ")";
+        }
+      } else if (font->why.empty()) {
+        font->why = "has no font file in the project";
+      }
+      mFonts.push_back(std::move(font));
     }
-    if (library && !font->file.empty() &&
-        FT_New_Memory_Face(library, font->file.data(), static_cast<FT_Long>(font->file.size()), 0, &font->face) == 0) {
-      FT_Set_Pixel_Sizes(font->face, 0, static_cast<FT_UInt>(std::max(1, rs.Long("PixelSize"))));
-    } else {
-      font->face = nullptr;
-    }
-    mFonts.push_back(std::move(font));
+  } catch (...) {
+    Release();
+    throw;
   }
 }
 
-PanelFonts::~PanelFonts() {
+PanelFonts::~PanelFonts() { Release(); }
+
+void PanelFonts::Release() {
   for (auto& font : mFonts) {
     if (font->face) FT_Done_Face(font->face);
+    font->face = nullptr;
   }
   if (mLibrary) FT_Done_FreeType(static_cast<FT_Library>(mLibrary));
+  mLibrary = nullptr;
 }
 
 bool PanelFonts::HasFile(uint32_t index) const { return index < mFonts.size() && mFonts[index]->face; }
 
-std::vector<int32_t> PanelFonts::FontsWithoutFile() const {
-  std::vector<int32_t> numbers;
+std::vector<PanelFonts::Unusable> PanelFonts::FontsWithoutFile() const {
+  std::vector<Unusable> fonts;
   for (const auto& font : mFonts) {
-    if (!font->face) numbers.push_back(font->number);
+    if (!font->face) fonts.push_back({font->number, font->why});
   }
-  return numbers;
+  return fonts;
 }
 
 namespace {

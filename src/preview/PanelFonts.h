@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "base/Bytes.h"
@@ -22,8 +23,13 @@ class PanelFonts {
 
   // Whether the font of that index has its file (else its texts are drawn as boxes).
   bool HasFile(uint32_t index) const;
-  // The numbers of the fonts that lack their file.
-  std::vector<int32_t> FontsWithoutFile() const;
+  // The fonts whose texts are drawn as boxes, each with the reason ("has no font file in the
+  // project", "has a font file in the project that FreeType cannot read (...)").
+  struct Unusable {
+    int32_t number;
+    std::string why;
+  };
+  std::vector<Unusable> FontsWithoutFile() const;
 
   // The project's code page, the one the texts are drawn in.
   int32_t CodePage() const { return mCodePage; }
@@ -40,6 +46,7 @@ class PanelFonts {
   int32_t mCodePage;
   std::vector<std::unique_ptr<Font>> mFonts;
   void* mLibrary = nullptr;
+  void Release();
 };
 
 }  // namespace brisklet

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 #include "support/TestProject.h"
 
@@ -284,12 +285,17 @@ struct ErrorCase {
 TEST_F(Cli, ErrorsSayWhatAndWhere) {
   project.Insert("HMI_Elements", {{"ID", 50}, {"DisplayID", 77}, {"GUID", 5050}});
   project.Insert("DownloadUnits", {{"UnitGuid", 9}, {"UnitType", 8}, {"Mode", "x"}});
+  project.Insert("DownloadUnits", {{"UnitGuid", 10}, {"UnitType", 1}, {"Data", 5}});
   std::string path = Save();
   const ErrorCase cases[] = {
       {"MissingElement", "element PROJECT 999", "(no element 999) in element 999"},
       {"ElementOfAMissingDisplay", "element PROJECT 50", "element 50 is on display 77, which does not exist"},
       {"UnitThatCannotBeRead", "units PROJECT", "in download unit 9"},
       {"InitWithoutAName", "init ''", "no file name given"},
+      {"InitOfAUri", "init file:" + (dir / "other.db").string(), "is not a file path"},
+      {"InitInMemory", "init :memory:", "is not a file path"},
+      {"GenerateOfAUri", "generate file:x.db --displays 1 --elements-per-display 1", "is not a file path"},
+      {"UnitDataThatIsANumber", "dump PROJECT", "('Data' is a number, expected a byte array) in unit 10 of"},
       {"FontFromADevice", "font add PROJECT /dev/zero --size 12 --number 1", "/dev/zero: not a regular file"},
       {"GenerateIntoAMissingFolder",
        "generate " + (dir / "no/such/folder/x.db").string() +
@@ -305,6 +311,79 @@ TEST_F(Cli, ErrorsSayWhatAndWhere) {
     EXPECT_NE(run.err.find(c.error), std::string::npos) << c.name << ": " << run.err;
   }
   EXPECT_FALSE(fs::exists(dir / "no")) << "generate left something behind";
+  EXPECT_FALSE(fs::exists(dir / "other.db"));
+}
+
+// A setting out of every panel's range is one error naming it, never a crash or a run that
+// takes gigabytes.
+TEST_F(Cli, SettingsOutOfRangeNameTheSetting) {
+  project.AddElement({{"DisplayID", setup}, {"Type", 4}, {"Dx", 80}, {"Dy", 20}, {"Text", "Speed"}});
+  const struct {
+    const char* sql;
+    const char* command;
+    const char* error;
+  } cases[] = {
+      {"INSERT INTO ProjectSettings VALUES ('ScreenWidth', 32768)", "preview", "ScreenWidth is 32768; a panel is 1 to"},
+      {"INSERT INTO ProjectSettings VALUES ('ScreenHeight', 40000)", "preview", "ScreenHeight is 40000"},
+      {"INSERT INTO ProjectSettings VALUES ('CodePage', 1.5)", "compile", "CodePage is 1.5, expected a whole number"},
+      {"PRAGMA user_version = -2147483648", "compile", "user_version) is -2147483648"},
+      {"PRAGMA user_version = -1", "preview", "user_version) is -1"},
+  };
+  std::string path = Save();
+  for (const auto& c : cases) {
+    std::string copy = (dir / "setting.db").string();
+    fs::copy_file(path, copy, fs::copy_options::overwrite_existing);
+    sqlite3* db = nullptr;
+    sqlite3_open(copy.c_str(), &db);
+    ASSERT_EQ(sqlite3_exec(db, c.sql, nullptr, nullptr, nullptr), SQLITE_OK) << c.sql;
+    sqlite3_close(db);
+    std::string args = std::string(c.command) + " " + copy;
+    if (args.starts_with("preview")) args += " --display " + std::to_string(setup) + " -o " + (dir / "x.png").string();
+    ToolRun run = RunTool(args);
+    EXPECT_EQ(run.exitCode, 2) << c.sql;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << c.sql << ": " << run.err;
+  }
+}
+
+// An output path that is the project, by any spelling or link, or a file SQLite keeps beside
+// it, is refused before anything is written.
+TEST_F(Cli, OutputsNeverOverwriteTheProject) {
+  Rectangle();
+  std::string path = Save();
+  fs::create_symlink(path, dir / "link.db");
+  fs::create_hard_link(path, dir / "hard.db");
+  std::string before = ReadFile(path);
+  std::string again = (dir / "." / "project.db").string();
+  for (const std::string& args :
+       {std::string("preview PROJECT --display 1 -o PROJECT"), "dump PROJECT --diagnostics-file " + again,
+        "compile PROJECT --diagnostics-file " + (dir / "link.db").string(),
+        "compile PROJECT --diagnostics-file " + (dir / "hard.db").string(),
+        std::string("element PROJECT 1 --diagnostics-file PROJECT-wal"),
+        std::string("compile PROJECT --diagnostics-file PROJECT-journal")}) {
+    ToolRun run = RunTool(std::regex_replace(args, std::regex("PROJECT"), path));
+    EXPECT_EQ(run.exitCode, 2) << args;
+    EXPECT_NE(run.err.find("Cannot write the output"), std::string::npos) << args << ": " << run.err;
+    EXPECT_EQ(ReadFile(path), before) << args;
+    EXPECT_FALSE(fs::exists(path + "-wal") || fs::exists(path + "-journal")) << args;
+  }
+}
+
+// Two runs of generate to one name: one makes the project, the other says it exists; neither
+// leaves a file of its own behind nor touches another program's file.
+TEST_F(Cli, GenerateRunsNeverShareAFile) {
+  std::string path = (dir / "g.db").string();
+  std::ofstream(path + ".partial") << "someone else's\n";
+  std::string args = "generate " + path + " --displays 20 --elements-per-display 100";
+  ToolRun second;
+  std::thread other([&] { second = RunTool(args); });
+  ToolRun first = RunTool(args);
+  other.join();
+  EXPECT_EQ(std::min(first.exitCode, second.exitCode), 0) << first.err << second.err;
+  EXPECT_EQ(std::max(first.exitCode, second.exitCode), 2);
+  EXPECT_NO_THROW(Connection::Open(path));
+  EXPECT_EQ(ReadFile(path + ".partial"), "someone else's\n");
+  size_t files = std::distance(fs::directory_iterator(dir), fs::directory_iterator());
+  EXPECT_EQ(files, 2u) << "a run left a file behind";
 }
 
 TEST_F(Cli, TextDiagnosticsAreOneLineEach) {
@@ -387,6 +466,27 @@ TEST_F(Cli, ALockedProjectIsReportedAsLocked) {
   EXPECT_NE(run.err.find("waiting for another program"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("is locked"), std::string::npos) << run.err;
   EXPECT_EQ(run.err.find("Not a project database"), std::string::npos) << run.err;
+}
+
+// A compile takes the write lock when it starts, so another program's write in progress makes
+// it wait (as --busy-timeout says) rather than fail half-way.
+TEST_F(Cli, ACompileWaitsForAWriterWithinTheTimeout) {
+  Rectangle();
+  std::string path = Save();
+  sqlite3* other = nullptr;
+  sqlite3_open(path.c_str(), &other);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; UPDATE Pages SET Description='Edited'", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  std::thread writer([other] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+  });
+  ToolRun run = RunTool("compile " + path + " --busy-timeout 30");
+  writer.join();
+  sqlite3_close(other);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  ToolRun font = RunTool("font add " + path + " /dev/null --size 12 --number 1 --busy-timeout 1");
+  EXPECT_EQ(font.err.find("busy-timeout"), std::string::npos) << font.err;
 }
 
 }  // namespace

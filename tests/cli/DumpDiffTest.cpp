@@ -145,5 +145,17 @@ TEST_F(DumpDiff, DiffNamesExactlyTheFieldsOfAMovedElement) {
             "element 2 (GUID 1043): added, 130 bytes\n");
 }
 
+// A position that reads the same on a wider screen is other bytes: the stored values tell the
+// two sides apart.
+TEST_F(DumpDiff, TheSameMeaningFromOtherBytesShowsTheStoredValues) {
+  std::string narrow = Save("narrow.db");
+  project.SetSetting("ScreenWidth", 200);
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0");
+  project.Compiler().CompileHMI();
+  ToolRun diff = RunTool("diff " + narrow + " " + Save("wide.db"));
+  EXPECT_NE(diff.out.find("\"VT\" normal position: (10, 20) [2010] -> (10, 20) [4010]\n"), std::string::npos)
+      << diff.out;
+}
+
 }  // namespace
 }  // namespace brisklet::test

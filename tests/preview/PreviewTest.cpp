@@ -53,6 +53,7 @@ class Preview : public ::testing::Test {
   }
   std::string Save() {
     std::string path = (dir / "project.db").string();
+    fs::remove(path);
     project.Db().Execute("VACUUM INTO '" + path + "'");
     return path;
   }
@@ -275,6 +276,18 @@ TEST_F(Preview, FontWithoutItsFileDrawsBoxesAndSaysSo) {
   EXPECT_EQ(Describe(PixelAt(left + 11, 32)), Describe(kBlack));
   EXPECT_EQ(Describe(PixelAt(left + 12, 32)), Describe(kWhite));
   EXPECT_EQ(Describe(PixelAt(left + 5, 36)), Describe(kWhite));
+
+  // A font file that another program broke says what is wrong with it.
+  const std::pair<const char*, const char*> broken[] = {
+      {"7", "font 1 has a font file in the project that is a number"},
+      {"x'00112233'", "font 1 has a font file in the project that FreeType cannot read (error "},
+  };
+  for (const auto& [file, notice] : broken) {
+    project.Db().Execute("UPDATE tblFonts SET FontFile=" + std::string(file));
+    ToolRun again = Draw(Save());
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_NE(again.err.find(notice), std::string::npos) << again.err;
+  }
 }
 
 }  // namespace
