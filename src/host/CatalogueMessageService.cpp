@@ -1,8 +1,14 @@
 // Message texts from the catalogue; showing one is a notice, never a modal box.
 #include "host/CatalogueMessageService.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <cstring>
+#include <sstream>
 
 #include "base/RuntimeError.h"
 #include "host/DefaultHost.h"
@@ -40,11 +46,42 @@ std::map<int, std::string> ParseCatalogue(std::istream& in, const std::string& n
   return messages;
 }
 
+namespace {
+
+// The largest catalogue read: the shipped one is a few kilobytes.
+constexpr off_t kMaxCatalogueBytes = off_t{4} << 20;
+
+// The catalogue file's bytes. Anything but a regular file of a sensible size is refused
+// before it is read: a FIFO would never end, a device could fill the memory.
+std::string ReadCatalogueFile(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw RuntimeError("File not found", "message catalogue '" + path + "' cannot be read");
+  struct stat info {};
+  std::string why;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    why = "is not a regular file";
+  } else if (info.st_size > kMaxCatalogueBytes) {
+    why = "is " + std::to_string(info.st_size) + " bytes, more than a catalogue's " +
+          std::to_string(kMaxCatalogueBytes) + " at most";
+  }
+  std::string bytes;
+  if (why.empty()) {
+    bytes.resize(static_cast<size_t>(info.st_size));
+    ssize_t got = ::read(fd, bytes.data(), bytes.size());
+    if (got < 0) why = std::string("cannot be read: ") + std::strerror(errno);
+    bytes.resize(got < 0 ? 0 : static_cast<size_t>(got));
+  }
+  ::close(fd);
+  if (!why.empty()) throw RuntimeError("Invalid message catalogue", "'" + path + "' " + why);
+  return bytes;
+}
+
+}  // namespace
+
 std::string CatalogueMessageService::MessageText(int pID, const std::vector<ParamList>& pParams) {
   if (!mHost.mCatalogueLoaded) {
     std::string path = mHost.Options().dataDir + "/messages.txt";
-    std::ifstream in(path);
-    if (!in) throw RuntimeError("File not found", "message catalogue '" + path + "' cannot be read");
+    std::istringstream in(ReadCatalogueFile(path));
     mHost.mCatalogue = ParseCatalogue(in, path);
     mHost.mCatalogueLoaded = true;
   }

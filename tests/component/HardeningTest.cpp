@@ -1,7 +1,13 @@
 // Bad input and failures that must end in a clear error naming the element, or in nothing
 // worse than a notice: texts the panel cannot hold, a commit that fails, image data that
 // unpacks to more than any image, blob numbers beyond 32 bits, texts in the default font.
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "base/Constants.h"
+#include "base/RuntimeError.h"
+#include "host/MessageService.h"
 #include "support/KindFixture.h"
 #include "support/TestAccess.h"
 
@@ -184,6 +190,29 @@ TEST_F(Hardening, TouchAndHideSaysWhatItSkipped) {
   ASSERT_EQ(project.Notices().size(), 1u);
   EXPECT_EQ(project.Notices()[0].rfind("the touch and hide check skipped a row of an element on display", 0), 0u)
       << project.Notices()[0];
+}
+
+// A catalogue that is a FIFO or a device is refused before it is read: it would never end or
+// fill the memory.
+TEST_F(Hardening, ACatalogueThatIsNoFileIsRefusedUnread) {
+  std::filesystem::path dir = TempPath("catalogue");
+  std::filesystem::create_directories(dir);
+  for (const char* kind : {"fifo", "device"}) {
+    std::filesystem::remove(dir / "messages.txt");
+    if (std::string(kind) == "fifo") {
+      ASSERT_EQ(mkfifo((dir / "messages.txt").c_str(), 0600), 0);
+    } else {
+      std::filesystem::create_symlink("/dev/zero", dir / "messages.txt");
+    }
+    project.UseDataDir(dir.string());
+    try {
+      project.Host().NewMessageService()->MessageText(409, {});
+      ADD_FAILURE() << kind << " was read";
+    } catch (const RuntimeError& e) {
+      EXPECT_NE(e.Describe().find("is not a regular file"), std::string::npos) << e.Describe();
+    }
+  }
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
