@@ -1,6 +1,6 @@
 // The codes the project database and the download records share: element types and
 // variable kinds, touch kinds, frame styles, text modes, severities and unit types.
-// Constants only; the facts of each element kind are in elements/ElementKinds.def.
+// Constants only; the facts of each element kind are in base/ElementKinds.def.
 #pragma once
 #include <cstdint>
 
@@ -8,46 +8,46 @@ namespace brisklet {
 
 // HMI_Elements.Type
 enum ElementType : int32_t {
-  kTypeRectangle = 1,    // "RC"
-  kTypeLine = 2,         // "LI"
-  kTypePicture = 3,      // "PS"
-  kTypeTextBox = 4,      // "LS"
-  kTypeVariable = 5,     // kind given by VarType
-  kTypeEllipse = 6,      // "EL"
-  kTypeRoundRect = 7,    // "RR"
-  kTypeHidden = 8,       // never listed on its display
-  kTypeTextButton = 11,  // "BT"
-  kTypeFrame = 12,       // "FR"
+  kTypeRectangle = 1,
+  kTypeLine = 2,
+  kTypePicture = 3,
+  kTypeTextBox = 4,
+  kTypeVariable = 5,  // kind given by VarType
+  kTypeEllipse = 6,
+  kTypeRoundRect = 7,
+  kTypeHidden = 8,  // never listed on its display
+  kTypeTextButton = 11,
+  kTypeFrame = 12,
 };
 
-// HMI_Elements.VarType of Type 5 elements (10, 14, 17, 18 and 26 have no kind).
+// HMI_Elements.VarType of Type 5 elements (the kind each chooses: base/ElementKinds.def).
 enum VariableKind : int32_t {
   kVarNone = 0,
-  kVarPictureButton = 1,   // "PB"
-  kVarTextButton = 2,      // "LB"
-  kVarTextList = 3,        // "LL"
-  kVarPictureList = 4,     // "PL"
-  kVarClock = 5,           // "LC", entry form "EC"
-  kVarEntryField = 6,      // "EF"
-  kVarTimer = 7,           // "LT", entry form "ET"
-  kVarNumeric = 8,         // "LN", entry form "EN"
-  kVarBarGraph = 9,        // "BG"
-  kVarTextListRange = 11,  // "LR"
-  kVarPictureRange = 12,   // "PR"
-  kVarNumericAlt = 13,     // "LN" / "EN", download type 25
-  kVarTextField = 15,      // "LA"
-  kVarStringEntry = 16,    // "EO"
-  kVarUnicodeEntry = 19,   // "EU"
-  kVarPictureMember = 20,  // "PM"
-  kVarMeter = 21,          // "MG"
-  kVarFramedPicture = 22,  // "TG"
-  kVarTrend = 23,          // "TR"
-  kVarCellLayout = 24,     // "LG"
-  kVarPointList = 25,      // "TM"
-  kVarTrendScale = 27,     // "TS"
-  kVarButtonSet = 28,      // "BS"
-  kVarNumericRanges = 29,  // "NR", entry form "ER"
-  kVarEntryText = 30,      // "EP"
+  kVarPictureButton = 1,
+  kVarTextButton = 2,
+  kVarTextList = 3,
+  kVarPictureList = 4,
+  kVarClock = 5,
+  kVarEntryField = 6,
+  kVarTimer = 7,
+  kVarNumeric = 8,
+  kVarBarGraph = 9,
+  kVarTextListRange = 11,
+  kVarPictureRange = 12,
+  kVarNumericAlt = 13,
+  kVarTextField = 15,
+  kVarStringEntry = 16,
+  kVarUnicodeEntry = 19,
+  kVarPictureMember = 20,
+  kVarMeter = 21,
+  kVarFramedPicture = 22,
+  kVarTrend = 23,
+  kVarCellLayout = 24,
+  kVarPointList = 25,
+  kVarTrendScale = 27,
+  kVarButtonSet = 28,
+  kVarNumericRanges = 29,
+  kVarEntryText = 30,
 };
 
 // Touch kinds (byte 4 of the element header).

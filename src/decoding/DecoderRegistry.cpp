@@ -4,17 +4,18 @@
 namespace brisklet {
 namespace {
 
-#define KIND_DECODER(tag, type, entryTag, entryType, decoder) {tag, type, entryTag, entryType, &decoder},
-#define KIND_PENDING(tag, type, entryTag, entryType, decoder) {tag, type, entryTag, entryType, nullptr},
+#define KIND(type, varType, tag, entryTag, download, entry, properties, background, touch, compiler, decoder, ...) \
+  {tag, download, entryTag, entry, &decoder},
+#define KIND_SHARED KIND
+#define KIND_PENDING(type, varType, tag, entryTag, download, entry, ...) {tag, download, entryTag, entry, nullptr},
 constexpr KindDecoderRow kRows[] = {
-#include "decoding/DecoderKinds.def"
+#include "base/ElementKinds.def"
 };
-#undef KIND_DECODER
+#undef KIND
+#undef KIND_SHARED
 #undef KIND_PENDING
 
 }  // namespace
-
-std::span<const KindDecoderRow> KindDecoderTable() { return kRows; }
 
 const KindDecoderRow* FindKindDecoder(std::string_view tag) {
   for (const KindDecoderRow& row : kRows) {

@@ -1,8 +1,7 @@
-// The decoders of the element kinds as a table (one row per line of DecoderKinds.def) and the
-// look-ups the element record decoder makes in it.
+// The decoders of the element kinds (the rows of base/ElementKinds.def with the columns the
+// decoding reads) and the look-ups the element record decoder makes in them.
 #pragma once
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,10 +12,13 @@ class RecordReader;
 // Reads the kind bytes from their tag on; `tag` is the tag found there.
 using KindDecoder = void (*)(RecordReader& in, std::string_view tag);
 
-#define KIND_DECODER(tag, type, entryTag, entryType, decoder) void decoder(RecordReader& in, std::string_view found);
-#define KIND_PENDING(tag, type, entryTag, entryType, decoder)
-#include "decoding/DecoderKinds.def"
-#undef KIND_DECODER
+#define KIND(type, varType, tag, entryTag, download, entry, properties, background, touch, compiler, decoder, ...) \
+  void decoder(RecordReader& in, std::string_view found);
+#define KIND_SHARED KIND
+#define KIND_PENDING(...)
+#include "base/ElementKinds.def"
+#undef KIND
+#undef KIND_SHARED
 #undef KIND_PENDING
 
 struct KindDecoderRow {
@@ -27,7 +29,6 @@ struct KindDecoderRow {
   KindDecoder decode;  // null: the kind's record is the bare header
 };
 
-std::span<const KindDecoderRow> KindDecoderTable();
 // The row whose display or entry tag this is; null when there is none.
 const KindDecoderRow* FindKindDecoder(std::string_view tag);
 // The tags a header's download type stands for ("LN", "LN or EN"); "" for an unknown type.

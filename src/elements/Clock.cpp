@@ -19,14 +19,12 @@
 #include "base/Constants.h"
 #include "elements/ClockProperties.h"
 #include "elements/ElementCompiler.h"
+#include "elements/KindRegistry.h"
 #include "elements/MinimumSize.h"
 #include "elements/ValueFields.h"
 #include "host/HostFactory.h"
 
 namespace brisklet {
-namespace {
-constexpr std::string_view kEntryTag = "EC";
-}  // namespace
 
 // The seconds of "hh:mm:ss AM" are measured as "00".
 std::string ClockSampleText(const std::string& format) {
@@ -46,13 +44,15 @@ Bytes ElementCompiler::prvCompileClock(Recordset& row, std::string_view tag) {
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
   if (prvGetTouchKind(row) == kTouchEntry) {
-    out.bytes(prvCompileEntryLabel(row, kEntryTag, 1, p.GetClockEntryCode()));  // label block
+    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.GetClockEntryCode()));  // label block
   } else {
     out.tag(tag);  // tag
   }
   out.u16(FontIndexField(row.Long("FontNumber")))     // font index
       .u8(CByte(p.GetClockStyle(), "GetClockStyle"))  // style
       .u8(0);                                         // zero
+  // `text` is a view into p's blob, not a copy of its values: the frame style and font set here
+  // are what ClockMinimumSize measures with when it reads p's text object again.
   TextObject text = p.GetTextObject();
   text.SetFrameStyle(row.Long("Flat3D"));
   text.SetFont(row.Long("FontNumber"));

@@ -74,22 +74,23 @@ class ElementCompiler {
   // lay out their units in a block of their own.
   enum class NumericForm { Display, Entry };
   enum class UnitsLayout { Numeric, Range };
-  Bytes prvCompileNumericEntry(Recordset& row);
-  Bytes prvCompileNumericRangeEntry(Recordset& row);
+  Bytes prvCompileNumericEntry(Recordset& row, std::string_view entryTag);
+  Bytes prvCompileNumericRangeEntry(Recordset& row, std::string_view entryTag);
   bool prvWriteNumericBody(ByteWriter& out, Recordset& row, const NumericProperties& p, NumericForm form,
                            UnitsLayout layout);
   Bytes prvCompileUnitsBlock(Recordset& row, const NumericProperties& p, UnitsLayout layout);
 
   // Text fields "LA" / "EA", string entries "LO" / "EO" and "LU" / "EU".
-  Bytes prvCompileTextFieldEntry(Recordset& row);
+  Bytes prvCompileTextFieldEntry(Recordset& row, std::string_view entryTag);
   bool prvWriteTextField(ByteWriter& out, Recordset& row, const TextFieldProperties& p);
   Bytes prvCompileStringEntryKind(Recordset& row, std::string_view tag, const StringEntryProperties& p);
 
   // The kind compilers, one per KIND row of the kind list.
-#define KIND(type, varType, tag, compiler, ...) Bytes compiler(Recordset& row, std::string_view tag_);
+#define KIND(type, varType, tag, entryTag, download, entry, properties, background, touch, compiler, ...) \
+  Bytes compiler(Recordset& row, std::string_view tag_);
 #define KIND_SHARED(...)
 #define KIND_PENDING(...)
-#include "elements/ElementKinds.def"
+#include "base/ElementKinds.def"
 #undef KIND
 #undef KIND_SHARED
 #undef KIND_PENDING

@@ -34,8 +34,11 @@
 namespace brisklet {
 namespace {
 
-// Text boxes and text buttons show their own touched colours.
-bool HasTouchColours(int32_t type) { return type == kTypeTextBox || type == kTypeTextButton; }
+// The kinds of the Colours touch rule (text boxes and text buttons) show their own touched colours.
+bool HasTouchColours(int32_t type) {
+  const KindRow* kind = FindKind(type, kVarNone);
+  return kind && kind->touch == TouchRule::Colours;
+}
 
 // Touched-state border (width, flag) from the element's Flat3D.
 void TouchedBorder(int32_t flat3D, int32_t& width, int32_t& flag) {

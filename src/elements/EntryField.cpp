@@ -21,6 +21,7 @@
 #include "elements/ElementCompiler.h"
 #include "elements/ElementHeader.h"
 #include "elements/KindProperties.h"
+#include "elements/KindRegistry.h"
 #include "elements/MinimumSize.h"
 #include "elements/ValueFields.h"
 #include "encoding/KeypadEncoding.h"
@@ -42,6 +43,8 @@ Bytes ElementCompiler::prvCompileEntryField(Recordset& row, std::string_view tag
       .u8(CByte(p.DisplayStyle(), "DisplayStyle"))  // display style
       .u8(0);                                       // zero
   std::string text = prvFitTextToFrame(xs, ys, dx, dy, p.TextSource().SampleText(), font, flat3D);
+  // `source` is a view into p's blob, not a copy of its values: the frame style and font set here
+  // are what EntryMinimumSize measures with (p's text object is its text source).
   EntrySource source = p.TextSource();
   source.SetFrameStyle(flat3D);
   source.SetFont(font);

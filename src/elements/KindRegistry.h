@@ -1,5 +1,5 @@
-// The element kinds as a table (one row per line of ElementKinds.def) and the look-ups the
-// element header and the kind dispatch make in it.
+// The element kinds as the header and the kind dispatch read them (the rows of
+// base/ElementKinds.def with the columns of this layer) and the look-ups they make in them.
 #pragma once
 #include <cstdint>
 #include <span>
@@ -7,6 +7,7 @@
 
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
+#include "host/properties/ElementProperties.h"
 
 namespace brisklet {
 
@@ -35,9 +36,11 @@ struct KindRow {
   int32_t type;
   int32_t varType;  // kVarNone for the kinds chosen by Type alone
   std::string_view tag;
+  std::string_view entryTag;              // "" when the kind has no entry form
   ElementCompiler::KindCompiler compile;  // null: not built yet, no kind bytes
   int32_t downloadType;
   int32_t entryDownloadType;  // 0: the kind has no entry form
+  PropertyFields properties;  // the getters of the kind's blob (none for a kind that reads none)
   BackgroundRule background;
   TouchRule touch;
 };
@@ -49,5 +52,8 @@ const KindRow* FindKind(int32_t type, int32_t varType);
 // rules read VarType alone); null when there is none.
 const KindRow* FindVariableKind(int32_t varType);
 bool IsKnownType(int32_t type);
+// The entry form's tag of the kind whose display form has this tag ("LO" -> "EO"); "" when it
+// has no entry form.
+std::string_view EntryTagOf(std::string_view displayTag);
 
 }  // namespace brisklet

@@ -12,15 +12,13 @@
 #include "base/ByteWriter.h"
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
+#include "elements/KindRegistry.h"
 #include "elements/NumericProperties.h"
 
 namespace brisklet {
-namespace {
-constexpr std::string_view kEntryTag = "EN";
-}  // namespace
 
 Bytes ElementCompiler::prvCompileNumeric(Recordset& row, std::string_view tag) {
-  if (prvGetTouchKind(row) == kTouchEntry) return prvCompileNumericEntry(row);
+  if (prvGetTouchKind(row) == kTouchEntry) return prvCompileNumericEntry(row, EntryTagOf(tag));
   NumericProperties p;
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
@@ -29,10 +27,10 @@ Bytes ElementCompiler::prvCompileNumeric(Recordset& row, std::string_view tag) {
   return out.take();
 }
 
-Bytes ElementCompiler::prvCompileNumericEntry(Recordset& row) {
+Bytes ElementCompiler::prvCompileNumericEntry(Recordset& row, std::string_view entryTag) {
   NumericProperties p;
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
-  ByteWriter out(prvCompileEntryLabel(row, kEntryTag, p.GetEntryCount(), p.GetEntryCode()));
+  ByteWriter out(prvCompileEntryLabel(row, entryTag, p.GetEntryCount(), p.GetEntryCode()));
   if (!prvWriteNumericBody(out, row, p, NumericForm::Entry, UnitsLayout::Numeric)) return {};
   return out.take();
 }

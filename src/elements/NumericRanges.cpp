@@ -17,14 +17,13 @@
 #include "base/ByteWriter.h"
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
+#include "elements/KindRegistry.h"
 #include "elements/NumericProperties.h"
 #include "encoding/OperandEncoding.h"
 #include "host/HostFactory.h"
 
 namespace brisklet {
 namespace {
-
-constexpr std::string_view kEntryTag = "ER";
 
 Bytes RangeTable(Recordset& row, const RangeNumericProperties& p) {
   auto colours = CurrentHost().NewColorService();  // one service for the whole table
@@ -57,7 +56,7 @@ Bytes RangeTable(Recordset& row, const RangeNumericProperties& p) {
 }  // namespace
 
 Bytes ElementCompiler::prvCompileNumericRange(Recordset& row, std::string_view tag) {
-  if (prvGetTouchKind(row) == kTouchEntry) return prvCompileNumericRangeEntry(row);
+  if (prvGetTouchKind(row) == kTouchEntry) return prvCompileNumericRangeEntry(row, EntryTagOf(tag));
   RangeNumericProperties p;
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
@@ -66,10 +65,10 @@ Bytes ElementCompiler::prvCompileNumericRange(Recordset& row, std::string_view t
   return out.bytes(RangeTable(row, p)).take();
 }
 
-Bytes ElementCompiler::prvCompileNumericRangeEntry(Recordset& row) {
+Bytes ElementCompiler::prvCompileNumericRangeEntry(Recordset& row, std::string_view entryTag) {
   RangeNumericProperties p;
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
-  ByteWriter out(prvCompileEntryLabel(row, kEntryTag, p.GetEntryCount(), p.GetEntryCode()));
+  ByteWriter out(prvCompileEntryLabel(row, entryTag, p.GetEntryCount(), p.GetEntryCode()));
   if (!prvWriteNumericBody(out, row, p, NumericForm::Entry, UnitsLayout::Range)) return {};
   return out.bytes(RangeTable(row, p)).take();
 }

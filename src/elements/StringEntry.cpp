@@ -16,6 +16,7 @@
 #include "base/ByteWriter.h"
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
+#include "elements/KindRegistry.h"
 #include "elements/StringEntryProperties.h"
 #include "elements/ValueFields.h"
 

@@ -23,14 +23,13 @@
 #include "base/CodePage.h"
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
+#include "elements/KindRegistry.h"
 #include "elements/TextFieldProperties.h"
 #include "elements/ValueFields.h"
 #include "encoding/OperandEncoding.h"
 
 namespace brisklet {
 namespace {
-
-constexpr std::string_view kEntryTag = "EA";
 
 std::string FirstCharacters(const std::string& text, int32_t count) {
   std::vector<size_t> offsets = CharacterOffsets(text);
@@ -49,7 +48,7 @@ std::string FieldSample(const TextFieldProperties& p) {
 }  // namespace
 
 Bytes ElementCompiler::prvCompileTextField(Recordset& row, std::string_view tag) {
-  if (prvGetTouchKind(row) == kTouchTextField) return prvCompileTextFieldEntry(row);
+  if (prvGetTouchKind(row) == kTouchTextField) return prvCompileTextFieldEntry(row, EntryTagOf(tag));
   TextFieldProperties p;
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
@@ -58,10 +57,10 @@ Bytes ElementCompiler::prvCompileTextField(Recordset& row, std::string_view tag)
   return out.take();
 }
 
-Bytes ElementCompiler::prvCompileTextFieldEntry(Recordset& row) {
+Bytes ElementCompiler::prvCompileTextFieldEntry(Recordset& row, std::string_view entryTag) {
   TextFieldProperties p;
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
-  ByteWriter out(prvCompileLabelBlock(row, kEntryTag));
+  ByteWriter out(prvCompileLabelBlock(row, entryTag));
   out.u8(0).u8(0);  // zero
   if (!prvWriteTextField(out, row, p)) return {};
   return out.take();

@@ -19,6 +19,7 @@
 #include "base/ByteWriter.h"
 #include "base/Constants.h"
 #include "elements/ElementCompiler.h"
+#include "elements/KindRegistry.h"
 #include "elements/MinimumSize.h"
 #include "elements/TimerProperties.h"
 #include "elements/ValueFields.h"
@@ -26,8 +27,6 @@
 
 namespace brisklet {
 namespace {
-
-constexpr std::string_view kEntryTag = "ET";
 
 int32_t TimerFormatCode(const TimerProperties& p) {
   int32_t kind = p.GetTimerKind();
@@ -69,13 +68,15 @@ Bytes ElementCompiler::prvCompileTimer(Recordset& row, std::string_view tag) {
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
   if (prvGetTouchKind(row) == kTouchEntry) {
-    out.bytes(prvCompileEntryLabel(row, kEntryTag, 1, p.GetTimerEntryCode()));  // label block
+    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.GetTimerEntryCode()));  // label block
   } else {
     out.tag(tag);  // tag
   }
   out.u16(FontIndexField(row.Long("FontNumber")))     // font index
       .u8(CByte(p.GetTimerStyle(), "GetTimerStyle"))  // style
       .u8(0);                                         // zero
+  // `text` is a view into p's blob, not a copy of its values: the frame style and font set here
+  // are what TimerMinimumSize measures with when it reads p's text object again.
   TextObject text = p.GetTextObject();
   text.SetFrameStyle(row.Long("Flat3D"));
   text.SetFont(row.Long("FontNumber"));

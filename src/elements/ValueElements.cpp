@@ -27,8 +27,6 @@ int32_t SampleTextPosition(Recordset& row, const std::string& sample) {
   return PixelOffset(x, y);
 }
 
-std::string EntryTagOf(std::string_view displayTag) { return std::string{'E', displayTag.at(1)}; }
-
 // A text of a Hebrew font goes in display order unless the font-name service says it needs none.
 Bytes ElementCompiler::prvValueTextBytes(const std::string& text, int32_t fontNumber) {
   if (GetFontCharset(fontNumber) == kCharsetHebrew && mFontService->ClassifyText(text) != kTextNeedsNoReordering) {

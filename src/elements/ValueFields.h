@@ -12,14 +12,12 @@ class Recordset;
 uint16_t FontIndexField(int32_t fontNumber);
 // Where the element's sample text is drawn in its frame, as a pixel offset.
 int32_t SampleTextPosition(Recordset& row, const std::string& sample);
-// The entry form's tag of a display form's tag: "LO" -> "EO".
-std::string EntryTagOf(std::string_view displayTag);
 
 class TextObject;
 // The smallest frame of a timer's or clock's format: the sample text that stands for the
 // format (`Sample` of the text object's text), measured in the text object's font and frame
 // style. `actual` is the text measured.
-void MeasureFormatSample(TextObject text, std::string (*Sample)(const std::string&), int32_t& width,
-                         int32_t& height, std::string& actual);
+void MeasureFormatSample(TextObject text, std::string (*Sample)(const std::string&), int32_t& width, int32_t& height,
+                         std::string& actual);
 
 }  // namespace brisklet

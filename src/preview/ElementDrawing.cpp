@@ -1,13 +1,13 @@
-// The per-kind drawing table. Shapes and pictures are drawn in full, meters with their needle
-// at the minimum, trends with their axes and grid; the other kinds that show a value (bars,
-// lists, grids) are drawn as their frames, and every static text of a record at the position
-// the compiler placed it.
+// How each element kind is drawn (the drawer column of base/ElementKinds.def). Shapes and
+// pictures are drawn in full, meters with their needle at the minimum, trends with their axes and
+// grid; the other kinds that show a value (bars, lists, grids) are drawn as their frames, and
+// every static text of a record at the position the compiler placed it.
 #include "preview/ElementDrawing.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "preview/ElementTexts.h"
 #include "preview/LinkedTexts.h"
@@ -60,20 +60,47 @@ void DrawRoundedBox(const RecordView& r, DrawingTools& t) {
   t.canvas.RoundedBox(*box, radius, ColourOf(r, "\"RR\" colour"), false);
 }
 
+// What a kind draws besides its first picture and its texts.
 struct KindDrawing {
-  const char* tag;
+  bool fillsFrame;           // an own background fills the frame (shapes fill their outline, lines nothing)
+  bool frameWithoutPicture;  // the frame stands for a picture the project has no pixels for
   void (*draw)(const RecordView&, DrawingTools&);
 };
 
-constexpr std::array kKinds = {
-    KindDrawing{"RC", DrawRectangle},  KindDrawing{"LI", DrawLine},  KindDrawing{"EL", DrawEllipse},
-    KindDrawing{"RR", DrawRoundedBox}, KindDrawing{"BG", DrawFrame}, KindDrawing{"MG", DrawMeter},
-    KindDrawing{"TR", DrawTrend},      KindDrawing{"TS", DrawTrend}, KindDrawing{"LG", DrawFrame},
-    KindDrawing{"TG", DrawFrame},      KindDrawing{"TM", DrawFrame}, KindDrawing{"LL", DrawFrame},
-    KindDrawing{"LR", DrawFrame},      KindDrawing{"PL", DrawFrame}, KindDrawing{"PR", DrawFrame},
-    KindDrawing{"EF", DrawFrame},      KindDrawing{"LF", DrawFrame}, KindDrawing{"BT", DrawFrame},
-    KindDrawing{"LB", DrawFrame},
+// The drawers the kind list chooses from.
+constexpr KindDrawing NoDrawing{true, false, nullptr};
+constexpr KindDrawing FrameDrawing{true, false, DrawFrame};
+constexpr KindDrawing PictureDrawing{true, true, nullptr};
+constexpr KindDrawing RectangleDrawing{true, false, DrawRectangle};
+constexpr KindDrawing LineDrawing{false, false, DrawLine};
+constexpr KindDrawing EllipseDrawing{false, false, DrawEllipse};
+constexpr KindDrawing RoundedBoxDrawing{false, false, DrawRoundedBox};
+constexpr KindDrawing MeterDrawing{true, false, DrawMeter};
+constexpr KindDrawing TrendDrawing{true, false, DrawTrend};
+
+struct KindTags {
+  std::string_view tag, entryTag;
+  const KindDrawing* drawing;
 };
+
+#define KIND(type, varType, tag, entryTag, download, entry, properties, background, touch, compiler, decoder, drawer) \
+  {tag, entryTag, &drawer},
+#define KIND_SHARED KIND
+#define KIND_PENDING KIND
+constexpr KindTags kKinds[] = {
+#include "base/ElementKinds.def"
+};
+#undef KIND
+#undef KIND_SHARED
+#undef KIND_PENDING
+
+// The drawer of the kind whose display or entry form has this tag; NoDrawing for an unknown tag.
+const KindDrawing& DrawingOf(const std::string& tag) {
+  for (const KindTags& kind : kKinds) {
+    if (kind.tag == tag || (!kind.entryTag.empty() && kind.entryTag == tag)) return *kind.drawing;
+  }
+  return NoDrawing;
+}
 
 // The tag of the kind bytes: the field just behind the 90-byte header.
 std::string KindTag(const RecordView& r) {
@@ -106,8 +133,6 @@ bool DrawFirstPicture(const RecordView& r, DrawingTools& t) {
   return false;
 }
 
-bool IsPicture(const std::string& tag) { return tag == "PS" || tag == "PM" || tag == "PB"; }
-
 }  // namespace
 
 bool DrawPicture(const RecordView& r, const std::string& prefix, int32_t width, int32_t height, DrawingTools& t) {
@@ -123,14 +148,12 @@ bool DrawPicture(const RecordView& r, const std::string& prefix, int32_t width, 
 }
 
 void DrawElement(const RecordView& element, DrawingTools& tools) {
-  std::string tag = KindTag(element);
-  if (tag != "LI" && tag != "EL" && tag != "RR" && OwnBackground(element)) {
+  const KindDrawing& kind = DrawingOf(KindTag(element));
+  if (kind.fillsFrame && OwnBackground(element)) {
     if (auto box = element.BoxAt("\"VT\" normal ")) tools.canvas.Fill(*box, ColourOf(element, "\"VT\" normal colour"));
   }
-  if (!DrawFirstPicture(element, tools) && IsPicture(tag)) DrawFrame(element, tools);
-  for (const KindDrawing& kind : kKinds) {
-    if (tag == kind.tag) kind.draw(element, tools);
-  }
+  if (!DrawFirstPicture(element, tools) && kind.frameWithoutPicture) DrawFrame(element, tools);
+  if (kind.draw) kind.draw(element, tools);
   DrawTexts(element, tools.canvas, tools.fonts);
   DrawNumberSample(element, tools.canvas, tools.fonts);
   DrawLinkedTexts(element, tools.canvas, tools.fonts, tools.texts);

@@ -1,5 +1,5 @@
 // Drawing one element from its decoded record: what the header says of its background, then
-// its first picture, what its kind draws (one row per tag), then its texts, static and linked.
+// its first picture, what its kind draws (its row of the kind list), then its texts, static and linked.
 #pragma once
 #include <string>
 

@@ -1,30 +1,15 @@
-// The decoder as a checker: every element kind has a decoder row, and a record that is cut
-// short, grown, or holds bytes its layout does not allow is reported, never a crash.
+// The decoder as a checker: a record that is cut short, grown, or holds bytes its layout does
+// not allow is reported, never a crash.
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "decoding/DecoderRegistry.h"
 #include "decoding/RecordDecoder.h"
-#include "elements/KindRegistry.h"
 #include "support/CompiledProjects.h"
 #include "support/KindFixture.h"
 
 namespace brisklet::test {
 namespace {
-
-TEST(Decoders, EveryElementKindHasARowOfItsOwn) {
-  for (const KindRow& kind : KindTable()) {
-    std::string entry = kind.entryDownloadType == 0 ? "" : std::string{'E', kind.tag[1]};
-    auto same = [&](const KindDecoderRow& row) {
-      return row.tag == kind.tag && row.downloadType == kind.downloadType && row.entryTag == entry &&
-             row.entryDownloadType == kind.entryDownloadType && (row.decode != nullptr) == (kind.compile != nullptr);
-    };
-    EXPECT_TRUE(std::any_of(KindDecoderTable().begin(), KindDecoderTable().end(), same))
-        << kind.tag << " (download type " << kind.downloadType << ") has no decoder row";
-  }
-  EXPECT_EQ(KindDecoderTable().size(), KindTable().size());
-}
 
 // Every record of the demo, cut anywhere, is read without a crash; one byte short or one byte
 // long, it has a problem.
