@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "base/RuntimeError.h"
 #include "support/TestAccess.h"
 #include "support/TestProject.h"
 
@@ -205,6 +206,22 @@ TEST_F(Pipeline, ARunNormalisesTabIndexesBeforeCompilingAndChecking) {
   ASSERT_EQ(unit.substr(0, 5), "56 54");   // "VT"
   EXPECT_EQ(unit.substr(5 * 3, 2), "05");  // byte 5: the new tab index
   EXPECT_EQ(project.IsCompiled(Guid(second)), 1);
+}
+
+// 255 means "not in the tab order": an element renumbered to it leaves the order, and the run
+// says so; past 2^31-1 the renumbering is the run-time "Overflow".
+TEST_F(Pipeline, RenumberingIntoTheLimitsOfTheTabOrderIsReported) {
+  for (int i = 0; i < 255; ++i) Rectangle({{"TabIndex", 1}});
+  project.Compiler().CompileHMI();
+  ASSERT_EQ(project.Notices().size(), 1u);
+  EXPECT_NE(project.Notices()[0].find("element 255 on display 1 was renumbered to tab index 255"), std::string::npos)
+      << project.Notices()[0];
+
+  TestProject wide;
+  wide.AddModule("Main");
+  int32_t display = wide.AddDisplay({{"ModuleID", 1}});
+  for (int i = 0; i < 2; ++i) wide.AddElement({{"DisplayID", display}, {"TabIndex", 2147483647}});
+  EXPECT_THROW(wide.Compiler().CompileHMI(), RuntimeError);
 }
 
 // A project in a file: a run-time failure part-way through CompileHMI ends the run, and
