@@ -46,13 +46,13 @@ Bytes ElementCompiler::prvCompileClock(Recordset& row, std::string_view tag) {
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
   if (prvGetTouchKind(row) == kTouchEntry) {
-    out.bytes(prvCompileEntryLabel(row, kEntryTag, 1, p.GetClockEntryCode()));  // label block
+    out.bytes(prvCompileEntryLabel(row, kEntryTag, 1, p.GetClockEntryCode()));
   } else {
-    out.tag(tag);  // tag
+    out.tag(tag);
   }
-  out.u16(FontIndexField(row.Long("FontNumber")))     // font index
-      .u8(CByte(p.GetClockStyle(), "GetClockStyle"))  // style
-      .u8(0);                                         // zero
+  out.u16(FontIndexField(row.Long("FontNumber")), "font")
+      .u8(CByte(p.GetClockStyle(), "GetClockStyle"), "style")
+      .u8(0, "reserved");
   TextObject text = p.GetTextObject();
   text.SetFrameStyle(row.Long("Flat3D"));
   text.SetFont(row.Long("FontNumber"));
@@ -60,10 +60,9 @@ Bytes ElementCompiler::prvCompileClock(Recordset& row, std::string_view tag) {
   std::string sample;
   ClockMinimumSize(p, width, height, sample);
   if (!prvFrameHolds(row, width, height)) return {};
-  return out
-      .i32(SampleTextPosition(row, sample))               // text position
-      .u8(CByte(p.GetClockSetting(), "GetClockSetting"))  // setting
-      .u8(0)                                              // zero
+  return out.i32(SampleTextPosition(row, sample), "text position")
+      .u8(CByte(p.GetClockSetting(), "GetClockSetting"), "setting")
+      .u8(0, "reserved")
       .take();
 }
 
