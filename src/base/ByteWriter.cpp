@@ -1,6 +1,7 @@
 // Little-endian writing and checked field conversions.
 #include "base/ByteWriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -8,35 +9,93 @@
 
 namespace brisklet {
 
-ByteWriter& ByteWriter::tag(std::string_view letters) {
+ByteWriter& ByteWriter::tag(std::string_view letters, const char* label) {
+  if (mTrace && mBytes.empty()) [[unlikely]] {
+    if (!mWritten) mWritten = std::make_unique<WriteTrace::Written>();
+    mWritten->part = "\"" + std::string(letters) + "\"";
+  }
+  if (mTrace) [[unlikely]]
+    Note(mBytes.size(), letters.size(), label);
   for (char c : letters) mBytes.push_back(static_cast<uint8_t>(c));
   return *this;
 }
 
-ByteWriter& ByteWriter::u8(uint8_t v) {
+ByteWriter& ByteWriter::u8(uint8_t v, const char* label) {
+  if (mTrace) [[unlikely]]
+    Note(mBytes.size(), 1, label);
   mBytes.push_back(v);
   return *this;
 }
 
-ByteWriter& ByteWriter::u16(uint16_t v) {
+ByteWriter& ByteWriter::u16(uint16_t v, const char* label) {
+  if (mTrace) [[unlikely]]
+    Note(mBytes.size(), 2, label);
   mBytes.push_back(static_cast<uint8_t>(v & 0xFF));
   mBytes.push_back(static_cast<uint8_t>(v >> 8));
   return *this;
 }
 
-ByteWriter& ByteWriter::u32(uint32_t v) {
+ByteWriter& ByteWriter::u32(uint32_t v, const char* label) {
+  if (mTrace) [[unlikely]]
+    Note(mBytes.size(), 4, label);
   for (int i = 0; i < 4; ++i) mBytes.push_back(static_cast<uint8_t>((v >> (8 * i)) & 0xFF));
   return *this;
 }
 
-ByteWriter& ByteWriter::bytes(const Bytes& b) {
+ByteWriter& ByteWriter::bytes(const Bytes& b, const char* label) {
+  if (mTrace) [[unlikely]]
+    Append(mBytes.size(), b, label);
   mBytes.insert(mBytes.end(), b.begin(), b.end());
   return *this;
 }
 
-ByteWriter& ByteWriter::zeros(size_t n) {
+ByteWriter& ByteWriter::zeros(size_t n, const char* label) {
+  if (mTrace) [[unlikely]]
+    Note(mBytes.size(), n, label);
   mBytes.insert(mBytes.end(), n, 0);
   return *this;
+}
+
+std::string ByteWriter::Named(std::string_view label) const {
+  std::string part = mWritten ? mWritten->part : "";
+  if (part.empty() || label.empty()) return part + std::string(label);
+  return part + " " + std::string(label);
+}
+
+void ByteWriter::Note(size_t offset, size_t size, const char* label) {
+  if (size == 0) return;
+  if (!mWritten) mWritten = std::make_unique<WriteTrace::Written>();
+  mWritten->writes.push_back({offset, size, Named(label ? label : "")});
+}
+
+void ByteWriter::Append(size_t offset, const Bytes& b, const char* label) {
+  // Bytes of no traced writer, or of one with unlabelled writes, are one write here.
+  const WriteTrace::Written* from = b.empty() ? nullptr : mTrace->Find(b);
+  auto unlabelled = [&] {
+    return std::any_of(from->writes.begin(), from->writes.end(), [](const TracedWrite& w) { return w.name.empty(); });
+  };
+  if (!from || from->writes.empty() || unlabelled()) {
+    Note(offset, b.size(), label);
+    return;
+  }
+  if (!mWritten) mWritten = std::make_unique<WriteTrace::Written>();
+  if (!from->part.empty()) {
+    // Bytes that begin with a tag are a part of their own; at the start, the writer's too.
+    if (offset == 0 && mWritten->part.empty()) mWritten->part = from->part;
+    for (const TracedWrite& w : from->writes) mWritten->writes.push_back({offset + w.offset, w.size, w.name});
+    return;
+  }
+  std::string under = Named(label ? label : "");
+  for (const TracedWrite& w : from->writes) {
+    mWritten->writes.push_back({offset + w.offset, w.size, under.empty() ? w.name : under + " " + w.name});
+  }
+}
+
+void ByteWriter::Finish() {
+  WriteTrace::Written done = mWritten ? std::move(*mWritten) : WriteTrace::Written{};
+  mWritten.reset();
+  done.bytes = mBytes;
+  mTrace->Add(std::move(done));
 }
 
 void ByteWriter::patchU16(size_t offset, uint16_t v) {

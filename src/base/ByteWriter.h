@@ -1,10 +1,14 @@
-// The little-endian record builder: one call per field, in offset order.
+// The little-endian record builder: one call per field, in offset order, each with the label
+// of the field it writes. The labels cost nothing unless a write trace is attached to the
+// thread (base/WriteTrace.h), which then records every write's offset, size and label.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "base/Bytes.h"
+#include "base/WriteTrace.h"
 
 namespace brisklet {
 
@@ -13,16 +17,23 @@ class ByteWriter {
   // Room for a whole record from the start: one allocation instead of one per doubling.
   static constexpr size_t kStartCapacity = 128;
   ByteWriter() { mBytes.reserve(kStartCapacity); }
-  explicit ByteWriter(Bytes start) : mBytes(std::move(start)) { mBytes.reserve(kStartCapacity); }
+  // A writer that goes on from bytes already written (a label block, a list).
+  explicit ByteWriter(Bytes start) : mBytes(std::move(start)) {
+    mBytes.reserve(kStartCapacity);
+    if (mTrace) [[unlikely]]
+      Append(0, mBytes, nullptr);
+  }
 
-  ByteWriter& tag(std::string_view letters);
-  ByteWriter& u8(uint8_t v);
-  ByteWriter& u16(uint16_t v);
-  ByteWriter& i16(int16_t v) { return u16(static_cast<uint16_t>(v)); }
-  ByteWriter& u32(uint32_t v);
-  ByteWriter& i32(int32_t v) { return u32(static_cast<uint32_t>(v)); }
-  ByteWriter& bytes(const Bytes& b);
-  ByteWriter& zeros(size_t n);
+  // A tag at the start of a writer opens the part its later writes are named under.
+  ByteWriter& tag(std::string_view letters, const char* label = "tag");
+  ByteWriter& u8(uint8_t v, const char* label = nullptr);
+  ByteWriter& u16(uint16_t v, const char* label = nullptr);
+  ByteWriter& i16(int16_t v, const char* label = nullptr) { return u16(static_cast<uint16_t>(v), label); }
+  ByteWriter& u32(uint32_t v, const char* label = nullptr);
+  ByteWriter& i32(int32_t v, const char* label = nullptr) { return u32(static_cast<uint32_t>(v), label); }
+  // Bytes of another writer bring its traced writes along, named under `label`.
+  ByteWriter& bytes(const Bytes& b, const char* label = nullptr);
+  ByteWriter& zeros(size_t n, const char* label = nullptr);
 
   // Overwrites bytes already written (an offset known only later, a table entry).
   void patchU16(size_t offset, uint16_t v);
@@ -30,10 +41,21 @@ class ByteWriter {
   void patchBytes(size_t offset, const Bytes& b);
   size_t size() const { return mBytes.size(); }
   const Bytes& view() const { return mBytes; }
-  Bytes take() { return std::move(mBytes); }
+  Bytes take() {
+    if (mTrace) [[unlikely]]
+      Finish();
+    return std::move(mBytes);
+  }
 
  private:
+  void Note(size_t offset, size_t size, const char* label);
+  void Append(size_t offset, const Bytes& b, const char* label);
+  void Finish();
+  std::string Named(std::string_view label) const;
+
   Bytes mBytes;
+  WriteTrace* mTrace = WriteTrace::Attached();
+  std::unique_ptr<WriteTrace::Written> mWritten;  // made by the first traced write
 };
 
 // Conversions of the record fields.

@@ -15,6 +15,7 @@
 //  34     2n   element GUIDs (low 16 bits)
 //  34+2n  ...  jumps block
 #include "decoding/BlockReaders.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordParts.h"
 #include "decoding/RecordReader.h"
 
@@ -31,19 +32,19 @@ void ReadStateColours(RecordReader& in, const std::string& state) {
 
 void ReadDisplayRecord(RecordReader& in) {
   {
-    RecordReader::Part display(in, "\"PT\"");
+    RecordReader::Part display(in, std::string(field::kDisplay));
     in.Tag();
     in.U16("palette GUID");
-    in.Colour("background colour");
+    in.Colour(field::kBackgroundColour);
     ReadStateColours(in, "focus");
     ReadStateColours(in, "disabled");
     ReadStateColours(in, "marking");
     in.Reserved(1);
     if (in.U8("background image flag") != 0) {
-      RecordReader::Part image(in, "background image");
+      RecordReader::Part image(in, std::string(field::kBackgroundImage));
       ReadImageBlock(in);
     } else {
-      in.Reserved(14, "background image");
+      in.Reserved(14, field::kBackgroundImage);
     }
     size_t jumps = in.U16("jumps offset");
     uint32_t count = in.U16("element count");

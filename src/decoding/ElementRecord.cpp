@@ -28,6 +28,7 @@
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
 #include "decoding/FieldMeanings.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordParts.h"
 #include "decoding/RecordReader.h"
 
@@ -40,13 +41,13 @@ constexpr uint32_t kNoTabIndex = 255;
 void Address(RecordReader& in, std::string_view name) { in.Explain(in.U16(name) == kNone16 ? "none" : ""); }
 
 void ReadHeader(RecordReader& in) {
-  RecordReader::Part header(in, "\"VT\"");
+  RecordReader::Part header(in, std::string(field::kHeader));
   in.Tag();
   in.Explain(DownloadTypeMeaning(static_cast<int32_t>(in.U8("download type"))));
   in.U8("variable flag");
   in.Explain(TouchKindMeaning(in.U8("touch kind")));
   in.Explain(in.U8("tab index") == kNoTabIndex ? "not in the tab order" : "");
-  in.Explain(BackgroundMeaning(in.U8("background")));
+  in.Explain(BackgroundMeaning(in.U8(field::kBackground)));
   in.U8("linked variable flag");
   Address(in, "touch operand");
   Address(in, "keypad success operand");
@@ -57,7 +58,7 @@ void ReadHeader(RecordReader& in) {
   Address(in, "highlight operand");
   in.Reserved(18);
   {
-    RecordReader::Part normal(in, "normal");
+    RecordReader::Part normal(in, std::string(field::kNormal));
     ReadGeometryBlock(in);
   }
   in.U8("variable operand present");
@@ -67,7 +68,7 @@ void ReadHeader(RecordReader& in) {
     RecordReader::Part touched(in, "touched");
     ReadGeometryBlock(in);
   }
-  in.Colour("touched fore colour");
+  in.Colour(field::kTouchedForeColour);
   in.Reserved(15);
 }
 
@@ -84,7 +85,7 @@ void ReadElementRecord(RecordReader& in) {
     in.Raw("kind bytes", in.Left());
     return;
   }
-  RecordReader::Part kind(in, Quoted(tag));
+  RecordReader::Part kind(in, field::KindPart(tag));
   row->decode(in, tag);
 }
 

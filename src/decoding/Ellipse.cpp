@@ -8,16 +8,17 @@
 //  12     28   reserved ("RR": 30)
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
 
 void DecodeEllipse(RecordReader& in, std::string_view tag) {
   in.Tag();
-  in.Colour("colour");
+  in.Colour(field::kColour);
   in.Fixed("constant FF", 1, 0xFF);
   {
-    RecordReader::Part box(in, "box");
+    RecordReader::Part box(in, std::string(field::kBox));
     ReadBoxBlock(in);
   }
   in.Reserved(tag == "RR" ? 30 : 28);

@@ -37,7 +37,7 @@ bool CodeFormAhead(const RecordReader& in) {
 void ReadText(RecordReader& in, uint32_t counted) {
   uint32_t length = in.U8("length");
   if (length > 0 && LinkedTextAhead(in, 2)) {
-    in.Reserved(2);
+    in.Reserved(2, "zero");
     ReadLinkedTextTail(in, length - 1);
     return;
   }

@@ -20,6 +20,7 @@
 #include <cstdio>
 
 #include "decoding/BlockReaders.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -36,35 +37,35 @@ std::string Crc(int32_t crc) {
 }  // namespace
 
 void ReadGeometryBlock(RecordReader& in) {
-  in.U16("width");
-  in.U16("height");
-  in.Position("position");
-  in.Colour("colour");
+  in.U16(field::kWidth);
+  in.U16(field::kHeight);
+  in.Position(field::kPosition);
+  in.Colour(field::kColour);
   in.Colour("companion colour");
   in.U8("border width");
   in.U8("3D flag");
 }
 
 void ReadBoxBlock(RecordReader& in) {
-  in.U16("width");
-  in.U16("height");
-  in.Position("position");
+  in.U16(field::kWidth);
+  in.U16(field::kHeight);
+  in.Position(field::kPosition);
 }
 
 void ReadLineBlock(RecordReader& in) {
   in.Explain(Slanted(in.U16("width")));
   in.Explain(Slanted(in.U16("height")));
-  in.Position("start");
-  in.Position("end");
+  in.Position(field::kStart);
+  in.Position(field::kEnd);
 }
 
 void ReadImageBlock(RecordReader& in) {
-  in.Position("position");
-  in.U16("transparent");
-  in.U8("key colour 1");
-  in.U8("key colour 2");
+  in.Position(field::kPosition);
+  in.U16(field::kTransparent);
+  in.U8(field::kKeyColour1);
+  in.U8(field::kKeyColour2);
   in.U16("image number");
-  in.Explain(Crc(in.I32("image CRC")));
+  in.Explain(Crc(in.I32(field::kImageCrc)));
 }
 
 }  // namespace brisklet

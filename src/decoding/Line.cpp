@@ -8,16 +8,17 @@
 //  16      8   reserved
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
 
 void DecodeLine(RecordReader& in, std::string_view) {
   in.Tag();
-  in.Colour("colour");
-  in.U8("pen width");
+  in.Colour(field::kColour);
+  in.U8(field::kPenWidth);
   {
-    RecordReader::Part line(in, "line");
+    RecordReader::Part line(in, std::string(field::kLine));
     ReadLineBlock(in);
   }
   in.Reserved(8);

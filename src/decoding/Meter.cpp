@@ -17,6 +17,7 @@
 //  44      2   trailer FF FF
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -24,16 +25,16 @@ namespace brisklet {
 void DecodeMeter(RecordReader& in, std::string_view) {
   in.Tag();
   {
-    RecordReader::Part image(in, "image");
+    RecordReader::Part image(in, std::string(field::kImage));
     ReadImageBlock(in);
   }
   in.U8("setting");
-  in.U8("needle reach");
-  in.U8("needle width");
+  in.U8(field::kNeedleReach);
+  in.U8(field::kNeedleWidth);
   in.U8("reversed");
-  in.U16("centre x");
-  in.U16("centre y");
-  in.U16("first angle");
+  in.U16(field::kCentreX);
+  in.U16(field::kCentreY);
+  in.U16(field::kFirstAngle);
   in.U16("second angle");
   in.I32("value 1");
   in.I32("value 2");

@@ -23,6 +23,7 @@
 //               linked:                zero, zero, linked text tail; U = n - 1 (plain numbers)
 //                                      or n (with ranges)
 #include "decoding/BlockReaders.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -46,7 +47,7 @@ void ReadFixedRangeUnits(RecordReader& in, uint32_t length) {
   }
   size_t characters = length - 1;
   bool pad = characters > 0 && in.Peek(characters - 1) == uint8_t{0};
-  in.Text("units", pad ? characters - 1 : characters);
+  in.Text(field::Name({field::kUnits, field::kText}), pad ? characters - 1 : characters);
   if (pad) in.Reserved(1, "units pad");
 }
 
@@ -60,22 +61,22 @@ void ReadUnits(RecordReader& in, UnitsLayout layout) {
   } else if (range) {
     ReadFixedRangeUnits(in, length);
   } else {
-    in.Text("units", length);
+    in.Text(field::Name({field::kUnits, field::kText}), length);
   }
 }
 
 }  // namespace
 
 void ReadNumericBody(RecordReader& in, bool entry, UnitsLayout layout) {
-  in.Font("font");
+  in.Font(field::kFont);
   in.U8("format code");
   in.Reserved(1);
-  in.Position("text position");
+  in.Position(field::kTextPosition);
   in.U8("flag E");
   in.U8("has units");
-  in.U8("digits before the point");
-  in.U8("digits after the point");
-  in.Explain(FlagsMeaning(in.U8("flags")));
+  in.U8(field::kDigitsBefore);
+  in.U8(field::kDigitsAfter);
+  in.Explain(FlagsMeaning(in.U8(field::kFlags)));
   in.Reserved(1);
   in.U8("mode code");
   if (entry) {

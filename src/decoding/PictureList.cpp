@@ -6,6 +6,7 @@
 //   4 + 14 (i-1) 14   image placement block of picture i
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -14,7 +15,7 @@ void DecodePictureList(RecordReader& in, std::string_view) {
   in.Tag();
   uint32_t count = in.U16("picture count");
   for (uint32_t i = 1; i <= count && !in.Failed(); ++i) {
-    RecordReader::Part picture(in, "picture " + std::to_string(i));
+    RecordReader::Part picture(in, field::Counted(field::kPicture, i));
     ReadImageBlock(in);
   }
 }

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "decoding/FieldMeanings.h"
+#include "decoding/FieldNames.h"
 
 namespace brisklet {
 
@@ -80,10 +81,10 @@ int32_t RecordReader::I32(std::string_view name, const std::string& meaning) {
 
 std::string RecordReader::Tag() {
   size_t at = mOffset;
-  const uint8_t* p = Take("tag", 2);
+  const uint8_t* p = Take(field::kTag, 2);
   if (!p) return "";
   std::string tag(reinterpret_cast<const char*>(p), 2);
-  Add(at, 2, "tag", Quoted(CodePageText({p, 2}, 1252)), "");
+  Add(at, 2, field::kTag, Quoted(CodePageText({p, 2}, 1252)), "");
   return tag;
 }
 

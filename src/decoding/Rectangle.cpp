@@ -10,16 +10,17 @@
 //  28      8   left edge box
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
 
 void DecodeRectangle(RecordReader& in, std::string_view) {
   in.Tag();
-  in.Colour("colour");
-  in.U8("pen width");
-  for (const char* edge : {"top edge", "right edge", "bottom edge", "left edge"}) {
-    RecordReader::Part part(in, edge);
+  in.Colour(field::kColour);
+  in.U8(field::kPenWidth);
+  for (std::string_view edge : field::kEdges) {
+    RecordReader::Part part(in, std::string(edge));
     ReadBoxBlock(in);
   }
 }

@@ -30,6 +30,7 @@
 
 #include "decoding/BlockReaders.h"
 #include "decoding/FieldMeanings.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -49,22 +50,22 @@ size_t CharactersAhead(const RecordReader& in) {
 }  // namespace
 
 void ReadStaticTextBlock(RecordReader& in) {
-  in.Font("font");
-  in.Colour("colour");
+  in.Font(field::kFont);
+  in.Colour(field::kColour);
   uint32_t lines = in.U8("line count");
   uint32_t characters = in.U8("character count");
   in.Reserved(1);
   std::vector<size_t> starts;  // where each line's entry says its characters start
   for (uint32_t i = 1; i <= lines; ++i) {
-    std::string line = "line " + std::to_string(i);
+    std::string line = field::Counted(field::kLine, i);
     size_t entry = in.Offset();
-    in.Position(line + " position");
+    in.Position(field::Name({line, field::kPosition}));
     starts.push_back(entry + in.U16(line + " distance"));
   }
   size_t area = in.Offset();
   size_t counted = 0;
   for (uint32_t i = 1; i <= lines && !in.Failed(); ++i) {
-    std::string line = "line " + std::to_string(i);
+    std::string line = field::Counted(field::kLine, i);
     if (starts[i - 1] == in.Offset() + 1) in.Reserved(1, line + " pad");
     if (starts[i - 1] != in.Offset()) {
       in.Problem(line + "'s entry leads to byte " + std::to_string(starts[i - 1]) + ", but its characters start at " +
@@ -86,19 +87,19 @@ void ReadLinkedTextBlock(RecordReader& in, size_t size) {
   if (size < kLinkedHead) {
     in.Problem("a linked text block of " + std::to_string(size) + " bytes is shorter than its 12-byte head");
   }
-  in.Font("font");
-  in.Colour("colour");
+  in.Font(field::kFont);
+  in.Colour(field::kColour);
   in.Fixed("constant 1", 1, 1);
   in.Fixed("constant 0", 1, 0);
-  in.Explain(AlignmentMeaning(in.U8("alignment")));
-  int32_t anchor = in.Position("anchor");
-  in.U16("text address");
+  in.Explain(AlignmentMeaning(in.U8(field::kAlignment)));
+  int32_t anchor = in.Position(field::kAnchor);
+  in.U16(field::kTextAddress);
   if (size <= kLinkedHead) return;
   if ((size - kLinkedHead) % 4 != 0) {
     in.Problem("the linked text block's " + std::to_string(size - kLinkedHead) +
                " bytes of entry anchors are not a whole number of anchors");
   }
-  in.Repeats("entry anchors", (size - kLinkedHead) / 4, anchor);
+  in.Repeats(field::kEntryAnchors, (size - kLinkedHead) / 4, anchor);
 }
 
 void ReadLinkedTextTail(RecordReader& in, size_t size) {
@@ -113,15 +114,15 @@ void ReadLinkedTextTail(RecordReader& in, size_t size) {
     in.Problem("a linked text of " + std::to_string(size) + " bytes has no room for its text block");
     return;
   }
-  RecordReader::Part text(in, "text");
+  RecordReader::Part text(in, std::string(field::kText));
   ReadLinkedTextBlock(in, size - head);
 }
 
 void ReadTextHead(RecordReader& in, std::string_view style) {
-  in.Font("font");
+  in.Font(field::kFont);
   in.U8(style);
   in.Reserved(1);
-  in.Position("text position");
+  in.Position(field::kTextPosition);
 }
 
 bool LinkedTextAhead(const RecordReader& in, size_t skip) {

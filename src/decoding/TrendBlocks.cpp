@@ -27,6 +27,7 @@
 //  34     20   storage: 2: zero (2), operand (8), zero (10); 1: address (2), zero (18);
 //              0: the name (18 characters, zero padded), zero, name x offset
 #include "decoding/BlockReaders.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -112,12 +113,12 @@ void ReadCurveBlock(RecordReader& in) {
 }
 
 void ReadTrendPlot(RecordReader& in) {
-  in.Position("plot position");
-  in.U16("plot width");
-  in.U16("plot height");
+  in.Position(field::Name({field::kPlot, field::kPosition}));
+  in.U16(field::Name({field::kPlot, field::kWidth}));
+  in.U16(field::Name({field::kPlot, field::kHeight}));
   in.U16("points shown");
-  in.U16("X ticks");
-  in.U16("Y ticks");
+  in.U16(field::kXTicks);
+  in.U16(field::kYTicks);
 }
 
 void ReadTrendPart(RecordReader& in, int part, const char* what, void (*read)(RecordReader&)) {

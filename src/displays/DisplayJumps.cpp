@@ -26,23 +26,23 @@ Bytes DisplayCompiler::prvCompileDisplayJumps(int32_t displayId, int32_t isDispl
                                               int32_t isDisplayedOpAddress) {
   auto jumps = GetRecordset(kSqlJumps + Num(displayId) + kSqlJumpsEnd, 3, 1);
   ByteWriter out;
-  out.tag("Pj")                                       // tag
-      .u8(101)                                        // block code
-      .u8(0)                                          // reserved
-      .u16(Low16(isDisplayedOpType))                  // visibility operand type
-      .u16(Low16(isDisplayedOpAddress))               // visibility operand address
-      .zeros(6)                                       // reserved
-      .u16(Low16(GetConstructorGuid(displayId)))      // constructor
-      .u16(Low16(GetFunctionGuid(displayId)))         // function
-      .u16(Low16(GetDestructorGuid(displayId)))       // destructor
-      .u8(CByte(jumps->RecordCount(), "jump count"))  // jump count
-      .u8(0);                                         // reserved
+  out.tag("Pj")
+      .u8(101, "block code")
+      .u8(0, "reserved")
+      .u16(Low16(isDisplayedOpType), "visibility operand type")
+      .u16(Low16(isDisplayedOpAddress), "visibility operand address")
+      .zeros(6, "reserved")
+      .u16(Low16(GetConstructorGuid(displayId)), "constructor")
+      .u16(Low16(GetFunctionGuid(displayId)), "function")
+      .u16(Low16(GetDestructorGuid(displayId)), "destructor")
+      .u8(CByte(jumps->RecordCount(), "jump count"), "jump count")
+      .u8(0, "reserved");
   for (; !jumps->Eof(); jumps->MoveNext()) {
-    out.u8(jumps->Field("JumpOpType").ToByte("JumpOpType"))  // trigger operand type
-        .u8(0)                                               // reserved
-        .u16(Low16(jumps->Long("JumpOpAddress")))            // trigger address
-        .u16(Low16(jumps->Long("PageGUID")))                 // target display
-        .u16(0);                                             // reserved
+    out.u8(jumps->Field("JumpOpType").ToByte("JumpOpType"), "jump trigger operand type")
+        .u8(0, "jump reserved")
+        .u16(Low16(jumps->Long("JumpOpAddress")), "jump trigger operand address")
+        .u16(Low16(jumps->Long("PageGUID")), "jump target display")
+        .u16(0, "jump reserved");
   }
   return out.take();
 }

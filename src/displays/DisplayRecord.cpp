@@ -77,27 +77,27 @@ Bytes DisplayCompiler::prvCompileDisplayRecord(Recordset& row) {
   mCuts.clear();
   prvNoteCut("palette GUID", row.Long("PaletteGUID"));
   ByteWriter out;
-  out.tag("PT")                                                   // 0 tag
-      .u16(Low16(row.Long("PaletteGUID")))                        // 2 palette
-      .u8(ColourByte(row, "ColorBack"))                           // 4 background
-      .u8(ColourByte(row, "ColorFocusText"))                      // 5 focus text
-      .u8(ColourByte(row, "ColorFocusGradient"))                  // 6 focus gradient
-      .u8(CompanionColorByte(row.Long("ColorFocusGradient")))     // 7 its companion
-      .u8(ColourByte(row, "ColorDisabledText"))                   // 8 disabled text
-      .u8(ColourByte(row, "ColorDisabledGradient"))               // 9 disabled gradient
-      .u8(CompanionColorByte(row.Long("ColorDisabledGradient")))  // 10 its companion
-      .u8(MarkingColourByte(row, "ColorMarkingText"))             // 11 marking text
-      .u8(MarkingColourByte(row, "ColorMarkingGradient"))         // 12 marking gradient
-      .u8(CompanionColorByte(row.Long("ColorMarkingGradient")))   // 13 its companion
-      .u8(0);                                                     // 14 reserved
+  out.tag("PT")
+      .u16(Low16(row.Long("PaletteGUID")), "palette GUID")
+      .u8(ColourByte(row, "ColorBack"), "background colour")
+      .u8(ColourByte(row, "ColorFocusText"), "focus text colour")
+      .u8(ColourByte(row, "ColorFocusGradient"), "focus gradient colour")
+      .u8(CompanionColorByte(row.Long("ColorFocusGradient")), "focus gradient companion")
+      .u8(ColourByte(row, "ColorDisabledText"), "disabled text colour")
+      .u8(ColourByte(row, "ColorDisabledGradient"), "disabled gradient colour")
+      .u8(CompanionColorByte(row.Long("ColorDisabledGradient")), "disabled gradient companion")
+      .u8(MarkingColourByte(row, "ColorMarkingText"), "marking text colour")
+      .u8(MarkingColourByte(row, "ColorMarkingGradient"), "marking gradient colour")
+      .u8(CompanionColorByte(row.Long("ColorMarkingGradient")), "marking gradient companion")
+      .u8(0, "reserved");
   const Value& crcValue = row.Field("BkImageCRC");
   int32_t crc = crcValue.IsNull() ? 0 : crcValue.ToLong("BkImageCRC");
   if (crc != -1 && crc != 0) {
     int32_t number = prvImageNumber(crc);
-    out.u8(1)                                                                                  // 15 image flag
-        .bytes(EncodeImageBlock(0, 0, number, crc, row.Long("BKImageTransparency"), -1, -1));  // 16 image
+    out.u8(1, "background image flag")
+        .bytes(EncodeImageBlock(0, 0, number, crc, row.Long("BKImageTransparency"), -1, -1), "background image");
   } else {
-    out.u8(0).zeros(14);
+    out.u8(0, "background image flag").zeros(14, "background image");
   }
   Bytes list;
   int32_t count = 0;
@@ -105,9 +105,7 @@ Bytes DisplayCompiler::prvCompileDisplayRecord(Recordset& row) {
   size_t jumpsOffset = 34 + list.size();
   prvNoteCut("jumps offset", static_cast<int64_t>(jumpsOffset));
   prvNoteCut("element count", count);
-  out.u16(Low16(static_cast<int64_t>(jumpsOffset)))  // 30 jumps offset
-      .u16(Low16(count))                             // 32 element count
-      .bytes(list);                                  // 34 element GUIDs
+  out.u16(Low16(static_cast<int64_t>(jumpsOffset)), "jumps offset").u16(Low16(count), "element count").bytes(list);
   Bytes jumps = prvCompileDisplayJumps(row.Long("ID"), row.Long("IsDisplayedOpType"), row.Long("IsDisplayedOpAddress"));
   prvReportCuts(row);
   return out.bytes(jumps).take();
@@ -130,7 +128,7 @@ void DisplayCompiler::prvAppendElementGuids(Bytes& list, Recordset& rs) {
   for (; !rs.Eof(); rs.MoveNext()) {
     int32_t guid = rs.Long("VariableGUID");
     prvNoteCut("element GUID", guid);
-    out.u16(Low16(guid));
+    out.u16(Low16(guid), "element");
   }
   list = out.take();
 }

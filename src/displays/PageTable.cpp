@@ -28,7 +28,7 @@ std::vector<std::unique_ptr<DownloadUnit>> DisplayCompiler::GetConvertionPageNum
       throw RuntimeError("Subscript out of range",
                          "more displays than the highest display Id " + Num(room - 1) + " allows");
     }
-    out.i16(pages->Field("Guid").ToInteger("GUID"));  // entry k: the GUID of the (k+1)-th display by Id
+    out.i16(pages->Field("Guid").ToInteger("GUID"), "page");
   }
   std::vector<std::unique_ptr<DownloadUnit>> collection;
   collection.push_back(prvNewUnit(kPageTableGuid, out.take()));

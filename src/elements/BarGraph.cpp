@@ -20,14 +20,14 @@ Bytes ElementCompiler::prvCompileBarGraph(Recordset& row, std::string_view tag) 
   BarGraphProperties bar;
   bar.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
-  out.tag(tag)                                                                   // tag
-      .u8(0)                                                                     // reserved
-      .u8(CByte(int64_t{bar.GetBarSetting1()} - 1, "GetBarSetting1 - 1"))        // setting 1
-      .u8(CByte(bar.GetBarSetting2(), "GetBarSetting2"))                         // setting 2
-      .u8(0)                                                                     // reserved
-      .bytes(EncodeOperand(bar.GetBarOperand1Type(), bar.GetBarOperand1Addr()))  // first operand
-      .bytes(EncodeOperand(bar.GetBarOperand2Type(), bar.GetBarOperand2Addr()))  // second operand
-      .u32(0xFFFFFFFF);                                                          // trailer
+  out.tag(tag)
+      .u8(0, "reserved")
+      .u8(CByte(int64_t{bar.GetBarSetting1()} - 1, "GetBarSetting1 - 1"), "setting 1")
+      .u8(CByte(bar.GetBarSetting2(), "GetBarSetting2"), "setting 2")
+      .u8(0, "reserved")
+      .bytes(EncodeOperand(bar.GetBarOperand1Type(), bar.GetBarOperand1Addr()), "first operand")
+      .bytes(EncodeOperand(bar.GetBarOperand2Type(), bar.GetBarOperand2Addr()), "second operand")
+      .u32(0xFFFFFFFF, "trailer");
   return out.take();
 }
 

@@ -55,21 +55,21 @@ Bytes CellLayoutRecord(Recordset& row, std::string_view tag, int32_t& count) {
   int32_t xs = row.Long("Xs"), ys = row.Long("Ys"), dx = row.Long("Dx"), dy = row.Long("Dy");
   int32_t m = Frame3DInset(row.Long("Flat3D"));
   ByteWriter out;
-  out.tag(tag)                                                    // tag
-      .u8(CByte(cells.GetCellSetting1(), "GetCellSetting1"))      // setting 1
-      .u8(0)                                                      // reserved
-      .u32(FirstFourBytes(cells.GetCellValue1()))                 // value 1
-      .u32(FirstFourBytes(cells.GetCellValue2()))                 // value 2
-      .i32(PixelOffset(CheckedAdd(xs, m), CheckedAdd(ys, m)))     // inner position
-      .u16(Low16(CheckedAdd(dx, -2 * int64_t{m})))                // inner width
-      .u16(Low16(CheckedAdd(dy, -2 * int64_t{m})))                // inner height
-      .u8(CByte(cells.GetCellSetting2(), "GetCellSetting2"));     // setting 2
-  count = cells.GetCellCount();                                   // for Dx, Dy and Flat3D
-  out.u8(0)                                                       // reserved
-      .u8(CByte(count, "GetCellCount"))                           // cell count
-      .u8(0)                                                      // reserved
-      .bytes(PlacedCells(cells.GetCellEntries(), count, xs, ys))  // cells
-      .u32(0xFFFFFFFF);                                           // trailer
+  out.tag(tag)
+      .u8(CByte(cells.GetCellSetting1(), "GetCellSetting1"), "setting 1")
+      .u8(0, "reserved")
+      .u32(FirstFourBytes(cells.GetCellValue1()), "value 1")
+      .u32(FirstFourBytes(cells.GetCellValue2()), "value 2")
+      .i32(PixelOffset(CheckedAdd(xs, m), CheckedAdd(ys, m)), "inner position")
+      .u16(Low16(CheckedAdd(dx, -2 * int64_t{m})), "inner width")
+      .u16(Low16(CheckedAdd(dy, -2 * int64_t{m})), "inner height")
+      .u8(CByte(cells.GetCellSetting2(), "GetCellSetting2"), "setting 2");
+  count = cells.GetCellCount();  // for Dx, Dy and Flat3D
+  out.u8(0, "reserved")
+      .u8(CByte(count, "GetCellCount"), "cell count")
+      .u8(0, "reserved")
+      .bytes(PlacedCells(cells.GetCellEntries(), count, xs, ys), "cell")
+      .u32(0xFFFFFFFF, "trailer");
   return out.take();
 }
 

@@ -44,13 +44,13 @@ Bytes ElementCompiler::prvCompileClock(Recordset& row, std::string_view tag) {
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
   if (prvGetTouchKind(row) == kTouchEntry) {
-    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.GetClockEntryCode()));  // label block
+    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.GetClockEntryCode()));
   } else {
-    out.tag(tag);  // tag
+    out.tag(tag);
   }
-  out.u16(FontIndexField(row.Long("FontNumber")))     // font index
-      .u8(CByte(p.GetClockStyle(), "GetClockStyle"))  // style
-      .u8(0);                                         // zero
+  out.u16(FontIndexField(row.Long("FontNumber")), "font")
+      .u8(CByte(p.GetClockStyle(), "GetClockStyle"), "style")
+      .u8(0, "reserved");
   // `text` is a view into p's blob, not a copy of its values: the frame style and font set here
   // are what ClockMinimumSize measures with when it reads p's text object again.
   TextObject text = p.GetTextObject();
@@ -60,10 +60,9 @@ Bytes ElementCompiler::prvCompileClock(Recordset& row, std::string_view tag) {
   std::string sample;
   ClockMinimumSize(p, width, height, sample);
   if (!prvFrameHolds(row, width, height)) return {};
-  return out
-      .i32(SampleTextPosition(row, sample))               // text position
-      .u8(CByte(p.GetClockSetting(), "GetClockSetting"))  // setting
-      .u8(0)                                              // zero
+  return out.i32(SampleTextPosition(row, sample), "text position")
+      .u8(CByte(p.GetClockSetting(), "GetClockSetting"), "setting")
+      .u8(0, "reserved")
       .take();
 }
 

@@ -66,36 +66,36 @@ Bytes ElementCompiler::prvCompileElementRecord(Recordset& row) {
   int32_t flag = prvGetBorder3DFlag(flat3D);
 
   ByteWriter out;
-  out.tag("VT")                                                                        // 0 tag
-      .u8(CByte(GetDownloadVariableType(type, varType, alternate), "download type"))   // 2 download type
-      .u8(v > 0 || IsTrendGraph(varType) ? 1 : 0)                                      // 3 variable flag
-      .u8(CByte(k, "touch kind"))                                                      // 4 touch kind
-      .u8(row.Field("TabIndex").ToByte("TabIndex"))                                    // 5 tab index
-      .u8(static_cast<uint8_t>(BackgroundMode(row)))                                   // 6 background mode
-      .u8(CByte(prvGetLinkedVariableFlag(row), "linked variable flag"))                // 7 linked flag
-      .u16(touchAddr < 0 ? 0xFFFF : Low16(touchAddr))                                  // 8 touch operand
-      .u16(Low16(row.Long("KeypadSuccessOpAddr")))                                     // 10 keypad success
-      .u16(Low16(row.Long("VisibleOpAddr")))                                           // 12 visible operand
-      .zeros(2)                                                                        // 14 reserved
-      .u16(Low16(row.Long("EnabledOpAddr")))                                           // 16 enabled operand
-      .zeros(2)                                                                        // 18 reserved
-      .u16(Low16(row.Long("HighlightOpAddr")))                                         // 20 highlight operand
-      .zeros(18)                                                                       // 22 reserved
-      .bytes(EncodeGeometryBlock(xs, ys, dx, dy, row.Long("ColorBack"), width, flag))  // 40 normal state
-      .u8(CByte(v, "variable operand flag"))                                           // 52 operand present
-      .zeros(1);                                                                       // 53 reserved
+  out.tag("VT")
+      .u8(CByte(GetDownloadVariableType(type, varType, alternate), "download type"), "download type")
+      .u8(v > 0 || IsTrendGraph(varType) ? 1 : 0, "variable flag")
+      .u8(CByte(k, "touch kind"), "touch kind")
+      .u8(row.Field("TabIndex").ToByte("TabIndex"), "tab index")
+      .u8(static_cast<uint8_t>(BackgroundMode(row)), "background")
+      .u8(CByte(prvGetLinkedVariableFlag(row), "linked variable flag"), "linked variable flag")
+      .u16(touchAddr < 0 ? 0xFFFF : Low16(touchAddr), "touch operand")
+      .u16(Low16(row.Long("KeypadSuccessOpAddr")), "keypad success operand")
+      .u16(Low16(row.Long("VisibleOpAddr")), "visible operand")
+      .zeros(2, "reserved")
+      .u16(Low16(row.Long("EnabledOpAddr")), "enabled operand")
+      .zeros(2, "reserved")
+      .u16(Low16(row.Long("HighlightOpAddr")), "highlight operand")
+      .zeros(18, "reserved")
+      .bytes(EncodeGeometryBlock(xs, ys, dx, dy, row.Long("ColorBack"), width, flag), "normal")
+      .u8(CByte(v, "variable operand flag"), "variable operand present")
+      .zeros(1, "reserved");
   if (v > 0) {
-    out.bytes(EncodeOperand(row.Long("VarOprndType"), row.Long("VarOprndAddr")));  // 54 variable operand
+    out.bytes(EncodeOperand(row.Long("VarOprndType"), row.Long("VarOprndAddr")), "variable operand");
   } else {
-    out.zeros(8);
+    out.zeros(8, "variable operand");
   }
   TouchedBorder(flat3D, width, flag);
   bool box = HasTouchColours(type);
-  out.bytes(EncodeGeometryBlock(xs, ys, dx, dy, row.Long(box ? "ColorBackTouch" : "ColorBack"), width,
-                                flag))  // 62 touched state
-      .u8(row.Field(box ? "ColorForeTouch" : "ColorFore").ToByte(box ? "ColorForeTouch" : "ColorFore"))  // 74
-      .zeros(15);                                                                                        // 75 reserved
-  out.bytes(prvGetVariableDataByType(row, type, varType));
+  out.bytes(EncodeGeometryBlock(xs, ys, dx, dy, row.Long(box ? "ColorBackTouch" : "ColorBack"), width, flag), "touched")
+      .u8(row.Field(box ? "ColorForeTouch" : "ColorFore").ToByte(box ? "ColorForeTouch" : "ColorFore"),
+          "touched fore colour")
+      .zeros(15, "reserved");
+  out.bytes(prvGetVariableDataByType(row, type, varType), "kind bytes");
   return out.take();
 }
 

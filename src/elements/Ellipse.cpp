@@ -14,11 +14,11 @@ namespace brisklet {
 namespace {
 Bytes BoundedShape(Recordset& row, std::string_view tag, size_t reserved) {
   ByteWriter out;
-  out.tag(tag)                                                                                // tag
-      .u8(row.Field("ColorFore").ToByte("ColorFore"))                                         // colour
-      .u8(0xFF)                                                                               // fixed
-      .bytes(EncodeBoxBlock(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy")))  // box
-      .zeros(reserved);                                                                       // reserved
+  out.tag(tag)
+      .u8(row.Field("ColorFore").ToByte("ColorFore"), "colour")
+      .u8(0xFF, "constant FF")
+      .bytes(EncodeBoxBlock(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy")), "box")
+      .zeros(reserved, "reserved");
   return out.take();
 }
 }  // namespace

@@ -33,15 +33,13 @@ Bytes ElementCompiler::prvCompileEntryField(Recordset& row, std::string_view tag
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
   if (prvGetTouchKind(row) == kTouchEntry) {
-    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.EntryStyle(), LabelEnd::Terminated));  // entry part
+    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.EntryStyle(), LabelEnd::Terminated));
   } else {
-    out.tag(tag);  // tag
+    out.tag(tag);
   }
   int32_t xs = row.Long("Xs"), ys = row.Long("Ys"), dx = row.Long("Dx"), dy = row.Long("Dy");
   int32_t font = row.Long("FontNumber"), flat3D = row.Long("Flat3D");
-  out.u16(FontIndexField(font))                     // font index
-      .u8(CByte(p.DisplayStyle(), "DisplayStyle"))  // display style
-      .u8(0);                                       // zero
+  out.u16(FontIndexField(font), "font").u8(CByte(p.DisplayStyle(), "DisplayStyle"), "display style").u8(0, "reserved");
   std::string text = prvFitTextToFrame(xs, ys, dx, dy, p.TextSource().SampleText(), font, flat3D);
   // `source` is a view into p's blob, not a copy of its values: the frame style and font set here
   // are what EntryMinimumSize measures with (p's text object is its text source).
@@ -54,13 +52,13 @@ Bytes ElementCompiler::prvCompileEntryField(Recordset& row, std::string_view tag
   if (!prvFrameHolds(row, width, height)) return {};
   int32_t border = prvGetBorderWidth(row.Long("Type"), row.Long("VarType"), flat3D);
   uint8_t colour = CByte(row.Long("ColorBack"), "ColorBack");
-  return out
-      .i32(SampleTextPosition(row, text))  // text position
-      .u8(CByte(mode - 1, "entry mode"))   // entry mode - 1
-      .u8(0)                               // zero
-      .bytes(EncodeKeypadGridBlock(xs, ys, dx, dy, prvGetBorder3DFlag(flat3D), border, colour, colour, mode))
+  return out.i32(SampleTextPosition(row, text), "text position")
+      .u8(CByte(mode - 1, "entry mode"), "entry mode")
+      .u8(0, "reserved")
+      .bytes(EncodeKeypadGridBlock(xs, ys, dx, dy, prvGetBorder3DFlag(flat3D), border, colour, colour, mode), "grid")
       .bytes(
-          EncodeKeypadTextBlock(xs, ys, dx, dy, border, mode, p.GridTextOption(), font, row.Long("Alignment"), flat3D))
+          EncodeKeypadTextBlock(xs, ys, dx, dy, border, mode, p.GridTextOption(), font, row.Long("Alignment"), flat3D),
+          "names")
       .take();
 }
 

@@ -47,9 +47,8 @@ std::string Text2(const EntryTextProperties& p) {
 Bytes FixedText(int32_t counted, bool padEven, const Bytes& text) {
   bool pad = (counted % 2 == 0) == padEven;
   ByteWriter out;
-  out.u8(CByte(counted + (pad ? 1 : 0), "text length"))  // length
-      .bytes(text);                                      // text
-  if (pad) out.u8(0xFF);                                 // pad
+  out.u8(CByte(counted + (pad ? 1 : 0), "text length"), "length").bytes(text, "text");
+  if (pad) out.u8(0xFF, "pad");
   return out.take();
 }
 
@@ -61,15 +60,18 @@ Bytes ElementCompiler::prvCompileEntryText(Recordset& row, std::string_view tag)
   int32_t font = row.Long("FontNumber");
   bool code = p.GetCodeFlag() != 0;
   ByteWriter out(prvCompileLabelBlock(row, tag));
-  out.u16(0)                                                                                    // zero
-      .bytes(code ? EncodeOperand(p.GetCodeOperandType(), p.GetCodeOperandAddr()) : Bytes(8));  // code operand
+  out.u16(0, "reserved")
+      .bytes(code ? EncodeOperand(p.GetCodeOperandType(), p.GetCodeOperandAddr()) : Bytes(8), "code operand");
   if (p.IsText1Linked() == 0 && !code) {
     std::string text = p.GetText1();
-    out.bytes(FixedText(CharacterCount(text) + 1, true, prvValueTextBytes(text, font)));  // text 1
+    out.bytes(FixedText(CharacterCount(text) + 1, true, prvValueTextBytes(text, font)), "text 1");
   } else if (code) {
-    out.u8(CByte(p.GetCodeValue(), "GetCodeValue")).u8(0).u8(0).u8(kCodeText);  // text 1: code
+    out.u8(CByte(p.GetCodeValue(), "GetCodeValue"), "text 1 code value")
+        .u8(0, "text 1 reserved")
+        .u8(0, "text 1 reserved")
+        .u8(kCodeText, "text 1 code form");
   } else {
-    out.bytes(prvLinkedSourceBlock(row, p.GetText1Source(), 0));  // text 1: linked
+    out.bytes(prvLinkedSourceBlock(row, p.GetText1Source(), 0), "text 1");
   }
   std::string text2 = Text2(p);
   std::string sample = text2.empty() ? Text1(p) : text2;
@@ -79,17 +81,17 @@ Bytes ElementCompiler::prvCompileEntryText(Recordset& row, std::string_view tag)
     prvReportTooSmall(row);
     return {};
   }
-  out.u16(FontIndexField(font))                       // font index
-      .u8(CByte(p.GetEntryStyle(), "GetEntryStyle"))  // entry style
-      .u8(0)                                          // zero
-      .i32(SampleTextPosition(row, fitted))           // text position
-      .u8(1)                                          // 1
-      .u8(kEntryMark);                                // "*"
+  out.u16(FontIndexField(font), "font")
+      .u8(CByte(p.GetEntryStyle(), "GetEntryStyle"), "entry style")
+      .u8(0, "reserved")
+      .i32(SampleTextPosition(row, fitted), "text position")
+      .u8(1, "constant 1")
+      .u8(kEntryMark, "entry mark");
   if (p.IsText2Linked() == 0) {
     std::string text = p.GetText2();
-    return out.bytes(FixedText(CharacterCount(text), false, prvValueTextBytes(text, font))).take();  // text 2
+    return out.bytes(FixedText(CharacterCount(text), false, prvValueTextBytes(text, font)), "text 2").take();
   }
-  return out.bytes(prvLinkedSourceBlock(row, p.GetText2Source(), 0)).take();  // text 2: linked
+  return out.bytes(prvLinkedSourceBlock(row, p.GetText2Source(), 0), "text 2").take();
 }
 
 }  // namespace brisklet

@@ -36,18 +36,19 @@ Bytes ElementCompiler::prvCompileFramedPicture(Recordset& row, std::string_view 
   int32_t crc = frame.GetFramePicture().ImageCrc();
   int32_t number = prvImageNumber(crc);
   ByteWriter out;
-  out.tag(tag)                                                   // tag
-      .bytes(EncodeImageBlock(xs, ys, number, crc, 255, 6, -1))  // picture
-      .bytes(EncodeGeometryBlock(SinglePrecisionSum(xs, frame.GetFrameLeft()),
-                                 SinglePrecisionSum(ys, frame.GetFrameTop()),
-                                 SinglePrecisionSum(0, frame.GetFrameWidth()),
-                                 SinglePrecisionSum(0, frame.GetFrameHeight()), row.Long("ColorBack"), 0, 1))  // frame
-      .zeros(2)                                                                          // reserved
-      .u8(CByte(frame.GetFrameSetting(), "GetFrameSetting"))                             // setting
-      .u8(0)                                                                             // reserved
-      .bytes(EncodeOperand(frame.GetFrameOperand1Type(), frame.GetFrameOperand1Addr()))  // first operand
-      .bytes(EncodeOperand(frame.GetFrameOperand2Type(), frame.GetFrameOperand2Addr()))  // second operand
-      .u32(0xFFFFFFFF);                                                                  // trailer
+  out.tag(tag)
+      .bytes(EncodeImageBlock(xs, ys, number, crc, 255, 6, -1), "image")
+      .bytes(
+          EncodeGeometryBlock(SinglePrecisionSum(xs, frame.GetFrameLeft()), SinglePrecisionSum(ys, frame.GetFrameTop()),
+                              SinglePrecisionSum(0, frame.GetFrameWidth()),
+                              SinglePrecisionSum(0, frame.GetFrameHeight()), row.Long("ColorBack"), 0, 1),
+          "frame")
+      .zeros(2, "reserved")
+      .u8(CByte(frame.GetFrameSetting(), "GetFrameSetting"), "setting")
+      .u8(0, "reserved")
+      .bytes(EncodeOperand(frame.GetFrameOperand1Type(), frame.GetFrameOperand1Addr()), "first operand")
+      .bytes(EncodeOperand(frame.GetFrameOperand2Type(), frame.GetFrameOperand2Addr()), "second operand")
+      .u32(0xFFFFFFFF, "trailer");
   return out.take();
 }
 

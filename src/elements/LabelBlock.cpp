@@ -26,32 +26,27 @@ namespace brisklet {
 Bytes ElementCompiler::prvCompileLabelBlock(Recordset& row, std::string_view tag, LabelEnd end) {
   int32_t labelFont = GetFontIndex(row.Long("DescriptionFontNumber"));
   ByteWriter out;
-  out.tag(tag)                                        // tag
-      .u8(labelFont == -1 ? 0 : LowByte(labelFont));  // label font
+  out.tag(tag).u8(labelFont == -1 ? 0 : LowByte(labelFont), "label font");
   if (row.Long("StorageText") == 0) {
     std::string text = row.Str("Text");
     int32_t length = CharacterCount(text) + 1;
     bool pad = length % 2 == 1;
-    out.u8(CByte(length + (pad ? 1 : 0), "label length"))                    // label length
-        .bytes(prvValueTextBytes(text, row.Long("DescriptionFontNumber")));  // label
-    if (end == LabelEnd::Terminated) out.u8(0);                              // end of the label
-    if (pad) out.u8(0xFF);                                                   // pad to an even length
+    out.u8(CByte(length + (pad ? 1 : 0), "label length"), "label length")
+        .bytes(prvValueTextBytes(text, row.Long("DescriptionFontNumber")), "label text");
+    if (end == LabelEnd::Terminated) out.u8(0, "label end");
+    if (pad) out.u8(0xFF, "label pad");
     return out.take();
   }
   int32_t type = row.Long("StrStorageOprndType");
   int32_t font = row.Long(type == kTextTableOperand ? "StrStorageFont" : "FontNumber");
   Bytes tail = prvLinkedTextTail(row, type, row.Long("StrStorageOprndAddr"), font, row.Long("ColorFore"));
-  return out
-      .u8(CByte(tail.size() + 1, "label length"))  // label length
-      .u8(0)                                       // zero
-      .bytes(tail)                                 // linked label
-      .take();
+  return out.u8(CByte(tail.size() + 1, "label length"), "label length").u8(0, "label zero").bytes(tail, "label").take();
 }
 
 Bytes ElementCompiler::prvCompileEntryLabel(Recordset& row, std::string_view tag, int32_t count, int32_t code,
                                             LabelEnd end) {
   ByteWriter out(prvCompileLabelBlock(row, tag, end));
-  return out.bytes(EncodeEntryCountBlock(count, code)).take();
+  return out.bytes(EncodeEntryCountBlock(count, code), "count block").take();
 }
 
 }  // namespace brisklet

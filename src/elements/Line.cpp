@@ -14,11 +14,11 @@ namespace brisklet {
 
 Bytes ElementCompiler::prvCompileLine(Recordset& row, std::string_view tag) {
   ByteWriter out;
-  out.tag(tag)                                                                                 // tag
-      .u8(row.Field("ColorFore").ToByte("ColorFore"))                                          // colour
-      .u8(row.Field("PenWidth").ToByte("PenWidth"))                                            // pen width
-      .bytes(EncodeLineBlock(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy")))  // line
-      .zeros(8);                                                                               // reserved
+  out.tag(tag)
+      .u8(row.Field("ColorFore").ToByte("ColorFore"), "colour")
+      .u8(row.Field("PenWidth").ToByte("PenWidth"), "pen width")
+      .bytes(EncodeLineBlock(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy")), "line")
+      .zeros(8, "reserved");
   return out.take();
 }
 

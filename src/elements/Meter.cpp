@@ -88,20 +88,20 @@ Bytes ElementCompiler::prvCompileMeter(Recordset& row, std::string_view tag) {
   int32_t high = CheckedAdd(middle, meter.GetArcSpan() / 2), low = CheckedAdd(middle, -(meter.GetArcSpan() / 2));
   bool reversed = meter.GetSweepReversed() != 0;
   ByteWriter out;
-  out.tag(tag)                                                         // tag
-      .bytes(image)                                                    // image placement block
-      .u8(CByte(meter.GetMeterSetting(), "GetMeterSetting"))           // setting
-      .u8(reach)                                                       // needle reach
-      .u8(CByte(meter.GetNeedleWidth(), "GetNeedleWidth"))             // needle width
-      .u8(CByte(meter.GetSweepReversed(), "GetSweepReversed"))         // reversed sweep
-      .u16(Low16(cx))                                                  // centre x
-      .u16(Low16(cy))                                                  // centre y
-      .u16(Low16(Corrected(reversed ? low : high)))                    // first angle
-      .u16(Low16(Corrected(reversed ? high : low)))                    // second angle
-      .i32(meter.GetMeterValue1())                                     // value 1
-      .i32(meter.GetMeterValue2())                                     // value 2
-      .zeros(8)                                                        // reserved
-      .u16(0xFFFF);                                                    // trailer
+  out.tag(tag)
+      .bytes(image, "image")
+      .u8(CByte(meter.GetMeterSetting(), "GetMeterSetting"), "setting")
+      .u8(reach, "needle reach")
+      .u8(CByte(meter.GetNeedleWidth(), "GetNeedleWidth"), "needle width")
+      .u8(CByte(meter.GetSweepReversed(), "GetSweepReversed"), "reversed")
+      .u16(Low16(cx), "centre x")
+      .u16(Low16(cy), "centre y")
+      .u16(Low16(Corrected(reversed ? low : high)), "first angle")
+      .u16(Low16(Corrected(reversed ? high : low)), "second angle")
+      .i32(meter.GetMeterValue1(), "value 1")
+      .i32(meter.GetMeterValue2(), "value 2")
+      .zeros(8, "reserved")
+      .u16(0xFFFF, "trailer");
   return out.take();
 }
 

@@ -75,9 +75,8 @@ Bytes FixedUnitsBlock(int32_t length, const Bytes& text, bool range) {
   int32_t counted = length + (range ? 1 : 0);
   bool pad = range && counted % 2 == 0;
   ByteWriter out;
-  out.u8(CByte(counted + (pad ? 1 : 0), "units length"))  // units length
-      .bytes(text);                                       // units
-  if (pad) out.u8(0);                                     // pad
+  out.u8(CByte(counted + (pad ? 1 : 0), "units length"), "length").bytes(text, "text");
+  if (pad) out.u8(0, "pad");
   return out.take();
 }
 
@@ -86,34 +85,34 @@ Bytes FixedUnitsBlock(int32_t length, const Bytes& text, bool range) {
 bool ElementCompiler::prvWriteNumericBody(ByteWriter& out, Recordset& row, const NumericProperties& p, NumericForm form,
                                           UnitsLayout layout) {
   bool entry = form == NumericForm::Entry;
-  out.u16(FontIndexField(row.Long("FontNumber")))     // font index
-      .u8(CByte(p.GetFormatCode(), "GetFormatCode"))  // format code
-      .u8(0);                                         // zero
+  out.u16(FontIndexField(row.Long("FontNumber")), "font")
+      .u8(CByte(p.GetFormatCode(), "GetFormatCode"), "format code")
+      .u8(0, "reserved");
   std::string units = UnitsText(p);
   std::string sample = SampleText(p, units, entry);
   if (!prvSampleTextFits(row, sample)) return false;
   int32_t before = 0, after = 0;
   prvSplitAtDecimalPoint(p.GetMask(), before, after);
-  out.i32(SampleTextPosition(row, sample))  // text position
-      .u8(IsSet(p.GetFlagE()) ? 1 : 0)      // flag E
-      .u8(units.empty() ? 0 : 1)            // has units
-      .u8(LowByte(before))                  // digits before the point
-      .u8(LowByte(after))                   // digits after the point
-      .u8(FlagsByte(p))                     // flags
-      .u8(0)                                // zero
-      .u8(ModeCodeByte(p.GetModeCode()));   // mode code
+  out.i32(SampleTextPosition(row, sample), "text position")
+      .u8(IsSet(p.GetFlagE()) ? 1 : 0, "flag E")
+      .u8(units.empty() ? 0 : 1, "has units")
+      .u8(LowByte(before), "digits before the point")
+      .u8(LowByte(after), "digits after the point")
+      .u8(FlagsByte(p), "flags")
+      .u8(0, "reserved")
+      .u8(ModeCodeByte(p.GetModeCode()), "mode code");
   if (entry) {
-    out.u8(kEntryMark)                                                              // "*"
-        .bytes(EncodeOperand(p.GetEntryOperand1Type(), p.GetEntryOperand1Addr()))   // entry operand 1
-        .bytes(EncodeOperand(p.GetEntryOperand2Type(), p.GetEntryOperand2Addr()));  // entry operand 2
+    out.u8(kEntryMark, "entry mark")
+        .bytes(EncodeOperand(p.GetEntryOperand1Type(), p.GetEntryOperand1Addr()), "entry operand 1")
+        .bytes(EncodeOperand(p.GetEntryOperand2Type(), p.GetEntryOperand2Addr()), "entry operand 2");
   } else {
-    out.zeros(17);  // zero
+    out.zeros(17, "reserved");
   }
-  out.bytes(EncodeOperand(p.GetOperand1Type(), p.GetOperand1Addr()))   // value operand 1
-      .bytes(EncodeOperand(p.GetOperand2Type(), p.GetOperand2Addr()))  // value operand 2
-      .bytes(EncodeOperand(p.GetOperand3Type(), p.GetOperand3Addr()))  // value operand 3
-      .bytes(EncodeOperand(p.GetOperand4Type(), p.GetOperand4Addr()))  // value operand 4
-      .bytes(prvCompileUnitsBlock(row, p, layout));                    // units
+  out.bytes(EncodeOperand(p.GetOperand1Type(), p.GetOperand1Addr()), "operand 1")
+      .bytes(EncodeOperand(p.GetOperand2Type(), p.GetOperand2Addr()), "operand 2")
+      .bytes(EncodeOperand(p.GetOperand3Type(), p.GetOperand3Addr()), "operand 3")
+      .bytes(EncodeOperand(p.GetOperand4Type(), p.GetOperand4Addr()), "operand 4")
+      .bytes(prvCompileUnitsBlock(row, p, layout), "units");
   return true;
 }
 

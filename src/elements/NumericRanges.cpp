@@ -35,20 +35,20 @@ Bytes RangeTable(Recordset& row, const RangeNumericProperties& p) {
   int32_t count = p.GetRangeCount();
   int32_t back = row.Long("ColorBack");
   ByteWriter out;
-  out.u16(Low16(count))                               // range count
-      .zeros(16)                                      // default entry: zero
-      .u8(CByte(p.GetFormatCode(), "GetFormatCode"))  // format code
-      .u8(0)                                          // zero
-      .u8(CByte(back, "ColorBack"))                   // colour
-      .u8(companion(back));                           // companion colour
+  out.u16(Low16(count), "range count")
+      .zeros(16, "default range reserved")
+      .u8(CByte(p.GetFormatCode(), "GetFormatCode"), "default range format code")
+      .u8(0, "default range reserved")
+      .u8(CByte(back, "ColorBack"), "default range colour")
+      .u8(companion(back), "default range companion colour");
   for (int32_t i = 1; i <= count; ++i) {
     ValueRange range = p.GetRange(i);
-    out.bytes(EncodeOperand(range.GetLimit1Type(), range.GetLimit1Addr()))   // limit 1
-        .bytes(EncodeOperand(range.GetLimit2Type(), range.GetLimit2Addr()))  // limit 2
-        .u8(CByte(range.GetRangeCode(), "GetRangeCode"))                     // range code
-        .u8(0)                                                               // zero
-        .u8(CByte(range.GetRangeColor(), "GetRangeColor"))                   // colour
-        .u8(companion(range.GetRangeColor()));                               // companion colour
+    out.bytes(EncodeOperand(range.GetLimit1Type(), range.GetLimit1Addr()), "range limit 1")
+        .bytes(EncodeOperand(range.GetLimit2Type(), range.GetLimit2Addr()), "range limit 2")
+        .u8(CByte(range.GetRangeCode(), "GetRangeCode"), "range code")
+        .u8(0, "range reserved")
+        .u8(CByte(range.GetRangeColor(), "GetRangeColor"), "range colour")
+        .u8(companion(range.GetRangeColor()), "range companion colour");
   }
   return out.take();
 }

@@ -20,13 +20,12 @@ Bytes ElementCompiler::prvCompileOperandPictureList(Recordset& row, std::string_
   list.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   std::vector<PictureProperties> pictures = list.ImageAt();
   ByteWriter out;
-  out.tag(tag)                         // tag
-      .u16(Low16(list.ImageCount()));  // picture count
+  out.tag(tag).u16(Low16(list.ImageCount()), "picture count");
   for (int32_t i = 1; i <= list.ImageCount(); ++i) {
     PictureProperties p = Indexed(pictures, i);
-    out.bytes(EncodeOperand(p.FirstOperandType(), p.FirstOperandAddress()))     // first operand
-        .bytes(EncodeOperand(p.SecondOperandType(), p.SecondOperandAddress()))  // second operand
-        .bytes(PicturePlacementBlock(row, p, prvImageNumber(p.ImageCrc())));    // picture i
+    out.bytes(EncodeOperand(p.FirstOperandType(), p.FirstOperandAddress()), "picture first operand")
+        .bytes(EncodeOperand(p.SecondOperandType(), p.SecondOperandAddress()), "picture second operand")
+        .bytes(PicturePlacementBlock(row, p, prvImageNumber(p.ImageCrc())), "picture");
   }
   return out.take();
 }

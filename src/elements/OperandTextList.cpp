@@ -25,11 +25,11 @@ Bytes ElementCompiler::prvCompileOperandTextList(Recordset& row, std::string_vie
   TextItemFrame frame(row, list.IsLinked());
   std::vector<TextItemProperties> items = list.ItemAt();
   ByteWriter out;
-  out.tag(tag)                              // tag
-      .u8(TextSourceByte(list.IsLinked()))  // text source
-      .u8(0)                                // reserved
-      .u16(Low16(n))                        // item count
-      .zeros(18 * static_cast<size_t>(n));  // item table, filled as the items start
+  out.tag(tag)
+      .u8(TextSourceByte(list.IsLinked()), "text source")
+      .u8(0, "reserved")
+      .u16(Low16(n), "item count")
+      .zeros(18 * static_cast<size_t>(n), "item");
   bool allFit = true;
   for (int32_t i = 1; i <= n; ++i) {
     TextItemProperties item = Indexed(items, i);
@@ -38,8 +38,7 @@ Bytes ElementCompiler::prvCompileOperandTextList(Recordset& row, std::string_vie
     out.patchBytes(entry + 8, EncodeOperand(item.SecondOperandType(), item.SecondOperandAddress()));  // second
     out.patchU16(entry + 16, Low16(static_cast<int64_t>(out.size() - (entry + 16))));                 // offset
     allFit = frame.Fits(item) && allFit;
-    out.bytes(frame.GeometryBlock(item))               // geometry block
-        .bytes(frame.TextBlock(item, *mTextService));  // text block
+    out.bytes(frame.GeometryBlock(item), "item").bytes(frame.TextBlock(item, *mTextService), "item text");
   }
   if (!allFit) {
     prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), ItemsFitWarning(row.Str("Text")),

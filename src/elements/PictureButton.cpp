@@ -18,9 +18,9 @@ Bytes ElementCompiler::prvCompilePictureButton(Recordset& row, std::string_view 
   std::vector<PictureProperties> pictures = button.Image();
   PictureProperties first = Indexed(pictures, 1), second = Indexed(pictures, 2);
   ByteWriter out;
-  out.tag(tag)                                                                        // tag
-      .bytes(PicturePlacementBlock(row, first, prvImageNumber(first.ImageCrc())))     // picture 1
-      .bytes(PicturePlacementBlock(row, second, prvImageNumber(second.ImageCrc())));  // picture 2
+  out.tag(tag)
+      .bytes(PicturePlacementBlock(row, first, prvImageNumber(first.ImageCrc())), "picture 1")
+      .bytes(PicturePlacementBlock(row, second, prvImageNumber(second.ImageCrc())), "picture 2");
   return out.take();
 }
 

@@ -17,11 +17,10 @@ Bytes ElementCompiler::prvCompilePictureList(Recordset& row, std::string_view ta
   list.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   std::vector<PictureProperties> pictures = list.ImageAt();
   ByteWriter out;
-  out.tag(tag)                         // tag
-      .u16(Low16(list.ImageCount()));  // picture count
+  out.tag(tag).u16(Low16(list.ImageCount()), "picture count");
   for (int32_t i = 1; i <= list.ImageCount(); ++i) {
     PictureProperties picture = Indexed(pictures, i);
-    out.bytes(PicturePlacementBlock(row, picture, prvImageNumber(picture.ImageCrc())));  // picture i
+    out.bytes(PicturePlacementBlock(row, picture, prvImageNumber(picture.ImageCrc())), "picture");
   }
   return out.take();
 }

@@ -51,7 +51,7 @@ Bytes PointOffsets(const PointListProperties& plot, int32_t count, int32_t cx, i
   std::vector<int32_t> xs = points.X(), ys = points.Y();
   ByteWriter out;
   for (int32_t i = 0; i < count; ++i) {
-    out.i32(PixelOffset(CheckedAdd(cx, Coordinate(xs, i, "X")), CheckedAdd(cy, Coordinate(ys, i, "Y"))));  // point i
+    out.i32(PixelOffset(CheckedAdd(cx, Coordinate(xs, i, "X")), CheckedAdd(cy, Coordinate(ys, i, "Y"))), "point");
   }
   return out.take();
 }
@@ -73,22 +73,23 @@ Bytes ElementCompiler::prvCompilePointList(Recordset& row, std::string_view tag)
   int32_t cx = CheckedAdd(row.Long("Xs"), m), cy = CheckedAdd(row.Long("Ys"), m);
   int32_t count = plot.GetPointCount();
   ByteWriter out;
-  out.tag(tag)                                                  // tag
-      .bytes(EncodeImageBlock(cx, cy, number, crc, 0, -1, -1))  // image
+  out.tag(tag)
+      .bytes(EncodeImageBlock(cx, cy, number, crc, 0, -1, -1), "image")
       .bytes(EncodeGeometryBlock(CheckedAdd(cx, area.x()), CheckedAdd(cy, area.y()), area.w(), area.h(),
-                                 plot.GetPlotColor(), 0, 1))                         // area
-      .u8(CByte(plot.GetPlotSetting1(), "GetPlotSetting1"))                          // setting 1
-      .u8(CByte(plot.GetPlotSetting2(), "GetPlotSetting2"))                          // setting 2
-      .bytes(EncodeOperand(plot.GetPlotOperand1Type(), plot.GetPlotOperand1Addr()))  // first operand
-      .bytes(EncodeOperand(plot.GetPlotOperand2Type(), plot.GetPlotOperand2Addr()))  // second operand
-      .u8(FontByte(row.Long("FontNumber")))                                          // font
-      .u8(CByte(plot.GetPlotSetting3(), "GetPlotSetting3"))                          // setting 3
-      .u8(CByte(count, "GetPointCount"))                                             // point count
-      .u8(0)                                                                         // reserved
-      .bytes(PointOffsets(plot, count, cx, cy))                                      // points
-      .u32(0xFFFFFFFF)                                                               // trailer
-      .u32(0xFFFFFFFF)
-      .u32(0xFFFFFFFF);
+                                 plot.GetPlotColor(), 0, 1),
+             "area")
+      .u8(CByte(plot.GetPlotSetting1(), "GetPlotSetting1"), "setting 1")
+      .u8(CByte(plot.GetPlotSetting2(), "GetPlotSetting2"), "setting 2")
+      .bytes(EncodeOperand(plot.GetPlotOperand1Type(), plot.GetPlotOperand1Addr()), "first operand")
+      .bytes(EncodeOperand(plot.GetPlotOperand2Type(), plot.GetPlotOperand2Addr()), "second operand")
+      .u8(FontByte(row.Long("FontNumber")), "font")
+      .u8(CByte(plot.GetPlotSetting3(), "GetPlotSetting3"), "setting 3")
+      .u8(CByte(count, "GetPointCount"), "point count")
+      .u8(0, "reserved")
+      .bytes(PointOffsets(plot, count, cx, cy))
+      .u32(0xFFFFFFFF, "trailer")
+      .u32(0xFFFFFFFF, "trailer")
+      .u32(0xFFFFFFFF, "trailer");
   return out.take();
 }
 

@@ -16,16 +16,18 @@ namespace brisklet {
 
 Bytes ElementCompiler::prvCompileRectangle(Recordset& row, std::string_view tag) {
   ByteWriter out;
-  out.tag(tag)                                         // tag
-      .u8(row.Field("ColorFore").ToByte("ColorFore"))  // colour
-      .u8(row.Field("PenWidth").ToByte("PenWidth"));   // pen width
+  out.tag(tag)
+      .u8(row.Field("ColorFore").ToByte("ColorFore"), "colour")
+      .u8(row.Field("PenWidth").ToByte("PenWidth"), "pen width");
   int64_t pw = row.Long("PenWidth");
-  out.bytes(EncodeBoxBlock(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), 0))  // top
-      .bytes(EncodeBoxBlock(CheckedAdd(int64_t{row.Long("Xs")} + row.Long("Dx"), -pw), row.Long("Ys"), 0,
-                            row.Long("Dy")))  // right
-      .bytes(EncodeBoxBlock(row.Long("Xs"), CheckedAdd(int64_t{row.Long("Ys")} + row.Long("Dy"), -pw), row.Long("Dx"),
-                            0))                                                   // bottom
-      .bytes(EncodeBoxBlock(row.Long("Xs"), row.Long("Ys"), 0, row.Long("Dy")));  // left
+  out.bytes(EncodeBoxBlock(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), 0), "top edge")
+      .bytes(
+          EncodeBoxBlock(CheckedAdd(int64_t{row.Long("Xs")} + row.Long("Dx"), -pw), row.Long("Ys"), 0, row.Long("Dy")),
+          "right edge")
+      .bytes(
+          EncodeBoxBlock(row.Long("Xs"), CheckedAdd(int64_t{row.Long("Ys")} + row.Long("Dy"), -pw), row.Long("Dx"), 0),
+          "bottom edge")
+      .bytes(EncodeBoxBlock(row.Long("Xs"), row.Long("Ys"), 0, row.Long("Dy")), "left edge");
   return out.take();
 }
 

@@ -12,8 +12,7 @@ Bytes ElementCompiler::prvCompileStaticPicture(Recordset& row, std::string_view 
   int32_t number = prvImageNumber(crc);
   int32_t transparency = GetImageTransparency(id, 0);
   ByteWriter out;
-  out.tag(tag)                                                                                      // tag
-      .bytes(EncodeImageBlock(row.Long("Xs"), row.Long("Ys"), number, crc, transparency, -1, -1));  // picture
+  out.tag(tag).bytes(EncodeImageBlock(row.Long("Xs"), row.Long("Ys"), number, crc, transparency, -1, -1), "image");
   return out.take();
 }
 

@@ -46,13 +46,13 @@ Bytes ElementCompiler::prvCompileUnicodeEntry(Recordset& row, std::string_view t
 Bytes ElementCompiler::prvCompileStringEntryKind(Recordset& row, std::string_view tag, const StringEntryProperties& p) {
   ByteWriter out;
   if (prvGetTouchKind(row) == kTouchEntry) {
-    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.EntryStyle(), LabelEnd::Terminated));  // entry part
+    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.EntryStyle(), LabelEnd::Terminated));
   } else {
-    out.tag(tag);  // tag
+    out.tag(tag);
   }
-  out.u16(FontIndexField(row.Long("FontNumber")))   // font index
-      .u8(CByte(p.DisplayStyle(), "DisplayStyle"))  // display style
-      .u8(0);                                       // zero
+  out.u16(FontIndexField(row.Long("FontNumber")), "font")
+      .u8(CByte(p.DisplayStyle(), "DisplayStyle"), "display style")
+      .u8(0, "reserved");
   std::string sample = p.TextSource().SampleText();
   std::string fitted = prvFitTextToFrame(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy"), sample,
                                          row.Long("FontNumber"), row.Long("Flat3D"));
@@ -61,10 +61,9 @@ Bytes ElementCompiler::prvCompileStringEntryKind(Recordset& row, std::string_vie
                      row.Str("Text") + " on " + prvGetElementLocation(row) + kTooSmallToFitText, row.Long("DisplayID"));
     return {};
   }
-  return out
-      .i32(SampleTextPosition(row, sample))           // text position
-      .u8(CByte(p.DisplayOption(), "DisplayOption"))  // display option
-      .u8(CByte(prvGetModeCode(p), "mode code"))      // mode code
+  return out.i32(SampleTextPosition(row, sample), "text position")
+      .u8(CByte(p.DisplayOption(), "DisplayOption"), "display option")
+      .u8(CByte(prvGetModeCode(p), "mode code"), "mode code")
       .take();
 }
 

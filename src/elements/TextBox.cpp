@@ -43,8 +43,7 @@ void ElementCompiler::prvReportTextFitWarning(Recordset& row, const std::string&
   }
   size_t b = oneLine.find_first_not_of(' '), e = oneLine.find_last_not_of(' ');
   oneLine = b == std::string::npos ? std::string() : oneLine.substr(b, e - b + 1);
-  prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
-                   oneLine + kTooSmallToFitText,
+  prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), oneLine + kTooSmallToFitText,
                    row.Long("DisplayID"));
 }
 
@@ -56,10 +55,8 @@ std::string ElementCompiler::prvFitTextToFrame(int32_t xs, int32_t ys, int32_t d
 Bytes ElementCompiler::prvCompileTextBox(Recordset& row, std::string_view tag) {
   ByteWriter out;
   uint8_t mode = TextModeOf(row);
-  out.tag(tag)   // tag
-      .u8(mode)  // text mode
-      .u8(0);    // reserved
-  return out.bytes(prvCompileTextBlock(row, mode)).take();
+  out.tag(tag).u8(mode, "text mode").u8(0, "reserved");
+  return out.bytes(prvCompileTextBlock(row, mode), "text").take();
 }
 
 Bytes ElementCompiler::prvCompileTextButton(Recordset& row, std::string_view tag) {
@@ -70,14 +67,15 @@ Bytes ElementCompiler::prvCompileTextButton(Recordset& row, std::string_view tag
   int32_t number = prvImageNumber(crc);
   int32_t transparency = GetImageTransparency(id, 0);
   ByteWriter out;
-  out.tag(tag)  // tag
-      .u8(0)    // fixed
-      .u8(0)    // reserved
+  out.tag(tag)
+      .u8(0, "reserved")
+      .u8(0, "reserved")
       .bytes(EncodeImageBlock(CheckedAdd(row.Long("Xs"), o), CheckedAdd(row.Long("Ys"), o), number, crc, transparency,
-                              -1, -1))  // picture
-      .u8(TextModeOf(row))              // text mode
-      .u8(0);                           // reserved
-  return out.bytes(prvCompileTextBlock(row, TextModeOf(row))).take();
+                              -1, -1),
+             "image")
+      .u8(TextModeOf(row), "text mode")
+      .u8(0, "reserved");
+  return out.bytes(prvCompileTextBlock(row, TextModeOf(row)), "text").take();
 }
 
 // The text block of a text box: fit warning first, then the static or linked block.

@@ -52,7 +52,7 @@ Bytes ElementCompiler::prvCompileTextField(Recordset& row, std::string_view tag)
   TextFieldProperties p;
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
-  out.tag(tag);  // tag
+  out.tag(tag);
   if (!prvWriteTextField(out, row, p)) return {};
   return out.take();
 }
@@ -61,21 +61,21 @@ Bytes ElementCompiler::prvCompileTextFieldEntry(Recordset& row, std::string_view
   TextFieldProperties p;
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out(prvCompileLabelBlock(row, entryTag));
-  out.u8(0).u8(0);  // zero
+  out.u8(0, "reserved").u8(0, "reserved");
   if (!prvWriteTextField(out, row, p)) return {};
   return out.take();
 }
 
 bool ElementCompiler::prvWriteTextField(ByteWriter& out, Recordset& row, const TextFieldProperties& p) {
   std::string sample = FieldSample(p);
-  out.u16(FontIndexField(row.Long("FontNumber")))     // font index
-      .u8(CByte(p.GetFieldStyle(), "GetFieldStyle"))  // style
-      .u8(0);                                         // zero
+  out.u16(FontIndexField(row.Long("FontNumber")), "font")
+      .u8(CByte(p.GetFieldStyle(), "GetFieldStyle"), "style")
+      .u8(0, "reserved");
   if (!prvSampleTextFits(row, sample)) return false;
-  out.i32(SampleTextPosition(row, sample))                                      // text position
-      .u8(CByte(p.GetFieldLength(), "GetFieldLength"))                          // field length
-      .u8(0)                                                                    // zero
-      .bytes(EncodeOperand(p.GetFieldOperandType(), p.GetFieldOperandAddr()));  // operand
+  out.i32(SampleTextPosition(row, sample), "text position")
+      .u8(CByte(p.GetFieldLength(), "GetFieldLength"), "field length")
+      .u8(0, "reserved")
+      .bytes(EncodeOperand(p.GetFieldOperandType(), p.GetFieldOperandAddr()), "operand");
   return true;
 }
 

@@ -22,19 +22,18 @@ Bytes ElementCompiler::prvCompileTextList(Recordset& row, std::string_view tag) 
   TextItemFrame frame(row, list.IsLinked());
   std::vector<TextItemProperties> items = list.ItemAt();
   ByteWriter out;
-  out.tag(tag)                              // tag
-      .u8(TextSourceByte(list.IsLinked()))  // text source
-      .u8(0)                                // reserved
-      .u16(Low16(n))                        // item count
-      .zeros(2 * static_cast<size_t>(n));   // offsets, filled as the items start
+  out.tag(tag)
+      .u8(TextSourceByte(list.IsLinked()), "text source")
+      .u8(0, "reserved")
+      .u16(Low16(n), "item count")
+      .zeros(2 * static_cast<size_t>(n), "item offset");
   bool allFit = true;
   for (int32_t i = 1; i <= n; ++i) {
     TextItemProperties item = Indexed(items, i);
     size_t entry = 4 + 2 * static_cast<size_t>(i);
     out.patchU16(entry, Low16(static_cast<int64_t>(out.size() - entry)));  // offset of item i
     allFit = frame.Fits(item) && allFit;
-    out.bytes(frame.GeometryBlock(item))               // geometry block
-        .bytes(frame.TextBlock(item, *mTextService));  // text block
+    out.bytes(frame.GeometryBlock(item), "item").bytes(frame.TextBlock(item, *mTextService), "item text");
   }
   if (!allFit) {
     prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), ItemsFitWarning(row.Str("Text")),

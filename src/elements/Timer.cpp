@@ -68,13 +68,13 @@ Bytes ElementCompiler::prvCompileTimer(Recordset& row, std::string_view tag) {
   p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   ByteWriter out;
   if (prvGetTouchKind(row) == kTouchEntry) {
-    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.GetTimerEntryCode()));  // label block
+    out.bytes(prvCompileEntryLabel(row, EntryTagOf(tag), 1, p.GetTimerEntryCode()));
   } else {
-    out.tag(tag);  // tag
+    out.tag(tag);
   }
-  out.u16(FontIndexField(row.Long("FontNumber")))     // font index
-      .u8(CByte(p.GetTimerStyle(), "GetTimerStyle"))  // style
-      .u8(0);                                         // zero
+  out.u16(FontIndexField(row.Long("FontNumber")), "font")
+      .u8(CByte(p.GetTimerStyle(), "GetTimerStyle"), "style")
+      .u8(0, "reserved");
   // `text` is a view into p's blob, not a copy of its values: the frame style and font set here
   // are what TimerMinimumSize measures with when it reads p's text object again.
   TextObject text = p.GetTextObject();
@@ -84,11 +84,10 @@ Bytes ElementCompiler::prvCompileTimer(Recordset& row, std::string_view tag) {
   std::string sample;
   TimerMinimumSize(p, width, height, sample);
   if (!prvFrameHolds(row, width, height)) return {};
-  return out
-      .i32(SampleTextPosition(row, sample))                 // text position
-      .u8(CByte(p.GetTimerSettingA(), "GetTimerSettingA"))  // setting A
-      .u8(CByte(p.GetTimerSettingB(), "GetTimerSettingB"))  // setting B
-      .u8(CByte(TimerFormatCode(p), "format code"))         // format code
+  return out.i32(SampleTextPosition(row, sample), "text position")
+      .u8(CByte(p.GetTimerSettingA(), "GetTimerSettingA"), "setting A")
+      .u8(CByte(p.GetTimerSettingB(), "GetTimerSettingB"), "setting B")
+      .u8(CByte(TimerFormatCode(p), "format code"), "format code")
       .take();
 }
 

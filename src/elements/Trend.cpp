@@ -60,7 +60,7 @@ int32_t prvGetHistoryLimit(int32_t trendNumber) {
 Bytes EncodeCurveLimit(int32_t type, int32_t value) {
   if (type != kConstantLong) return EncodeOperand(type, value);
   ByteWriter out;
-  out.u16(kConstantLong).i32(value).u16(2);  // type, value, fixed 2
+  out.u16(kConstantLong).i32(value).u16(2, "type, value, fixed 2");
   return out.take();
 }
 
@@ -73,10 +73,10 @@ Bytes prvEncodeCurveName(const std::string& name, int32_t w, int32_t h) {
   int32_t x = 0, y = 0;
   MeasureText(fitted, 0, 0, 0, w, h, x, y, 1, 0);
   ByteWriter out;
-  out.bytes(text)                                                        // name
-      .zeros(18 - text.size())                                           // its padding
-      .u8(0)                                                             // reserved
-      .u8(static_cast<uint8_t>(x < 1 ? 0 : std::min(x, int32_t{255})));  // name position
+  out.bytes(text, "name")
+      .zeros(18 - text.size(), "name end")
+      .u8(0, "name end")
+      .u8(static_cast<uint8_t>(x < 1 ? 0 : std::min(x, int32_t{255})), "name x");
   return out.take();
 }
 
@@ -106,20 +106,17 @@ CurveRow ReadCurveRow(int32_t curveId) {
 Bytes CurveStorage(const CurveRow& c, const CurveProperties& curve, const PartRect& nameFrame) {
   ByteWriter out;
   if (c.storageType != 0) {
-    out.u8(2)                                                   // storage kind: operand
-        .u8(0)                                                  // reserved
-        .zeros(2)                                               // reserved
-        .bytes(EncodeOperand(c.storageType, c.storageAddress))  // storage operand
-        .zeros(10);                                             // reserved
+    out.u8(2, "storage kind")
+        .u8(0, "reserved")
+        .zeros(2, "reserved")
+        .bytes(EncodeOperand(c.storageType, c.storageAddress), "storage operand")
+        .zeros(10, "reserved");
   } else if (c.storageAddress >= 0) {
-    out.u8(1)                          // storage kind: address
-        .u8(0)                         // reserved
-        .u16(Low16(c.storageAddress))  // storage address
-        .zeros(18);                    // reserved
+    out.u8(1, "storage kind").u8(0, "reserved").u16(Low16(c.storageAddress), "storage address").zeros(18, "reserved");
   } else {
-    out.u8(0)                                                                            // storage kind: name
-        .u8(0)                                                                           // reserved
-        .bytes(prvEncodeCurveName(curve.GetCurveName(), nameFrame.w(), nameFrame.h()));  // name
+    out.u8(0, "storage kind")
+        .u8(0, "reserved")
+        .bytes(prvEncodeCurveName(curve.GetCurveName(), nameFrame.w(), nameFrame.h()));
   }
   return out.take();
 }
@@ -128,16 +125,16 @@ Bytes CurveBlock(const CurveProperties& curve, const PartRect& nameFrame) {
   int32_t id = curve.GetCurveId();
   CurveRow c = ReadCurveRow(id);
   ByteWriter out;
-  out.u8(CByte((int64_t{id} - 1) % 8 + 1, "curve position"))                           // curve position
-      .u8(c.found ? CByte(4 - int64_t{c.decimalBefore}, "curve decimals") : 0)         // decimals
-      .bytes(EncodeOperand(curve.GetCurveOperandType(), curve.GetCurveOperandAddr()))  // curve variable
-      .u8(CByte(curve.GetCurveSetting(), "GetCurveSetting"))                           // curve setting
-      .u8(0)                                                                           // reserved
-      .bytes(EncodeCurveLimit(c.minType, c.minValue))                                  // minimum
-      .zeros(2)                                                                        // reserved
-      .bytes(EncodeCurveLimit(c.maxType, c.maxValue))                                  // maximum
-      .zeros(2)                                                                        // reserved
-      .bytes(CurveStorage(c, curve, nameFrame));                                       // storage
+  out.u8(CByte((int64_t{id} - 1) % 8 + 1, "curve position"), "position")
+      .u8(c.found ? CByte(4 - int64_t{c.decimalBefore}, "curve decimals") : 0, "decimals")
+      .bytes(EncodeOperand(curve.GetCurveOperandType(), curve.GetCurveOperandAddr()), "variable")
+      .u8(CByte(curve.GetCurveSetting(), "GetCurveSetting"), "setting")
+      .u8(0, "reserved")
+      .bytes(EncodeCurveLimit(c.minType, c.minValue), "minimum")
+      .zeros(2, "reserved")
+      .bytes(EncodeCurveLimit(c.maxType, c.maxValue), "maximum")
+      .zeros(2, "reserved")
+      .bytes(CurveStorage(c, curve, nameFrame));
   return out.take();
 }
 
@@ -155,46 +152,46 @@ Bytes ElementCompiler::prvCompileTrend(Recordset& row, std::string_view tag) {
   int32_t buttonColour = trend.GetButtonColor(), labelColour = trend.GetButtonTextColor();
 
   ByteWriter out;
-  out.tag(tag)                                                  // tag
-      .zeros(20)                                                // reserved
-      .u8(CByte(trend.GetTrendNumber(), "GetTrendNumber"))      // trend number
-      .u8(CByte(trend.GetTrendSettingA(), "GetTrendSettingA"))  // setting A
-      .i32(layout.Position(plot))                               // plot position
-      .u16(Low16(plot.w()))                                     // plot width
-      .u16(Low16(plotHeight));                                  // plot height
+  out.tag(tag)
+      .zeros(20, "reserved")
+      .u8(CByte(trend.GetTrendNumber(), "GetTrendNumber"), "trend number")
+      .u8(CByte(trend.GetTrendSettingA(), "GetTrendSettingA"), "setting A")
+      .i32(layout.Position(plot), "plot position")
+      .u16(Low16(plot.w()), "plot width")
+      .u16(Low16(plotHeight), "plot height");
   int32_t points = PointsShown(plot.w(), trend.GetPointSpacing());
   if (points > prvGetHistoryLimit(trend.GetTrendNumber())) {
     report(kSeverityError, "The number of points to show on Trend: '" + row.Str("Text") +
                                "' is higher than the Max number of points in history.");
   }
-  out.u16(Low16(points));  // points shown
+  out.u16(Low16(points), "points shown");
   bool reduced = false;
-  out.u16(Low16(LimitedTicks(trend.GetXTicks(), plot.w(), reduced)));  // X ticks
+  out.u16(Low16(LimitedTicks(trend.GetXTicks(), plot.w(), reduced)), "X ticks");
   if (reduced) report(kSeverityWarning, XTicksWarning(row.Str("Text")));
-  out.u16(Low16(LimitedTicks(trend.GetYTicks(), plotHeight, reduced)));  // Y ticks
+  out.u16(Low16(LimitedTicks(trend.GetYTicks(), plotHeight, reduced)), "Y ticks");
   if (reduced) report(kSeverityWarning, YTicksWarning(row.Str("Text")));
 
   std::vector<CurveProperties> curves = trend.GetCurves();
-  out.u8(CByte(trend.GetTrendSettingB(), "GetTrendSettingB"))                    // setting B
-      .u8(CByte(trend.GetTrendSettingC(), "GetTrendSettingC"))                   // setting C
-      .zeros(7)                                                                  // reserved
-      .u8(CByte(trend.GetTrendSettingD(), "GetTrendSettingD"))                   // setting D
-      .u8(CByte(trend.GetTrendSettingE(), "GetTrendSettingE"))                   // setting E
-      .u8(CByte(trend.GetTrendSettingF(), "GetTrendSettingF"))                   // setting F
-      .bytes(layout.FrameBlock(9))                                               // frame, part 9
-      .bytes(layout.ButtonBlock(6, ">>", buttonColour, labelColour))             // button ">>"
-      .bytes(layout.ButtonBlock(5, "<<", buttonColour, labelColour))             // button "<<"
-      .bytes(layout.ButtonBlock(2, "M", buttonColour, labelColour))              // button "M"
-      .bytes(layout.ButtonBlock(10, "G", buttonColour, labelColour))             // button "G"
-      .bytes(layout.FrameBlock(3))                                               // frame, part 3
-      .bytes(layout.FrameBlock(4))                                               // frame, part 4
-      .u8(CByte(int64_t{trend.GetTrendSettingG()} + 6, "GetTrendSettingG + 6"))  // setting G
-      .u8(CByte(trend.GetPointSpacing(), "GetPointSpacing"))                     // point spacing
-      .bytes(layout.FrameBlock(0))                                               // frame, part 0
-      .bytes(layout.FrameBlock(1))                                               // frame, part 1
-      .u8(CByte(curves.size(), "curve count"))                                   // curve count
-      .u8(1);                                                                    // fixed
-  for (const CurveProperties& curve : curves) out.bytes(CurveBlock(curve, layout.Part(9)));
+  out.u8(CByte(trend.GetTrendSettingB(), "GetTrendSettingB"), "setting B")
+      .u8(CByte(trend.GetTrendSettingC(), "GetTrendSettingC"), "setting C")
+      .zeros(7, "reserved")
+      .u8(CByte(trend.GetTrendSettingD(), "GetTrendSettingD"), "setting D")
+      .u8(CByte(trend.GetTrendSettingE(), "GetTrendSettingE"), "setting E")
+      .u8(CByte(trend.GetTrendSettingF(), "GetTrendSettingF"), "setting F")
+      .bytes(layout.FrameBlock(9), "part 9 frame")
+      .bytes(layout.ButtonBlock(6, ">>", buttonColour, labelColour), "part 6 button")
+      .bytes(layout.ButtonBlock(5, "<<", buttonColour, labelColour), "part 5 button")
+      .bytes(layout.ButtonBlock(2, "M", buttonColour, labelColour), "part 2 button")
+      .bytes(layout.ButtonBlock(10, "G", buttonColour, labelColour), "part 10 button")
+      .bytes(layout.FrameBlock(3), "part 3 frame")
+      .bytes(layout.FrameBlock(4), "part 4 frame")
+      .u8(CByte(int64_t{trend.GetTrendSettingG()} + 6, "GetTrendSettingG + 6"), "setting G")
+      .u8(CByte(trend.GetPointSpacing(), "GetPointSpacing"), "point spacing")
+      .bytes(layout.FrameBlock(0), "part 0 frame")
+      .bytes(layout.FrameBlock(1), "part 1 frame")
+      .u8(CByte(curves.size(), "curve count"), "curve count")
+      .u8(1, "constant 1");
+  for (const CurveProperties& curve : curves) out.bytes(CurveBlock(curve, layout.Part(9)), "curve");
   return out.take();
 }
 

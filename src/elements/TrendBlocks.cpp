@@ -25,12 +25,12 @@ Bytes TrendLayout::FrameBlock(int32_t code) const {
   const PartRect& part = Part(code);
   int32_t colour = mRow.Long("ColorBack");
   ByteWriter out;
-  out.u16(Low16(part.w()))             // width
-      .u16(Low16(part.h()))            // height
-      .i32(Position(part))             // top-left
-      .u8(CByte(colour, "ColorBack"))  // colour
-      .u8(CompanionColorByte(colour))  // companion colour
-      .zeros(2);                       // reserved
+  out.u16(Low16(part.w()), "width")
+      .u16(Low16(part.h()), "height")
+      .i32(Position(part), "position")
+      .u8(CByte(colour, "ColorBack"), "colour")
+      .u8(CompanionColorByte(colour), "companion colour")
+      .zeros(2, "reserved");
   return out.take();
 }
 
@@ -42,35 +42,35 @@ Bytes TrendLayout::ButtonBlock(int32_t code, const std::string& label, int32_t b
               4, 1);
   Bytes text = GetAnsiBytes(label);
   ByteWriter out;
-  out.u16(Low16(part.w()))                                     // width
-      .u16(Low16(part.h()))                                    // height
-      .i32(Position(part))                                     // top-left
-      .u8(CByte(buttonColour, "button colour"))                // button colour
-      .u8(CompanionColorByte(buttonColour))                    // companion colour
-      .u8(2)                                                   // fixed
-      .zeros(3)                                                // reserved
-      .u8(CByte(labelColour, "label colour"))                  // label colour
-      .u8(1)                                                   // fixed
-      .u8(CByte(text.size() + 1, "label length"))              // label length + 1
-      .u8(0)                                                   // reserved
-      .i32(PixelOffset(CheckedAdd(x, -1), CheckedAdd(y, -1)))  // label position
-      .u8(6)                                                   // fixed
-      .u8(0)                                                   // reserved
-      .bytes(text)                                             // label
-      .zeros(text.size() == 1 ? 1 : 2);                        // padding
+  out.u16(Low16(part.w()), "width")
+      .u16(Low16(part.h()), "height")
+      .i32(Position(part), "position")
+      .u8(CByte(buttonColour, "colour"), "colour")
+      .u8(CompanionColorByte(buttonColour), "companion colour")
+      .u8(2, "constant 2")
+      .zeros(3, "reserved")
+      .u8(CByte(labelColour, "label colour"), "label colour")
+      .u8(1, "constant 1")
+      .u8(CByte(text.size() + 1, "label length"), "label length")
+      .u8(0, "reserved")
+      .i32(PixelOffset(CheckedAdd(x, -1), CheckedAdd(y, -1)), "label position")
+      .u8(6, "constant 6")
+      .u8(0, "reserved")
+      .bytes(text, "label")
+      .zeros(text.size() == 1 ? 1 : 2, "label end");
   return out.take();
 }
 
 Bytes TrendLayout::PanelBlock(int32_t code, int32_t colour) const {
   const PartRect& part = Part(code);
   ByteWriter out;
-  out.u16(Low16(part.w()))                // width
-      .u16(Low16(part.h()))               // height
-      .i32(Position(part))                // top-left
-      .u8(CByte(colour, "panel colour"))  // colour
-      .u8(CompanionColorByte(colour))     // companion colour
-      .u8(2)                              // fixed
-      .u8(1);                             // fixed
+  out.u16(Low16(part.w()), "width")
+      .u16(Low16(part.h()), "height")
+      .i32(Position(part), "position")
+      .u8(CByte(colour, "panel colour"), "colour")
+      .u8(CompanionColorByte(colour), "companion colour")
+      .u8(2, "constant 2")
+      .u8(1, "constant 1");
   return out.take();
 }
 

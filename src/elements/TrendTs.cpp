@@ -44,13 +44,13 @@ namespace {
 
 Bytes EntryBlock(const TsEntryProperties& entry) {
   ByteWriter out;
-  out.bytes(EncodeOperand(entry.GetEntryOperand1Type(), entry.GetEntryOperand1Addr()))   // operand 1
-      .u8(CByte(entry.GetEntrySetting(), "GetEntrySetting"))                             // setting
-      .u8(0)                                                                             // reserved
-      .bytes(EncodeOperand(entry.GetEntryOperand2Type(), entry.GetEntryOperand2Addr()))  // operand 2
-      .zeros(2)                                                                          // reserved
-      .bytes(EncodeOperand(entry.GetEntryOperand3Type(), entry.GetEntryOperand3Addr()))  // operand 3
-      .zeros(2);                                                                         // reserved
+  out.bytes(EncodeOperand(entry.GetEntryOperand1Type(), entry.GetEntryOperand1Addr()), "operand 1")
+      .u8(CByte(entry.GetEntrySetting(), "GetEntrySetting"), "setting")
+      .u8(0, "reserved")
+      .bytes(EncodeOperand(entry.GetEntryOperand2Type(), entry.GetEntryOperand2Addr()), "operand 2")
+      .zeros(2, "reserved")
+      .bytes(EncodeOperand(entry.GetEntryOperand3Type(), entry.GetEntryOperand3Addr()), "operand 3")
+      .zeros(2, "reserved");
   return out.take();
 }
 
@@ -68,43 +68,43 @@ Bytes ElementCompiler::prvCompileTrendTs(Recordset& row, std::string_view tag) {
   int32_t buttonColour = trend.GetButtonColor(), labelColour = trend.GetLabelColor();
 
   ByteWriter out;
-  out.tag(tag)                                                                 // tag
-      .zeros(40)                                                               // reserved
-      .u8(1)                                                                   // fixed
-      .u8(101)                                                                 // fixed
-      .bytes(EncodeOperand(trend.GetOperandAType(), trend.GetOperandAAddr()))  // operand A
-      .zeros(4)                                                                // reserved
-      .bytes(EncodeOperand(trend.GetOperandBType(), trend.GetOperandBAddr()))  // operand B
-      .u8(CByte(trend.GetTsSetting1(), "GetTsSetting1"))                       // setting 1
-      .u8(0)                                                                   // reserved
-      .i32(layout.Position(plot))                                              // plot position
-      .u16(Low16(plot.w()))                                                    // plot width
-      .u16(Low16(plotHeight))                                                  // plot height
-      .u16(Low16(PointsShown(plot.w(), trend.GetPointSpacing())));             // points shown
+  out.tag(tag)
+      .zeros(40, "reserved")
+      .u8(1, "constant 1")
+      .u8(101, "constant 101")
+      .bytes(EncodeOperand(trend.GetOperandAType(), trend.GetOperandAAddr()), "operand A")
+      .zeros(4, "reserved")
+      .bytes(EncodeOperand(trend.GetOperandBType(), trend.GetOperandBAddr()), "operand B")
+      .u8(CByte(trend.GetTsSetting1(), "GetTsSetting1"), "setting 1")
+      .u8(0, "reserved")
+      .i32(layout.Position(plot), "plot position")
+      .u16(Low16(plot.w()), "plot width")
+      .u16(Low16(plotHeight), "plot height")
+      .u16(Low16(PointsShown(plot.w(), trend.GetPointSpacing())), "points shown");
   bool reduced = false;
-  out.u16(Low16(LimitedTicks(trend.GetXTicks(), plot.w(), reduced)));  // X ticks
+  out.u16(Low16(LimitedTicks(trend.GetXTicks(), plot.w(), reduced)), "X ticks");
   if (reduced) warn(XTicksWarning(row.Str("Text")));
-  out.u16(Low16(LimitedTicks(trend.GetYTicks(), plotHeight, reduced)));  // Y ticks
+  out.u16(Low16(LimitedTicks(trend.GetYTicks(), plotHeight, reduced)), "Y ticks");
   if (reduced) warn(YTicksWarning(row.Str("Text")));
-  out.u8(CByte(trend.GetTsSetting2(), "GetTsSetting2"))                    // setting 2
-      .u8(CByte(trend.GetTsSetting3(), "GetTsSetting3"))                   // setting 3
-      .u8(0)                                                               // reserved
-      .u8(CByte(trend.GetTsSetting4(), "GetTsSetting4"))                   // setting 4
-      .u8(CByte(trend.GetTsSetting5(), "GetTsSetting5"))                   // setting 5
-      .u8(CByte(trend.GetTsSetting6(), "GetTsSetting6"))                   // setting 6
-      .bytes(layout.FrameBlock(9))                                         // frame, part 9
-      .bytes(layout.ButtonBlock(6, ">", buttonColour, labelColour))        // button ">"
-      .bytes(layout.ButtonBlock(5, "<", buttonColour, labelColour))        // button "<"
-      .bytes(layout.PanelBlock(11, trend.GetPanelColor()))                 // panel, part 11
-      .bytes(layout.ButtonBlock(10, "G", buttonColour, labelColour))       // button "G"
-      .bytes(layout.FrameBlock(3))                                         // frame, part 3
-      .bytes(layout.FrameBlock(4))                                         // frame, part 4
-      .u8(CByte(int64_t{trend.GetTsSetting7()} + 6, "GetTsSetting7 + 6"))  // setting 7
-      .u8(CByte(trend.GetPointSpacing(), "GetPointSpacing"))               // point spacing
-      .bytes(layout.FrameBlock(0))                                         // frame, part 0
-      .bytes(layout.FrameBlock(1));                                        // frame, part 1
-  for (const TsEntryProperties& entry : trend.GetEntries()) out.bytes(EntryBlock(entry));
-  out.bytes(EncodeOperand(trend.GetClosingOperandType(), trend.GetClosingOperandAddr()));  // closing operand
+  out.u8(CByte(trend.GetTsSetting2(), "GetTsSetting2"), "setting 2")
+      .u8(CByte(trend.GetTsSetting3(), "GetTsSetting3"), "setting 3")
+      .u8(0, "reserved")
+      .u8(CByte(trend.GetTsSetting4(), "GetTsSetting4"), "setting 4")
+      .u8(CByte(trend.GetTsSetting5(), "GetTsSetting5"), "setting 5")
+      .u8(CByte(trend.GetTsSetting6(), "GetTsSetting6"), "setting 6")
+      .bytes(layout.FrameBlock(9), "part 9 frame")
+      .bytes(layout.ButtonBlock(6, ">", buttonColour, labelColour), "part 6 button")
+      .bytes(layout.ButtonBlock(5, "<", buttonColour, labelColour), "part 5 button")
+      .bytes(layout.PanelBlock(11, trend.GetPanelColor()), "part 11 panel")
+      .bytes(layout.ButtonBlock(10, "G", buttonColour, labelColour), "part 10 button")
+      .bytes(layout.FrameBlock(3), "part 3 frame")
+      .bytes(layout.FrameBlock(4), "part 4 frame")
+      .u8(CByte(int64_t{trend.GetTsSetting7()} + 6, "GetTsSetting7 + 6"), "setting 7")
+      .u8(CByte(trend.GetPointSpacing(), "GetPointSpacing"), "point spacing")
+      .bytes(layout.FrameBlock(0), "part 0 frame")
+      .bytes(layout.FrameBlock(1), "part 1 frame");
+  for (const TsEntryProperties& entry : trend.GetEntries()) out.bytes(EntryBlock(entry), "entry");
+  out.bytes(EncodeOperand(trend.GetClosingOperandType(), trend.GetClosingOperandAddr()), "closing operand");
   return out.take();
 }
 

@@ -23,22 +23,21 @@ Bytes ElementCompiler::prvCompileTwoStateTextButton(Recordset& row, std::string_
   std::vector<TextItemProperties> items = button.ItemAt();
   TextItemProperties first = Indexed(items, 1), second = Indexed(items, 2);
   ByteWriter out;
-  out.tag(tag)                                // tag
-      .u8(TextSourceByte(button.IsLinked()))  // text source
-      .u8(0)                                  // reserved
-      .u16(4)                                 // offset of item 1
-      .u16(0)                                 // offset of item 2, once item 1 is written
-      .bytes(frame.GeometryBlock(first));     // item 1: geometry block
+  out.tag(tag)
+      .u8(TextSourceByte(button.IsLinked()), "text source")
+      .u8(0, "reserved")
+      .u16(4, "item 1 offset")
+      .u16(0, "item 2 offset")
+      .bytes(frame.GeometryBlock(first), "item 1");
   // Both states are tested as soon as the first frame is written.
   bool firstFits = frame.Fits(first);
   if (!(frame.Fits(second) && firstFits)) {
     prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), ItemsFitWarning(row.Str("Text")),
                      row.Long("DisplayID"));
   }
-  out.bytes(frame.TextBlock(first, *mTextService));  // item 1: text block
+  out.bytes(frame.TextBlock(first, *mTextService), "item 1 text");
   out.patchU16(6, static_cast<uint16_t>(CheckedInteger(static_cast<int64_t>(out.size()) - 6, "offset of item 2")));
-  out.bytes(frame.GeometryBlock(second))               // item 2: geometry block
-      .bytes(frame.TextBlock(second, *mTextService));  // item 2: text block
+  out.bytes(frame.GeometryBlock(second), "item 2").bytes(frame.TextBlock(second, *mTextService), "item 2 text");
   return out.take();
 }
 

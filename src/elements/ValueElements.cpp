@@ -44,12 +44,13 @@ Bytes ElementCompiler::prvLinkedTextTail(Recordset& row, int32_t oprndType, int3
                                          int32_t colour) {
   bool table = oprndType == kTextTableOperand;
   ByteWriter out;
-  out.u8(table ? kTextAddress : kTextVariable);  // where the text comes from
-  if (!table) out.bytes(EncodeOperand(oprndType, oprndAddr));
+  out.u8(table ? kTextAddress : kTextVariable, "source");
+  if (!table) out.bytes(EncodeOperand(oprndType, oprndAddr), "text operand");
   return out
       .bytes(EncodeLinkedTextBlock(*mTextService, oprndAddr, oprndType, row.Long("Xs"), row.Long("Ys"), row.Long("Dx"),
                                    row.Long("Dy"), row.Str("Text"), fontNumber, colour, row.Long("Alignment"),
-                                   row.Long("Flat3D")))
+                                   row.Long("Flat3D")),
+             "text")
       .take();
 }
 
@@ -64,11 +65,10 @@ Bytes ElementCompiler::prvLinkedSourceBlock(Recordset& row, const UnitsSource& s
   int32_t colour = type == kTextTableOperand ? source.GetSourceColor() : row.Long("ColorFore");
   Bytes tail = prvLinkedTextTail(row, type, source.GetSourceOperandAddr(), row.Long("FontNumber"), colour);
   ByteWriter out;
-  return out
-      .u8(CByte(tail.size() + 1 + lengthBeyondTail, "text length"))  // length
-      .u8(0)                                                         // zero
-      .u8(0)                                                         // zero
-      .bytes(tail)                                                   // linked text
+  return out.u8(CByte(tail.size() + 1 + lengthBeyondTail, "text length"), "length")
+      .u8(0, "zero")
+      .u8(0, "zero")
+      .bytes(tail)
       .take();
 }
 

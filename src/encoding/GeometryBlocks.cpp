@@ -31,22 +31,22 @@ uint8_t CompanionColorByte(int32_t colour) {
 Bytes EncodeGeometryBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, int32_t colour, int32_t borderWidth,
                           int32_t flag3D) {
   ByteWriter out;
-  out.u16(Low16(dx))                            // width
-      .u16(Low16(dy))                           // height
-      .i32(PixelOffset(xs, ys))                 // top-left
-      .u8(static_cast<uint8_t>(colour & 0xFF))  // colour
-      .u8(CompanionColorByte(colour))           // companion
-      .u8(CByte(borderWidth, "border width"))   // border width
-      .u8(CByte(flag3D, "3D flag"));            // 3D flag
+  out.u16(Low16(dx), "width")
+      .u16(Low16(dy), "height")
+      .i32(PixelOffset(xs, ys), "position")
+      .u8(static_cast<uint8_t>(colour & 0xFF), "colour")
+      .u8(CompanionColorByte(colour), "companion colour")
+      .u8(CByte(borderWidth, "border width"), "border width")
+      .u8(CByte(flag3D, "3D flag"), "3D flag");
   return out.take();
 }
 
 // Box block, 8 bytes: width (2), height (2), top-left pixel offset (4).
 Bytes EncodeBoxBlock(int64_t xs, int64_t ys, int64_t dx, int64_t dy) {
   ByteWriter out;
-  out.u16(Low16(CheckedLong(dx, "width")))    // width
-      .u16(Low16(CheckedLong(dy, "height")))  // height
-      .i32(PixelOffset(xs, ys));              // top-left
+  out.u16(Low16(CheckedLong(dx, "width")), "width")
+      .u16(Low16(CheckedLong(dy, "height")), "height")
+      .i32(PixelOffset(xs, ys), "position");
   return out.take();
 }
 
@@ -55,15 +55,15 @@ Bytes EncodeLineBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy) {
   int32_t w = ScreenWidth();
   ByteWriter out;
   if (dx != 0 && dy != 0) {  // slanted: start stays, signs kept
-    out.u16(0xFFFF).u16(0xFFFF);
+    out.u16(0xFFFF, "width").u16(0xFFFF, "height");
   } else {
     if (dx < 0) xs = CheckedAdd(xs, dx), dx = CheckedLong(-int64_t{dx});
     if (dy < 0) ys = CheckedAdd(ys, dy), dy = CheckedLong(-int64_t{dy});
-    out.u16(Low16(dx)).u16(Low16(dy));
+    out.u16(Low16(dx), "width").u16(Low16(dy), "height");
   }
-  out.i32(PixelOffset(xs, ys));  // start
+  out.i32(PixelOffset(xs, ys), "start");
   if (int64_t{xs} + dx >= w) dx = CheckedLong(int64_t{w} - xs - 1);
-  out.i32(PixelOffset(CheckedAdd(xs, dx), CheckedAdd(ys, dy)));  // end, pulled back to the last column
+  out.i32(PixelOffset(CheckedAdd(xs, dx), CheckedAdd(ys, dy)), "end");
   return out.take();
 }
 

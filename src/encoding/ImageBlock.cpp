@@ -37,12 +37,12 @@ Bytes EncodeImageBlock(int32_t x, int32_t y, int32_t imageNumber, int32_t crc, i
     second = CByte(key1, "key colour");
   }
   ByteWriter out;
-  out.i32(position)                    // position
-      .u16(transparency != 0 ? 1 : 0)  // transparent
-      .u8(first)                       // key colour, first byte
-      .u8(second)                      // key colour, second byte
-      .u16(Low16(imageNumber))         // image number
-      .i32(crc);                       // image CRC
+  out.i32(position, "position")
+      .u16(transparency != 0 ? 1 : 0, "transparent")
+      .u8(first, "key colour 1")
+      .u8(second, "key colour 2")
+      .u16(Low16(imageNumber), "image number")
+      .i32(crc, "image CRC");
   return out.take();
 }
 

@@ -70,14 +70,13 @@ Bytes EncodeKeypadGridBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, int3
   if (grid.columns == 0 || grid.rows == 0) return {};
   CellLayout cells = GridCells(dx, dy, borderWidth, grid);
   ByteWriter out;
-  return out
-      .u16(Low16(cells.width))                                             // cell width
-      .u16(Low16(cells.height))                                            // cell height
-      .i32(PixelOffset(CheckedAdd(xs, cells.x), CheckedAdd(ys, cells.y)))  // first cell
-      .u8(colour)                                                          // colour
-      .u8(CompanionColorByte(colour2))                                     // companion colour
-      .u8(borderWidth == kWideBorder ? 2 : 1)                              // frame code
-      .u8(0)                                                               // plain flag
+  return out.u16(Low16(cells.width), "cell width")
+      .u16(Low16(cells.height), "cell height")
+      .i32(PixelOffset(CheckedAdd(xs, cells.x), CheckedAdd(ys, cells.y)), "first cell")
+      .u8(colour, "colour")
+      .u8(CompanionColorByte(colour2), "companion colour")
+      .u8(borderWidth == kWideBorder ? 2 : 1, "frame code")
+      .u8(0, "plain flag")
       .take();
 }
 
@@ -89,8 +88,7 @@ Bytes EncodeKeypadTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, int3
   CalendarSection section(language, grid.section);
   int32_t width = EntryWidth(section.Count());
   ByteWriter out;
-  out.u8(CByte(width, "entry width"))  // entry width
-      .u8(0);                          // zero
+  out.u8(CByte(width, "entry width"), "entry width").u8(0, "reserved");
   int32_t x = 0, y = 0;
   for (int32_t r = 0; r < grid.rows; ++r) {
     for (int32_t c = 0; c < grid.columns; ++c) {
@@ -100,10 +98,9 @@ Bytes EncodeKeypadTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, int3
         MeasureText(name, fontNumber, CheckedAdd(xs, CheckedAdd(CheckedMul(c, cells.width), cells.x)),
                     CheckedAdd(ys, CheckedAdd(CheckedMul(r, cells.height), cells.y)), cells.width - cells.margin,
                     cells.height - cells.margin, x, y, alignment, frameStyle);
-        out.bytes(GetAnsiBytes(Padded(name, width - 1)));  // name
+        out.bytes(GetAnsiBytes(Padded(name, width - 1)), "cell name");
       }
-      out.u8(0)                     // end of the name
-          .i32(PixelOffset(x, y));  // where it is drawn
+      out.u8(0, "cell end").i32(PixelOffset(x, y), "cell position");
     }
   }
   return out.take();

@@ -18,19 +18,19 @@ Bytes EncodeOperand(int32_t oprndType, int32_t oprndAddr) {
   op->SetOperandAddress(oprndAddr);
   op->PrepareDownloadForm();
   ByteWriter out;
-  out.u16(Low16(op->OperandType()));  // download type
+  out.u16(Low16(op->OperandType()), "download type");
   switch (ValueKindOfDownloadType(op->OperandType())) {
     case OperandValueKind::Signed:
-      out.i32(CheckedLong(op->OperandValue(), "operand value"));  // value, signed
-      out.u16(Low16(op->OperandAddress()));                       // address
+      out.i32(CheckedLong(op->OperandValue(), "operand value"), "value");
+      out.u16(Low16(op->OperandAddress()), "address");
       break;
     case OperandValueKind::Unsigned:
-      out.bytes(EncodeUnsigned32(op->OperandValue()));  // value, unsigned
-      out.u16(Low16(op->OperandAddress()));             // address
+      out.bytes(EncodeUnsigned32(op->OperandValue()), "value");
+      out.u16(Low16(op->OperandAddress()), "address");
       break;
     case OperandValueKind::None:
-      out.u16(Low16(op->OperandAddress()));  // address
-      out.zeros(4);
+      out.u16(Low16(op->OperandAddress()), "address");
+      out.zeros(4, "reserved");
       break;
   }
   return out.take();

@@ -49,11 +49,11 @@ Bytes EncodeStaticTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, cons
     characters += lineBytes.back().size();
   }
   ByteWriter head;
-  head.u16(Low16(GetFontIndex(fontNumber)))                            // font index
-      .u8(CByte(colour, "colour"))                                     // colour
-      .u8(CByte(static_cast<int64_t>(lines.size()), "line count"))     // line count
-      .u8(CByte(static_cast<int64_t>(characters), "character count"))  // character count
-      .u8(0);                                                          // reserved
+  head.u16(Low16(GetFontIndex(fontNumber)), "font")
+      .u8(CByte(colour, "colour"), "colour")
+      .u8(CByte(static_cast<int64_t>(lines.size()), "line count"), "line count")
+      .u8(CByte(static_cast<int64_t>(characters), "character count"), "character count")
+      .u8(0, "reserved");
   int64_t distance = 6 * static_cast<int64_t>(lines.size());
   int32_t x = 0, y = 0;
   MeasureText(prepared, fontNumber, xs, ys, dx, dy, x, y, alignment, frameStyle);
@@ -62,39 +62,38 @@ Bytes EncodeStaticTextBlock(int32_t xs, int32_t ys, int32_t dx, int32_t dy, cons
   for (size_t i = 0; i < lines.size(); ++i) {
     int32_t lineX = 0, unused = 0;
     MeasureText(lines[i], fontNumber, xs, ys, dx, dy, lineX, unused, alignment, frameStyle);
-    head.i32(PixelOffset(lineX, y));  // line position
+    head.i32(PixelOffset(lineX, y), "line position");
     y = CheckedAdd(y, lineHeight);
     if (distance % 2 != 0) {
       ++distance;
-      area.u8(0);  // the line starts at an even distance
+      area.u8(0, "line pad");
     }
-    head.u16(Low16(distance));  // distance to the line's characters
+    head.u16(Low16(distance), "line distance");
     distance += static_cast<int64_t>(lineBytes[i].size()) + 1 - 6;
-    area.bytes(lineBytes[i]).u8(0);
+    area.bytes(lineBytes[i], "line").u8(0, "line end");
   }
-  if (area.size() % 2 != 0) area.u8(0);
-  return head.bytes(area.view()).take();
+  if (area.size() % 2 != 0) area.u8(0, "pad");
+  return head.bytes(area.take()).take();
 }
 
 Bytes EncodeLinkedTextBlock(TextService& service, int32_t address, int32_t oprndType, int32_t xs, int32_t ys,
                             int32_t dx, int32_t dy, const std::string&, int32_t fontNumber, int32_t colour,
                             int32_t alignment, int32_t frameStyle) {
   ByteWriter out;
-  out.u16(Low16(GetFontIndex(fontNumber)))   // font index
-      .u8(CByte(colour, "colour"))           // colour
-      .u8(1)                                 // constant
-      .u8(0)                                 // constant
-      .u8(GetTextAlignmentCode(alignment));  // alignment code
+  out.u16(Low16(GetFontIndex(fontNumber)), "font")
+      .u8(CByte(colour, "colour"), "colour")
+      .u8(1, "constant 1")
+      .u8(0, "constant 0")
+      .u8(GetTextAlignmentCode(alignment), "alignment");
   int32_t x = 0, y = 0;
   GetTextAnchorPoint(xs, ys, dx, dy, x, y, alignment, frameStyle);
   int32_t anchor = PixelOffset(x, y);
-  out.i32(anchor)            // anchor position
-      .u16(Low16(address));  // text address or index
+  out.i32(anchor, "anchor").u16(Low16(address), "text address");
   int32_t handle = 0;
   service.BeginTextQuery(handle);
   if (oprndType == 0) {
     int32_t count = service.TextQueryCount();
-    for (int32_t i = 0; i < count; ++i) out.i32(anchor);  // one anchor per text-table entry
+    for (int32_t i = 0; i < count; ++i) out.i32(anchor, "entry anchors");
   }
   service.EndTextQuery(handle);
   return out.take();

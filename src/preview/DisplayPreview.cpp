@@ -6,6 +6,7 @@
 
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordDecoder.h"
 #include "preview/ElementDrawing.h"
 #include "preview/MarkLabels.h"
@@ -44,11 +45,12 @@ std::unique_ptr<Canvas> DrawDisplay(const Bytes& displayRecord, const std::vecto
   auto canvas = std::make_unique<Canvas>(context.screenWidth, height);
   DecodedRecord display = DecodeRecord(displayRecord, context);
   RecordView displayView(displayRecord, display, context.screenWidth);
-  uint32_t background = static_cast<uint32_t>(displayView.Number("\"PT\" background colour").value_or(0));
+  uint32_t background =
+      static_cast<uint32_t>(displayView.Number(field::Name({field::kDisplay, field::kBackgroundColour})).value_or(0));
   canvas->Fill({0, 0, canvas->Width(), canvas->Height()}, PanelColour(background));
 
   DrawingTools tools{*canvas, fonts, images, texts};
-  DrawPicture(displayView, "\"PT\" background image ", 0, 0, tools);
+  DrawPicture(displayView, field::Prefix({field::kDisplay, field::kBackgroundImage}), 0, 0, tools);
   for (const PreviewElement& element : elements) {
     if (element.record.empty()) continue;
     DecodedRecord fields = DecodeRecord(element.record, context);

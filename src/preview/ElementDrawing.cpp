@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "decoding/FieldNames.h"
 #include "preview/ElementTexts.h"
 #include "preview/LinkedTexts.h"
 #include "preview/NumberSamples.h"
@@ -25,39 +26,48 @@ Rgb ColourOf(const RecordView& r, const std::string& name) {
 
 // The four edges are boxes of no width or no height: lines, `pen` pixels thick, inside the frame.
 void DrawRectangle(const RecordView& r, DrawingTools& t) {
-  Rgb colour = ColourOf(r, "\"RC\" colour");
-  auto pen = static_cast<int32_t>(std::max<int64_t>(1, r.Number("\"RC\" pen width").value_or(1)));
-  for (const char* edge : {"top edge", "right edge", "bottom edge", "left edge"}) {
-    if (auto box = r.BoxAt(std::string("\"RC\" ") + edge + " ")) {
+  std::string kind = field::KindPart("RC");
+  Rgb colour = ColourOf(r, field::Name({kind, field::kColour}));
+  auto pen = static_cast<int32_t>(std::max<int64_t>(1, r.Number(field::Name({kind, field::kPenWidth})).value_or(1)));
+  for (std::string_view edge : field::kEdges) {
+    if (auto box = r.BoxAt(field::Prefix({kind, edge}))) {
       t.canvas.Fill({box->x, box->y, std::max(box->width, pen), std::max(box->height, pen)}, colour);
     }
   }
 }
 
 void DrawLine(const RecordView& r, DrawingTools& t) {
-  auto start = r.Number("\"LI\" line start"), end = r.Number("\"LI\" line end");
+  std::string kind = field::KindPart("LI");
+  auto start = r.Number(field::Name({kind, field::kLine, field::kStart}));
+  auto end = r.Number(field::Name({kind, field::kLine, field::kEnd}));
   if (!start || !end) return;
   Point a = r.PointAt(*start), b = r.PointAt(*end);
-  t.canvas.Line(a.x, a.y, b.x, b.y, ColourOf(r, "\"LI\" colour"),
-                static_cast<int32_t>(r.Number("\"LI\" pen width").value_or(1)));
+  t.canvas.Line(a.x, a.y, b.x, b.y, ColourOf(r, field::Name({kind, field::kColour})),
+                static_cast<int32_t>(r.Number(field::Name({kind, field::kPenWidth})).value_or(1)));
 }
 
-bool OwnBackground(const RecordView& r) { return r.Number("\"VT\" background") == kOwnBackground; }
+std::string NormalColour() { return field::Name({field::kHeader, field::kNormal, field::kColour}); }
+
+bool OwnBackground(const RecordView& r) {
+  return r.Number(field::Name({field::kHeader, field::kBackground})) == kOwnBackground;
+}
 
 // Ellipses and rounded boxes fill their own shape, not their frame, with the element's colour.
 void DrawEllipse(const RecordView& r, DrawingTools& t) {
-  auto box = r.BoxAt("\"EL\" box ");
+  std::string kind = field::KindPart("EL");
+  auto box = r.BoxAt(field::Prefix({kind, field::kBox}));
   if (!box) return;
-  if (OwnBackground(r)) t.canvas.Ellipse(*box, ColourOf(r, "\"VT\" normal colour"), true);
-  t.canvas.Ellipse(*box, ColourOf(r, "\"EL\" colour"), false);
+  if (OwnBackground(r)) t.canvas.Ellipse(*box, ColourOf(r, NormalColour()), true);
+  t.canvas.Ellipse(*box, ColourOf(r, field::Name({kind, field::kColour})), false);
 }
 
 void DrawRoundedBox(const RecordView& r, DrawingTools& t) {
-  auto box = r.BoxAt("\"RR\" box ");
+  std::string kind = field::KindPart("RR");
+  auto box = r.BoxAt(field::Prefix({kind, field::kBox}));
   if (!box) return;
   int32_t radius = std::min(box->width, box->height) / 4;
-  if (OwnBackground(r)) t.canvas.RoundedBox(*box, radius, ColourOf(r, "\"VT\" normal colour"), true);
-  t.canvas.RoundedBox(*box, radius, ColourOf(r, "\"RR\" colour"), false);
+  if (OwnBackground(r)) t.canvas.RoundedBox(*box, radius, ColourOf(r, NormalColour()), true);
+  t.canvas.RoundedBox(*box, radius, ColourOf(r, field::Name({kind, field::kColour})), false);
 }
 
 // What a kind draws besides its first picture and its texts.
@@ -104,17 +114,18 @@ const KindDrawing& DrawingOf(const std::string& tag) {
 
 // The tag of the kind bytes: the field just behind the 90-byte header.
 std::string KindTag(const RecordView& r) {
-  for (const DecodedField& field : r.Fields().fields) {
-    if (field.offset == 90 && field.name.ends_with("tag") && field.value.size() >= 4) return field.value.substr(1, 2);
+  for (const DecodedField& f : r.Fields().fields) {
+    if (f.offset == 90 && f.name.ends_with(field::kTag) && f.value.size() >= 4) return f.value.substr(1, 2);
   }
   return "";
 }
 
 // Whether a field belongs to a picture other than the first ("picture 2 ...", "... item 2 ...").
 bool OfALaterPicture(const std::string& name) {
-  for (const char* word : {"picture ", "item "}) {
+  for (std::string_view part : {field::kPicture, field::kItem}) {
+    std::string word = std::string(part) + " ", first = field::Prefix({field::Counted(part, 1)});
     size_t at = name.find(word);
-    if (at != std::string::npos && name.compare(at, std::string(word).size() + 2, std::string(word) + "1 ") != 0) {
+    if (at != std::string::npos && name.compare(at, first.size(), first) != 0) {
       return true;
     }
   }
@@ -124,11 +135,11 @@ bool OfALaterPicture(const std::string& name) {
 // The first picture of the element, in the element's box: a picture button's first state, a
 // list's first picture, a static picture. False when it has none the project has pixels for.
 bool DrawFirstPicture(const RecordView& r, DrawingTools& t) {
-  auto box = r.BoxAt("\"VT\" normal ");
+  auto box = r.BoxAt(field::Prefix({field::kHeader, field::kNormal}));
   if (!box) return false;
-  for (const DecodedField& field : r.Fields().fields) {
-    if (!field.name.ends_with("image CRC") || OfALaterPicture(field.name)) continue;
-    return DrawPicture(r, field.name.substr(0, field.name.size() - 9), box->width, box->height, t);
+  for (const DecodedField& f : r.Fields().fields) {
+    if (!f.name.ends_with(field::kImageCrc) || OfALaterPicture(f.name)) continue;
+    return DrawPicture(r, f.name.substr(0, f.name.size() - field::kImageCrc.size()), box->width, box->height, t);
   }
   return false;
 }
@@ -136,13 +147,15 @@ bool DrawFirstPicture(const RecordView& r, DrawingTools& t) {
 }  // namespace
 
 bool DrawPicture(const RecordView& r, const std::string& prefix, int32_t width, int32_t height, DrawingTools& t) {
-  auto crc = r.Number(prefix + "image CRC"), position = r.Number(prefix + "position");
+  auto crc = r.Number(prefix + std::string(field::kImageCrc)),
+       position = r.Number(prefix + std::string(field::kPosition));
   if (!crc || *crc == -1 || !position) return false;
   Point at = r.PointAt(*position);
   if (width <= 0) width = t.canvas.Width() - at.x;
   std::optional<uint8_t> key;
-  if (r.Number(prefix + "transparent").value_or(0) != 0 && r.Number(prefix + "key colour 1") == 255) {
-    key = static_cast<uint8_t>(r.Number(prefix + "key colour 2").value_or(0));
+  if (r.Number(prefix + std::string(field::kTransparent)).value_or(0) != 0 &&
+      r.Number(prefix + std::string(field::kKeyColour1)) == 255) {
+    key = static_cast<uint8_t>(r.Number(prefix + std::string(field::kKeyColour2)).value_or(0));
   }
   return t.images.Draw(t.canvas, static_cast<int32_t>(*crc), {at.x, at.y, width, height}, key);
 }
@@ -150,7 +163,9 @@ bool DrawPicture(const RecordView& r, const std::string& prefix, int32_t width, 
 void DrawElement(const RecordView& element, DrawingTools& tools) {
   const KindDrawing& kind = DrawingOf(KindTag(element));
   if (kind.fillsFrame && OwnBackground(element)) {
-    if (auto box = element.BoxAt("\"VT\" normal ")) tools.canvas.Fill(*box, ColourOf(element, "\"VT\" normal colour"));
+    if (auto box = element.BoxAt(field::Prefix({field::kHeader, field::kNormal}))) {
+      tools.canvas.Fill(*box, ColourOf(element, NormalColour()));
+    }
   }
   if (!DrawFirstPicture(element, tools) && kind.frameWithoutPicture) DrawFrame(element, tools);
   if (kind.draw) kind.draw(element, tools);

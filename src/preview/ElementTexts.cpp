@@ -5,13 +5,16 @@
 #include <map>
 #include <string>
 
+#include "decoding/FieldNames.h"
+
 namespace brisklet {
 namespace {
 
 // Whether a field belongs to an item other than the first ("... item 2 ...").
 bool OfALaterItem(const std::string& name) {
-  size_t at = name.find("item ");
-  return at != std::string::npos && name.compare(at, 7, "item 1 ") != 0;
+  std::string first = field::Prefix({field::Counted(field::kItem, 1)});
+  size_t at = name.find(field::Prefix({field::kItem}));
+  return at != std::string::npos && name.compare(at, first.size(), first) != 0;
 }
 
 }  // namespace
@@ -20,17 +23,19 @@ void DrawTexts(const RecordView& record, Canvas& canvas, PanelFonts& fonts) {
   int64_t font = -1;
   uint32_t colour = 0;
   std::map<std::string, Point> lines;  // "<block> line N" -> its position
-  for (const DecodedField& field : record.Fields().fields) {
-    const std::string& name = field.name;
+  for (const DecodedField& f : record.Fields().fields) {
+    const std::string& name = f.name;
     if (OfALaterItem(name)) continue;
-    if (name.ends_with(" font")) {
-      font = record.NumberOf(field).value_or(-1);
-    } else if (name.ends_with(" colour") && name.find("text") != std::string::npos) {
-      colour = static_cast<uint32_t>(record.NumberOf(field).value_or(0));
-    } else if (name.ends_with(" position") && name.find(" line ") != std::string::npos) {
-      lines[name.substr(0, name.size() - 9)] = record.PointAt(record.NumberOf(field).value_or(-1));
+    if (name.ends_with(" " + std::string(field::kFont))) {
+      font = record.NumberOf(f).value_or(-1);
+    } else if (name.ends_with(" " + std::string(field::kColour)) && name.find(field::kText) != std::string::npos) {
+      colour = static_cast<uint32_t>(record.NumberOf(f).value_or(0));
+    } else if (name.ends_with(" " + std::string(field::kPosition)) &&
+               name.find(field::Prefix({"", field::kLine})) != std::string::npos) {
+      lines[name.substr(0, name.size() - field::kPosition.size() - 1)] =
+          record.PointAt(record.NumberOf(f).value_or(-1));
     } else if (auto line = lines.find(name); line != lines.end() && font >= 0) {
-      fonts.DrawLine(canvas, static_cast<uint32_t>(font), line->second.x, line->second.y, record.BytesOf(field),
+      fonts.DrawLine(canvas, static_cast<uint32_t>(font), line->second.x, line->second.y, record.BytesOf(f),
                      PanelColour(colour));
     }
   }

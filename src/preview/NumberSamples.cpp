@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/Bytes.h"
+#include "decoding/FieldNames.h"
 
 namespace brisklet {
 namespace {
@@ -13,9 +14,8 @@ constexpr int64_t kNoSignFlags = 8 | 16;  // flags C and D: the number shows no 
 
 // The field prefix of the number's body ("\"LN\" "), or "" when the record has none.
 std::string BodyPrefix(const RecordView& r) {
-  constexpr std::string_view kBefore = "digits before the point";
-  for (const DecodedField& field : r.Fields().fields) {
-    if (field.name.ends_with(kBefore)) return field.name.substr(0, field.name.size() - kBefore.size());
+  for (const DecodedField& f : r.Fields().fields) {
+    if (f.name.ends_with(field::kDigitsBefore)) return f.name.substr(0, f.name.size() - field::kDigitsBefore.size());
   }
   return "";
 }
@@ -25,14 +25,16 @@ std::string BodyPrefix(const RecordView& r) {
 void DrawNumberSample(const RecordView& r, Canvas& canvas, PanelFonts& fonts) {
   std::string prefix = BodyPrefix(r);
   if (prefix.empty()) return;
-  auto before = r.Number(prefix + "digits before the point"), after = r.Number(prefix + "digits after the point");
-  auto font = r.Number(prefix + "font"), position = r.Number(prefix + "text position");
+  auto before = r.Number(prefix + std::string(field::kDigitsBefore));
+  auto after = r.Number(prefix + std::string(field::kDigitsAfter));
+  auto font = r.Number(prefix + std::string(field::kFont));
+  auto position = r.Number(prefix + std::string(field::kTextPosition));
   if (!before || !after || !font || !position) return;
-  std::string sample = (r.Number(prefix + "flags").value_or(0) & kNoSignFlags) != 0 ? "" : "-";
+  std::string sample = (r.Number(prefix + std::string(field::kFlags)).value_or(0) & kNoSignFlags) != 0 ? "" : "-";
   sample += std::string(static_cast<size_t>(*before), '0');
   if (*after > 0) sample += "." + std::string(static_cast<size_t>(*after), '0');
   Bytes text(sample.begin(), sample.end());
-  if (const DecodedField* units = r.Fields().Find(prefix + "units")) {
+  if (const DecodedField* units = r.Fields().Find(prefix + field::Name({field::kUnits, field::kText}))) {
     std::span<const uint8_t> characters = r.BytesOf(*units);
     if (!characters.empty()) {
       text.push_back(' ');
@@ -40,7 +42,7 @@ void DrawNumberSample(const RecordView& r, Canvas& canvas, PanelFonts& fonts) {
     }
   }
   Point at = r.PointAt(*position);
-  auto colour = static_cast<uint32_t>(r.Number("\"VT\" touched fore colour").value_or(0));
+  auto colour = static_cast<uint32_t>(r.Number(field::Name({field::kHeader, field::kTouchedForeColour})).value_or(0));
   fonts.DrawLine(canvas, static_cast<uint32_t>(*font), at.x, at.y, text, PanelColour(colour));
 }
 

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "decoding/FieldNames.h"
+
 namespace brisklet {
 
 std::optional<int64_t> RecordView::Number(std::string_view name) const {
@@ -10,16 +12,16 @@ std::optional<int64_t> RecordView::Number(std::string_view name) const {
   return field ? NumberOf(*field) : std::nullopt;
 }
 
-std::optional<int64_t> RecordView::NumberOf(const DecodedField& field) const {
-  if (field.size == 0 || field.size > 4 || field.offset + field.size > mRecord.size()) return std::nullopt;
+std::optional<int64_t> RecordView::NumberOf(const DecodedField& f) const {
+  if (f.size == 0 || f.size > 4 || f.offset + f.size > mRecord.size()) return std::nullopt;
   uint32_t v = 0;
-  for (size_t i = 0; i < field.size; ++i) v |= uint32_t{mRecord[field.offset + i]} << (8 * i);
-  return field.size == 4 ? int64_t{static_cast<int32_t>(v)} : int64_t{v};
+  for (size_t i = 0; i < f.size; ++i) v |= uint32_t{mRecord[f.offset + i]} << (8 * i);
+  return f.size == 4 ? int64_t{static_cast<int32_t>(v)} : int64_t{v};
 }
 
-std::span<const uint8_t> RecordView::BytesOf(const DecodedField& field) const {
-  if (field.offset + field.size > mRecord.size()) return {};
-  return {mRecord.data() + field.offset, field.size};
+std::span<const uint8_t> RecordView::BytesOf(const DecodedField& f) const {
+  if (f.offset + f.size > mRecord.size()) return {};
+  return {mRecord.data() + f.offset, f.size};
 }
 
 Point RecordView::PointAt(int64_t offset) const {
@@ -29,7 +31,8 @@ Point RecordView::PointAt(int64_t offset) const {
 
 std::optional<Box> RecordView::BoxAt(std::string_view prefix) const {
   std::string p(prefix);
-  auto width = Number(p + "width"), height = Number(p + "height"), position = Number(p + "position");
+  auto width = Number(p + std::string(field::kWidth)), height = Number(p + std::string(field::kHeight));
+  auto position = Number(p + std::string(field::kPosition));
   if (!width || !height || !position) return std::nullopt;
   Point at = PointAt(*position);
   return Box{at.x, at.y, static_cast<int32_t>(*width), static_cast<int32_t>(*height)};

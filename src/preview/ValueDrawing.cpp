@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "decoding/FieldNames.h"
+
 namespace brisklet {
 namespace {
 
@@ -14,13 +16,14 @@ constexpr int32_t kGridSpacing = 4;  // the closest a trend's dotted grid lines 
 }  // namespace
 
 Rgb FrameColour(const RecordView& r) {
-  Rgb fill = PanelColour(static_cast<uint32_t>(r.Number("\"VT\" normal colour").value_or(0)));
+  Rgb fill = PanelColour(
+      static_cast<uint32_t>(r.Number(field::Name({field::kHeader, field::kNormal, field::kColour})).value_or(0)));
   bool light = fill.r * 299 + fill.g * 587 + fill.b * 114 >= 128 * 1000;
   return light ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
 }
 
 void DrawFrame(const RecordView& r, DrawingTools& t) {
-  if (auto box = r.BoxAt("\"VT\" normal ")) t.canvas.Frame(*box, FrameColour(r));
+  if (auto box = r.BoxAt(field::Prefix({field::kHeader, field::kNormal}))) t.canvas.Frame(*box, FrameColour(r));
 }
 
 // A meter as the panel first shows it: its frame and its needle at the first angle (degrees
@@ -28,13 +31,16 @@ void DrawFrame(const RecordView& r, DrawingTools& t) {
 // the tip rounded as the compiler rounds it when it checks the sweep.
 void DrawMeter(const RecordView& r, DrawingTools& t) {
   DrawFrame(r, t);
-  auto cx = r.Number("\"MG\" centre x"), cy = r.Number("\"MG\" centre y");
-  auto angle = r.Number("\"MG\" first angle"), reach = r.Number("\"MG\" needle reach");
+  std::string meter = field::KindPart("MG");
+  auto cx = r.Number(field::Name({meter, field::kCentreX})), cy = r.Number(field::Name({meter, field::kCentreY}));
+  auto angle = r.Number(field::Name({meter, field::kFirstAngle}));
+  auto reach = r.Number(field::Name({meter, field::kNeedleReach}));
   if (!cx || !cy || !angle || !reach) return;
   double a = static_cast<double>(*angle) * M_PI / 180;
   auto x = static_cast<int32_t>(std::nearbyint(static_cast<double>(*cx) + static_cast<double>(*reach) * std::cos(a)));
   auto y = static_cast<int32_t>(std::nearbyint(static_cast<double>(*cy) - static_cast<double>(*reach) * std::sin(a)));
-  auto pen = static_cast<int32_t>(std::max<int64_t>(1, r.Number("\"MG\" needle width").value_or(1)));
+  auto pen =
+      static_cast<int32_t>(std::max<int64_t>(1, r.Number(field::Name({meter, field::kNeedleWidth})).value_or(1)));
   t.canvas.Line(static_cast<int32_t>(*cx), static_cast<int32_t>(*cy), x, y, FrameColour(r), pen);
 }
 
@@ -43,15 +49,16 @@ void DrawMeter(const RecordView& r, DrawingTools& t) {
 // rows, left out in a direction where the lines would stand closer than kGridSpacing pixels.
 void DrawTrend(const RecordView& r, DrawingTools& t) {
   DrawFrame(r, t);
-  std::string kind = r.Number("\"TR\" plot width") ? "\"TR\" " : "\"TS\" ";
-  auto plot = r.BoxAt(kind + "plot ");
+  std::string kind = field::KindPart("TR");
+  if (!r.Number(field::Name({kind, field::kPlot, field::kWidth}))) kind = field::KindPart("TS");
+  auto plot = r.BoxAt(field::Prefix({kind, field::kPlot}));
   if (!plot || plot->width <= 0 || plot->height <= 0) return;
   Rgb colour = FrameColour(r);
   int32_t right = plot->x + plot->width - 1, bottom = plot->y + plot->height - 1;
   t.canvas.Fill({plot->x, plot->y, 1, plot->height}, colour);
   t.canvas.Fill({plot->x, bottom, plot->width, 1}, colour);
-  auto columns = static_cast<int32_t>(r.Number(kind + "X ticks").value_or(0));
-  auto rows = static_cast<int32_t>(r.Number(kind + "Y ticks").value_or(0));
+  auto columns = static_cast<int32_t>(r.Number(field::Name({kind, field::kXTicks})).value_or(0));
+  auto rows = static_cast<int32_t>(r.Number(field::Name({kind, field::kYTicks})).value_or(0));
   if (columns > 0 && plot->width / columns < kGridSpacing) columns = 0;
   if (rows > 0 && plot->height / rows < kGridSpacing) rows = 0;
   for (int32_t i = 1; i < columns; ++i) {

@@ -12,9 +12,14 @@ namespace brisklet::test {
 CompiledProject::CompiledProject(const std::string& name, const std::function<void(TestProject&)>& fill)
     : project(TestProject::EmptyFile{TempPath(name)}) {
   fill(project);
+  WriteTrace trace;
   project.Compiler().CompileHMI();
   context = ReadDecodeContext(project.Host(), project.Db());
   records = ReadStoredRecords(project.Db());
+  for (const StoredRecord& r : records) {
+    const WriteTrace::Written* written = trace.Find(r.data);
+    writes.push_back(written ? written->writes : std::vector<TracedWrite>{});
+  }
 }
 
 const StoredRecord* CompiledProject::RecordOf(int32_t elementId) const {

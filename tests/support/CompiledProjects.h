@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "base/WriteTrace.h"
 #include "decoding/DecodeContext.h"
 #include "decoding/StoredRecords.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
 
-// A project filled by `fill` and compiled, and the context its records are decoded in.
+// A project filled by `fill` and compiled, the context its records are decoded in, and what
+// the byte writers wrote of each record (no writes when none wrote it whole).
 struct CompiledProject {
   CompiledProject(const std::string& name, const std::function<void(TestProject&)>& fill);
   // The stored record of an element, or null.
@@ -19,6 +21,7 @@ struct CompiledProject {
   TestProject project;
   DecodeContext context;
   std::vector<StoredRecord> records;
+  std::vector<std::vector<TracedWrite>> writes;
 };
 
 // The demo project of examples/, with fonts 1 and 2 of fixed widths in place of the DejaVu

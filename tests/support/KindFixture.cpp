@@ -5,8 +5,11 @@
 
 #include "base/Constants.h"
 #include "base/RuntimeError.h"
+#include "base/WriteTrace.h"
+#include "decoding/DecodeContext.h"
 #include "host/FontFile.h"
 #include "host/ProjectFonts.h"
+#include "support/LayoutAgreement.h"
 
 namespace brisklet::test {
 namespace {
@@ -30,7 +33,11 @@ int32_t KindFixture::Add(int32_t varType, const Json& blob, const Columns& colum
 
 std::string KindFixture::KindBytes(int32_t id) {
   try {
+    WriteTrace trace;
     Bytes record = project.Compiler().ElementRecord(id);
+    const WriteTrace::Written* written = trace.Find(record);
+    ExpectLayoutsAgree("element " + std::to_string(id), record, written ? written->writes : std::vector<TracedWrite>{},
+                       ReadDecodeContext(project.Host(), project.Db()), true);
     if (record.size() < kHeaderSize) return "short record: " + Hex(record);
     return Hex(Bytes(record.begin() + kHeaderSize, record.end()));
   } catch (const RuntimeError& e) {

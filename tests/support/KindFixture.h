@@ -23,7 +23,8 @@ class KindFixture : public ::testing::Test {
   // The same with its VarType and its property blob.
   int32_t Add(int32_t varType, const Json& blob, const Columns& columns = {});
   // The record behind the 90-byte header as hex; "" for a header alone; the run-time error's
-  // text ("Overflow") when the compile fails.
+  // text ("Overflow") when the compile fails. A record is read back as it was written, or the
+  // test fails.
   std::string KindBytes(int32_t id);
   // The run-time error an element's compile raises, as described ("" when none).
   std::string ErrorOf(int32_t id);
