@@ -1,6 +1,7 @@
 // Recordsets as the compilers use them: fields found by the names the queries give them, the
 // walk over an empty result, RecordCount of static cursors, and the checked conversions of field values (32-bit,
-// 16-bit, byte and text, at and past their limits, from numbers, numeric text and Null).
+// 16-bit, byte and text, at and past their limits, from numbers, numeric text and Null), and
+// every kind of value coming back as it was stored.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -194,6 +195,45 @@ TEST(ValueConversion, ErrorOfAFieldNamesTheField) {
   RuntimeError big = ErrorOf([&] { rs.Long("HistoryPoints"); });
   EXPECT_EQ(big.Text(), "Overflow");
   EXPECT_NE(big.Detail().find("HistoryPoints"), std::string::npos) << big.Detail();
+}
+
+TEST(RecordsetStorage, EveryKindOfValueComesBackAsStored) {
+  TestProject project;
+  const Bytes blob = {0x00, 0xFF, 0x80, 0x7F};
+  // clang-format off
+  const std::vector<Value> values = {Value(int64_t{0}), Value(int64_t{-1}), Value(int64_t{127}), Value(int64_t{128}),
+      Value(INT64_MIN), Value(INT64_MAX), Value(1.5), Value(-0.25), Value("Motor"), Value(""), Value("ü€ 漢"),
+      Value(blob), Value()};
+  // clang-format on
+  for (size_t i = 0; i < values.size(); ++i) {
+    project.Insert("ProjectSettings", {{"Name", std::string("v") + std::to_string(i + 10)}, {"Value", values[i]}});
+  }
+  project.Db().Execute("INSERT INTO ProjectSettings(Name, Value) VALUES('v99', X'')");  // an empty blob
+  Recordset rs(project.Db(), "SELECT Name, Value FROM ProjectSettings ORDER BY Name", kStatic, kOptimistic);
+  ASSERT_EQ(rs.RecordCount(), static_cast<int>(values.size()) + 1);
+  for (const Value& expected : values) {
+    EXPECT_EQ(rs.Field("Value"), expected) << rs.Str("Name");
+    rs.MoveNext();
+  }
+  EXPECT_EQ(rs.Field("Value"), Value(Bytes{}));
+  rs.MoveNext();
+  EXPECT_TRUE(rs.Eof());
+}
+
+TEST(RecordsetStorage, AFieldSetStaysSetWhenTheCursorComesBack) {
+  TestProject project;
+  project.AddModule("Main");
+  project.AddDisplay({{"Id", 1}, {"ModuleID", 1}, {"Description", "One"}});
+  project.AddDisplay({{"Id", 2}, {"ModuleID", 1}, {"Description", "Two"}});
+  Recordset rs(project.Db(), "SELECT * FROM Pages ORDER BY Id", kForwardOnly, kOptimistic);
+  rs.SetField("ColorBack", Value(int64_t{42}));
+  EXPECT_EQ(rs.Long("ColorBack"), 42);
+  rs.MoveNext();
+  EXPECT_EQ(rs.Long("ColorBack"), 0);
+  EXPECT_EQ(rs.Str("Description"), "Two");
+  rs.MoveFirst();
+  EXPECT_EQ(rs.Long("ColorBack"), 42);
+  EXPECT_EQ(rs.Str("Description"), "One");
 }
 
 }  // namespace
