@@ -14,7 +14,7 @@ namespace {
 // A connection belongs to one thread at a time (the compiler has no threads of its own), so
 // SQLite need not lock it on every call; a compile makes millions of them.
 constexpr int kThreading = SQLITE_OPEN_NOMUTEX;
-constexpr size_t kMaxStatements = 4096;
+constexpr size_t kMaxStatements = 512;
 }  // namespace
 
 Connection::Connection(sqlite3* db, std::string path) : mDb(db), mPath(std::move(path)) {
@@ -195,6 +195,7 @@ Connection::CachedStatement* Connection::Find(const std::string& text) {
   auto it = mStatements.find(text);
   if (it == mStatements.end()) return nullptr;
   sqlite3_reset(it->second.stmt);
+  it->second.reused = true;
   return &it->second;
 }
 
@@ -209,10 +210,20 @@ Connection::CachedStatement* Connection::Prepare(const std::string& text, const 
     sqlite3_finalize(stmt);
     return nullptr;
   }
-  // A bound for texts that each run once (numbers appended to them): start afresh.
+  // A bound for texts that run once (numbers appended to them): those not used again since the
+  // last sweep go, unless a caller is still stepping them.
   if (mStatements.size() >= kMaxStatements) {
-    for (auto& [t, entry] : mStatements) sqlite3_finalize(entry.stmt);
-    mStatements.clear();
+    for (auto it = mStatements.begin(); it != mStatements.end();) {
+      CachedStatement& entry = it->second;
+      bool keep = entry.reused || sqlite3_stmt_busy(entry.stmt);
+      entry.reused = false;
+      if (keep) {
+        ++it;
+      } else {
+        sqlite3_finalize(entry.stmt);
+        it = mStatements.erase(it);
+      }
+    }
   }
   CachedStatement& entry = mStatements[text];
   entry.stmt = stmt;

@@ -79,6 +79,7 @@ class Connection {
   struct CachedStatement {
     sqlite3_stmt* stmt = nullptr;
     std::shared_ptr<const Columns> columns;  // made when a recordset first opens it
+    bool reused = false;                     // found again since the last sweep of the cache
   };
   // The cached statement of a text, reset for reuse, or null.
   CachedStatement* Find(const std::string& text);
@@ -88,7 +89,8 @@ class Connection {
 
   sqlite3* mDb;
   std::string mPath;
-  // By exact text: the fixed texts of the layers, their values bound, are a few dozen.
+  // By exact text: the fixed texts of the layers, their values bound, are a few dozen; texts
+  // with numbers appended are swept out once the cache is full (see Prepare).
   std::unordered_map<std::string, CachedStatement> mStatements;
   std::map<std::string, std::string> mPrimaryKeys;
   // Waiting for another program's lock.

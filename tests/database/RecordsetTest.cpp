@@ -8,6 +8,7 @@
 
 #include "base/RuntimeError.h"
 #include "checks/Queries.h"
+#include "database/Connection.h"
 #include "database/Recordset.h"
 #include "displays/Queries.h"
 #include "elements/Queries.h"
@@ -234,6 +235,27 @@ TEST(RecordsetStorage, AFieldSetStaysSetWhenTheCursorComesBack) {
   rs.MoveFirst();
   EXPECT_EQ(rs.Long("ColorBack"), 42);
   EXPECT_EQ(rs.Str("Description"), "One");
+}
+
+// Texts with numbers appended each run once: the cache sweeps them out when it is full, but keeps
+// a statement used again since the last sweep and one a caller is still stepping.
+TEST(StatementCache, SweepsTextsThatRanOnceOnly) {
+  TestProject project;
+  for (int id = 1; id <= 3; ++id) project.Insert("Trends", {{"TrendID", id}});
+  Connection& db = project.Db();
+  const std::string hot = "SELECT * FROM Trends WHERE TrendID=?";
+  sqlite3_stmt* walk = db.Prepared("SELECT TrendID FROM Trends ORDER BY TrendID");
+  ASSERT_EQ(sqlite3_step(walk), SQLITE_ROW);
+  for (int n = 0; n < 2000; ++n) {
+    EXPECT_EQ(Recordset(db, "SELECT * FROM Trends WHERE TrendID=" + std::to_string(n), 0, 1).Eof(), n < 1 || n > 3);
+    if (n % 100 == 0) EXPECT_EQ(Recordset(db, hot, {Value(2)}).RecordCount(), 1);
+  }
+  int open = 0;
+  for (sqlite3_stmt* s = sqlite3_next_stmt(db.Handle(), nullptr); s; s = sqlite3_next_stmt(db.Handle(), s)) ++open;
+  EXPECT_LE(open, 512);
+  EXPECT_EQ(sqlite3_stmt_status(db.Prepared(hot), SQLITE_STMTSTATUS_RUN, 0), 20);  // one statement all along
+  EXPECT_EQ(sqlite3_step(walk), SQLITE_ROW);
+  EXPECT_EQ(sqlite3_column_int(walk, 0), 2);
 }
 
 }  // namespace
