@@ -88,12 +88,14 @@ TEST_F(FieldLookup, AnUnknownFieldIsAnError) {
   }
 }
 
+// The error names the text as it ran, the bound value in place of its parameter.
 TEST_F(FieldLookup, AnEmptyResultIsAtEofAndBofAtOnce) {
   for (int cursor : {kForwardOnly, kStatic}) {
-    Recordset rs(project.Db(), "SELECT * FROM DispModules WHERE ModuleID=-5", cursor, kReadOnly);
+    Recordset rs(project.Db(), "SELECT * FROM DispModules WHERE ModuleID=?", {Value(-5)}, cursor, kReadOnly);
     EXPECT_TRUE(rs.Eof());
     EXPECT_TRUE(rs.Bof());
-    EXPECT_THROW(rs.Field("ModuleName"), RuntimeError);
+    EXPECT_EQ(ErrorOf([&] { rs.Field("ModuleName"); }).Detail(),
+              "reading 'ModuleName' past the last row of: SELECT * FROM DispModules WHERE ModuleID=-5");
     EXPECT_THROW(rs.MoveNext(), RuntimeError);
   }
 }
