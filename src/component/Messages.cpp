@@ -20,7 +20,7 @@ std::string clsDownload::prvGetModuleName(int32_t moduleId) {
     auto known = mModuleNames->find(moduleId);
     if (known != mModuleNames->end()) return known->second;
   }
-  auto rs = GetRecordset(kSqlModule + Num(moduleId), 0, 1);
+  auto rs = GetRecordset(kSqlModule + std::string("?"), {moduleId}, 0, 1);
   std::string name = rs->Eof() ? std::string() : rs->Field("ModuleName").ToString("ModuleName");
   rs->Close();
   if (mModuleNames) mModuleNames->emplace(moduleId, name);

@@ -10,7 +10,6 @@
 #include <filesystem>
 
 #include "base/RuntimeError.h"
-#include "database/LiteralParameters.h"
 #include "database/ProjectSchema.h"
 #include "database/ProjectUpgrades.h"
 #include "database/Queries.h"
@@ -20,7 +19,7 @@ namespace {
 // A connection belongs to one thread at a time (the compiler has no threads of its own), so
 // SQLite need not lock it on every call; a compile makes millions of them.
 constexpr int kThreading = SQLITE_OPEN_NOMUTEX;
-constexpr size_t kMaxStatements = 4096;
+constexpr size_t kMaxStatements = 512;
 
 // The name SQLite is given for a project file: a relative name starts with "./", so that a
 // file called "file:x.db" or ":memory:" is that file, never a URI or a database in memory.
@@ -50,7 +49,6 @@ Connection::Connection(sqlite3* db, std::string path) : mDb(db), mPath(std::move
 
 Connection::~Connection() {
   for (auto& [text, entry] : mStatements) sqlite3_finalize(entry.stmt);
-  for (auto& [text, shape] : mShapes) sqlite3_finalize(shape.statement.stmt);
   if (InTransaction()) sqlite3_exec(mDb, kSqlCommit, nullptr, nullptr, nullptr);
   sqlite3_close(mDb);
 }
@@ -192,7 +190,9 @@ void Connection::Fail(const std::string& sql) {
 }
 
 void Connection::Execute(const std::string& sql) {
-  if (CachedStatement* entry = ForText(sql, true)) {
+  CachedStatement* entry = Find(sql);
+  if (!entry) entry = Prepare(sql, sql, true);
+  if (entry) {
     int rc;
     while ((rc = sqlite3_step(entry->stmt)) == SQLITE_ROW) {
     }
@@ -241,10 +241,11 @@ Connection::CachedStatement* Connection::Find(const std::string& text) {
   auto it = mStatements.find(text);
   if (it == mStatements.end()) return nullptr;
   sqlite3_reset(it->second.stmt);
+  it->second.reused = true;
   return &it->second;
 }
 
-sqlite3_stmt* Connection::Compile(const std::string& text, const std::string& shown, bool singleOnly) {
+Connection::CachedStatement* Connection::Prepare(const std::string& text, const std::string& shown, bool singleOnly) {
   sqlite3_stmt* stmt = nullptr;
   const char* tail = nullptr;
   if (sqlite3_prepare_v2(mDb, text.c_str(), static_cast<int>(text.size()), &stmt, &tail) != SQLITE_OK) {
@@ -255,75 +256,32 @@ sqlite3_stmt* Connection::Compile(const std::string& text, const std::string& sh
     sqlite3_finalize(stmt);
     return nullptr;
   }
-  return stmt;
-}
-
-Connection::CachedStatement* Connection::Prepare(const std::string& text, const std::string& shown, bool singleOnly) {
-  sqlite3_stmt* stmt = Compile(text, shown, singleOnly);
-  if (!stmt) return nullptr;
-  // A bound for texts that still differ (numbers inside quotes, say): start afresh.
+  // A bound for texts that run once (numbers appended to them): those not used again since the
+  // last sweep go, unless a caller is still stepping them.
   if (mStatements.size() >= kMaxStatements) {
-    for (auto& [t, entry] : mStatements) sqlite3_finalize(entry.stmt);
-    mStatements.clear();
+    for (auto it = mStatements.begin(); it != mStatements.end();) {
+      CachedStatement& entry = it->second;
+      bool keep = entry.reused || sqlite3_stmt_busy(entry.stmt);
+      entry.reused = false;
+      if (keep) {
+        ++it;
+      } else {
+        sqlite3_finalize(entry.stmt);
+        it = mStatements.erase(it);
+      }
+    }
   }
   CachedStatement& entry = mStatements[text];
   entry.stmt = stmt;
   return &entry;
 }
 
-Connection::CachedStatement* Connection::ForText(const std::string& sql, bool singleOnly) {
-  LiteralParameters bound = TakeOutLiterals(sql);
-  if (!bound.values.empty()) {
-    auto [it, isNew] = mShapes.try_emplace(std::move(bound.text));
-    Shape& shape = it->second;
-    if (isNew) {
-      shape.firstText = sql;
-    } else if (!shape.shared && shape.firstText != sql) {
-      shape.shared = true;
-      std::string().swap(shape.firstText);
-    }
-    if (shape.shared) return BindShape(it->first, shape, bound.values, sql, singleOnly);
-  }
-  // Until a second text of its shape comes, a text runs as it stands: a statement run once per
-  // compile keeps its literals, which the planner can match against partial indexes.
+Connection::Query Connection::Opened(const std::string& sql, const std::vector<Value>& params) {
   CachedStatement* entry = Find(sql);
-  return entry ? entry : Prepare(sql, sql, singleOnly);
-}
-
-Connection::CachedStatement* Connection::BindShape(const std::string& text, Shape& shape,
-                                                   const std::vector<int64_t>& values, const std::string& shown,
-                                                   bool singleOnly) {
-  CachedStatement& entry = shape.statement;
-  if (entry.stmt) {
-    sqlite3_reset(entry.stmt);
-  } else {
-    entry.stmt = Compile(text, shown, singleOnly);
-    if (!entry.stmt) return nullptr;
-  }
-  // A number bound again makes SQLite prepare the statement anew when its plan looked at the
-  // old value (a partial index); numbers that stay the same (the fixed ones) are left bound.
-  entry.bound.resize(values.size(), std::nullopt);
-  for (size_t i = 0; i < values.size(); ++i) {
-    if (entry.bound[i] == values[i]) continue;
-    sqlite3_bind_int64(entry.stmt, static_cast<int>(i + 1), values[i]);
-    entry.bound[i] = values[i];
-  }
-  return &entry;
-}
-
-Connection::BoundText Connection::TextStatement(const std::string& sql) {
-  CachedStatement* entry = ForText(sql, false);
+  if (!entry) entry = Prepare(sql, params.empty() ? sql : WithValues(sql, params), false);
+  BindAll(entry->stmt, params);
   if (!entry->columns) entry->columns = std::make_shared<const Columns>(entry->stmt);
   return {entry->stmt, entry->columns};
-}
-
-std::shared_ptr<const Columns> Connection::ColumnsOf(const std::string& sql, sqlite3_stmt* stmt) {
-  auto it = mColumns.find(sql);
-  if (it != mColumns.end()) return it->second;
-  if (mColumns.size() > 4096) mColumns.clear();
-  auto columns = std::make_shared<const Columns>(stmt);
-  mColumns.emplace(sql, columns);
-  return columns;
 }
 
 const std::string& Connection::PrimaryKeyOf(const std::string& table) {
@@ -361,6 +319,19 @@ void BindAll(sqlite3_stmt* stmt, const std::vector<Value>& params) {
       }
     }
   }
+}
+
+std::string WithValues(const std::string& sql, const std::vector<Value>& params) {
+  std::string shown;
+  size_t next = 0;
+  for (char c : sql) {
+    if (c == '?' && next < params.size()) {
+      shown += params[next++].SqlText();
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
 }
 
 Value ColumnValue(sqlite3_stmt* stmt, int i) {

@@ -1,5 +1,5 @@
 // The open project database: a SQLite connection with a cache of prepared statements,
-// since a compile opens thousands of small queries of a few dozen shapes.
+// since a compile opens thousands of small queries of a few dozen texts.
 #pragma once
 #include <sqlite3.h>
 
@@ -44,8 +44,7 @@ class Connection {
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
 
-  // Runs an action statement or script given as fixed text; a single statement is cached as
-  // TextStatement caches it.
+  // Runs an action statement or script given as fixed text; a single statement is cached.
   void Execute(const std::string& sql);
   // Runs one statement with bound parameters (the safe way to pass user values).
   void Execute(const std::string& sql, const std::vector<Value>& params);
@@ -54,19 +53,13 @@ class Connection {
   std::optional<Value> QueryValue(const std::string& sql, const std::vector<Value>& params = {});
   // The statement of this text, prepared once and reset for reuse.
   sqlite3_stmt* Prepared(const std::string& sql);
-  // The result columns of a prepared statement, computed once per text.
-  std::shared_ptr<const Columns> ColumnsOf(const std::string& sql, sqlite3_stmt* stmt);
-
-  // The statement of a fixed text with numbers appended ("... WHERE HMI_Elements.ID=17"),
-  // ready to step, and its result columns. The first text of a shape is prepared as it stands;
-  // once a second text of that shape comes (other numbers), the shape is prepared with its
-  // comparison literals as bound parameters and serves every later text of it. So a query run
-  // once keeps its literals, and a query run per element is prepared once.
-  struct BoundText {
+  // The statement of a query ready to step, its parameters bound, and its result columns
+  // (computed once per text). Errors show the text with the values in place of its '?'.
+  struct Query {
     sqlite3_stmt* stmt;
     std::shared_ptr<const Columns> columns;
   };
-  BoundText TextStatement(const std::string& sql);
+  Query Opened(const std::string& sql, const std::vector<Value>& params);
   // The primary key column of a table ("" when it has none).
   const std::string& PrimaryKeyOf(const std::string& table);
   // Whether a table of that name exists.
@@ -88,34 +81,21 @@ class Connection {
   [[noreturn]] void Fail(const std::string& sql);
   struct CachedStatement {
     sqlite3_stmt* stmt = nullptr;
-    std::shared_ptr<const Columns> columns;     // made when a recordset first opens it
-    std::vector<std::optional<int64_t>> bound;  // the numbers bound to a shape's parameters
+    std::shared_ptr<const Columns> columns;  // made when a recordset first opens it
+    bool reused = false;                     // found again since the last sweep of the cache
   };
   // The cached statement of a text, reset for reuse, or null.
   CachedStatement* Find(const std::string& text);
   // Prepares and caches a text; `shown` names it in errors. With singleOnly, a script (more
   // than one statement) is not cached and gives null.
   CachedStatement* Prepare(const std::string& text, const std::string& shown, bool singleOnly);
-  // Prepares a text; null for a script (more than one statement) when singleOnly.
-  sqlite3_stmt* Compile(const std::string& text, const std::string& shown, bool singleOnly);
-  // The statement for a fixed text, its numbers bound when its shape is shared (see TextStatement).
-  CachedStatement* ForText(const std::string& sql, bool singleOnly);
 
   sqlite3* mDb;
   std::string mPath;
+  // By exact text: the fixed texts of the layers, their values bound, are a few dozen; texts
+  // with numbers appended are swept out once the cache is full (see Prepare).
   std::unordered_map<std::string, CachedStatement> mStatements;
-  // The shapes of the fixed texts met so far: the one text met of each until a second comes,
-  // then the shape's own statement.
-  struct Shape {
-    std::string firstText;
-    bool shared = false;
-    CachedStatement statement;
-  };
-  std::unordered_map<std::string, Shape> mShapes;
-  CachedStatement* BindShape(const std::string& text, Shape& shape, const std::vector<int64_t>& values,
-                             const std::string& shown, bool singleOnly);
   std::map<std::string, std::string> mPrimaryKeys;
-  std::unordered_map<std::string, std::shared_ptr<const Columns>> mColumns;
   // Waiting for another program's lock.
   int mBusyTimeoutMs = 5000;
   std::function<void(const std::string&)> mWaiting;
@@ -126,5 +106,7 @@ class Connection {
 void BindAll(sqlite3_stmt* stmt, const std::vector<Value>& params);
 // The value of column i of the current row.
 Value ColumnValue(sqlite3_stmt* stmt, int i);
+// A statement as errors show it: each '?' replaced by the text of its parameter's value.
+std::string WithValues(const std::string& sql, const std::vector<Value>& params);
 
 }  // namespace brisklet

@@ -52,28 +52,25 @@ const uint8_t* SkipField(const uint8_t* p) {
 }  // namespace
 
 Recordset::Recordset(Connection& conn, const std::string& sql, int cursorType, int lockType)
-    : mConn(&conn), mSql(sql), mCursorType(cursorType), mLockType(lockType) {
-  Connection::BoundText statement = conn.TextStatement(sql);
-  ReadAll(statement.stmt, std::move(statement.columns));
+    : Recordset(conn, sql, std::vector<Value>{}, cursorType, lockType) {}
+
+Recordset::Recordset(Connection& conn, const std::string& sql, const std::vector<Value>& params, int cursorType,
+                     int lockType)
+    : mConn(&conn), mSql(sql), mParams(params), mCursorType(cursorType), mLockType(lockType) {
+  Connection::Query query = conn.Opened(sql, params);
+  ReadAll(query.stmt, std::move(query.columns));
 }
 
-Recordset::Recordset(Connection& conn, const std::string& sql, const std::vector<Value>& params)
-    : mConn(&conn), mSql(sql), mCursorType(kStatic), mLockType(kReadOnly) {
-  sqlite3_stmt* stmt = conn.Prepared(sql);
-  BindAll(stmt, params);
-  ReadAll(stmt, conn.ColumnsOf(sql, stmt));
-}
+std::string Recordset::Shown() const { return mParams.empty() ? mSql : WithValues(mSql, mParams); }
 
 void Recordset::ReadAll(sqlite3_stmt* stmt, std::shared_ptr<const Columns> columns) {
-  Connection& conn = *mConn;
-  const std::string& sql = mSql;
   mColumns = std::move(columns);
   mWidth = static_cast<size_t>(mColumns->Count());
   int rc;
   while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) ReadRow(stmt);
   sqlite3_reset(stmt);
   if (rc != SQLITE_DONE) {
-    throw RuntimeError("Database error", std::string(sqlite3_errmsg(conn.Handle())) + " in: " + sql);
+    throw RuntimeError("Database error", std::string(sqlite3_errmsg(mConn->Handle())) + " in: " + Shown());
   }
   mCurrent.resize(mWidth);
   mMade.resize(mWidth);
@@ -190,7 +187,7 @@ int Recordset::IndexOf(std::string_view name) const {
   int i = mColumns->Find(name);
   if (i < 0) {
     throw RuntimeError("Item cannot be found in the collection corresponding to the requested name or ordinal",
-                       "no field '" + std::string(name) + "' in: " + mSql);
+                       "no field '" + std::string(name) + "' in: " + Shown());
   }
   return i;
 }
@@ -199,7 +196,7 @@ const Value& Recordset::Field(std::string_view name) const {
   int i = IndexOf(name);
   if (Eof()) {
     throw RuntimeError("Either BOF or EOF is True, or the current record has been deleted",
-                       "reading '" + std::string(name) + "' past the last row of: " + mSql);
+                       "reading '" + std::string(name) + "' past the last row of: " + Shown());
   }
   return Current(i);
 }
@@ -226,7 +223,7 @@ void Recordset::Update() {
     }
     if (keyIndex < 0) {
       throw RuntimeError("Insufficient key column information for updating or refreshing",
-                         "field '" + c.reported + "' of: " + mSql);
+                         "field '" + c.reported + "' of: " + Shown());
     }
     // Names come from the database's own metadata, values are bound: no user text in the SQL.
     mConn->Execute("UPDATE \"" + c.originTable + "\" SET \"" + c.originColumn + "\"=? WHERE \"" + key + "\"=?",

@@ -25,8 +25,9 @@ enum LockType { kReadOnly = 1, kOptimistic = 3 };
 class Recordset {
  public:
   Recordset(Connection& conn, const std::string& sql, int cursorType, int lockType);
-  // A static, read-only recordset of a query with bound parameters (the safe way to pass values).
-  Recordset(Connection& conn, const std::string& sql, const std::vector<Value>& params);
+  // A query with bound parameters (the safe way to pass values): a fixed text whose '?' take them.
+  Recordset(Connection& conn, const std::string& sql, const std::vector<Value>& params, int cursorType = kStatic,
+            int lockType = kReadOnly);
 
   bool Eof() const { return mRow >= mRowStart.size(); }
   bool Bof() const { return mRowStart.empty(); }
@@ -48,9 +49,10 @@ class Recordset {
   void Close();
 
   Connection& ActiveConnection() { return *mConn; }
-  const std::string& Sql() const { return mSql; }
 
  private:
+  // The text as errors show it, the values in place of its '?'.
+  std::string Shown() const;
   void ReadAll(sqlite3_stmt* stmt, std::shared_ptr<const Columns> columns);
   int IndexOf(std::string_view name) const;
   void ReadRow(sqlite3_stmt* stmt);
@@ -62,6 +64,7 @@ class Recordset {
 
   Connection* mConn;
   std::string mSql;
+  std::vector<Value> mParams;
   int mCursorType;
   int mLockType;
   std::shared_ptr<const Columns> mColumns;

@@ -24,7 +24,7 @@ namespace brisklet {
 
 Bytes DisplayCompiler::prvCompileDisplayJumps(int32_t displayId, int32_t isDisplayedOpType,
                                               int32_t isDisplayedOpAddress) {
-  auto jumps = GetRecordset(kSqlJumps + Num(displayId) + kSqlJumpsEnd, 3, 1);
+  auto jumps = GetRecordset(kSqlJumps + std::string("?") + kSqlJumpsEnd, {displayId}, 3, 1);
   ByteWriter out;
   out.tag("Pj")
       .u8(101, "block code")

@@ -47,7 +47,7 @@ uint8_t MarkingColourByte(Recordset& row, const char* column) {
 }  // namespace
 
 std::unique_ptr<Recordset> DisplayCompiler::prvOpenDisplayRow(int32_t displayId) {
-  return GetRecordset(kSqlDisplayRow + Num(displayId), 0, 3);
+  return GetRecordset(kSqlDisplayRow + std::string("?"), {displayId}, 0, 3);
 }
 
 void DisplayCompiler::prvNoteCut(const char* field, int64_t value) {
@@ -112,13 +112,13 @@ Bytes DisplayCompiler::prvCompileDisplayRecord(Recordset& row) {
 }
 
 void DisplayCompiler::prvGetDisplayElementList(int32_t displayId, Bytes& list, int32_t& count) {
-  std::string id = Num(displayId);
+  std::vector<Value> id{displayId};
   // Frames first, then every other kind but hidden ones and variables, then the variables.
-  auto frames = GetRecordset(kSqlFrameGuids + id + kSqlFrameGuidsEnd, 3, 1);
+  auto frames = GetRecordset(kSqlFrameGuids + std::string("?") + kSqlFrameGuidsEnd, id, 3, 1);
   prvAppendElementGuids(list, *frames);
-  auto others = GetRecordset(kSqlOtherGuids + id + kSqlOtherGuidsEnd, 3, 1);
+  auto others = GetRecordset(kSqlOtherGuids + std::string("?") + kSqlOtherGuidsEnd, id, 3, 1);
   prvAppendElementGuids(list, *others);
-  auto variables = GetRecordset(kSqlVariableGuids + id + kSqlVariableGuidsEnd, 3, 1);
+  auto variables = GetRecordset(kSqlVariableGuids + std::string("?") + kSqlVariableGuidsEnd, id, 3, 1);
   prvAppendElementGuids(list, *variables);
   count = static_cast<int32_t>(list.size() / 2);
 }

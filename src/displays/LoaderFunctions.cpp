@@ -8,7 +8,7 @@ namespace brisklet {
 namespace {
 
 int32_t LoaderGuid(const char* sql, const char* alias, int32_t displayId) {
-  auto rs = GetRecordset(sql + Num(displayId), 0, 1);
+  auto rs = GetRecordset(sql + std::string("?"), {displayId}, 0, 1);
   return rs->Eof() ? 65535 : rs->Long(alias);
 }
 

@@ -80,7 +80,7 @@ Bytes ElementCompiler::prvCompileCellLayout(Recordset& row, std::string_view tag
   try {
     return CellLayoutRecord(row, tag, count);
   } catch (const RuntimeError&) {
-    auto rs = GetRecordset(kSqlCellLayoutDisplay + Num(row.Long("ID")), 0, 3);
+    auto rs = GetRecordset(kSqlCellLayoutDisplay + std::string("?"), {row.Long("ID")}, 0, 3);
     ShowCatalogueMessage(409, {row.Field("Text"), rs->Eof() ? Value() : rs->Field("Description")});
     rs->Close();
     CByte(count, "GetCellCount");  // the count is stored once more: a count that was the failure fails again

@@ -19,7 +19,7 @@ std::string ElementScopeText(int32_t elementId, const Recordset* row) {
 
 // The element query finds no row: the element, or its display, does not exist.
 [[noreturn]] void ThrowMissingElement(int32_t elementId) {
-  auto display = GetRecordset(kSqlElementDisplay + Num(elementId), 0, 1);
+  auto display = GetRecordset(kSqlElementDisplay + std::string("?"), {elementId}, 0, 1);
   std::string detail = display->Eof() ? "no element " + std::to_string(elementId)
                                       : "element " + std::to_string(elementId) + " is on display " +
                                             display->Field("DisplayID").SqlText() + ", which does not exist";
@@ -52,7 +52,7 @@ std::unique_ptr<DownloadUnit> ElementCompiler::prvNewUnit(int32_t guid, const By
 }
 
 std::unique_ptr<Recordset> ElementCompiler::prvOpenElementRow(int32_t elementId) {
-  return GetRecordset(kSqlElementRow + Num(elementId), 0, 3);
+  return GetRecordset(kSqlElementRow + std::string("?"), {elementId}, 0, 3);
 }
 
 std::unique_ptr<Recordset> ElementCompiler::prvOpenElement(int32_t elementId, ErrorScope& scope) {

@@ -8,8 +8,7 @@
 namespace brisklet {
 
 int32_t FirstImageCrc(int32_t elementId) {
-  auto rs =
-      GetRecordset(kSqlFirstImage + Num(elementId) + kSqlFirstImageEnd, 0, 3);
+  auto rs = GetRecordset(kSqlFirstImage + std::string("?") + kSqlFirstImageEnd, {elementId}, 0, 3);
   int32_t crc = rs->Eof() ? -1 : rs->Long("Image_CRC");
   rs->Close();
   return crc;

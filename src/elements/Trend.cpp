@@ -50,7 +50,7 @@ constexpr int32_t kConstantLong = 37;  // an operand type written by hand in the
 
 // HistoryPoints of the first trend from the given number on, 0 when there is none.
 int32_t prvGetHistoryLimit(int32_t trendNumber) {
-  auto rs = GetRecordset(kSqlHistoryLimit + Num(trendNumber), 0, 3);
+  auto rs = GetRecordset(kSqlHistoryLimit + std::string("?"), {trendNumber}, 0, 3);
   int32_t points = rs->Eof() ? 0 : rs->Long("HistoryPoints");
   rs->Close();
   return points;
@@ -88,7 +88,7 @@ struct CurveRow {
 };
 
 CurveRow ReadCurveRow(int32_t curveId) {
-  auto rs = GetRecordset(kSqlCurve + Num(curveId), 0, 1);
+  auto rs = GetRecordset(kSqlCurve + std::string("?"), {curveId}, 0, 1);
   CurveRow c;
   if (rs->Eof()) return c;
   c.found = true;

@@ -47,7 +47,7 @@ Bytes EncodeImageBlock(int32_t x, int32_t y, int32_t imageNumber, int32_t crc, i
 }
 
 int32_t GetImageBits(int32_t crc) {
-  auto rs = GetRecordset(kSqlImageBits + Num(crc), 0, 1);
+  auto rs = GetRecordset(kSqlImageBits + std::string("?"), {crc}, 0, 1);
   return rs->Eof() ? 0 : rs->Field("Bits").ToLong("Bits");
 }
 
@@ -67,7 +67,7 @@ Bytes UncompressPrefix(const Bytes& compressed, size_t count) {
 }
 
 Bytes UnpackedImageData(int32_t crc, size_t count) {
-  auto rs = GetRecordset(kSqlImageData + Num(crc), 0, 1);
+  auto rs = GetRecordset(kSqlImageData + std::string("?"), {crc}, 0, 1);
   if (rs->Eof()) return {};
   Bytes data = UncompressPrefix(rs->Field("Data8bpp").ToBytes("Data8bpp"), count);
   if (data.empty()) {
@@ -106,13 +106,14 @@ Bytes UncompressBytes(const Bytes& compressed) {
 }
 
 int32_t GetImageCrc(int32_t elementId, int32_t imageIndex) {
-  auto rs = GetRecordset(kSqlImageCrc + Num(elementId) + kSqlImageCrcIndex + Num(imageIndex), 0, 1);
+  auto rs = GetRecordset(kSqlImageCrc + std::string("?") + kSqlImageCrcIndex + "?", {elementId, imageIndex}, 0, 1);
   if (rs->Eof() || rs->Bof()) return -1;
   return rs->Field("Image_CRC").ToLong("Image_CRC");
 }
 
 int32_t GetImageTransparency(int32_t elementId, int32_t imageIndex) {
-  auto rs = GetRecordset(kSqlImageTransparency + Num(elementId) + kSqlImageTransparencyIndex + Num(imageIndex), 0, 1);
+  auto rs = GetRecordset(kSqlImageTransparency + std::string("?") + kSqlImageTransparencyIndex + "?",
+                         {elementId, imageIndex}, 0, 1);
   if (rs->Eof() || rs->Bof()) return 0;
   return rs->Field("TransparencyLevel").ToLong("TransparencyLevel");
 }

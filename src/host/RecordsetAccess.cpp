@@ -13,8 +13,9 @@ std::unique_ptr<Recordset> GetRecordset(const std::string& sql, int cursorType, 
 
 void ExecuteSql(const std::string& sql, int cursorType, int lockType) { GetRecordset(sql, cursorType, lockType); }
 
-std::unique_ptr<Recordset> GetRecordset(const std::string& sql, const std::vector<Value>& params) {
-  return std::make_unique<Recordset>(ProjectConnection(), sql, params);
+std::unique_ptr<Recordset> GetRecordset(const std::string& sql, const std::vector<Value>& params, int cursorType,
+                                        int lockType) {
+  return std::make_unique<Recordset>(ProjectConnection(), sql, params, cursorType, lockType);
 }
 
 void ExecuteSql(const std::string& sql, const std::vector<Value>& params) { ProjectConnection().Execute(sql, params); }

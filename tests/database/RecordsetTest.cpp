@@ -1,12 +1,14 @@
 // Recordsets as the compilers use them: fields found by the names the queries give them, the
 // walk over an empty result, RecordCount of static cursors, and the checked conversions of field values (32-bit,
-// 16-bit, byte and text, at and past their limits, from numbers, numeric text and Null).
+// 16-bit, byte and text, at and past their limits, from numbers, numeric text and Null), and
+// every kind of value coming back as it was stored.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "base/RuntimeError.h"
 #include "checks/Queries.h"
+#include "database/Connection.h"
 #include "database/Recordset.h"
 #include "displays/Queries.h"
 #include "elements/Queries.h"
@@ -86,12 +88,14 @@ TEST_F(FieldLookup, AnUnknownFieldIsAnError) {
   }
 }
 
+// The error names the text as it ran, the bound value in place of its parameter.
 TEST_F(FieldLookup, AnEmptyResultIsAtEofAndBofAtOnce) {
   for (int cursor : {kForwardOnly, kStatic}) {
-    Recordset rs(project.Db(), "SELECT * FROM DispModules WHERE ModuleID=-5", cursor, kReadOnly);
+    Recordset rs(project.Db(), "SELECT * FROM DispModules WHERE ModuleID=?", {Value(-5)}, cursor, kReadOnly);
     EXPECT_TRUE(rs.Eof());
     EXPECT_TRUE(rs.Bof());
-    EXPECT_THROW(rs.Field("ModuleName"), RuntimeError);
+    EXPECT_EQ(ErrorOf([&] { rs.Field("ModuleName"); }).Detail(),
+              "reading 'ModuleName' past the last row of: SELECT * FROM DispModules WHERE ModuleID=-5");
     EXPECT_THROW(rs.MoveNext(), RuntimeError);
   }
 }
@@ -194,6 +198,66 @@ TEST(ValueConversion, ErrorOfAFieldNamesTheField) {
   RuntimeError big = ErrorOf([&] { rs.Long("HistoryPoints"); });
   EXPECT_EQ(big.Text(), "Overflow");
   EXPECT_NE(big.Detail().find("HistoryPoints"), std::string::npos) << big.Detail();
+}
+
+TEST(RecordsetStorage, EveryKindOfValueComesBackAsStored) {
+  TestProject project;
+  const Bytes blob = {0x00, 0xFF, 0x80, 0x7F};
+  // clang-format off
+  const std::vector<Value> values = {Value(int64_t{0}), Value(int64_t{-1}), Value(int64_t{127}), Value(int64_t{128}),
+      Value(INT64_MIN), Value(INT64_MAX), Value(1.5), Value(-0.25), Value("Motor"), Value(""), Value("ü€ 漢"),
+      Value(blob), Value()};
+  // clang-format on
+  for (size_t i = 0; i < values.size(); ++i) {
+    project.Insert("ProjectSettings", {{"Name", std::string("v") + std::to_string(i + 10)}, {"Value", values[i]}});
+  }
+  project.Db().Execute("INSERT INTO ProjectSettings(Name, Value) VALUES('v99', X'')");  // an empty blob
+  Recordset rs(project.Db(), "SELECT Name, Value FROM ProjectSettings ORDER BY Name", kStatic, kOptimistic);
+  ASSERT_EQ(rs.RecordCount(), static_cast<int>(values.size()) + 1);
+  for (const Value& expected : values) {
+    EXPECT_EQ(rs.Field("Value"), expected) << rs.Str("Name");
+    rs.MoveNext();
+  }
+  EXPECT_EQ(rs.Field("Value"), Value(Bytes{}));
+  rs.MoveNext();
+  EXPECT_TRUE(rs.Eof());
+}
+
+TEST(RecordsetStorage, AFieldSetStaysSetWhenTheCursorComesBack) {
+  TestProject project;
+  project.AddModule("Main");
+  project.AddDisplay({{"Id", 1}, {"ModuleID", 1}, {"Description", "One"}});
+  project.AddDisplay({{"Id", 2}, {"ModuleID", 1}, {"Description", "Two"}});
+  Recordset rs(project.Db(), "SELECT * FROM Pages ORDER BY Id", kForwardOnly, kOptimistic);
+  rs.SetField("ColorBack", Value(int64_t{42}));
+  EXPECT_EQ(rs.Long("ColorBack"), 42);
+  rs.MoveNext();
+  EXPECT_EQ(rs.Long("ColorBack"), 0);
+  EXPECT_EQ(rs.Str("Description"), "Two");
+  rs.MoveFirst();
+  EXPECT_EQ(rs.Long("ColorBack"), 42);
+  EXPECT_EQ(rs.Str("Description"), "One");
+}
+
+// Texts with numbers appended each run once: the cache sweeps them out when it is full, but keeps
+// a statement used again since the last sweep and one a caller is still stepping.
+TEST(StatementCache, SweepsTextsThatRanOnceOnly) {
+  TestProject project;
+  for (int id = 1; id <= 3; ++id) project.Insert("Trends", {{"TrendID", id}});
+  Connection& db = project.Db();
+  const std::string hot = "SELECT * FROM Trends WHERE TrendID=?";
+  sqlite3_stmt* walk = db.Prepared("SELECT TrendID FROM Trends ORDER BY TrendID");
+  ASSERT_EQ(sqlite3_step(walk), SQLITE_ROW);
+  for (int n = 0; n < 2000; ++n) {
+    EXPECT_EQ(Recordset(db, "SELECT * FROM Trends WHERE TrendID=" + std::to_string(n), 0, 1).Eof(), n < 1 || n > 3);
+    if (n % 100 == 0) EXPECT_EQ(Recordset(db, hot, {Value(2)}).RecordCount(), 1);
+  }
+  int open = 0;
+  for (sqlite3_stmt* s = sqlite3_next_stmt(db.Handle(), nullptr); s; s = sqlite3_next_stmt(db.Handle(), s)) ++open;
+  EXPECT_LE(open, 512);
+  EXPECT_EQ(sqlite3_stmt_status(db.Prepared(hot), SQLITE_STMTSTATUS_RUN, 0), 20);  // one statement all along
+  EXPECT_EQ(sqlite3_step(walk), SQLITE_ROW);
+  EXPECT_EQ(sqlite3_column_int(walk, 0), 2);
 }
 
 }  // namespace
