@@ -127,10 +127,10 @@ std::vector<std::pair<int32_t, std::string>> AllDisplays(Connection& db) {
 }
 
 void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
-  auto log = std::dynamic_pointer_cast<DiagnosticsLog>(compiler.CompMsg());
+  auto log = std::dynamic_pointer_cast<DiagnosticsLog>(compiler.Findings());
   compiler.CompileHMI();  // the findings, on the private copy
   std::vector<Diagnostic> diagnostics = log ? log->Items() : std::vector<Diagnostic>{};
-  compiler.SetCompMsg(nullptr);  // the records drawn report their messages once, above
+  compiler.SetFindingSink(nullptr);  // the records drawn report their messages once, above
   DecodeContext context = ReadDecodeContext(host, db);
   Previewer previewer{o, compiler, host, db, context, PanelFonts(db, context.codePage),
                       PanelImages(db), TextTable(db), ScreenHeight(db, context.screenWidth), diagnostics};
@@ -157,7 +157,7 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
     if (!index.flush()) throw RuntimeError("Cannot write the preview", "'" + o.output + "/index.html'");
     out << pages.size() << " displays drawn into " << o.output << '\n';
   }
-  compiler.SetCompMsg(log);
+  compiler.SetFindingSink(log);
 }
 
 }  // namespace
