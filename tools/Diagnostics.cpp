@@ -6,8 +6,8 @@
 namespace brisklet::cli {
 
 void DiagnosticsLog::AddFinding(const DesignMessage& f) {
-  mItems.push_back({f.severity == 0 ? "error" : "warning", f.moduleName, f.location, f.message, f.moduleId,
-                    f.displayId, f.rule, f.element});
+  mItems.push_back({f.severity == 0 ? "error" : "warning", f.moduleName, f.location, f.message, f.moduleId, f.displayId,
+                    f.rule, f.element});
 }
 
 std::string OneLine(const std::string& text) {

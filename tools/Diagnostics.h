@@ -20,7 +20,7 @@ struct Diagnostic {
   std::string message;
   int moduleId = 0;
   int displayId = 0;
-  int rule = 0;             // an error's or warning's rule number (2: "BRK002")
+  int rule = 0;              // an error's or warning's rule number (2: "BRK002")
   MessageElement element{};  // the element it is about (id 0: none)
 };
 

@@ -51,8 +51,8 @@ void DesignChecks::prvFound(CheckId check, const Value& part, const Value& sortK
   } else if (finding.kind == FindingKind::kNotice) {
     ShowMessageBox(finding.message);
   } else {
-    prvReportMessage({CheckOf(check).rule.number, finding.severity, finding.moduleId, finding.location,
-                      finding.message, finding.displayId, finding.element});
+    prvReportMessage({CheckOf(check).rule.number, finding.severity, finding.moduleId, finding.location, finding.message,
+                      finding.displayId, finding.element});
   }
 }
 

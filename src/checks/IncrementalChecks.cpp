@@ -22,8 +22,9 @@ Value CheckNumber(CheckId id) { return Value(static_cast<int32_t>(id)); }
 // its own text's rows, as CompileVariableRows holds them.
 std::string KeepChangedVariableRows() {
   const CheckRow& check = CheckOf(CheckId::kDuplicateVarNames);
-  return std::string("INSERT INTO CompileVariableRows SELECT HMI1.DisplayID, HMI1.ID, HMI1.Text, Pages.Description, "
-                     "Pages.ModuleID") +
+  return std::string(
+             "INSERT INTO CompileVariableRows SELECT HMI1.DisplayID, HMI1.ID, HMI1.Text, Pages.Description, "
+             "Pages.ModuleID") +
          check.from + check.condition + " AND " + check.partition +
          " IN (SELECT DisplayID FROM CompileChangedDisplays)";
 }

@@ -44,7 +44,8 @@ void DesignChecks::prvWalkTouchAndHide(Recordset& rows) {
                   : "'" + element.name + "' can not have both 'Touch' and 'Hide' linked to the same operand";
       prvFoundMessage(CheckId::kTouchAndHide, *rs, kSeverityError, message, element);
     } catch (const RuntimeError& e) {
-      prvFoundNotice(CheckId::kTouchAndHide, *rs, "the touch and hide check skipped a row of " + RowPlace(*rs, "ID") + ": " + e.Describe());
+      prvFoundNotice(CheckId::kTouchAndHide, *rs,
+                     "the touch and hide check skipped a row of " + RowPlace(*rs, "ID") + ": " + e.Describe());
     }
     rs->MoveNext();
   }

@@ -57,7 +57,10 @@ void DesignChecks::prvWalkGuidClashes(Recordset& rows) {
                (display ? "display " : "element ") + std::to_string(id) + ")";
     }
     prvFound(CheckId::kGuidClashes, part, sortKey,
-             {FindingKind::kMessage, kSeverityError, moduleId, location,
+             {FindingKind::kMessage,
+              kSeverityError,
+              moduleId,
+              location,
               "The download GUID " + guid + " belongs to " + names +
                   ": their units would overwrite each "
                   "other, so none of them is compiled",
@@ -71,8 +74,13 @@ void DesignChecks::prvCheckDuplicateTabIndexes(int32_t displayId) {
   auto distinct = GetRecordset(kSqlTabIndexes, {Value(displayId)});
   if (count->Long("ElementsCount") != distinct->RecordCount()) {
     prvFound(CheckId::kTabIndexes, Value(displayId), Value(displayId),
-             {FindingKind::kMessage, kSeverityError, distinct->Long("ModuleID"), distinct->Str("Description"),
-              "The Display contains duplicated Tab Indexes", distinct->Long("ID"), {}});
+             {FindingKind::kMessage,
+              kSeverityError,
+              distinct->Long("ModuleID"),
+              distinct->Str("Description"),
+              "The Display contains duplicated Tab Indexes",
+              distinct->Long("ID"),
+              {}});
   }
 }
 

@@ -1,7 +1,8 @@
 // The compile pipeline: everything pending, then the checks (in the order and at the stages of
-// the check table); single elements and displays. A run walks the checks' own texts over the whole project (the reference run), or reports
-// the findings kept from earlier runs after walking again what changed since (the
-// incremental run); both report the same findings in the same order.
+// the check table); single elements and displays. A run walks the checks' own texts over the
+// whole project (the reference run), or reports the findings kept from earlier runs after
+// walking again what changed since (the incremental run); both report the same findings in the
+// same order.
 #include "base/RuntimeError.h"
 #include "component/Queries.h"
 #include "component/clsDownload.h"
@@ -66,8 +67,7 @@ void clsDownload::prvRunIncrementally() {
   prvFinishIncrementalRun();
 }
 
-void clsDownload::prvCompilePending(const char* displaysSql,
-                                    const std::function<void(int32_t)>& checkTabIndexes) {
+void clsDownload::prvCompilePending(const char* displaysSql, const std::function<void(int32_t)>& checkTabIndexes) {
   auto elements = GetRecordset(kSqlPendingElements, 0, 3);
   int64_t done = 0, total = elements->RecordCount();
   auto progress = [&] {

@@ -88,8 +88,7 @@ class clsDownload : public DesignChecks {
   void prvRunIncrementally();
   // The pending elements, then the displays of displaysSql (compiled when pending, their tab
   // indexes checked).
-  void prvCompilePending(const char* displaysSql,
-                         const std::function<void(int32_t)>& checkTabIndexes);
+  void prvCompilePending(const char* displaysSql, const std::function<void(int32_t)>& checkTabIndexes);
   // The incremental run: whether it can be used, the tab order and checks of what changed
   // (false, with nothing changed, when it cannot or a check failed), and the end.
   bool prvTrackingUsable();

@@ -42,7 +42,7 @@ Bytes ElementCompiler::prvCompileOperandTextList(Recordset& row, std::string_vie
         .bytes(frame.TextBlock(item, *mTextService));  // text block
   }
   if (!allFit) {
-    prvReportMessage({kRuleTextItemsDoNotFit, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
+    prvReportMessage({kRuleTextDoesNotFit, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
                       ItemsFitWarning(row.Str("Text")), row.Long("DisplayID"), ElementOfRow(row, row.Str("Text"))});
   }
   return out.take();

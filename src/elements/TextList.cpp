@@ -37,7 +37,7 @@ Bytes ElementCompiler::prvCompileTextList(Recordset& row, std::string_view tag) 
         .bytes(frame.TextBlock(item, *mTextService));  // text block
   }
   if (!allFit) {
-    prvReportMessage({kRuleTextItemsDoNotFit, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
+    prvReportMessage({kRuleTextDoesNotFit, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
                       ItemsFitWarning(row.Str("Text")), row.Long("DisplayID"), ElementOfRow(row, row.Str("Text"))});
   }
   return out.take();

@@ -165,8 +165,9 @@ Bytes ElementCompiler::prvCompileTrend(Recordset& row, std::string_view tag) {
       .u16(Low16(plotHeight));                                  // plot height
   int32_t points = PointsShown(plot.w(), trend.GetPointSpacing());
   if (points > prvGetHistoryLimit(trend.GetTrendNumber())) {
-    report(kRuleTrendHistoryTooShort, kSeverityError, "The number of points to show on Trend: '" + row.Str("Text") +
-                               "' is higher than the Max number of points in history.");
+    report(kRuleTrendHistoryTooShort, kSeverityError,
+           "The number of points to show on Trend: '" + row.Str("Text") +
+               "' is higher than the Max number of points in history.");
   }
   out.u16(Low16(points));  // points shown
   bool reduced = false;

@@ -32,7 +32,7 @@ Bytes ElementCompiler::prvCompileTwoStateTextButton(Recordset& row, std::string_
   // Both states are tested as soon as the first frame is written.
   bool firstFits = frame.Fits(first);
   if (!(frame.Fits(second) && firstFits)) {
-    prvReportMessage({kRuleTextItemsDoNotFit, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
+    prvReportMessage({kRuleTextDoesNotFit, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
                       ItemsFitWarning(row.Str("Text")), row.Long("DisplayID"), ElementOfRow(row, row.Str("Text"))});
   }
   out.bytes(frame.TextBlock(first, *mTextService));  // item 1: text block

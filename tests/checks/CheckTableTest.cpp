@@ -29,8 +29,9 @@ TEST(CheckTable, KeptChecksReadOnlyTrackedTables) {
     std::istringstream names(check.tables);
     for (std::string table; names >> table;) {
       for (const char* event : {"INSERT", "UPDATE", "DELETE"}) {
-        EXPECT_EQ(project.Texts("SELECT name FROM sqlite_master WHERE type = 'trigger' AND tbl_name = '" + table +
-                                "' AND sql LIKE '%AFTER " + event + "%'")
+        EXPECT_EQ(project
+                      .Texts("SELECT name FROM sqlite_master WHERE type = 'trigger' AND tbl_name = '" + table +
+                             "' AND sql LIKE '%AFTER " + event + "%'")
                       .size(),
                   1u)
             << check.rule.name << " reads " << table << ", whose " << event << " is not tracked";
