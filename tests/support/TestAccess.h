@@ -15,7 +15,6 @@ namespace brisklet {
   }
 
 struct clsDownloadTestAccess {
-  BRISKLET_FORWARD(GetModuleName)
   BRISKLET_FORWARD(NormalizeTabOrder)
   BRISKLET_FORWARD(CheckDuplicateTabIndexes)
   BRISKLET_FORWARD(RunCheck)
