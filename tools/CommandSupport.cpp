@@ -47,7 +47,7 @@ OpenProject::OpenProject(const std::string& path, const Options& o, bool inspect
   hostOptions.notice = [log](const std::string& text) { log->Notice(text); };
   host = std::make_unique<DefaultHost>(*conn, hostOptions);
   compiler = std::make_unique<clsDownload>(*host);
-  compiler->SetCompMsg(log);
+  compiler->SetFindingSink(log);
 }
 
 CLI::App* AddDbCommand(CLI::App& app, const char* name, const char* help, Options& o) {

@@ -5,9 +5,9 @@
 
 namespace brisklet::cli {
 
-void DiagnosticsLog::AddOutputMessage(int, int severity, const std::string& moduleName, const std::string& location,
-                                      const std::string& message, int moduleId, int displayId) {
-  mItems.push_back({severity == 0 ? "error" : "warning", moduleName, location, message, moduleId, displayId});
+void DiagnosticsLog::AddFinding(const DesignMessage& f) {
+  mItems.push_back({f.severity == 0 ? "error" : "warning", f.moduleName, f.location, f.message, f.moduleId, f.displayId,
+                    f.rule, f.element});
 }
 
 std::string OneLine(const std::string& text) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/MessageSink.h"
+#include "host/FindingSink.h"
 
 namespace brisklet::cli {
 
@@ -20,14 +20,13 @@ struct Diagnostic {
   std::string message;
   int moduleId = 0;
   int displayId = 0;
+  int rule = 0;              // an error's or warning's rule number (2: "BRK002")
+  MessageElement element{};  // the element it is about (id 0: none)
 };
 
-class DiagnosticsLog : public MessageSink {
+class DiagnosticsLog : public FindingSink {
  public:
-  void AddCompileMessage(int, int, int, int, int, const std::string&, const std::string&, int,
-                         const std::string&) override {}
-  void AddOutputMessage(int category, int severity, const std::string& moduleName, const std::string& location,
-                        const std::string& message, int moduleId, int displayId) override;
+  void AddFinding(const DesignMessage& finding) override;
   void Notice(const std::string& text) { mItems.push_back({"notice", "", "", text}); }
   void Failure(const std::string& text) { mItems.push_back({"failure", "", "", text}); }
 

@@ -131,10 +131,10 @@ std::vector<std::pair<int32_t, std::string>> AllDisplays(Connection& db) {
 void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
   DecodeContext context = ReadDecodeContext(host, db);
   CheckPanelSize(context.screenWidth, ScreenHeight(db, context.screenWidth), o.scale);
-  auto log = std::dynamic_pointer_cast<DiagnosticsLog>(compiler.CompMsg());
+  auto log = std::dynamic_pointer_cast<DiagnosticsLog>(compiler.Findings());
   compiler.CompileHMI();  // the findings, on the private copy
   std::vector<Diagnostic> diagnostics = log ? log->Items() : std::vector<Diagnostic>{};
-  compiler.SetCompMsg(nullptr);  // the records drawn report their messages once, above
+  compiler.SetFindingSink(nullptr);  // the records drawn report their messages once, above
   Previewer previewer{o, compiler, host, db, context, PanelFonts(db, context.codePage),
                       PanelImages(db), TextTable(db), ScreenHeight(db, context.screenWidth), diagnostics};
   std::vector<std::string> notices;
@@ -161,7 +161,7 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
     if (!index.flush()) throw RuntimeError("Cannot write the preview", "'" + indexPath + "': " + std::strerror(errno));
     out << pages.size() << " displays drawn into " << o.output << '\n';
   }
-  compiler.SetCompMsg(log);
+  compiler.SetFindingSink(log);
 }
 
 }  // namespace

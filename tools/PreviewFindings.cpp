@@ -4,13 +4,10 @@
 #include <algorithm>
 #include <cctype>
 
-#include "DiagnosticRules.h"
-
 namespace brisklet::cli {
 namespace {
 
-// A text with each line break (LF or CR LF) as one blank, as a message names an element
-// whose Text has several lines.
+// A text with each line break (LF or CR LF) as one blank.
 std::string Flat(std::string text) {
   std::erase(text, '\r');
   std::ranges::replace(text, '\n', ' ');
@@ -30,9 +27,11 @@ DisplayFindings FindingsOf(const std::vector<Diagnostic>& items, int32_t display
   DisplayFindings findings;
   for (const Diagnostic& d : items) {
     if (d.displayId != displayId || (d.severity != "error" && d.severity != "warning")) continue;
-    std::string named = Classify(Flat(d.message)).element;
+    // By its ID; a finding about a name that several elements share (duplicate variable
+    // names) goes on the first element of that name.
+    const std::string& named = d.element.name;
     auto element = std::ranges::find_if(elements, [&](const NamedElement& e) {
-      return !named.empty() && SameName(e.name, named);
+      return d.element.id != 0 ? e.id == d.element.id : !named.empty() && SameName(e.name, named);
     });
     int32_t mark = 0;
     if (element != elements.end()) {

@@ -23,11 +23,10 @@ struct DisplayFindings {
 
 struct NamedElement {
   int32_t id = 0;
-  std::string name;  // HMI_Elements.Text, by which messages name an element
+  std::string name;  // HMI_Elements.Text, by which a finding about a shared name finds its element
 };
 
-// The findings among `items` of display `displayId`, each put on the element its message
-// names (by the message's rule, as the SARIF output finds it).
+// The findings among `items` of display `displayId`, each put on the element it is about.
 DisplayFindings FindingsOf(const std::vector<Diagnostic>& items, int32_t displayId,
                            const std::vector<NamedElement>& elements);
 

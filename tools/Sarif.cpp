@@ -1,25 +1,29 @@
 // The SARIF 2.1.0 document of a run: one rule per kind of message, one result per error or
 // warning with its module, display and element as logical locations; notices and a run-time
 // failure are the invocation's notifications.
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "DiagnosticRules.h"
 #include "Diagnostics.h"
+#include "checks/CheckTable.h"
 
 namespace brisklet::cli {
 namespace {
 
 using Json = nlohmann::json;
 
-Json Rules() {
+Json Rules(const std::vector<RuleText>& all) {
   Json rules = Json::array();
-  for (const DiagnosticRule& rule : DiagnosticRules()) {
-    rules.push_back({{"id", rule.id}, {"name", rule.name}, {"shortDescription", {{"text", rule.description}}}});
+  for (const RuleText& rule : all) {
+    rules.push_back({{"id", RuleId(rule.number)}, {"name", rule.name}, {"shortDescription", {{"text", rule.summary}}}});
   }
   return rules;
 }
 
-size_t RuleIndex(const DiagnosticRule* rule) { return static_cast<size_t>(rule - DiagnosticRules().data()); }
+size_t RuleIndex(const std::vector<RuleText>& all, int rule) {
+  auto found = std::ranges::find(all, rule, &RuleText::number);
+  return static_cast<size_t>(found - all.begin());
+}
 
 Json LogicalLocations(const Diagnostic& d, const std::string& element) {
   Json places = Json::array();
@@ -32,25 +36,25 @@ Json LogicalLocations(const Diagnostic& d, const std::string& element) {
   return places;
 }
 
-Json Result(const Diagnostic& d) {
-  Classified c = Classify(d.message);
+Json Result(const Diagnostic& d, const std::vector<RuleText>& all) {
   Json properties = {{"moduleId", d.moduleId}, {"displayId", d.displayId}};
-  return {{"ruleId", c.rule->id},
-          {"ruleIndex", RuleIndex(c.rule)},
+  return {{"ruleId", RuleId(d.rule)},
+          {"ruleIndex", RuleIndex(all, d.rule)},
           {"level", d.severity == "error" ? "error" : "warning"},
           {"message", {{"text", d.message}}},
-          {"locations", Json::array({{{"logicalLocations", LogicalLocations(d, c.element)}}})},
+          {"locations", Json::array({{{"logicalLocations", LogicalLocations(d, d.element.name)}}})},
           {"properties", properties}};
 }
 
 }  // namespace
 
 void WriteSarif(std::ostream& out, const std::vector<Diagnostic>& items) {
+  std::vector<RuleText> all = AllRules();
   Json results = Json::array(), notifications = Json::array();
   bool failed = false;
   for (const Diagnostic& d : items) {
     if (d.severity == "error" || d.severity == "warning") {
-      results.push_back(Result(d));
+      results.push_back(Result(d, all));
     } else {
       failed = failed || d.severity == "failure";
       notifications.push_back(
@@ -58,7 +62,7 @@ void WriteSarif(std::ostream& out, const std::vector<Diagnostic>& items) {
     }
   }
   Json run = {
-      {"tool", {{"driver", {{"name", "brisklet"}, {"rules", Rules()}}}}},
+      {"tool", {{"driver", {{"name", "brisklet"}, {"rules", Rules(all)}}}}},
       {"invocations", Json::array({{{"executionSuccessful", !failed}, {"toolExecutionNotifications", notifications}}})},
       {"results", results}};
   Json document = {

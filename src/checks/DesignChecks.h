@@ -1,47 +1,46 @@
-// The design-rule checks: fonts and tab indexes as the pipeline goes, then the project-wide
-// checks of sizes, operands, names and trends. Each finding is a reported message.
+// The design-rule checks of checks/CheckTable.cpp: how the pipeline runs each (its own text
+// over the whole project, or its findings kept from earlier compiles after walking again what
+// changed), and their walks. Each finding is a reported message with its rule.
 #pragma once
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "base/Constants.h"
+#include "checks/CheckTable.h"
 #include "checks/Findings.h"
 #include "checks/KeptFindings.h"
 #include "displays/DisplayCompiler.h"
 
 namespace brisklet {
 
+class ElementIdentities;
+
 class DesignChecks : public DisplayCompiler {
  protected:
-  explicit DesignChecks(HostFactory& host) : DisplayCompiler(host) {}
+  explicit DesignChecks(HostFactory& host);
+  ~DesignChecks() override;
 
-  // Checks the pipeline runs on the way.
-  void prvCheckFonts();
   // The text of the missing-font warning, fetched once a run (mFontWarningText is reset by
   // the run's end).
   const std::string& prvFontWarningText();
   std::optional<std::string> mFontWarningText;
   // Items whose download GUID another element or display has too: one error per GUID naming
-  // them all. Their units would overwrite each other, so none of them is compiled.
+  // them all. Their units would overwrite each other, so none of them is compiled. Filled by
+  // the shared GUID check, run or reported.
   struct GuidClashes {
     std::set<int32_t> elements, displays;  // IDs
   };
-  GuidClashes prvCheckGuidClashes();
+  GuidClashes mGuidClashes;
   void prvCheckDuplicateTabIndexes(int32_t displayId);
 
-  // Project checks, in the order the pipeline runs them.
-  void prvCheck3DSize();
-  void prvCheckDuplicateTouch();
-  void prvCheckTouchAndHide();
-  void prvCheckTouchVsSwitch();
-  void prvCheckDuplicateVarNames();
-  void prvCheckTrendGraphSize();
-  void prvCheckTrendsTree();
+  // Runs a check over the whole project by its own text (the reference run).
+  void prvRunCheck(const CheckRow& check);
   std::string prvGetElementLocation(Recordset& row) override;
 
   // The incremental compile. The checks walk again the rows of the displays and names that
@@ -50,35 +49,40 @@ class DesignChecks : public DisplayCompiler {
   // texts would give them, where the pipeline runs each check.
   // everything: every display and name counts as changed (nothing kept can be trusted).
   void prvRecomputeChangedFindings(bool everything);
-  void prvReportKept(CheckId check);
-  GuidClashes prvReportKeptGuidClashes();
+  // Reports a check's kept findings (a check that keeps nothing runs by its own text).
+  void prvReportKept(const CheckRow& check);
   // The kept duplicate tab index findings of the displays, read once a run.
   std::map<int32_t, std::vector<KeptFinding>> prvKeptTabIndexFindings();
   void prvReportKeptTabIndexes(int32_t displayId, const std::map<int32_t, std::vector<KeptFinding>>& kept);
 
-  // Reports each finding of an aggregating check as an error, in the order made.
-  void prvReportFindings(const std::vector<Finding>& findings,
-                         const std::function<std::string(const Finding&)>& message);
-
  private:
+  friend std::span<const CheckRow> CheckTable();
+
   // The walks of the checks over rows of their own texts or of what changed.
   void prvWalkFonts(Recordset& rs);
-  GuidClashes prvWalkGuidClashes(Recordset& rs);
+  void prvWalkGuidClashes(Recordset& rs);
   void prvWalk3DSize(Recordset& rs);
   void prvWalkDuplicateTouch(Recordset& rs);
   void prvWalkTouchAndHide(Recordset& rs);
   void prvWalkTouchVsSwitch(Recordset& rs);
   void prvWalkDuplicateVarNames(Recordset& rs);
   void prvWalkTrendGraphSize(Recordset& rs);
+  void prvWalkTrendsTree(Recordset& rs);
   void prvRecomputeTabIndexes();
-  // Where a walk sends a finding: reported at once, or kept under the check being recomputed.
-  void prvFound(const Value& part, const Value& sortKey, KeptFinding finding);
-  void prvFoundMessage(const Recordset& row, int32_t severity, int32_t moduleId, const std::string& location,
-                       const std::string& message, int32_t displayId);
-  void prvFoundNotice(const Recordset& row, const std::string& text);
-  // The check whose findings are being kept (none: findings are reported).
-  std::optional<CheckId> mKeeping;
-  struct Keeping;
+  // Reports each finding of an aggregating check as an error, in the order made.
+  void prvReportFindings(CheckId check, const std::vector<Finding>& findings,
+                         const std::function<std::string(const Finding&)>& message);
+  // Where a walk sends a finding: reported at once, or kept under its check while the check
+  // is recomputed.
+  void prvFound(CheckId check, const Value& part, const Value& sortKey, KeptFinding finding);
+  void prvFoundMessage(CheckId check, const Recordset& row, int32_t severity, const std::string& message,
+                       MessageElement element);
+  void prvFoundNotice(CheckId check, const Recordset& row, const std::string& text);
+  // The element a row of an element check is about: from the row's keys, or (walking a
+  // check's own text, which has none) from the keyed rows read beside it.
+  MessageElement prvElementOf(const Recordset& row, std::string name);
+  bool mKeeping = false;
+  std::unique_ptr<ElementIdentities> mIdentities;
 };
 
 }  // namespace brisklet

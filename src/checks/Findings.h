@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/Recordset.h"
+#include "host/DesignMessage.h"
 
 namespace brisklet {
 
@@ -16,8 +17,9 @@ struct Finding {
   int32_t displayId = 0;
   std::string description;  // display the report names
   int32_t moduleId = 0;
-  std::string list;   // the items of the group (touch addresses, display names)
-  int32_t count = 1;  // items the list holds
+  std::string list;          // the items of the group (touch addresses, display names)
+  int32_t count = 1;         // items the list holds
+  MessageElement element{};  // the element (or name) the finding is about
   // Where the finding's first row places it when the incremental compile keeps it (Null
   // for the rows of the checks' own texts).
   Value part, sortKey;

@@ -7,108 +7,85 @@
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
+namespace {
 
-// Keeps the findings of one check while it walks the rows of what changed.
-struct DesignChecks::Keeping {
-  Keeping(DesignChecks& checks, CheckId check) : checks(checks) { checks.mKeeping = check; }
-  ~Keeping() { checks.mKeeping.reset(); }
-  DesignChecks& checks;
+// Keeps the findings the walks make while it lasts.
+struct Keeping {
+  explicit Keeping(bool& keeping) : keeping(keeping) { keeping = true; }
+  ~Keeping() { keeping = false; }
+  bool& keeping;
 };
 
-void DesignChecks::prvFound(const Value& part, const Value& sortKey, KeptFinding finding) {
-  if (mKeeping) {
-    KeepFinding(*mKeeping, part, sortKey, finding);
-  } else if (finding.kind == FindingKind::kNotice) {
-    ShowMessageBox(finding.message);
-  } else {
-    prvReportMessage(finding.severity, finding.moduleId, finding.location, finding.message, finding.displayId);
-  }
+Value CheckNumber(CheckId id) { return Value(static_cast<int32_t>(id)); }
+
+// The rows of the duplicate variable name check of the changed displays, kept per display:
+// its own text's rows, as CompileVariableRows holds them.
+std::string KeepChangedVariableRows() {
+  const CheckRow& check = CheckOf(CheckId::kDuplicateVarNames);
+  return std::string(
+             "INSERT INTO CompileVariableRows SELECT HMI1.DisplayID, HMI1.ID, HMI1.Text, Pages.Description, "
+             "Pages.ModuleID") +
+         check.from + check.condition + " AND " + check.partition +
+         " IN (SELECT DisplayID FROM CompileChangedDisplays)";
 }
 
-void DesignChecks::prvFoundMessage(const Recordset& row, int32_t severity, int32_t moduleId,
-                                   const std::string& location, const std::string& message, int32_t displayId) {
-  prvFound(KeyPartOf(row), SortKeyOf(row), {FindingKind::kMessage, severity, moduleId, location, message, displayId});
-}
-
-void DesignChecks::prvFoundNotice(const Recordset& row, const std::string& text) {
-  prvFound(KeyPartOf(row), SortKeyOf(row), {FindingKind::kNotice, 0, 0, "", text, 0});
-}
+}  // namespace
 
 void DesignChecks::prvRecomputeChangedFindings(bool everything) {
-  ExecuteSql(kSqlForgetChangedDisplays, {});
-  ExecuteSql(kSqlForgetChangedNames, {});
+  for (const CheckRow& check : CheckTable()) {
+    if (check.keptBy == KeptBy::kDisplay) ExecuteSql(kSqlForgetChangedDisplays, {CheckNumber(check.id)});
+    if (check.keptBy == KeptBy::kName) ExecuteSql(kSqlForgetChangedNames, {CheckNumber(check.id)});
+  }
   ExecuteSql(kSqlForgetChangedVariableRows, {});
-  ExecuteSql(kSqlKeepChangedVariableRows, {});
-  {
-    Keeping keeping(*this, CheckId::kFonts);
-    prvWalkFonts(*GetRecordset(everything ? kSqlAllFontElements : kSqlChangedFontElements, {}));
+  ExecuteSql(KeepChangedVariableRows(), {});
+  // The shared GUIDs are walked again among the candidates.
+  ExecuteSql(kSqlClearCandidateGuids, {});
+  if (everything) {
+    ExecuteSql(kSqlAllCandidateGuids, {});
+  } else {
+    ExecuteSql(kSqlChangedCandidateGuids, {CheckNumber(CheckId::kGuidClashes)});
   }
-  {
-    Keeping keeping(*this, CheckId::kGuidClashes);
-    ExecuteSql(kSqlClearCandidateGuids, {});
-    ExecuteSql(everything ? kSqlAllCandidateGuids : kSqlChangedCandidateGuids, {});
-    ExecuteSql(kSqlForgetGuidClashes, {});
-    prvWalkGuidClashes(*GetRecordset(kSqlChangedGuidClashes, {}));
-  }
-  prvRecomputeTabIndexes();
-  // The checks the pipeline runs after the displays: their walk, over the rows of what
-  // changed or over the whole project.
-  struct Walk {
-    CheckId check;
-    void (DesignChecks::*walk)(Recordset&);
-    const char* changedRows;
-    const char* allRows;
-  };
-  const Walk walks[] = {
-      {CheckId::k3DSize, &DesignChecks::prvWalk3DSize, kSqlChangedTooSmallFor3D, kSqlAllTooSmallFor3D},
-      {CheckId::kDuplicateTouch, &DesignChecks::prvWalkDuplicateTouch, kSqlChangedDuplicateTouch,
-       kSqlAllDuplicateTouch},
-      {CheckId::kTouchAndHide, &DesignChecks::prvWalkTouchAndHide, kSqlChangedTouchAndHide, kSqlAllTouchAndHide},
-      {CheckId::kTouchVsSwitch, &DesignChecks::prvWalkTouchVsSwitch, kSqlChangedTouchVsSwitch, kSqlAllTouchVsSwitch},
-      // The kept variable rows are all there is to walk, whatever changed.
-      {CheckId::kDuplicateVarNames, &DesignChecks::prvWalkDuplicateVarNames, kSqlChangedDuplicateVarNames,
-       kSqlChangedDuplicateVarNames},
-      {CheckId::kTrendGraphSize, &DesignChecks::prvWalkTrendGraphSize, kSqlChangedSmallTrendGraphs,
-       kSqlAllSmallTrendGraphs},
-  };
-  for (const Walk& w : walks) {
-    Keeping keeping(*this, w.check);
-    (this->*w.walk)(*GetRecordset(everything ? w.allRows : w.changedRows, {}));
+  ExecuteSql(kSqlForgetCheck, {CheckNumber(CheckId::kGuidClashes)});
+  Keeping keeping(mKeeping);
+  for (const CheckRow& check : CheckTable()) {
+    if (check.keptBy == KeptBy::kNothing) continue;
+    if (!check.walk) {
+      prvRecomputeTabIndexes();
+      continue;
+    }
+    (this->*check.walk)(*GetRecordset(everything ? AllRowsText(check) : ChangedRowsText(check), {}));
   }
 }
 
 // The duplicate tab index check of each changed display. A display whose check fails is kept
 // as such: the pipeline runs its check again when it comes to it, and fails there as it would.
 void DesignChecks::prvRecomputeTabIndexes() {
-  Keeping keeping(*this, CheckId::kTabIndexes);
   auto displays = GetRecordset(kSqlChangedDisplays, {});
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("Id");
     try {
       prvCheckDuplicateTabIndexes(id);
     } catch (const RuntimeError&) {
-      KeepFinding(CheckId::kTabIndexes, Value(id), Value(id), {FindingKind::kCheckFailed, 0, 0, "", "", id});
+      KeepFinding(CheckId::kTabIndexes, Value(id), Value(id), {FindingKind::kCheckFailed, 0, 0, "", "", id, {}});
     }
   }
 }
 
-void DesignChecks::prvReportKept(CheckId check) {
-  for (const KeptRow& row : KeptFindingsOf(check)) prvFound({}, {}, row.finding);
-}
-
-DesignChecks::GuidClashes DesignChecks::prvReportKeptGuidClashes() {
-  GuidClashes clashes;
-  for (const KeptRow& row : KeptFindingsOf(CheckId::kGuidClashes)) {
+void DesignChecks::prvReportKept(const CheckRow& check) {
+  if (check.keptBy == KeptBy::kNothing) {
+    prvRunCheck(check);
+    return;
+  }
+  for (const KeptRow& row : KeptFindingsOf(check.id)) {
     const KeptFinding& f = row.finding;
     if (f.kind == FindingKind::kClashingElement) {
-      clashes.elements.insert(f.displayId);
+      mGuidClashes.elements.insert(f.displayId);
     } else if (f.kind == FindingKind::kClashingDisplay) {
-      clashes.displays.insert(f.displayId);
+      mGuidClashes.displays.insert(f.displayId);
     } else {
-      prvFound({}, {}, f);
+      prvFound(check.id, {}, {}, f);
     }
   }
-  return clashes;
 }
 
 std::map<int32_t, std::vector<KeptFinding>> DesignChecks::prvKeptTabIndexFindings() {
@@ -125,7 +102,7 @@ void DesignChecks::prvReportKeptTabIndexes(int32_t displayId, const std::map<int
       prvCheckDuplicateTabIndexes(displayId);
       return;
     }
-    prvFound({}, {}, f);
+    prvFound(CheckId::kTabIndexes, {}, {}, f);
   }
 }
 

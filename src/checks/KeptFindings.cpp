@@ -7,9 +7,9 @@
 namespace brisklet {
 
 void KeepFinding(CheckId check, const Value& part, const Value& sortKey, const KeptFinding& f) {
-  ExecuteSql(kSqlKeepFinding,
-             {Value(static_cast<int32_t>(check)), part, sortKey, Value(static_cast<int32_t>(f.kind)), Value(f.severity),
-              Value(f.moduleId), Value(f.location), Value(f.message), Value(f.displayId)});
+  ExecuteSql(kSqlKeepFinding, {Value(static_cast<int32_t>(check)), part, sortKey, Value(static_cast<int32_t>(f.kind)),
+                               Value(f.severity), Value(f.moduleId), Value(f.location), Value(f.message),
+                               Value(f.displayId), Value(f.element.id), Value(f.element.guid), Value(f.element.name)});
 }
 
 std::vector<KeptRow> KeptFindingsOf(CheckId check) {
@@ -23,6 +23,7 @@ std::vector<KeptRow> KeptFindingsOf(CheckId check) {
     f.location = rs->Str("Location");
     f.message = rs->Str("Message");
     f.displayId = rs->Long("DisplayID");
+    f.element = {rs->Long("ElementID"), rs->Long("ElementGUID"), rs->Str("ElementName")};
     out.push_back({rs->Field("Part"), std::move(f)});
   }
   return out;

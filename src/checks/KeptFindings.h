@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "database/Value.h"
+#include "host/DesignMessage.h"
 
 namespace brisklet {
 
@@ -20,6 +21,7 @@ enum class CheckId : int32_t {
   kTouchVsSwitch = 7,
   kDuplicateVarNames = 8,
   kTrendGraphSize = 9,
+  kTrendsTree = 10,  // walked afresh by every compile: nothing kept
 };
 
 enum class FindingKind : int32_t {
@@ -37,6 +39,7 @@ struct KeptFinding {
   std::string location;
   std::string message;
   int32_t displayId = 0;
+  MessageElement element{};
 };
 
 struct KeptRow {

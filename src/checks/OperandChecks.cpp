@@ -10,17 +10,8 @@
 
 namespace brisklet {
 
-void DesignChecks::prvReportFindings(const std::vector<Finding>& findings,
-                                     const std::function<std::string(const Finding&)>& message) {
-  for (const Finding& f : findings) {
-    prvFound(f.part, f.sortKey,
-             {FindingKind::kMessage, kSeverityError, f.moduleId, f.description, message(f), f.displayId});
-  }
-}
-
 // One finding per (display, touch address) pair that a switch shares; a pair stays the last
 // one only once it was reported.
-void DesignChecks::prvCheckTouchVsSwitch() { prvWalkTouchVsSwitch(*GetRecordset(kSqlTouchVsSwitch, 0, 3)); }
 
 void DesignChecks::prvWalkTouchVsSwitch(Recordset& rows) {
   Recordset* rs = &rows;
@@ -34,43 +25,33 @@ void DesignChecks::prvWalkTouchVsSwitch(Recordset& rows) {
     if (button.IsSwitch() != -1) return std::nullopt;
     return NewFinding(row, Num(row.Long("TouchOPR")), row.Long("HMI1.DisplayID"));
   };
-  prvReportFindings(GatherFindings(*rs, pairs), [](const Finding& f) {
+  prvReportFindings(CheckId::kTouchVsSwitch, GatherFindings(*rs, pairs), [](const Finding& f) {
     return "The HMI Display: '" + f.description + "' contains element(s) with touch MB: " + f.text +
            ", while it also contains Switch element(s) linked to the same MB";
   });
-}
-
-void DesignChecks::prvCheckTouchAndHide() {
-  std::unique_ptr<Recordset> rs;
-  try {
-    rs = GetRecordset(kSqlTouchAndHide, 0, 3);
-  } catch (const RuntimeError& e) {
-    // Failures are skipped in this check; with no recordset every statement fails.
-    ShowMessageBox("the touch and hide check did not run: " + e.Describe());
-    return;
-  }
-  prvWalkTouchAndHide(*rs);
 }
 
 void DesignChecks::prvWalkTouchAndHide(Recordset& rows) {
   Recordset* rs = &rows;
   // Each statement that fails is skipped and the walk goes on, as this check always has.
   while (!rs->Eof()) {
+    MessageElement element = prvElementOf(*rs, "");  // taken for every row, as the keyed rows come
     try {
+      bool picture = rs->Long("Type") == 3;
+      if (!picture) element.name = rs->Str("Text");
       std::string message =
-          rs->Long("Type") == 3
-              ? "Picture element can not have both 'Touch' and 'Hide' linked to the same operand"
-              : "'" + rs->Str("Text") + "' can not have both 'Touch' and 'Hide' linked to the same operand";
-      prvFoundMessage(*rs, kSeverityError, rs->Long("ModuleID"), rs->Str("Description"), message, rs->Long("ID"));
+          picture ? "Picture element can not have both 'Touch' and 'Hide' linked to the same operand"
+                  : "'" + element.name + "' can not have both 'Touch' and 'Hide' linked to the same operand";
+      prvFoundMessage(CheckId::kTouchAndHide, *rs, kSeverityError, message, element);
     } catch (const RuntimeError& e) {
-      prvFoundNotice(*rs, "the touch and hide check skipped a row of " + RowPlace(*rs, "ID") + ": " + e.Describe());
+      prvFoundNotice(CheckId::kTouchAndHide, *rs,
+                     "the touch and hide check skipped a row of " + RowPlace(*rs, "ID") + ": " + e.Describe());
     }
     rs->MoveNext();
   }
 }
 
 // One finding per display (display 0 stands for "none yet"), listing each shared address once.
-void DesignChecks::prvCheckDuplicateTouch() { prvWalkDuplicateTouch(*GetRecordset(kSqlDuplicateTouch, 0, 3)); }
 
 void DesignChecks::prvWalkDuplicateTouch(Recordset& rows) {
   Recordset* rs = &rows;
@@ -85,7 +66,7 @@ void DesignChecks::prvWalkDuplicateTouch(Recordset& rows) {
   };
   displays.item = [](Recordset& row) { return row.Long("TouchOPR"); };
   displays.itemText = [](Recordset& row) { return Num(row.Long("TouchOPR")); };
-  prvReportFindings(GatherFindings(*rs, displays), [](const Finding& f) {
+  prvReportFindings(CheckId::kDuplicateTouch, GatherFindings(*rs, displays), [](const Finding& f) {
     return "The HMI Display: '" + f.description + "' has 2 or more elements with the same touch operand address. " +
            (f.count == 1 ? "MB: " : "MBs: ") + f.list;
   });
@@ -93,8 +74,7 @@ void DesignChecks::prvWalkDuplicateTouch(Recordset& rows) {
 
 // One finding per name (compared exactly), listing each display it is found on. Unnamed
 // variables match the empty name the walk starts with and never open a finding, so they are
-// not reported.
-void DesignChecks::prvCheckDuplicateVarNames() { prvWalkDuplicateVarNames(*GetRecordset(kSqlDuplicateVarNames, 0, 3)); }
+// not reported. A finding names the variable by its name only: its variables are many.
 
 void DesignChecks::prvWalkDuplicateVarNames(Recordset& rows) {
   Recordset* rs = &rows;
@@ -103,11 +83,12 @@ void DesignChecks::prvWalkDuplicateVarNames(Recordset& rows) {
   names.open = [](Recordset& row) -> std::optional<Finding> {
     Finding f = NewFinding(row, row.Str("VarName"), row.Long("DisplayID"));
     f.list = f.description;
+    f.element.name = f.text;
     return f;
   };
   names.item = [](Recordset& row) { return row.Long("DisplayID"); };
   names.itemText = [](Recordset& row) { return DescriptionOf(row); };
-  prvReportFindings(GatherFindings(*rs, names), [](const Finding& f) {
+  prvReportFindings(CheckId::kDuplicateVarNames, GatherFindings(*rs, names), [](const Finding& f) {
     return "2 Or more Vars have the Same Name: '" + f.text + "'. Those Vars Can be found on " +
            (f.count == 1 ? "Display: '" : "Displays: '") + f.list + "'";
   });

@@ -1,4 +1,5 @@
-// The two checks the pipeline runs itself: fonts the project lacks, duplicate tab indexes.
+// The checks the pipeline runs before and with the displays: fonts the project lacks, shared
+// download GUIDs, duplicate tab indexes.
 #include "base/RuntimeError.h"
 #include "checks/DesignChecks.h"
 #include "checks/Findings.h"
@@ -11,8 +12,6 @@ namespace brisklet {
 
 constexpr int32_t kMissingFontMessage = 952;
 
-void DesignChecks::prvCheckFonts() { prvWalkFonts(*GetRecordset(kSqlFontElements, 0, 3)); }
-
 void DesignChecks::prvWalkFonts(Recordset& rows) {
   Recordset* rs = &rows;
   const std::string& warning = prvFontWarningText();
@@ -20,12 +19,13 @@ void DesignChecks::prvWalkFonts(Recordset& rows) {
     ErrorScope scope(RowPlace(*rs, "ID"));
     std::string text = rs->Str("Text");                    // read on every row: a Null text fails here, warning or not
     auto message = [&] { return text + ": " + warning; };  // made only for a warning
+    MessageElement element = prvElementOf(*rs, text);      // taken for every row, as the keyed rows come
     if (GetFontIndex(rs->Long("FontNumber")) == -1) {
-      prvFoundMessage(*rs, kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
+      prvFoundMessage(CheckId::kFonts, *rs, kSeverityWarning, message(), element);
     }
     int32_t description = rs->Long("DescriptionFontNumber");
     if (description != 0 && GetFontIndex(description) == -1) {
-      prvFoundMessage(*rs, kSeverityWarning, rs->Long("ModuleID"), rs->Str("Description"), message(), rs->Long("ID"));
+      prvFoundMessage(CheckId::kFonts, *rs, kSeverityWarning, message(), element);
     }
   }
 }
@@ -35,12 +35,7 @@ const std::string& DesignChecks::prvFontWarningText() {
   return *mFontWarningText;
 }
 
-DesignChecks::GuidClashes DesignChecks::prvCheckGuidClashes() {
-  return prvWalkGuidClashes(*GetRecordset(kSqlGuidClashes, 0, 1));
-}
-
-DesignChecks::GuidClashes DesignChecks::prvWalkGuidClashes(Recordset& rows) {
-  GuidClashes clashes;
+void DesignChecks::prvWalkGuidClashes(Recordset& rows) {
   Recordset* rs = &rows;
   while (!rs->Eof()) {
     ErrorScope scope("download GUID " + rs->Field("GUID").SqlText());
@@ -52,32 +47,40 @@ DesignChecks::GuidClashes DesignChecks::prvWalkGuidClashes(Recordset& rows) {
     for (; !rs->Eof() && rs->Field("GUID").SqlText() == guid; rs->MoveNext()) {
       bool display = rs->Long("IsDisplay") != 0;
       int32_t id = rs->Long("ID");
-      (display ? clashes.displays : clashes.elements).insert(id);
+      (display ? mGuidClashes.displays : mGuidClashes.elements).insert(id);
       if (mKeeping) {
-        KeepFinding(*mKeeping, part, sortKey,
-                    {display ? FindingKind::kClashingDisplay : FindingKind::kClashingElement, 0, 0, "", "", id});
+        KeepFinding(CheckId::kGuidClashes, part, sortKey,
+                    {display ? FindingKind::kClashingDisplay : FindingKind::kClashingElement, 0, 0, "", "", id, {}});
       }
       std::string name = rs->Field("Name").IsText() ? rs->Str("Name") : "";
       names += std::string(names.empty() ? "" : ", ") + (display ? "the display '" : "the element '") + name + "' (" +
                (display ? "display " : "element ") + std::to_string(id) + ")";
     }
-    prvFound(part, sortKey,
-             {FindingKind::kMessage, kSeverityError, moduleId, location,
+    prvFound(CheckId::kGuidClashes, part, sortKey,
+             {FindingKind::kMessage,
+              kSeverityError,
+              moduleId,
+              location,
               "The download GUID " + guid + " belongs to " + names +
                   ": their units would overwrite each "
                   "other, so none of them is compiled",
-              displayId});
+              displayId,
+              {}});
   }
-  return clashes;
 }
 
 void DesignChecks::prvCheckDuplicateTabIndexes(int32_t displayId) {
-  auto count = GetRecordset(kSqlTabIndexCount + Num(displayId) + kSqlTabIndexCountEnd, 0, 3);
-  auto distinct = GetRecordset(kSqlTabIndexes + Num(displayId) + kSqlTabIndexesEnd, 3, 3);
+  auto count = GetRecordset(kSqlTabIndexCount, {Value(displayId)});
+  auto distinct = GetRecordset(kSqlTabIndexes, {Value(displayId)});
   if (count->Long("ElementsCount") != distinct->RecordCount()) {
-    prvFound(Value(displayId), Value(displayId),
-             {FindingKind::kMessage, kSeverityError, distinct->Long("ModuleID"), distinct->Str("Description"),
-              "The Display contains duplicated Tab Indexes", distinct->Long("ID")});
+    prvFound(CheckId::kTabIndexes, Value(displayId), Value(displayId),
+             {FindingKind::kMessage,
+              kSeverityError,
+              distinct->Long("ModuleID"),
+              distinct->Str("Description"),
+              "The Display contains duplicated Tab Indexes",
+              distinct->Long("ID"),
+              {}});
   }
 }
 

@@ -1,18 +1,16 @@
-// Reporting design problems: counted as errors or warnings and forwarded to the sink.
+// Reporting design problems: counted as errors or warnings and forwarded to the sinks.
 #include "component/Queries.h"
 #include "component/clsDownload.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
-void clsDownload::prvReportMessage(int32_t severity, int32_t moduleId, const std::string& location,
-                                   const std::string& message, int32_t displayId) {
-  std::string moduleName = prvGetModuleName(moduleId);
-  if (severity == kSeverityError) ++mErrorCount;
-  if (severity == kSeverityWarning) ++mWarningCount;
-  if (!mCompMsg) return;
-  mCompMsg->AddCompileMessage(5, 0, severity, moduleId, displayId, moduleName, location, 0, message);
-  mCompMsg->AddOutputMessage(0, severity, moduleName, location, message, moduleId, displayId);
+void clsDownload::prvReportMessage(DesignMessage message) {
+  message.moduleName = prvGetModuleName(message.moduleId);
+  if (message.severity == kSeverityError) ++mErrorCount;
+  if (message.severity == kSeverityWarning) ++mWarningCount;
+  if (mCompMsgAdapter) mCompMsgAdapter->AddFinding(message);
+  if (mFindings) mFindings->AddFinding(message);
 }
 
 std::string clsDownload::prvGetModuleName(int32_t moduleId) {

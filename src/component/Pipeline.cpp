@@ -1,7 +1,8 @@
-// The compile pipeline: everything pending, then the checks; single elements and displays.
-// A run walks the checks' own texts over the whole project (the reference run), or reports
-// the findings kept from earlier runs after walking again what changed since (the
-// incremental run); both report the same findings in the same order.
+// The compile pipeline: everything pending, then the checks (in the order and at the stages of
+// the check table); single elements and displays. A run walks the checks' own texts over the
+// whole project (the reference run), or reports the findings kept from earlier runs after
+// walking again what changed since (the incremental run); both report the same findings in the
+// same order.
 #include "base/RuntimeError.h"
 #include "component/Queries.h"
 #include "component/clsDownload.h"
@@ -41,35 +42,32 @@ void clsDownload::prvRunByReference() {
   prvNormalizeTabOrder();
   mErrorCount = 0;
   mWarningCount = 0;
-  prvCheckFonts();
-  GuidClashes clashes = prvCheckGuidClashes();
-  prvCompilePending(clashes, kSqlDisplays, [&](int32_t id) { prvCheckDuplicateTabIndexes(id); });
-  prvCheck3DSize();
-  prvCheckDuplicateTouch();
-  prvCheckTouchAndHide();
-  prvCheckTouchVsSwitch();
-  prvCheckDuplicateVarNames();
-  prvCheckTrendGraphSize();
-  prvCheckTrendsTree();
+  mGuidClashes = {};
+  for (const CheckRow& check : CheckTable()) {
+    if (check.stage == CheckStage::kBeforeElements) prvRunCheck(check);
+  }
+  prvCompilePending(kSqlDisplays, [&](int32_t id) { prvCheckDuplicateTabIndexes(id); });
+  for (const CheckRow& check : CheckTable()) {
+    if (check.stage == CheckStage::kAfterDisplays) prvRunCheck(check);
+  }
 }
 
 void clsDownload::prvRunIncrementally() {
   mErrorCount = 0;
   mWarningCount = 0;
-  prvReportKept(CheckId::kFonts);
-  GuidClashes clashes = prvReportKeptGuidClashes();
-  auto tabIndexes = prvKeptTabIndexFindings();
-  prvCompilePending(clashes, kSqlDisplaysToVisit, [&](int32_t id) { prvReportKeptTabIndexes(id, tabIndexes); });
-  for (CheckId check : {CheckId::k3DSize, CheckId::kDuplicateTouch, CheckId::kTouchAndHide, CheckId::kTouchVsSwitch,
-                        CheckId::kDuplicateVarNames, CheckId::kTrendGraphSize}) {
-    prvReportKept(check);
+  mGuidClashes = {};
+  for (const CheckRow& check : CheckTable()) {
+    if (check.stage == CheckStage::kBeforeElements) prvReportKept(check);
   }
-  prvCheckTrendsTree();
+  auto tabIndexes = prvKeptTabIndexFindings();
+  prvCompilePending(kSqlDisplaysToVisit, [&](int32_t id) { prvReportKeptTabIndexes(id, tabIndexes); });
+  for (const CheckRow& check : CheckTable()) {
+    if (check.stage == CheckStage::kAfterDisplays) prvReportKept(check);
+  }
   prvFinishIncrementalRun();
 }
 
-void clsDownload::prvCompilePending(const GuidClashes& clashes, const char* displaysSql,
-                                    const std::function<void(int32_t)>& checkTabIndexes) {
+void clsDownload::prvCompilePending(const char* displaysSql, const std::function<void(int32_t)>& checkTabIndexes) {
   auto elements = GetRecordset(kSqlPendingElements, 0, 3);
   int64_t done = 0, total = elements->RecordCount();
   auto progress = [&] {
@@ -77,14 +75,14 @@ void clsDownload::prvCompilePending(const GuidClashes& clashes, const char* disp
   };
   for (; !elements->Eof(); elements->MoveNext()) {
     int32_t id = elements->Long("ID");
-    if (!clashes.elements.contains(id)) CompileHmiElement(id);
+    if (!mGuidClashes.elements.contains(id)) CompileHmiElement(id);
     progress();
   }
   auto displays = GetRecordset(displaysSql, 0, 3);
   total += displays->RecordCount();
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("ID");
-    if (displays->Long("IsCompiled") == 0 && !clashes.displays.contains(id)) CompileDisplay(id);
+    if (displays->Long("IsCompiled") == 0 && !mGuidClashes.displays.contains(id)) CompileDisplay(id);
     checkTabIndexes(id);
     progress();
   }

@@ -7,7 +7,15 @@ namespace brisklet {
 
 clsDownload::clsDownload(HostFactory& host) : DesignChecks(host) {}
 
-clsDownload::~clsDownload() { mCompMsg.reset(); }
+clsDownload::~clsDownload() {
+  mCompMsgAdapter.reset();
+  mCompMsg.reset();
+}
+
+void clsDownload::SetCompMsg(std::shared_ptr<MessageSink> pCompMsg) {
+  mCompMsg = std::move(pCompMsg);
+  mCompMsgAdapter = mCompMsg ? std::make_unique<MessageSinkAdapter>(mCompMsg) : nullptr;
+}
 
 int clsDownload::ShowMsgbox(int32_t pID, const ParamList& pParams) {
   ActiveHost active(mHost);

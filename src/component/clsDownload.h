@@ -14,6 +14,7 @@
 #include "base/Constants.h"
 #include "checks/DesignChecks.h"
 #include "database/Value.h"
+#include "host/FindingSink.h"
 #include "host/MessageSink.h"
 
 namespace brisklet {
@@ -28,8 +29,12 @@ class clsDownload : public DesignChecks {
   explicit clsDownload(HostFactory& host);
   ~clsDownload() override;
 
+  // The system's message sink; each message reaches it through a MessageSinkAdapter.
   std::shared_ptr<MessageSink> CompMsg() const { return mCompMsg; }
-  void SetCompMsg(std::shared_ptr<MessageSink> pCompMsg) { mCompMsg = std::move(pCompMsg); }
+  void SetCompMsg(std::shared_ptr<MessageSink> pCompMsg);
+  // Where the messages go with their rule and element as well (beside CompMsg, when both are set).
+  std::shared_ptr<FindingSink> Findings() const { return mFindings; }
+  void SetFindingSink(std::shared_ptr<FindingSink> sink) { mFindings = std::move(sink); }
 
   void CompileHMI();
   void CompileHmiElement(int32_t pElementID);
@@ -72,8 +77,7 @@ class clsDownload : public DesignChecks {
   friend struct clsDownloadTestAccess;
 
   // Messages and tab order.
-  void prvReportMessage(int32_t severity, int32_t moduleId, const std::string& location, const std::string& message,
-                        int32_t displayId) override;
+  void prvReportMessage(DesignMessage message) override;
   std::string prvGetModuleName(int32_t moduleId);
   void prvNormalizeTabOrder();
   void prvNormalizeChangedTabOrder();
@@ -84,8 +88,7 @@ class clsDownload : public DesignChecks {
   void prvRunIncrementally();
   // The pending elements, then the displays of displaysSql (compiled when pending, their tab
   // indexes checked).
-  void prvCompilePending(const GuidClashes& clashes, const char* displaysSql,
-                         const std::function<void(int32_t)>& checkTabIndexes);
+  void prvCompilePending(const char* displaysSql, const std::function<void(int32_t)>& checkTabIndexes);
   // The incremental run: whether it can be used, the tab order and checks of what changed
   // (false, with nothing changed, when it cannot or a check failed), and the end.
   bool prvTrackingUsable();
@@ -94,6 +97,8 @@ class clsDownload : public DesignChecks {
   void prvSetTrackingState(const char* name, const Value& value);
 
   std::shared_ptr<MessageSink> mCompMsg;
+  std::unique_ptr<MessageSinkAdapter> mCompMsgAdapter;
+  std::shared_ptr<FindingSink> mFindings;
   std::function<void(int64_t, int64_t)> mProgress;
   bool mReferenceRun = false;
   bool mLastRunIncremental = false;

@@ -157,7 +157,16 @@ constexpr std::string_view kFontFiles = R"sql(
 ALTER TABLE tblFonts ADD COLUMN FontFile BLOB;
 )sql";
 
-constexpr std::array<std::string_view, 3> kSteps = {kIndexes, kChangeTracking, kFontFiles};
+// Step 4: the element each kept finding is about, beside its text. Findings kept before it
+// have none, so the next compile walks everything again.
+constexpr std::string_view kFindingElements = R"sql(
+ALTER TABLE CompileFindings ADD COLUMN ElementID INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE CompileFindings ADD COLUMN ElementGUID INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE CompileFindings ADD COLUMN ElementName NOT NULL DEFAULT '';
+UPDATE CompileState SET Value = 1 WHERE Name = 'AllChanged';
+)sql";
+
+constexpr std::array<std::string_view, 4> kSteps = {kIndexes, kChangeTracking, kFontFiles, kFindingElements};
 
 }  // namespace
 

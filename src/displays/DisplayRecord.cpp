@@ -65,11 +65,11 @@ void DisplayCompiler::prvReportCuts(Recordset& row) {
   mCuts.clear();
   for (const Cut& cut : cuts) {
     std::string more = cut.count > 1 ? " (and " + std::to_string(cut.count - 1) + " more like it)" : "";
-    prvReportMessage(kSeverityError, row.Long("ModuleID"), row.Str("Description"),
-                     "The HMI Display: '" + row.Str("Description") + "' has the " + cut.field + " " +
-                         std::to_string(cut.value) + more + ", which 16 bits cannot hold; the panel would read " +
-                         std::to_string(Low16(cut.value)),
-                     row.Long("ID"));
+    prvReportMessage({kRuleDisplayValueOver16Bits, kSeverityError, row.Long("ModuleID"), row.Str("Description"),
+                      "The HMI Display: '" + row.Str("Description") + "' has the " + cut.field + " " +
+                          std::to_string(cut.value) + more + ", which 16 bits cannot hold; the panel would read " +
+                          std::to_string(Low16(cut.value)),
+                      row.Long("ID")});
   }
 }
 

@@ -9,7 +9,9 @@
 
 #include "base/Bytes.h"
 #include "database/Recordset.h"
+#include "host/DesignMessage.h"
 #include "host/HostFactory.h"
+#include "host/MessageRules.h"
 
 namespace brisklet {
 
@@ -33,8 +35,7 @@ class ElementCompiler {
   explicit ElementCompiler(HostFactory& host);
   virtual ~ElementCompiler();
 
-  virtual void prvReportMessage(int32_t severity, int32_t moduleId, const std::string& location,
-                                const std::string& message, int32_t displayId) = 0;
+  virtual void prvReportMessage(DesignMessage message) = 0;
   // "Module: Main, Display: Setup": where an element stands, for the string entries' messages.
   virtual std::string prvGetElementLocation(Recordset& row) = 0;
 

@@ -79,8 +79,9 @@ Bytes ElementCompiler::prvCompileMeter(Recordset& row, std::string_view tag) {
   Sweep box = NeedleSweep(meter, xs, ys, cx, cy, reach);
   if (box.maxX >= int64_t{xs} + row.Long("Dx") || box.maxY >= int64_t{ys} + row.Long("Dy") || box.minX < xs ||
       box.minY < ys) {
-    prvReportMessage(kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"),
-                     row.Str("Text") + " has the meter needle exceeding var boundaries.", row.Long("DisplayID"));
+    prvReportMessage({kRuleMeterNeedleOutside, kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"),
+                      row.Str("Text") + " has the meter needle exceeding var boundaries.", row.Long("DisplayID"),
+                      ElementOfRow(row, row.Str("Text"))});
     return {};
   }
 

@@ -66,8 +66,8 @@ Bytes ElementCompiler::prvCompilePointList(Recordset& row, std::string_view tag)
   int32_t m = Frame3DInset(row.Long("Flat3D"));
   PartRect area = plot.GetPlotArea();  // for the font FontNumber and the element's VarOprndType
   if (area.x() < 0 || area.y() < 0 || area.w() <= 0 || area.h() <= 0) {
-    prvReportMessage(kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"), row.Str("Text") + " is too small.",
-                     row.Long("DisplayID"));
+    prvReportMessage({kRulePointListTooSmall, kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"),
+                      row.Str("Text") + " is too small.", row.Long("DisplayID"), ElementOfRow(row, row.Str("Text"))});
     return {};
   }
   int32_t cx = CheckedAdd(row.Long("Xs"), m), cy = CheckedAdd(row.Long("Ys"), m);

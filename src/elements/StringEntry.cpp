@@ -57,8 +57,9 @@ Bytes ElementCompiler::prvCompileStringEntryKind(Recordset& row, std::string_vie
   std::string fitted = prvFitTextToFrame(row.Long("Xs"), row.Long("Ys"), row.Long("Dx"), row.Long("Dy"), sample,
                                          row.Long("FontNumber"), row.Long("Flat3D"));
   if (fitted != p.TextSource().SampleText()) {
-    prvReportMessage(kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"),
-                     row.Str("Text") + " on " + prvGetElementLocation(row) + kTooSmallToFitText, row.Long("DisplayID"));
+    prvReportMessage({kRuleTextDoesNotFit, kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"),
+                      row.Str("Text") + " on " + prvGetElementLocation(row) + kTooSmallToFitText, row.Long("DisplayID"),
+                      ElementOfRow(row, row.Str("Text"))});
     return {};
   }
   return out.i32(SampleTextPosition(row, sample), "text position")

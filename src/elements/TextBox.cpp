@@ -43,8 +43,8 @@ void ElementCompiler::prvReportTextFitWarning(Recordset& row, const std::string&
   }
   size_t b = oneLine.find_first_not_of(' '), e = oneLine.find_last_not_of(' ');
   oneLine = b == std::string::npos ? std::string() : oneLine.substr(b, e - b + 1);
-  prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), oneLine + kTooSmallToFitText,
-                   row.Long("DisplayID"));
+  prvReportMessage({kRuleTextDoesNotFit, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
+                    oneLine + kTooSmallToFitText, row.Long("DisplayID"), ElementOfRow(row, oneLine)});
 }
 
 std::string ElementCompiler::prvFitTextToFrame(int32_t xs, int32_t ys, int32_t dx, int32_t dy, const std::string& text,

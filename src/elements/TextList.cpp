@@ -36,8 +36,8 @@ Bytes ElementCompiler::prvCompileTextList(Recordset& row, std::string_view tag) 
     out.bytes(frame.GeometryBlock(item), "item").bytes(frame.TextBlock(item, *mTextService), "item text");
   }
   if (!allFit) {
-    prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), ItemsFitWarning(row.Str("Text")),
-                     row.Long("DisplayID"));
+    prvReportMessage({kRuleTextDoesNotFit, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
+                      ItemsFitWarning(row.Str("Text")), row.Long("DisplayID"), ElementOfRow(row, row.Str("Text"))});
   }
   return out.take();
 }

@@ -144,8 +144,9 @@ Bytes ElementCompiler::prvCompileTrend(Recordset& row, std::string_view tag) {
   TrendProperties trend;
   trend.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   TrendLayout layout(row, trend.GetPartRect());
-  auto report = [&](int32_t severity, const std::string& message) {
-    prvReportMessage(severity, row.Long("ModuleID"), row.Str("DisplayName"), message, row.Long("DisplayID"));
+  auto report = [&](int32_t rule, int32_t severity, const std::string& message) {
+    prvReportMessage({rule, severity, row.Long("ModuleID"), row.Str("DisplayName"), message, row.Long("DisplayID"),
+                      ElementOfRow(row, row.Str("Text"))});
   };
   PartRect plot = layout.Part(7);
   int32_t plotHeight = layout.Part(8).h();
@@ -161,15 +162,16 @@ Bytes ElementCompiler::prvCompileTrend(Recordset& row, std::string_view tag) {
       .u16(Low16(plotHeight), "plot height");
   int32_t points = PointsShown(plot.w(), trend.GetPointSpacing());
   if (points > prvGetHistoryLimit(trend.GetTrendNumber())) {
-    report(kSeverityError, "The number of points to show on Trend: '" + row.Str("Text") +
-                               "' is higher than the Max number of points in history.");
+    report(kRuleTrendHistoryTooShort, kSeverityError,
+           "The number of points to show on Trend: '" + row.Str("Text") +
+               "' is higher than the Max number of points in history.");
   }
   out.u16(Low16(points), "points shown");
   bool reduced = false;
   out.u16(Low16(LimitedTicks(trend.GetXTicks(), plot.w(), reduced)), "X ticks");
-  if (reduced) report(kSeverityWarning, XTicksWarning(row.Str("Text")));
+  if (reduced) report(kRuleTrendXTicksReduced, kSeverityWarning, XTicksWarning(row.Str("Text")));
   out.u16(Low16(LimitedTicks(trend.GetYTicks(), plotHeight, reduced)), "Y ticks");
-  if (reduced) report(kSeverityWarning, YTicksWarning(row.Str("Text")));
+  if (reduced) report(kRuleTrendYTicksReduced, kSeverityWarning, YTicksWarning(row.Str("Text")));
 
   std::vector<CurveProperties> curves = trend.GetCurves();
   out.u8(CByte(trend.GetTrendSettingB(), "GetTrendSettingB"), "setting B")

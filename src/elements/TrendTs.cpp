@@ -60,8 +60,9 @@ Bytes ElementCompiler::prvCompileTrendTs(Recordset& row, std::string_view tag) {
   TsTrendProperties trend;
   trend.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
   TrendLayout layout(row, trend.GetPartRect());
-  auto warn = [&](const std::string& message) {
-    prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), message, row.Long("DisplayID"));
+  auto warn = [&](int32_t rule, const std::string& message) {
+    prvReportMessage({rule, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), message,
+                      row.Long("DisplayID"), ElementOfRow(row, row.Str("Text"))});
   };
   PartRect plot = layout.Part(7);
   int32_t plotHeight = layout.Part(8).h();
@@ -83,9 +84,9 @@ Bytes ElementCompiler::prvCompileTrendTs(Recordset& row, std::string_view tag) {
       .u16(Low16(PointsShown(plot.w(), trend.GetPointSpacing())), "points shown");
   bool reduced = false;
   out.u16(Low16(LimitedTicks(trend.GetXTicks(), plot.w(), reduced)), "X ticks");
-  if (reduced) warn(XTicksWarning(row.Str("Text")));
+  if (reduced) warn(kRuleTrendXTicksReduced, XTicksWarning(row.Str("Text")));
   out.u16(Low16(LimitedTicks(trend.GetYTicks(), plotHeight, reduced)), "Y ticks");
-  if (reduced) warn(YTicksWarning(row.Str("Text")));
+  if (reduced) warn(kRuleTrendYTicksReduced, YTicksWarning(row.Str("Text")));
   out.u8(CByte(trend.GetTsSetting2(), "GetTsSetting2"), "setting 2")
       .u8(CByte(trend.GetTsSetting3(), "GetTsSetting3"), "setting 3")
       .u8(0, "reserved")

@@ -32,8 +32,8 @@ Bytes ElementCompiler::prvCompileTwoStateTextButton(Recordset& row, std::string_
   // Both states are tested as soon as the first frame is written.
   bool firstFits = frame.Fits(first);
   if (!(frame.Fits(second) && firstFits)) {
-    prvReportMessage(kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"), ItemsFitWarning(row.Str("Text")),
-                     row.Long("DisplayID"));
+    prvReportMessage({kRuleTextDoesNotFit, kSeverityWarning, row.Long("ModuleID"), row.Str("DisplayName"),
+                      ItemsFitWarning(row.Str("Text")), row.Long("DisplayID"), ElementOfRow(row, row.Str("Text"))});
   }
   out.bytes(frame.TextBlock(first, *mTextService), "item 1 text");
   out.patchU16(6, static_cast<uint16_t>(CheckedInteger(static_cast<int64_t>(out.size()) - 6, "offset of item 2")));

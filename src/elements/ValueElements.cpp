@@ -88,8 +88,8 @@ bool ElementCompiler::prvFrameHolds(Recordset& row, int32_t minimumWidth, int32_
 
 // The element's Text as it is (unlike the text boxes' warning, which puts it on one line).
 void ElementCompiler::prvReportTooSmall(Recordset& row) {
-  prvReportMessage(kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"), row.Str("Text") + kTooSmallToFitText,
-                   row.Long("DisplayID"));
+  prvReportMessage({kRuleTextDoesNotFit, kSeverityError, row.Long("ModuleID"), row.Str("DisplayName"),
+                    row.Str("Text") + kTooSmallToFitText, row.Long("DisplayID"), ElementOfRow(row, row.Str("Text"))});
 }
 
 void MeasureFormatSample(TextObject text, std::string (*Sample)(const std::string&), int32_t& width, int32_t& height,

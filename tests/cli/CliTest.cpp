@@ -409,27 +409,9 @@ TEST_F(Cli, JsonDiagnosticsHoldNoticesAsObjects) {
   EXPECT_EQ(line["severity"], "notice");
 }
 
+// Each result names its rule (the message's own, never read out of its text) and its module,
+// display and element; a string entry's message names its place as well.
 TEST_F(Cli, SarifNamesTheRuleModuleDisplayAndElement) {
-  Rectangle({{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}});
-  ToolRun run = RunTool("compile " + Save() + " --diagnostics=sarif");
-  EXPECT_EQ(run.exitCode, 1);
-  nlohmann::json sarif = nlohmann::json::parse(run.err, nullptr, false);
-  ASSERT_TRUE(sarif.is_object()) << run.err;
-  EXPECT_EQ(sarif["version"], "2.1.0");
-  const auto& result = sarif["runs"][0]["results"].at(0);
-  EXPECT_EQ(result["ruleId"], "BRK002");
-  EXPECT_EQ(result["level"], "error");
-  const auto& places = result["locations"][0]["logicalLocations"];
-  ASSERT_EQ(places.size(), 3u) << places;
-  EXPECT_EQ(places[0]["name"], "Main");
-  EXPECT_EQ(places[1]["name"], "Setup");
-  EXPECT_EQ(places[2]["fullyQualifiedName"], "Main/Setup/Box");
-  const auto& rule = sarif["runs"][0]["tool"]["driver"]["rules"].at(result["ruleIndex"].get<size_t>());
-  EXPECT_EQ(rule["id"], "BRK002");
-}
-
-// A string entry's message names where it stands; the element is the text before that.
-TEST_F(Cli, SarifNamesTheElementOfAStringEntryThatDoesNotFit) {
   AddTestFont(project, {.number = 1});
   project.AddElement({{"DisplayID", setup},
                       {"Type", 5},
@@ -439,16 +421,25 @@ TEST_F(Cli, SarifNamesTheElementOfAStringEntryThatDoesNotFit) {
                       {"Dx", 10},
                       {"Dy", 20},
                       {"Binary", R"({"TextSource": {"SampleText": "ABCDEF"}})"}});
+  Rectangle({{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}});
   ToolRun run = RunTool("compile " + Save() + " --diagnostics=sarif");
   EXPECT_EQ(run.exitCode, 1);
   nlohmann::json sarif = nlohmann::json::parse(run.err, nullptr, false);
   ASSERT_TRUE(sarif.is_object()) << run.err;
-  const auto& result = sarif["runs"][0]["results"].at(0);
-  EXPECT_EQ(result["ruleId"], "BRK001");
-  EXPECT_EQ(
-      result["message"]["text"],
-      "Batch on Module: Main, Display: Setup is too small to fit text inside. Please resize it to solve the problem.");
-  EXPECT_EQ(result["locations"][0]["logicalLocations"][2]["fullyQualifiedName"], "Main/Setup/Batch");
+  EXPECT_EQ(sarif["version"], "2.1.0");
+  const std::pair<const char*, const char*> expected[] = {{"BRK001", "Main/Setup/Batch"}, {"BRK002", "Main/Setup/Box"}};
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    const auto& result = sarif["runs"][0]["results"].at(i);
+    EXPECT_EQ(result["ruleId"], expected[i].first);
+    EXPECT_EQ(result["level"], "error");
+    const auto& places = result["locations"][0]["logicalLocations"];
+    ASSERT_EQ(places.size(), 3u) << places;
+    EXPECT_EQ(places[0]["name"], "Main");
+    EXPECT_EQ(places[1]["name"], "Setup");
+    EXPECT_EQ(places[2]["fullyQualifiedName"], expected[i].second);
+    const auto& rule = sarif["runs"][0]["tool"]["driver"]["rules"].at(result["ruleIndex"].get<size_t>());
+    EXPECT_EQ(rule["id"], expected[i].first);
+  }
 }
 
 // A compile that finds the project locked says that it waits, and gives up after the time

@@ -186,7 +186,7 @@ TEST_F(Hardening, ChecksNameTheRowTheyFailedOn) {
 TEST_F(Hardening, TouchAndHideSaysWhatItSkipped) {
   project.AddElement(
       {{"DisplayID", display}, {"Type", kTypeTextBox}, {"Text", Value()}, {"TouchOprndAddr", 4}, {"VisibleOpAddr", 4}});
-  clsDownloadTestAccess::CheckTouchAndHide(project.Compiler());
+  clsDownloadTestAccess::RunCheck(project.Compiler(), CheckOf(CheckId::kTouchAndHide));
   ASSERT_EQ(project.Notices().size(), 1u);
   EXPECT_EQ(project.Notices()[0].rfind("the touch and hide check skipped a row of an element on display", 0), 0u)
       << project.Notices()[0];

@@ -3,7 +3,8 @@
 // display, operands, names, tab indexes, fonts, sizes, GUIDs, displays and modules changed,
 // broken blobs, Null texts, now and then a row out of the ordinary); one copy compiles incrementally, the other by
 // reference, and after every compile both hold the same units, flags and tab indexes and
-// reported the same messages and notices, in the same order, or failed with the same error.
+// reported the same messages (with their rules and elements) and notices, in the same order, or
+// failed with the same error.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -22,6 +23,7 @@ std::vector<std::string> Outcome(TestProject& p, const std::string& error) {
       "SELECT 'unit', UnitGuid, UnitType, Mode, hex(Data) FROM DownloadUnits UNION ALL SELECT 'flag', Guid, "
       "IsCompiled, '', '' FROM DownloadDLUs UNION ALL SELECT 'tab', ID, TabIndex, '', '' FROM HMI_Elements");
   for (const std::string& call : p.Messages().calls) out.push_back("message " + call);
+  for (const std::string& finding : p.Messages().findings) out.push_back(finding);
   for (const std::string& notice : p.Notices()) out.push_back("notice " + notice);
   out.push_back("counts " + std::to_string(p.Compiler().ErrorCount()) + " " +
                 std::to_string(p.Compiler().WarningCount()) + " " + error);
@@ -30,6 +32,7 @@ std::vector<std::string> Outcome(TestProject& p, const std::string& error) {
 
 std::vector<std::string> Compile(TestProject& p, bool reference) {
   p.Messages().calls.clear();
+  p.Messages().findings.clear();
   p.Notices().clear();
   p.Compiler().SetReferenceRun(reference);
   std::string error;

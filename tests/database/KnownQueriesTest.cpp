@@ -9,6 +9,7 @@
 #include <map>
 
 #include "ProjectGenerator.h"
+#include "checks/CheckTable.h"
 #include "database/Recordset.h"
 #include "support/TestProject.h"
 
@@ -65,6 +66,12 @@ std::vector<KnownQuery> KnownQueries() {
 #include "component/Queries.def"
 #undef QUERY_PART
 #undef QUERY
+  for (const CheckRow& check : CheckTable()) {  // and the texts the check table makes
+    std::string name = std::string("Checks_") + check.rule.name;
+    if (*check.from) out.push_back({name, OwnText(check), {}, true});
+    if (*check.keys) out.push_back({name + "Changed", ChangedRowsText(check), {}, true});
+    if (*check.keys) out.push_back({name + "All", AllRowsText(check), {}, true});
+  }
   return out;
 }
 

@@ -239,14 +239,19 @@ TEST_F(Preview, LinkedTextOfTheTextTableStandsOnItsAnchor) {
   }
 }
 
+// Each element by its ID: a second element of the same name with the same finding is
+// outlined and numbered for its own.
 TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
-  project.Db().Execute("UPDATE HMI_Elements SET Text='A text far too long for its box' WHERE ID=" +
-                       std::to_string(text));
+  const char* name = "A text far too long for its box";
+  project.Db().Execute("UPDATE HMI_Elements SET Text=? WHERE ID=?", {name, text});
+  project.AddElement({{"DisplayID", 1}, {"Type", 4}, {"Text", name}, {"Xs", 10}, {"Ys", 64}, {"Dx", 20}, {"Dy", 5},
+                      {"FontNumber", 1}});
   ToolRun run = Draw(SaveWithFont());
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "1 warning: A text far too long for its box is too small to fit text inside. Please resize it "
-                     "to solve the problem.\n");
+  std::string warning = " is too small to fit text inside. Please resize it to solve the problem.\n";
+  EXPECT_EQ(run.out, "1 warning: " + (name + warning) + "2 warning: " + name + warning);
+  EXPECT_EQ(Describe(PixelAt(9, 63)), Describe(kMark));  // the second one's outline
   EXPECT_EQ(Describe(PixelAt(49, 29)), Describe(kMark));  // the outline, one pixel outside the frame
   EXPECT_EQ(Describe(PixelAt(90, 44)), Describe(kMark));
   EXPECT_EQ(Describe(PixelAt(49, 22)), Describe(kMark));  // the number's label above the frame

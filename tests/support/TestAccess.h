@@ -15,11 +15,14 @@ namespace brisklet {
   }
 
 struct clsDownloadTestAccess {
-  BRISKLET_FORWARD(ReportMessage)
-  BRISKLET_FORWARD(GetModuleName)
   BRISKLET_FORWARD(NormalizeTabOrder)
   BRISKLET_FORWARD(CheckDuplicateTabIndexes)
-  BRISKLET_FORWARD(CheckTouchAndHide)
+  BRISKLET_FORWARD(RunCheck)
+  static void ReportMessage(clsDownload& c, int32_t severity, int32_t moduleId, const std::string& location,
+                            const std::string& message, int32_t displayId) {
+    ActiveHost active(c.mHost);
+    c.prvReportMessage({kRuleOther, severity, moduleId, location, message, displayId});
+  }
 };
 
 #undef BRISKLET_FORWARD

@@ -52,6 +52,7 @@ clsDownload& TestProject::Compiler() {
   if (!mCompiler) {
     mCompiler = std::make_unique<clsDownload>(*mHost);
     mCompiler->SetCompMsg(mSink);
+    mCompiler->SetFindingSink(mSink);
   }
   return *mCompiler;
 }
@@ -210,6 +211,10 @@ void RecordingMessageSink::AddOutputMessage(int category, int severity, const st
                                             int displayId) {
   calls.push_back(Call("AddOutputMessage", category, severity, moduleName, location, message, moduleId, displayId));
   messages.push_back({severity, moduleId, moduleName, location, message, displayId});
+}
+
+void RecordingMessageSink::AddFinding(const DesignMessage& f) {
+  findings.push_back(Call("Finding", f.rule, f.element.id, f.element.guid, f.element.name));
 }
 
 std::vector<std::string> RecordingMessageSink::Texts() const {

@@ -12,6 +12,7 @@
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
+#include "host/FindingSink.h"
 #include "host/MessageSink.h"
 
 namespace brisklet::test {
@@ -23,8 +24,9 @@ struct RecordedMessage {
   int displayId;
 };
 
-// A message sink that records every call, in order, for the tests to compare.
-class RecordingMessageSink : public MessageSink {
+// A message sink that records every call, in order, for the tests to compare; as the finding
+// sink, it records each finding's rule and element.
+class RecordingMessageSink : public MessageSink, public FindingSink {
  public:
   void AddCompileMessage(int source, int category, int severity, int moduleId, int displayId,
                          const std::string& moduleName, const std::string& location, int reserved,
@@ -32,7 +34,10 @@ class RecordingMessageSink : public MessageSink {
   void AddOutputMessage(int category, int severity, const std::string& moduleName, const std::string& location,
                         const std::string& message, int moduleId, int displayId) override;
 
+  void AddFinding(const DesignMessage& f) override;
+
   std::vector<std::string> calls;         // every call with all its arguments, in order
+  std::vector<std::string> findings;      // "rule element-ID element-GUID element-name", in order
   std::vector<RecordedMessage> messages;  // one per AddOutputMessage
   std::vector<std::string> Texts() const;
 };
