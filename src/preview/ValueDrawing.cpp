@@ -61,13 +61,19 @@ void DrawTrend(const RecordView& r, DrawingTools& t) {
   auto rows = static_cast<int32_t>(r.Number(field::Name({kind, field::kYTicks})).value_or(0));
   if (columns > 0 && plot->width / columns < kGridSpacing) columns = 0;
   if (rows > 0 && plot->height / rows < kGridSpacing) rows = 0;
+  // Only the part of the grid on the canvas is drawn: a plot from another program's record can
+  // be far larger than the screen.
+  int32_t top = std::max(plot->y, plot->y + (std::max(0, -plot->y) & ~1)), last = std::min(bottom, t.canvas.Height());
   for (int32_t i = 1; i < columns; ++i) {
-    int32_t x = plot->x + i * (plot->width - 1) / columns;
-    for (int32_t y = plot->y; y < bottom; y += 2) t.canvas.Pixel(x, y, colour);
+    int64_t x = plot->x + int64_t{i} * (plot->width - 1) / columns;
+    if (x < 0 || x >= t.canvas.Width()) continue;
+    for (int32_t y = top; y < last; y += 2) t.canvas.Pixel(static_cast<int32_t>(x), y, colour);
   }
+  int32_t first = plot->x + 2 + (std::max(0, -(plot->x + 2)) & ~1), end = std::min(right, t.canvas.Width() - 1);
   for (int32_t i = 1; i < rows; ++i) {
-    int32_t y = plot->y + i * (plot->height - 1) / rows;
-    for (int32_t x = plot->x + 2; x <= right; x += 2) t.canvas.Pixel(x, y, colour);
+    int64_t y = plot->y + int64_t{i} * (plot->height - 1) / rows;
+    if (y < 0 || y >= t.canvas.Height()) continue;
+    for (int32_t x = first; x <= end; x += 2) t.canvas.Pixel(x, static_cast<int32_t>(y), colour);
   }
 }
 
