@@ -14,6 +14,11 @@ install(TARGETS brisklet_core ${layer_targets} EXPORT BriskletTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(DIRECTORY src/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/brisklet
         FILES_MATCHING PATTERN "*.h" PATTERN "*.def")
+# The source tree keeps the layer paths its build resolves; the installed copies include each
+# other through brisklet/, so a program needs PREFIX/include only.
+install(CODE "set(brisklet_header_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_INCLUDEDIR}/brisklet\")
+              set(brisklet_layers \"${BRISKLET_LAYERS}\")
+              include(\"${CMAKE_CURRENT_SOURCE_DIR}/cmake/InstalledHeaders.cmake\")")
 install(DIRECTORY data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/brisklet)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/brisklet.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/brisklet.bash-completion

@@ -4,6 +4,8 @@
 
 #include "Commands.h"
 
+// An exception while the commands are set up is a fault of the tool, and ends it.
+// NOLINTNEXTLINE(bugprone-exception-escape)
 int main(int argc, char** argv) {
   // A reader that goes away (| head) makes writes fail instead of killing the tool, which
   // then says so and exits 2; a compile in progress is never broken off by it.

@@ -1,10 +1,10 @@
 // Compiles a project with the Brisklet library and prints its messages and stored units.
-#include <iostream>
+#include <brisklet/base/RuntimeError.h>
+#include <brisklet/component/clsDownload.h>
+#include <brisklet/database/Connection.h>
+#include <brisklet/host/DefaultHost.h>
 
-#include "base/RuntimeError.h"
-#include "component/clsDownload.h"
-#include "database/Connection.h"
-#include "host/DefaultHost.h"
+#include <iostream>
 
 // Prints every error and warning as the compiler reports it.
 struct PrintingSink : brisklet::MessageSink {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, builds the example program against the installed
-# CMake package, compiles a small project with it, and runs the installed tool from a folder
-# outside the source tree, without BRISKLET_DATA_DIR.
+# Installs the build into a temporary prefix, checks that a program needs only PREFIX/include,
+# builds the example program against the installed CMake package, compiles a small project with
+# it, and runs the installed tool from a folder outside the source tree, without BRISKLET_DATA_DIR.
 #   install_test.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 source_dir=$1
@@ -17,6 +17,11 @@ for f in bin/brisklet share/brisklet/messages.txt share/man/man1/brisklet.1 \
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 
+# A program includes <brisklet/component/clsDownload.h> with PREFIX/include alone on its path: the
+# installed headers include each other through brisklet/, and so does the CMake package.
+if grep -rn '#include "' "$prefix/include/brisklet"; then echo "installed headers include by layer path"; exit 1; fi
+if grep -n 'include/brisklet' "$prefix"/lib/cmake/Brisklet/*.cmake; then echo "package adds include/brisklet"; exit 1; fi
+"${CXX:-c++}" -std=c++20 -fsyntax-only -I"$prefix/include" "$source_dir/examples/library/main.cpp"
 cmake -S "$source_dir/examples/library" -B "$work/example" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$work/example" >/dev/null
 
