@@ -47,20 +47,22 @@ std::vector<Finding> GatherFindings(Recordset& rows, const Grouping& grouping) {
   int64_t lastItem = 0;
   for (; !rows.Eof(); rows.MoveNext()) {
     ErrorScope scope(RowPlace(rows, grouping.displayField));
-    std::string group = grouping.of(rows);
-    bool same = grouping.same ? grouping.same(group, last) : group == last;
-    if (!same) {
-      std::optional<Finding> f = grouping.open(rows);
-      if (!f) continue;
-      findings.push_back(std::move(*f));
-      last = group;
-      if (grouping.item) lastItem = grouping.item(rows);
-    } else if (grouping.item) {
-      int64_t item = grouping.item(rows);
-      if (findings.empty() || item == lastItem) continue;
-      findings.back().list += ", " + grouping.itemText(rows);
-      ++findings.back().count;
-      lastItem = item;
+    for (int64_t n = grouping.times ? grouping.times(rows) : 1; n > 0; --n) {
+      std::string group = grouping.of(rows);
+      bool same = grouping.same ? grouping.same(group, last) : group == last;
+      if (!same) {
+        std::optional<Finding> f = grouping.open(rows);
+        if (!f) continue;
+        findings.push_back(std::move(*f));
+        last = group;
+        if (grouping.item) lastItem = grouping.item(rows);
+      } else if (grouping.item) {
+        int64_t item = grouping.item(rows);
+        if (findings.empty() || item == lastItem) continue;
+        findings.back().list += ", " + grouping.itemText(rows);
+        ++findings.back().count;
+        lastItem = item;
+      }
     }
   }
   return findings;

@@ -47,6 +47,9 @@ struct Grouping {
   // from the item of the row that opened or last added to it; unset: such rows add nothing.
   std::function<int64_t(Recordset&)> item;
   std::function<std::string(Recordset&)> itemText;
+  // How many rows the row stands for (a check that reads one row per element where its rule
+  // walks one per pair); unset: 1.
+  std::function<int64_t(Recordset&)> times;
 };
 
 // Where a row of a check's walk is, for the run-time errors of the walk: "element 'Box' on

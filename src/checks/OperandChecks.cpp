@@ -66,6 +66,9 @@ void DesignChecks::prvWalkDuplicateTouch(Recordset& rows) {
   };
   displays.item = [](Recordset& row) { return row.Long("TouchOPR"); };
   displays.itemText = [](Recordset& row) { return Num(row.Long("TouchOPR")); };
+  // A row stands for the pairs its element makes with the later elements of its address; only
+  // on display 0 ("no finding yet") does each pair open a finding of its own.
+  displays.times = [](Recordset& row) { return row.Long("Pairs"); };
   prvReportFindings(CheckId::kDuplicateTouch, GatherFindings(*rs, displays), [](const Finding& f) {
     return "The HMI Display: '" + f.description + "' has 2 or more elements with the same touch operand address. " +
            (f.count == 1 ? "MB: " : "MBs: ") + f.list;
