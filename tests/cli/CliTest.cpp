@@ -345,6 +345,25 @@ TEST_F(Cli, SettingsOutOfRangeNameTheSetting) {
   }
 }
 
+// A text of 60,000 characters is an error naming its element in every format and in the
+// preview, never a crash (its rule once came from matching the message with a regular
+// expression, which overflowed the stack).
+TEST_F(Cli, AVeryLongTextIsReportedInEveryFormat) {
+  int32_t id = project.AddElement(
+      {{"DisplayID", setup}, {"Type", 4}, {"Dx", 20}, {"Dy", 20}, {"Text", std::string(60000, 'x')}});
+  std::string path = Save();
+  for (const std::string& args :
+       {"compile " + path + " --diagnostics sarif", "dump " + path + " --element " + std::to_string(id) +
+        " --diagnostics sarif", "preview " + path + " --display " + std::to_string(setup) + " -o " +
+        (dir / "long.png").string()}) {
+    ToolRun run = RunTool(args);
+    EXPECT_EQ(run.exitCode, 2) << args << ": " << run.err.substr(0, 300);
+    EXPECT_NE((run.out + run.err).find("character count is 60000, expected 0 to 255) in element 1"),
+              std::string::npos)
+        << args;
+  }
+}
+
 // An output path that is the project, by any spelling or link, or a file SQLite keeps beside
 // it, is refused before anything is written.
 TEST_F(Cli, OutputsNeverOverwriteTheProject) {
