@@ -353,13 +353,12 @@ TEST_F(Cli, AVeryLongTextIsReportedInEveryFormat) {
       {{"DisplayID", setup}, {"Type", 4}, {"Dx", 20}, {"Dy", 20}, {"Text", std::string(60000, 'x')}});
   std::string path = Save();
   for (const std::string& args :
-       {"compile " + path + " --diagnostics sarif", "dump " + path + " --element " + std::to_string(id) +
-        " --diagnostics sarif", "preview " + path + " --display " + std::to_string(setup) + " -o " +
-        (dir / "long.png").string()}) {
+       {"compile " + path + " --diagnostics sarif",
+        "dump " + path + " --element " + std::to_string(id) + " --diagnostics sarif",
+        "preview " + path + " --display " + std::to_string(setup) + " -o " + (dir / "long.png").string()}) {
     ToolRun run = RunTool(args);
     EXPECT_EQ(run.exitCode, 2) << args << ": " << run.err.substr(0, 300);
-    EXPECT_NE((run.out + run.err).find("character count is 60000, expected 0 to 255) in element 1"),
-              std::string::npos)
+    EXPECT_NE((run.out + run.err).find("character count is 60000, expected 0 to 255) in element 1"), std::string::npos)
         << args;
   }
 }

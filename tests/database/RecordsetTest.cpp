@@ -250,7 +250,9 @@ TEST(StatementCache, SweepsTextsThatRanOnceOnly) {
   ASSERT_EQ(sqlite3_step(walk), SQLITE_ROW);
   for (int n = 0; n < 2000; ++n) {
     EXPECT_EQ(Recordset(db, "SELECT * FROM Trends WHERE TrendID=" + std::to_string(n), 0, 1).Eof(), n < 1 || n > 3);
-    if (n % 100 == 0) EXPECT_EQ(Recordset(db, hot, {Value(2)}).RecordCount(), 1);
+    if (n % 100 == 0) {
+      EXPECT_EQ(Recordset(db, hot, {Value(2)}).RecordCount(), 1);
+    }
   }
   int open = 0;
   for (sqlite3_stmt* s = sqlite3_next_stmt(db.Handle(), nullptr); s; s = sqlite3_next_stmt(db.Handle(), s)) ++open;
