@@ -26,6 +26,8 @@ struct Options {
   int id = 0;
   bool json = false;
   bool reference = false;  // compile: run the checks by reference
+  bool rebuild = false;    // compile: every item, as if nothing were stored
+  bool asMarked = false;   // compile: only CompileHMI over what DownloadDLUs marks
 };
 
 // Writes the diagnostics where they go; false when they could not be written.

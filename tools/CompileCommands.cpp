@@ -7,6 +7,7 @@
 #include "Progress.h"
 #include "base/ByteWriter.h"
 #include "base/RuntimeError.h"
+#include "component/ProjectCompile.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "database/Recordset.h"
@@ -33,13 +34,29 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   c->add_flag("--reference", compile.reference,
               "Run every check over the whole project by its own query, not just over what changed since the "
               "last compile (same results, slower; for comparison)");
+  c->add_flag("--rebuild", compile.rebuild,
+              "Compile every item from scratch, as if nothing were stored (what is stored stays until replaced)");
+  c->add_flag("--as-marked", compile.asMarked,
+              "Compile exactly what DownloadDLUs marks, as a host that keeps the bookkeeping itself would: edits are "
+              "not marked, deleted items not removed, findings of items not compiled not reported");
   c->callback([&exitCode] {
+    if (compile.asMarked && compile.rebuild) {
+      std::cerr << "brisklet: --rebuild and --as-marked exclude each other\n";
+      exitCode = 2;
+      return;
+    }
     exitCode = RunWithCompiler(
         compile, false, [](clsDownload& compiler, DefaultHost& host, Connection& conn, std::ostream& out) {
           ProgressLine line("compiling", "items", compile.diagnostics == "text");
           compiler.SetProgress([&line](int64_t done, int64_t total) { line.Update(done, total); });
           compiler.SetReferenceRun(compile.reference);
-          compiler.CompileHMI();
+          if (compile.asMarked) {
+            compiler.CompileHMI();
+          } else {
+            ProjectCompileOptions options;
+            options.rebuild = compile.rebuild;
+            ProjectCompile(compiler, host, conn).Run(options);
+          }
           out << "compiled: " << host.UnitsStored() << " units stored (" << CountUnits(conn) << " in the store), "
               << CountPending(conn) << " items pending, " << compiler.ErrorCount() << " errors, "
               << compiler.WarningCount() << " warnings\n";

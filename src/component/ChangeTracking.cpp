@@ -40,6 +40,7 @@ bool clsDownload::prvStartIncrementalRun() {
       TrackingState("AllChanged").SqlText() != "0" || TrackingState("Messages").SqlText() != Value(messages).SqlText();
   ExecuteSql(kSqlSavepoint, {});
   try {
+    ExecuteSql(kSqlDisplaysOfChangedModules, {});
     if (everything) {
       ExecuteSql(kSqlAllDisplaysChanged, {});
       ExecuteSql(kSqlAllNamesChanged, {});
@@ -67,6 +68,7 @@ bool clsDownload::prvStartIncrementalRun() {
 void clsDownload::prvFinishIncrementalRun() {
   ExecuteSql(kSqlEmptyChangedDisplays, {});
   ExecuteSql(kSqlEmptyChangedNames, {});
+  ExecuteSql(kSqlEmptyChangedModules, {});
   ExecuteSql(kSqlClearCandidateGuids, {});
   prvSetTrackingState("AllChanged", Value(0));
 }

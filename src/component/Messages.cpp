@@ -1,5 +1,6 @@
 // Reporting design problems: counted as errors or warnings and forwarded to the sinks.
 #include "component/Queries.h"
+#include "component/KeptItemFindings.h"
 #include "component/clsDownload.h"
 #include "host/RecordsetAccess.h"
 
@@ -9,6 +10,7 @@ void clsDownload::prvReportMessage(DesignMessage message) {
   message.moduleName = prvGetModuleName(message.moduleId);
   if (message.severity == kSeverityError) ++mErrorCount;
   if (message.severity == kSeverityWarning) ++mWarningCount;
+  if (mKeptItems && mKeptItems->Recording()) mKeptItems->Keep({false, message});
   if (mCompMsgAdapter) mCompMsgAdapter->AddFinding(message);
   if (mFindings) mFindings->AddFinding(message);
 }

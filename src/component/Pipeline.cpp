@@ -4,13 +4,41 @@
 // walking again what changed since (the incremental run); both report the same findings in the
 // same order.
 #include "base/RuntimeError.h"
+#include "component/KeptItemFindings.h"
 #include "component/Queries.h"
+#include "encoding/HostMessages.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "database/ProjectUpgrades.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
+
+namespace {
+
+// The findings an item's compile reports, kept with it when there is somewhere to keep them. A
+// compile that fails part-way keeps nothing (the item stays as it was).
+class KeptItem {
+ public:
+  KeptItem(KeptItemFindings* kept, int64_t guid, int16_t type) : mKept(kept) {
+    if (mKept) mKept->Start(guid, type);
+  }
+  void Finish(bool stored) {
+    if (mKept) mKept->Finish(stored);
+    mKept = nullptr;
+  }
+  ~KeptItem() {
+    if (mKept) mKept->Abandon();
+  }
+  KeptItem(const KeptItem&) = delete;
+  KeptItem& operator=(const KeptItem&) = delete;
+
+ private:
+  KeptItemFindings* mKept;
+};
+
+}  // namespace
+
 void clsDownload::CompileHMI() {
   ActiveHost active(mHost);
   // Nothing in a run changes the module names or the message texts: each is read once per run.
@@ -27,6 +55,7 @@ void clsDownload::CompileHMI() {
   scope->Prepare();
   scope->Begin();
   UpgradeProject(ProjectConnection());
+  ExecuteSql(kSqlCountRun, {});
   mLastRunIncremental = !mReferenceRun && prvStartIncrementalRun();
   if (mLastRunIncremental) {
     prvRunIncrementally();
@@ -68,6 +97,7 @@ void clsDownload::prvRunIncrementally() {
 }
 
 void clsDownload::prvCompilePending(const char* displaysSql, const std::function<void(int32_t)>& checkTabIndexes) {
+  if (mKeptItems) mKeptItems->Load();
   auto elements = GetRecordset(kSqlPendingElements, 0, 3);
   int64_t done = 0, total = elements->RecordCount();
   auto progress = [&] {
@@ -75,16 +105,40 @@ void clsDownload::prvCompilePending(const char* displaysSql, const std::function
   };
   for (; !elements->Eof(); elements->MoveNext()) {
     int32_t id = elements->Long("ID");
+    prvTellKept(kUnitElement, kSqlElementGuid, id, false);
     if (!mGuidClashes.elements.contains(id)) CompileHmiElement(id);
     progress();
   }
+  prvTellKept(kUnitElement, nullptr, std::nullopt, true);
   auto displays = GetRecordset(displaysSql, 0, 3);
   total += displays->RecordCount();
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("ID");
-    if (displays->Long("IsCompiled") == 0 && !mGuidClashes.displays.contains(id)) CompileDisplay(id);
+    bool pending = displays->Long("IsCompiled") == 0;
+    prvTellKept(kUnitDisplay, kSqlDisplayGuid, id, !pending);
+    if (pending && !mGuidClashes.displays.contains(id)) CompileDisplay(id);
     checkTabIndexes(id);
     progress();
+  }
+  prvTellKept(kUnitDisplay, nullptr, std::nullopt, true);
+}
+
+void clsDownload::prvTellKept(int16_t itemType, const char* guidSql, std::optional<int32_t> id, bool through) {
+  if (!mKeptItems || !mKeptItems->HasUntold(itemType)) return;
+  std::optional<int64_t> guid;
+  if (id) {
+    std::optional<Value> value = ProjectConnection().QueryValue(guidSql, {Value(*id)});
+    if (!value || value->IsNull()) return;
+    guid = value->ToLong("GUID");
+  }
+  mKeptItems->TellUpTo(itemType, guid, through, [this](const ItemFinding& f) { prvTellKept(f); });
+}
+
+void clsDownload::prvTellKept(const ItemFinding& finding) {
+  if (finding.notice) {
+    ShowMessageBox(finding.message.message);
+  } else {
+    prvReportMessage(finding.message);
   }
 }
 
@@ -95,6 +149,7 @@ void clsDownload::CompileHmiElement(int32_t pElementID) {
   if (!row) return;
   int32_t errors = mErrorCount;
   int32_t warnings = mWarningCount;
+  KeptItem kept(mKeptItems, row->Long("VariableGUID"), kUnitElement);
   Bytes record = prvCompileElementRecord(*row);
   // The GUID is bound, never pasted into the text: a cell may hold anything.
   auto markPending = [&] {
@@ -102,9 +157,11 @@ void clsDownload::CompileHmiElement(int32_t pElementID) {
   };
   if (mErrorCount > errors) {
     markPending();
+    kept.Finish(false);
     return;
   }
   prvNewUnit(row->Long("VariableGUID"), record)->SetUnitType(kUnitElement);
+  kept.Finish(true);
   if (mWarningCount > warnings) markPending();
 }
 
@@ -133,8 +190,10 @@ void clsDownload::CompileDisplay(int32_t pDisplayID) {
   ErrorScope scope("display " + std::to_string(pDisplayID));
   auto row = prvOpenDisplayRow(pDisplayID);
   if (row->Eof() || row->Bof()) return;
+  KeptItem kept(mKeptItems, row->Long("PageGUID"), kUnitDisplay);
   Bytes record = prvCompileDisplayRecord(*row);
   prvNewUnit(row->Long("PageGUID"), record)->SetUnitType(kUnitDisplay);
+  kept.Finish(true);
 }
 
 }  // namespace brisklet

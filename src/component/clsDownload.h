@@ -22,6 +22,8 @@ namespace brisklet {
 class TimerProperties;
 class ClockProperties;
 class EntryFieldProperties;
+class KeptItemFindings;
+struct ItemFinding;
 
 class clsDownload : public DesignChecks {
  public:
@@ -70,6 +72,11 @@ class clsDownload : public DesignChecks {
   // failing on a row, makes it run by reference).
   bool LastRunIncremental() const { return mLastRunIncremental; }
 
+  // Where the findings of each compiled item are kept, and from where those of the items this
+  // run does not compile are told again, in the order a compile of every item tells them (the
+  // host's compile sets it; without it a run reports only what it compiles).
+  void SetKeptItemFindings(KeptItemFindings* kept) { mKeptItems = kept; }
+
   int32_t ErrorCount() const { return mErrorCount; }
   int32_t WarningCount() const { return mWarningCount; }
 
@@ -89,6 +96,10 @@ class clsDownload : public DesignChecks {
   // The pending elements, then the displays of displaysSql (compiled when pending, their tab
   // indexes checked).
   void prvCompilePending(const char* displaysSql, const std::function<void(int32_t)>& checkTabIndexes);
+  // Tells the kept findings of items of that type up to a GUID (see KeptItemFindings::TellUpTo);
+  // the GUID is read by the query only when there is something left to tell.
+  void prvTellKept(int16_t itemType, const char* guidSql, std::optional<int32_t> id, bool through);
+  void prvTellKept(const ItemFinding& finding);
   // The incremental run: whether it can be used, the tab order and checks of what changed
   // (false, with nothing changed, when it cannot or a check failed), and the end.
   bool prvTrackingUsable();
@@ -100,6 +111,7 @@ class clsDownload : public DesignChecks {
   std::unique_ptr<MessageSinkAdapter> mCompMsgAdapter;
   std::shared_ptr<FindingSink> mFindings;
   std::function<void(int64_t, int64_t)> mProgress;
+  KeptItemFindings* mKeptItems = nullptr;
   bool mReferenceRun = false;
   bool mLastRunIncremental = false;
   int32_t mErrorCount = 0;

@@ -3,14 +3,23 @@
 #include "database/ProjectUpgrades.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
+#include "database/EditLog.h"
 
 namespace brisklet {
 
 namespace {
+
+void AddColumnIfMissing(Connection& conn, const char* table, const char* column, const char* declaration) {
+  // Names of ours, never user text.
+  std::string sql = "SELECT 1 FROM pragma_table_info('" + std::string(table) + "') WHERE name = ?";
+  if (conn.QueryValue(sql, {Value(column)})) return;
+  conn.Execute("ALTER TABLE " + std::string(table) + " ADD COLUMN " + column + " " + declaration);
+}
 
 // Step 1: the indexes of the compiler's queries. Early projects had few of them.
 constexpr std::string_view kIndexes = R"sql(
@@ -64,21 +73,21 @@ CREATE INDEX IF NOT EXISTS ProjectTextsByIndex ON ProjectTexts (TextIndex);
 // download GUID), so that a compile checks again only what changed.
 constexpr std::string_view kChangeTracking = R"sql(
 -- Displays whose elements, display row or module changed since the last compile.
-CREATE TABLE CompileChangedDisplays (DisplayID UNIQUE);
+CREATE TABLE IF NOT EXISTS CompileChangedDisplays (DisplayID UNIQUE);
 -- Variable names that an element had or has since the last compile.
-CREATE TABLE CompileChangedNames (Name UNIQUE);
+CREATE TABLE IF NOT EXISTS CompileChangedNames (Name UNIQUE);
 -- Flags of the change tracking, 1 or 0: 'AllChanged' (nothing kept can be trusted: fonts
 -- changed, or the last compile did not keep what it found), 'Unchecked' (a row was written
 -- with a display number or GUID out of the ordinary since the last look).
-CREATE TABLE CompileState (Name TEXT PRIMARY KEY, Value);
-INSERT INTO CompileState VALUES ('AllChanged', 1), ('Unchecked', 1), ('Messages', NULL);
+CREATE TABLE IF NOT EXISTS CompileState (Name TEXT PRIMARY KEY, Value);
+INSERT OR IGNORE INTO CompileState VALUES ('AllChanged', 1), ('Unchecked', 1), ('Messages', NULL);
 -- The download GUIDs a compile looks at for shared GUIDs (filled and emptied by each compile).
-CREATE TABLE CompileGuids (Guid UNIQUE);
+CREATE TABLE IF NOT EXISTS CompileGuids (Guid UNIQUE);
 -- The findings of the checks, as the last compile made them. CheckID names the check, Part
 -- the display, name or GUID whose rows made the finding, SortKey where the check's walk
 -- meets it (ties in the order kept). Kind: 0 a message, 1 a notice, 2 and 3 an element or a
 -- display that shares its GUID (DisplayID is its ID), 4 a display whose check ran.
-CREATE TABLE CompileFindings (
+CREATE TABLE IF NOT EXISTS CompileFindings (
   CheckID    INTEGER NOT NULL,
   Part       COLLATE NOCASE,
   SortKey    COLLATE NOCASE,
@@ -89,22 +98,22 @@ CREATE TABLE CompileFindings (
   Message,
   DisplayID
 );
-CREATE INDEX CompileFindingsInOrder ON CompileFindings (CheckID, SortKey);
-CREATE INDEX CompileFindingsByPart ON CompileFindings (CheckID, Part);
+CREATE INDEX IF NOT EXISTS CompileFindingsInOrder ON CompileFindings (CheckID, SortKey);
+CREATE INDEX IF NOT EXISTS CompileFindingsByPart ON CompileFindings (CheckID, Part);
 
 -- The rows of the duplicate variable name check, kept per display: each variable that shares
 -- its name with a later variable of its display, as the check reads it.
-CREATE TABLE CompileVariableRows (DisplayID, ID, VarName COLLATE NOCASE, Description, ModuleID);
-CREATE INDEX CompileVariableRowsByName ON CompileVariableRows (VarName, DisplayID, ID);
-CREATE INDEX CompileVariableRowsByDisplay ON CompileVariableRows (DisplayID);
+CREATE TABLE IF NOT EXISTS CompileVariableRows (DisplayID, ID, VarName COLLATE NOCASE, Description, ModuleID);
+CREATE INDEX IF NOT EXISTS CompileVariableRowsByName ON CompileVariableRows (VarName, DisplayID, ID);
+CREATE INDEX IF NOT EXISTS CompileVariableRowsByDisplay ON CompileVariableRows (DisplayID);
 
-CREATE TRIGGER CompileTrackElementInsert AFTER INSERT ON HMI_Elements BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackElementInsert AFTER INSERT ON HMI_Elements BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays VALUES (NEW.DisplayID);
   INSERT OR IGNORE INTO CompileChangedNames SELECT NEW.Text WHERE NEW.Type = 5;
   UPDATE CompileState SET Value = 1 WHERE Name = 'Unchecked' AND (typeof(NEW.DisplayID) <> 'integer'
     OR NEW.DisplayID NOT BETWEEN 1 AND 2147483647 OR typeof(NEW.GUID) <> 'integer');
 END;
-CREATE TRIGGER CompileTrackElementUpdate AFTER UPDATE ON HMI_Elements BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackElementUpdate AFTER UPDATE ON HMI_Elements BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays VALUES (OLD.DisplayID);
   INSERT OR IGNORE INTO CompileChangedDisplays VALUES (NEW.DisplayID);
   INSERT OR IGNORE INTO CompileChangedNames SELECT OLD.Text WHERE OLD.Type = 5;
@@ -112,59 +121,57 @@ CREATE TRIGGER CompileTrackElementUpdate AFTER UPDATE ON HMI_Elements BEGIN
   UPDATE CompileState SET Value = 1 WHERE Name = 'Unchecked' AND (typeof(NEW.DisplayID) <> 'integer'
     OR NEW.DisplayID NOT BETWEEN 1 AND 2147483647 OR typeof(NEW.GUID) <> 'integer');
 END;
-CREATE TRIGGER CompileTrackElementDelete AFTER DELETE ON HMI_Elements BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackElementDelete AFTER DELETE ON HMI_Elements BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays VALUES (OLD.DisplayID);
   INSERT OR IGNORE INTO CompileChangedNames SELECT OLD.Text WHERE OLD.Type = 5;
 END;
-CREATE TRIGGER CompileTrackDisplayInsert AFTER INSERT ON Pages BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackDisplayInsert AFTER INSERT ON Pages BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays VALUES (NEW.Id);
   UPDATE CompileState SET Value = 1 WHERE Name = 'Unchecked' AND (NEW.Id NOT BETWEEN 1 AND 2147483647
     OR typeof(NEW.GUID) <> 'integer');
 END;
-CREATE TRIGGER CompileTrackDisplayUpdate AFTER UPDATE OF Id, GUID, ModuleID, Description ON Pages BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackDisplayUpdate AFTER UPDATE OF Id, GUID, ModuleID, Description ON Pages BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays VALUES (OLD.Id);
   INSERT OR IGNORE INTO CompileChangedDisplays VALUES (NEW.Id);
   UPDATE CompileState SET Value = 1 WHERE Name = 'Unchecked' AND (NEW.Id NOT BETWEEN 1 AND 2147483647
     OR typeof(NEW.GUID) <> 'integer');
 END;
-CREATE TRIGGER CompileTrackDisplayDelete AFTER DELETE ON Pages BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackDisplayDelete AFTER DELETE ON Pages BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays VALUES (OLD.Id);
 END;
-CREATE TRIGGER CompileTrackModuleInsert AFTER INSERT ON DispModules BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackModuleInsert AFTER INSERT ON DispModules BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays SELECT Id FROM Pages WHERE ModuleID = NEW.ModuleID;
 END;
-CREATE TRIGGER CompileTrackModuleUpdate AFTER UPDATE ON DispModules BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackModuleUpdate AFTER UPDATE ON DispModules BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays SELECT Id FROM Pages WHERE ModuleID = OLD.ModuleID;
   INSERT OR IGNORE INTO CompileChangedDisplays SELECT Id FROM Pages WHERE ModuleID = NEW.ModuleID;
 END;
-CREATE TRIGGER CompileTrackModuleDelete AFTER DELETE ON DispModules BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackModuleDelete AFTER DELETE ON DispModules BEGIN
   INSERT OR IGNORE INTO CompileChangedDisplays SELECT Id FROM Pages WHERE ModuleID = OLD.ModuleID;
 END;
-CREATE TRIGGER CompileTrackFontInsert AFTER INSERT ON tblFonts BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackFontInsert AFTER INSERT ON tblFonts BEGIN
   UPDATE CompileState SET Value = 1 WHERE Name = 'AllChanged';
 END;
-CREATE TRIGGER CompileTrackFontUpdate AFTER UPDATE ON tblFonts BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackFontUpdate AFTER UPDATE ON tblFonts BEGIN
   UPDATE CompileState SET Value = 1 WHERE Name = 'AllChanged';
 END;
-CREATE TRIGGER CompileTrackFontDelete AFTER DELETE ON tblFonts BEGIN
+CREATE TRIGGER IF NOT EXISTS CompileTrackFontDelete AFTER DELETE ON tblFonts BEGIN
   UPDATE CompileState SET Value = 1 WHERE Name = 'AllChanged';
 END;
 )sql";
 
 // Step 3: the font file itself beside each font's metrics, so that a preview can draw texts
 // on any machine. Fonts added before it have none (Null).
-constexpr std::string_view kFontFiles = R"sql(
-ALTER TABLE tblFonts ADD COLUMN FontFile BLOB;
-)sql";
+void AddFontFiles(Connection& conn) { AddColumnIfMissing(conn, "tblFonts", "FontFile", "BLOB"); }
 
 // Step 4: the element each kept finding is about, beside its text. Findings kept before it
 // have none, so the next compile walks everything again.
-constexpr std::string_view kFindingElements = R"sql(
-ALTER TABLE CompileFindings ADD COLUMN ElementID INTEGER NOT NULL DEFAULT 0;
-ALTER TABLE CompileFindings ADD COLUMN ElementGUID INTEGER NOT NULL DEFAULT 0;
-ALTER TABLE CompileFindings ADD COLUMN ElementName NOT NULL DEFAULT '';
-UPDATE CompileState SET Value = 1 WHERE Name = 'AllChanged';
-)sql";
+void AddFindingElements(Connection& conn) {
+  AddColumnIfMissing(conn, "CompileFindings", "ElementID", "INTEGER NOT NULL DEFAULT 0");
+  AddColumnIfMissing(conn, "CompileFindings", "ElementGUID", "INTEGER NOT NULL DEFAULT 0");
+  AddColumnIfMissing(conn, "CompileFindings", "ElementName", "NOT NULL DEFAULT ''");
+  conn.Execute("UPDATE CompileState SET Value = 1 WHERE Name = 'AllChanged'");
+}
 
 // Named variables by display and name, in ID order: whether a variable has a later one of its
 // name on its display is one look-up (with the tab index in between, it was a walk over all of
@@ -175,8 +182,66 @@ CREATE INDEX IF NOT EXISTS HMI_ElementsVariableNamesById ON HMI_Elements (Displa
   WHERE Type=5 AND Text IS NOT NULL;
 )sql";
 
-constexpr std::array<std::string_view, 5> kSteps = {kIndexes, kChangeTracking, kFontFiles, kFindingElements,
-                                                    kVariableNamesById};
+// Step 6: the edit log (what any program's edits touched, database/EditLog.h), the findings
+// kept with each stored item, and module changes noted without reading Pages (a trigger that
+// reads another table breaks when a program rebuilds that table by renaming it).
+constexpr std::string_view kStoredDownload = R"sql(
+CREATE TABLE IF NOT EXISTS CompileItemFindings (
+  Guid        INTEGER NOT NULL,
+  Seq         INTEGER NOT NULL,
+  ItemType    INTEGER NOT NULL,
+  Kind        INTEGER NOT NULL,
+  Rule        INTEGER,
+  Severity    INTEGER,
+  ModuleID    INTEGER,
+  Location,
+  Message,
+  DisplayID   INTEGER,
+  ElementID   INTEGER,
+  ElementGUID INTEGER,
+  ElementName,
+  PRIMARY KEY (Guid, Seq)
+);
+CREATE TABLE IF NOT EXISTS CompileChangedModules (ModuleID UNIQUE);
+DROP TRIGGER IF EXISTS CompileTrackModuleInsert;
+DROP TRIGGER IF EXISTS CompileTrackModuleUpdate;
+DROP TRIGGER IF EXISTS CompileTrackModuleDelete;
+CREATE TRIGGER IF NOT EXISTS CompileTrackModuleChanges AFTER INSERT ON DispModules BEGIN
+  INSERT OR IGNORE INTO CompileChangedModules VALUES (NEW.ModuleID);
+END;
+CREATE TRIGGER IF NOT EXISTS CompileTrackModuleUpdates AFTER UPDATE ON DispModules BEGIN
+  INSERT OR IGNORE INTO CompileChangedModules VALUES (OLD.ModuleID);
+  INSERT OR IGNORE INTO CompileChangedModules VALUES (NEW.ModuleID);
+END;
+CREATE TRIGGER IF NOT EXISTS CompileTrackModuleDeletes AFTER DELETE ON DispModules BEGIN
+  INSERT OR IGNORE INTO CompileChangedModules VALUES (OLD.ModuleID);
+END;
+-- A row that INSERT OR REPLACE or UPDATE OR REPLACE removes fires no delete trigger: its
+-- display and name are noted before the new row replaces it.
+CREATE TRIGGER IF NOT EXISTS CompileTrackReplacedElement BEFORE INSERT ON HMI_Elements BEGIN
+  INSERT OR IGNORE INTO CompileChangedDisplays SELECT DisplayID FROM HMI_Elements WHERE ID = NEW.ID;
+  INSERT OR IGNORE INTO CompileChangedNames SELECT Text FROM HMI_Elements WHERE ID = NEW.ID AND Type = 5;
+END;
+CREATE TRIGGER IF NOT EXISTS CompileTrackReplacedElementUpdate BEFORE UPDATE OF ID ON HMI_Elements
+WHEN NEW.ID IS NOT OLD.ID BEGIN
+  INSERT OR IGNORE INTO CompileChangedDisplays SELECT DisplayID FROM HMI_Elements WHERE ID = NEW.ID;
+  INSERT OR IGNORE INTO CompileChangedNames SELECT Text FROM HMI_Elements WHERE ID = NEW.ID AND Type = 5;
+END;
+INSERT OR IGNORE INTO CompileState VALUES ('Schema', NULL), ('Kept', NULL), ('LastCompile', NULL), ('Runs', 0);
+)sql";
+
+void Run(Connection& conn, std::string_view script) { conn.Execute(std::string(script)); }
+
+// Every step can run again on a project that already has it (a project whose version was
+// reset, as a dump and restore does, gains nothing twice).
+const std::array<std::function<void(Connection&)>, 6> kSteps = {
+    [](Connection& c) { Run(c, kIndexes); },
+    [](Connection& c) { Run(c, kChangeTracking); },
+    AddFontFiles,
+    AddFindingElements,
+    [](Connection& c) { Run(c, kVariableNamesById); },
+    [](Connection& c) { Run(c, std::string(kStoredDownload) + EditLogScript()); },
+};
 
 }  // namespace
 
@@ -196,7 +261,13 @@ void UpgradeProject(Connection& conn) {
                            ", which no version of Brisklet writes (0 to " + std::to_string(ProjectSchemaVersion()) +
                            "); set it to 0 to have every upgrade step checked again");
   }
-  for (int step = version; step < ProjectSchemaVersion(); ++step) conn.Execute(std::string(kSteps[step]));
+  if (version > ProjectSchemaVersion()) {
+    throw RuntimeError("Cannot upgrade project database",
+                       "its schema version (PRAGMA user_version) is " + std::to_string(version) +
+                           ", newer than this Brisklet's (" + std::to_string(ProjectSchemaVersion()) +
+                           "): it was written by a later version");
+  }
+  for (int step = version; step < ProjectSchemaVersion(); ++step) kSteps[static_cast<size_t>(step)](conn);
   // The version is a number of ours, never user text.
   if (version < ProjectSchemaVersion()) conn.Execute("PRAGMA user_version = " + std::to_string(ProjectSchemaVersion()));
 }

@@ -51,6 +51,7 @@ DefaultHost::DefaultHost(Connection& conn, DefaultHostOptions options) : mConn(c
 DefaultHost::~DefaultHost() = default;
 
 void DefaultHost::Notice(const std::string& text) const {
+  if (mNoticeTap) mNoticeTap(text);
   if (mOptions.notice) {
     mOptions.notice(text);
   } else {

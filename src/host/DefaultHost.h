@@ -56,12 +56,15 @@ class DefaultHost : public HostFactory {
   CallCache& Cache() { return mCache; }
   const DefaultHostOptions& Options() const { return mOptions; }
   void Notice(const std::string& text) const;
+  // Told of every notice before it goes where the options say (none: no one is told).
+  void SetNoticeTap(std::function<void(const std::string&)> tap) { mNoticeTap = std::move(tap); }
   // Units written to the store since this host was made.
   int64_t UnitsStored() const { return mUnitsStored; }
 
  private:
   Connection& mConn;
   DefaultHostOptions mOptions;
+  std::function<void(const std::string&)> mNoticeTap;
   CallCache mCache;
   std::map<int, std::string> mCatalogue;
   bool mCatalogueLoaded = false;

@@ -31,7 +31,7 @@ TEST(CheckTable, KeptChecksReadOnlyTrackedTables) {
       for (const char* event : {"INSERT", "UPDATE", "DELETE"}) {
         EXPECT_EQ(project
                       .Texts("SELECT name FROM sqlite_master WHERE type = 'trigger' AND tbl_name = '" + table +
-                             "' AND sql LIKE '%AFTER " + event + "%'")
+                             "' AND name LIKE 'CompileTrack%' AND sql LIKE '%AFTER " + event + "%'")
                       .size(),
                   1u)
             << check.rule.name << " reads " << table << ", whose " << event << " is not tracked";

@@ -24,6 +24,16 @@ TestProject::TestProject(EmptyFile file) : mSink(std::make_shared<RecordingMessa
   Open(Connection::Create(mFile));
 }
 
+TestProject::TestProject(CopyOf copy) : mSink(std::make_shared<RecordingMessageSink>()), mFile(copy.path) {
+  std::filesystem::remove(mFile);
+  copy.from.Db().Execute("VACUUM INTO ?", {Value(mFile)});
+  Open(Connection::Open(mFile));
+}
+
+ProjectCompileReport TestProject::CompileAsHost(const ProjectCompileOptions& options) {
+  return ProjectCompile(Compiler(), *mHost, *mConn).Run(options);
+}
+
 // Releases the compiler, the host and the connection in this order, then takes the new one.
 void TestProject::Open(std::unique_ptr<Connection> conn) {
   mCompiler.reset();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/RuntimeError.h"
+#include "component/ProjectCompile.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
@@ -53,6 +54,12 @@ class TestProject {
     std::string path;
   };
   explicit TestProject(EmptyFile file);
+  // A copy of another project's file (which must be a file), removed with the copy.
+  struct CopyOf {
+    TestProject& from;
+    std::string path;
+  };
+  explicit TestProject(CopyOf copy);
   ~TestProject();
 
   // A new host (and compiler) that reads the message catalogue and the calendar files from
@@ -72,6 +79,8 @@ class TestProject {
   int32_t AddDisplay(Columns columns);
   int32_t AddElement(Columns columns);
   void SetSetting(const std::string& name, const Value& value);
+  // The compile `brisklet compile` runs: edits marked, deleted items removed, findings kept.
+  ProjectCompileReport CompileAsHost(const ProjectCompileOptions& options = {});
 
   // One value of a query ("SELECT TabIndex FROM HMI_Elements WHERE ID=3").
   Value Scalar(const std::string& sql);

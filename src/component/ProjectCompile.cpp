@@ -1,0 +1,174 @@
+// The host's compile around CompileHMI: edits marked, deleted items removed, findings kept and
+// told again, stale units removed.
+#include "component/ProjectCompile.h"
+
+#include "base/Constants.h"
+#include "base/RuntimeError.h"
+#include "component/KeptItemFindings.h"
+#include "component/Queries.h"
+#include "component/clsDownload.h"
+#include "database/Connection.h"
+#include "database/ProjectUpgrades.h"
+#include "database/Recordset.h"
+#include "database/TrackingCheck.h"
+#include "host/DefaultHost.h"
+
+namespace brisklet {
+
+namespace {
+
+std::string StateText(Connection& conn, const char* name) {
+  std::optional<Value> v = conn.QueryValue(kSqlTrackingState, {Value(name)});
+  return v && !v->IsNull() ? v->ToString(name) : std::string();
+}
+
+void SetState(Connection& conn, const char* name, const Value& value) {
+  conn.Execute(kSqlSetTrackingState, {value, Value(name)});
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "; ") + line;
+  return text;
+}
+
+// Run-time failures are the compile's own; the transaction keeps what was done either way.
+class Transaction {
+ public:
+  explicit Transaction(Connection& conn) : mConn(conn), mOwned(!conn.InTransaction()) {
+    if (mOwned) mConn.BeginTransaction();
+  }
+  void Commit() {
+    if (mOwned && mConn.InTransaction()) mConn.Commit();
+    mOwned = false;
+  }
+  ~Transaction() {
+    if (mOwned && mConn.InTransaction()) sqlite3_exec(mConn.Handle(), "COMMIT", nullptr, nullptr, nullptr);
+  }
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+ private:
+  Connection& mConn;
+  bool mOwned;
+};
+
+}  // namespace
+
+ProjectCompile::ProjectCompile(clsDownload& compiler, DefaultHost& host, Connection& conn)
+    : mCompiler(compiler), mHost(host), mConn(conn) {}
+
+ProjectCompileReport ProjectCompile::Run(const ProjectCompileOptions& options) {
+  ProjectCompileReport report;
+  Transaction transaction(mConn);
+  Prepare(options, report);
+  KeptItemFindings kept(mConn);
+  mHost.SetNoticeTap([&kept](const std::string& text) {
+    if (kept.Recording()) kept.Keep({true, DesignMessage{.message = text}});
+  });
+  mCompiler.SetKeptItemFindings(&kept);
+  struct Detach {
+    ProjectCompile& self;
+    ~Detach() {
+      self.mCompiler.SetKeptItemFindings(nullptr);
+      self.mHost.SetNoticeTap(nullptr);
+    }
+  } detach{*this};
+  mCompiler.CompileHMI();
+  Finish(report, kept.Stored());
+  transaction.Commit();
+  return report;
+}
+
+void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompileReport& report) {
+  UpgradeProject(mConn);
+  report.trackingProblems = TrackingProblems(mConn);
+  if (!report.trackingProblems.empty()) RepairTracking(mConn);
+  std::string schema = StateText(mConn, "Schema");
+  bool compiledBefore = mConn.QueryValue(kSqlCompiledItems).value_or(Value(0)).ToLong("count") > 0;
+  if (options.rebuild) {
+    report.recompileReason = "a rebuild was asked for";
+  } else if (!report.trackingProblems.empty()) {
+    report.recompileReason = "the change tracking was damaged (" + Joined(report.trackingProblems) + ") and repaired";
+  } else if (schema.empty()) {
+    if (compiledBefore) report.recompileReason = "the project was compiled before its edits were tracked";
+  } else if (schema != SchemaText(mConn)) {
+    std::vector<std::string> foreign = ForeignIndexes(mConn);
+    report.recompileReason = "the project's tables, indexes or triggers changed since the last compile" +
+                             (foreign.empty() ? std::string() : " (indexes not of Brisklet's making: " +
+                                                                    Joined(foreign) + ")");
+  } else if (StateText(mConn, "Kept") != KeptText()) {
+    report.recompileReason =
+        "the findings kept by the last compile were changed, or the project was compiled as marked since";
+  }
+  if (!report.recompileReason.empty() || schema.empty()) {
+    // Nothing kept can be vouched for: every item and every check again.
+    mConn.Execute(kSqlEditEverything);
+    mConn.Execute("DELETE FROM CompileItemFindings");
+    SetState(mConn, "AllChanged", Value(1));
+    if (!report.recompileReason.empty()) mHost.Notice("every item is compiled again: " + report.recompileReason);
+  }
+  MarkEdits();
+  RemoveWhatDeletedItemsLeft(report);
+  NoticeItemsWithoutBookkeeping();
+}
+
+void ProjectCompile::MarkEdits() {
+  for (const char* sql : {kSqlEditsOfModules, kSqlEditsOfPalettes, kSqlEditsOfFunctions, kSqlEditsOfElementPictures,
+                          kSqlEditsOfPictures, kSqlDisplayEditsOfPictures, kSqlRecordsOfDisplays,
+                          kSqlElementsOfDisplays, kSqlItemsOfDisplayRecords, kSqlMarkEditedItems, kSqlForgetEdits,
+                          kSqlMarkUnitsMissing}) {
+    mConn.Execute(sql);
+  }
+}
+
+void ProjectCompile::RemoveWhatDeletedItemsLeft(ProjectCompileReport& report) {
+  for (Recordset rs(mConn, kSqlUnitsOfDeletedItems, 0, 1); !rs.Eof(); rs.MoveNext()) {
+    report.deletedItemGuids.push_back(rs.Field("UnitGuid").ToLong("UnitGuid"));
+  }
+  for (int64_t guid : report.deletedItemGuids) mConn.Execute(kSqlRemoveUnit, {Value(guid)});
+  mConn.Execute(kSqlRemoveRowsOfDeletedItems);
+  mConn.Execute(kSqlRemoveUnitsWithoutRows);
+  report.unitsWithoutItems = sqlite3_changes64(mConn.Handle());
+  if (!report.deletedItemGuids.empty()) {
+    size_t n = report.deletedItemGuids.size();
+    std::string guids;
+    for (size_t i = 0; i < n && i < 10; ++i) guids += (i ? ", " : "") + std::to_string(report.deletedItemGuids[i]);
+    if (n > 10) guids += ", ...";
+    mHost.Notice("removed " + std::to_string(n) + (n == 1 ? " unit of a deleted item (GUID " : " units of deleted items (GUIDs ") +
+                 guids + ")");
+  }
+  if (report.unitsWithoutItems > 0) {
+    mHost.Notice("removed " + std::to_string(report.unitsWithoutItems) +
+                 " unit(s) of items without a DownloadDLUs row (such items are never compiled)");
+  }
+}
+
+void ProjectCompile::NoticeItemsWithoutBookkeeping() {
+  for (Recordset rs(mConn, kSqlItemsWithoutRows, 0, 1); !rs.Eof(); rs.MoveNext()) {
+    mHost.Notice(rs.Str("Kind") + " " + rs.Field("ID").SqlText() + " (GUID " + rs.Field("GUID").SqlText() +
+                 ") has no DownloadDLUs row and is never compiled");
+  }
+}
+
+void ProjectCompile::Finish(ProjectCompileReport& report, const std::unordered_set<int64_t>& stored) {
+  std::vector<int64_t> stale;
+  for (Recordset rs(mConn, kSqlPendingUnits, 0, 1); !rs.Eof(); rs.MoveNext()) {
+    int64_t guid = rs.Field("UnitGuid").ToLong("UnitGuid");
+    if (!stored.contains(guid)) stale.push_back(guid);
+  }
+  for (int64_t guid : stale) mConn.Execute(kSqlRemoveUnit, {Value(guid)});
+  report.staleUnitsRemoved = static_cast<int64_t>(stale.size());
+  mConn.Execute(kSqlForgetFindingsWithoutUnits);
+  // What the run itself wrote (renumbered tab indexes, units) was no edit.
+  mConn.Execute(kSqlForgetEdits);
+  SetState(mConn, "Schema", Value(SchemaText(mConn)));
+  SetState(mConn, "Kept", Value(KeptText()));
+  mConn.Execute(kSqlLastCompile);
+}
+
+std::string ProjectCompile::KeptText() {
+  return mConn.QueryValue(kSqlKeptText).value_or(Value()).SqlText();
+}
+
+}  // namespace brisklet
