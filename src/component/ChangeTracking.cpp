@@ -35,12 +35,12 @@ bool clsDownload::prvTrackingUsable() {
 
 bool clsDownload::prvStartIncrementalRun() {
   if (!prvTrackingUsable()) return false;
-  std::string messages = prvFontWarningText();
-  bool everything =
-      TrackingState("AllChanged").SqlText() != "0" || TrackingState("Messages").SqlText() != Value(messages).SqlText();
   ExecuteSql(kSqlSavepoint, {});
   try {
     ExecuteSql(kSqlDisplaysOfChangedModules, {});
+    std::string messages = prvFontWarningText();
+    bool everything = TrackingState("AllChanged").SqlText() != "0" ||
+                      TrackingState("Messages").SqlText() != Value(messages).SqlText();
     if (everything) {
       ExecuteSql(kSqlAllDisplaysChanged, {});
       ExecuteSql(kSqlAllNamesChanged, {});
@@ -57,8 +57,9 @@ bool clsDownload::prvStartIncrementalRun() {
     ExecuteSql(kSqlReleaseSavepoint, {});
     return true;
   } catch (const RuntimeError&) {
-    // A check failed on a row: the reference run fails there as well, at the place and
-    // after the findings that the project's order gives.
+    // A check failed on a row, or a message text could not be read: the reference run fails
+    // there as well, at the place and after the steps (tab order, findings) that the
+    // project's order gives, and what it did before stays done.
     ExecuteSql(kSqlRollbackSavepoint, {});
     ExecuteSql(kSqlReleaseSavepoint, {});
     return false;

@@ -53,7 +53,7 @@ int32_t GetImageBits(int32_t crc) {
 
 namespace {
 
-// The first bytes of an image's pixel data: only they are unpacked, however large the image.
+// The first bytes of an image's pixel data, which must unpack whole: only they are kept.
 Bytes UncompressPrefix(const Bytes& compressed, size_t count) {
   auto component = CurrentHost().NewDecompressor();
   Bytes output;

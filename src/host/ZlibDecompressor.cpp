@@ -1,4 +1,4 @@
-// zlib inflate of a whole buffer, or of its first bytes only.
+// zlib inflate of a whole stream, keeping all of its bytes or only the first ones.
 #include "host/ZlibDecompressor.h"
 
 #include <zlib.h>
@@ -9,38 +9,42 @@ namespace brisklet {
 
 namespace {
 
-// Inflates until the stream ends or `limit` bytes are out; Z_BUF_ERROR when the limit cut it.
-int Inflate(const Bytes& input, size_t limit, Bytes& output) {
+// Inflates the whole stream, keeping its first `keep` bytes in `output`. 0 when the stream
+// ends within kMaxImageBytes; zlib's error otherwise: Z_BUF_ERROR for a stream cut short,
+// Z_MEM_ERROR for one that unpacks to more (inflating stops there, so the work is bounded by
+// the input and kMaxImageBytes of output).
+int Inflate(const Bytes& input, size_t keep, Bytes& output) {
   output.clear();
   z_stream zs{};
   if (input.empty() || inflateInit(&zs) != Z_OK) return Z_DATA_ERROR;
   zs.next_in = const_cast<Bytef*>(input.data());
   zs.avail_in = static_cast<uInt>(input.size());
   uint8_t chunk[16384];
+  size_t total = 0;
   int rc;
   do {
     zs.next_out = chunk;
-    zs.avail_out = static_cast<uInt>(std::min(sizeof chunk, limit - output.size()));
+    zs.avail_out = sizeof chunk;
     rc = inflate(&zs, Z_NO_FLUSH);
     if (rc != Z_OK && rc != Z_STREAM_END) break;
-    output.insert(output.end(), chunk, zs.next_out);
-  } while (rc != Z_STREAM_END && output.size() < limit);
+    size_t got = static_cast<size_t>(zs.next_out - chunk);
+    if (output.size() < keep) output.insert(output.end(), chunk, chunk + std::min(got, keep - output.size()));
+    total += got;
+    if (total > ZlibDecompressor::kMaxImageBytes) rc = Z_MEM_ERROR;
+  } while (rc == Z_OK);
   inflateEnd(&zs);
-  if (rc == Z_STREAM_END) return 0;
-  return rc == Z_OK ? Z_BUF_ERROR : rc;
+  return rc == Z_STREAM_END ? 0 : rc;
 }
 
 }  // namespace
 
 void ZlibDecompressor::Uncompress(const Bytes& input, Bytes& output, bool, int32_t& status) {
-  status = Inflate(input, kMaxImageBytes + 1, output);
-  if (status == 0 && output.size() > kMaxImageBytes) status = Z_MEM_ERROR;
+  status = Inflate(input, kMaxImageBytes, output);
   if (status != 0) output.clear();
 }
 
 void ZlibDecompressor::UncompressPrefix(const Bytes& input, size_t count, Bytes& output, int32_t& status) {
   status = Inflate(input, count, output);
-  if (status == Z_BUF_ERROR && output.size() == count) status = 0;  // cut at the count, as asked
   if (status != 0) output.clear();
 }
 

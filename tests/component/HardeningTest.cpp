@@ -1,6 +1,6 @@
 // Bad input and failures that must end in a clear error naming the element, or in nothing
-// worse than a notice: texts the panel cannot hold, a commit that fails, image data that
-// unpacks to more than any image, blob numbers beyond 32 bits, texts in the default font.
+// worse than a notice: texts the panel cannot hold, a commit that fails, blob numbers beyond
+// 32 bits, texts in the default font (image data that does not unpack: EncodingTest).
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -70,20 +70,6 @@ TEST_F(Hardening, AFailedCommitIsAnErrorAndNothingIsClaimed) {
   EXPECT_EQ(test::ErrorOf([&] { project.Compiler().CompileHMI(); }).Describe(),
             "Database error (the compile could not be stored: FOREIGN KEY constraint failed)");
   EXPECT_EQ(project.Scalar("SELECT COUNT(*) FROM DownloadUnits").ToLong(), 0);
-}
-
-// A transparent 8-bit picture needs one byte of its pixel data for the key colour: only that
-// byte is unpacked, however much the data would unpack to.
-TEST_F(Hardening, KeyColourOfImageDataBeyondAnyImage) {
-  Bytes pixels(70u << 20, 0x2A);  // more than an image may unpack to
-  project.Insert("ProjectImages", {{"CRC", 77}, {"Bits", 8}, {"Data8bpp", Compressed(pixels)}});
-  int32_t id = project.AddElement({{"DisplayID", display}, {"Type", kTypePicture}});
-  project.Insert("ElementsAndImages",
-                 {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", 77}, {"TransparencyLevel", 1}});
-  Bytes record = project.Compiler().ElementRecord(id);
-  ASSERT_EQ(record.size(), 90u + 16u);
-  EXPECT_EQ(record[90 + 2 + 7], 0x2A);  // key colour, second byte
-  EXPECT_TRUE(project.Notices().empty());
 }
 
 struct BlobNumberCase {

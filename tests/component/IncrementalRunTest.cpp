@@ -10,6 +10,8 @@
 //   store gives, with the same bookkeeping, and the same findings in the same order.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <set>
 
@@ -391,6 +393,47 @@ TEST_P(IncrementalRun, GivesWhatTheReferenceRunAndACompileFromScratchGiveAfterEv
 
 INSTANTIATE_TEST_SUITE_P(Seeds, IncrementalRun, ::testing::Range<uint64_t>(1, 13),
                          [](const auto& info) { return "Seed" + std::to_string(info.param); });
+
+// A run that fails part-way fails the same way incrementally and by reference, and keeps what
+// it did before the failure: display 1's tab order (3, 3) renumbered. Display 2's tab indexes
+// renumbered past 2^31-1 are "Overflow"; a catalogue without the missing-font message fails
+// the font check, which comes after the tab order.
+TEST(IncrementalRun, AFailurePartWayLeavesWhatTheReferenceRunLeaves) {
+  const struct {
+    const char* name;
+    int64_t secondDisplayTabs;
+    bool without952;
+    const char* error;
+  } cases[] = {{"TabIndexPast32Bits", 2147483647, false, "Overflow"},
+               {"CatalogueWithout952", 1, true, "Message not found"}};
+  std::filesystem::path dir = TempPath("catalogue-without-952");
+  std::filesystem::create_directories(dir);
+  for (const auto& c : cases) {
+    std::vector<std::vector<std::string>> outcomes;
+    for (bool reference : {false, true}) {
+      TestProject p;
+      if (c.without952) {
+        std::ifstream in(p.Host().Options().dataDir + "/messages.txt");
+        std::ofstream out(dir / "messages.txt");
+        for (std::string line; std::getline(in, line);) out << (line.rfind("952\t", 0) == 0 ? "" : line + "\n");
+        out.close();
+        p.UseDataDir(dir.string());
+      }
+      p.AddModule("Main");
+      for (int64_t tab : {int64_t{3}, c.secondDisplayTabs}) {
+        int32_t display = p.AddDisplay({{"ModuleID", 1}});
+        for (int i = 0; i < 2; ++i) p.AddElement({{"DisplayID", display}, {"TabIndex", tab}});
+      }
+      outcomes.push_back(Compile(p, reference));
+      EXPECT_EQ(p.Column("SELECT TabIndex FROM HMI_Elements ORDER BY ID"),
+                (std::vector<int64_t>{3, 4, c.secondDisplayTabs, c.secondDisplayTabs + c.without952}))
+          << c.name << (reference ? ", by reference" : ", incrementally");
+    }
+    EXPECT_NE(outcomes[0].back().find(c.error), std::string::npos) << c.name << ": " << outcomes[0].back();
+    EXPECT_EQ(outcomes[0], outcomes[1]) << c.name;
+  }
+  std::filesystem::remove_all(dir);
+}
 
 // A project made before the change tracking (no version, no tracking tables or indexes, no
 // font files) gains them on its first compile and gives what a new project gives.

@@ -12,6 +12,7 @@
 #include "encoding/GeometryEncoding.h"
 #include "encoding/ImageEncoding.h"
 #include "encoding/OperandEncoding.h"
+#include "host/ZlibDecompressor.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -186,19 +187,35 @@ TEST_F(ImageBlock, KeyOutsideAByteIsOverflow) {
   }
 }
 
-// A picture element whose image data cannot be unpacked: the notice, then a run-time error
-// that names the element, and nothing stored.
-TEST_F(ImageBlock, CorruptDataIsAnnouncedThenFailsThePictureElement) {
+// A picture element whose image data cannot be unpacked whole (not zlib, a stream cut short
+// after its first pixel, more than any image): the notice, then a run-time error that names
+// the element, and nothing stored. The key colour needs one byte, but the whole stream is
+// unpacked, up to the bound.
+TEST_F(ImageBlock, DataThatDoesNotUnpackWholeIsAnnouncedThenFailsThePictureElement) {
+  Bytes cutShort = Compressed({0x2A, 0x01, 0x02, 0x03, 0x04, 0x05});
+  cutShort.resize(cutShort.size() - 5);  // the Adler-32 checksum and a byte before it
+  const std::pair<const char*, Bytes> cases[] = {
+      {"not zlib", {1, 2, 3, 4, 5}},
+      {"cut short", cutShort},
+      {"beyond any image", Compressed(Bytes(ZlibDecompressor::kMaxImageBytes + 1, 0x2A))},
+  };
   project.AddModule("Main");
   project.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}});
-  int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 3}, {"GUID", 77}, {"Dx", 10}, {"Dy", 10}});
-  project.Insert("ElementsAndImages",
-                 {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", kCorrupt}, {"TransparencyLevel", 1}});
-  RuntimeError e = ErrorOf([&] { project.Compiler().CompileHmiElement(id); });
-  EXPECT_EQ(e.Text(), "Subscript out of range");
-  EXPECT_EQ(e.Where(), std::vector<std::string>{"element " + std::to_string(id) + " (GUID 77) on display 1"});
-  EXPECT_EQ(project.Notices(), std::vector<std::string>{"Failed to UnCompress Data"});
-  EXPECT_EQ(project.UnitHex(77), "");
+  int32_t crc = 0x5000;
+  for (const auto& [name, data] : cases) {
+    project.Insert("ProjectImages", {{"CRC", ++crc}, {"Bits", 8}, {"Data8bpp", data}});
+    int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 3}, {"GUID", crc}, {"Dx", 10}, {"Dy", 10}});
+    project.Insert("ElementsAndImages",
+                   {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", crc}, {"TransparencyLevel", 1}});
+    project.Notices().clear();
+    RuntimeError e = ErrorOf([&] { project.Compiler().CompileHmiElement(id); });
+    EXPECT_EQ(e.Text(), "Subscript out of range") << name;
+    EXPECT_EQ(e.Where(), std::vector<std::string>{"element " + std::to_string(id) + " (GUID " + std::to_string(crc) +
+                                                  ") on display 1"})
+        << name;
+    EXPECT_EQ(project.Notices(), std::vector<std::string>{"Failed to UnCompress Data"}) << name;
+    EXPECT_EQ(project.UnitHex(crc), "") << name;
+  }
 }
 
 TEST_F(ImageBlock, UncompressBytes) {

@@ -2,9 +2,11 @@
 // counts, the text field's sample text, and the fit errors.
 #include <gtest/gtest.h>
 
+#include "encoding/FontLookups.h"
+#include "host/HostFactory.h"
+#include "support/KindFixture.h"
 #include "support/TestProject.h"
 #include "values/NumericSamples.h"
-#include "support/KindFixture.h"
 
 namespace brisklet::test {
 namespace {
@@ -78,7 +80,7 @@ const KindCase kFields[] = {
   {"EmptyFieldTextIsBlanks", Sampled("", 3), "10 08 00 00 03", 6},        // 3 blanks, 6 wide
   {"FieldLength0", Sampled("AB", 0), "16 08 00 00 00", 6},                // nothing, at the anchor
   {"FieldLength255", TextField(R"({"GetFieldText": "A", "GetFieldLength": 255})", {{"Dx", 4000}}), "ff", 10},
-  {"FieldLength256", Sampled("AB", 256), "Overflow"},
+  {"FieldLength256", TextField(R"({"GetFieldText": "A", "GetFieldLength": 256})", {{"Dx", 4000}}), "Overflow"},
   {"FieldLengthMinus1", Sampled("AB", -1), "Overflow"},
   {"FieldStyle256", TextField(R"({"GetFieldStyle": 256})"), "Overflow"},
   {"TextFieldTouchPlainIsDisplayForm", TextField("{}", {{"TouchOprndAddr", 3}}), "4c 41", 0},
@@ -112,6 +114,9 @@ const FitCase kFits[] = {
     {"TextFieldEntry",
      TextField(R"({"GetFieldText": "ABCDEFGHIJ", "GetFieldLength": 10})", {{"Dx", 59}, {"TouchOprndAddr", -2}}), true},
     {"TextFieldFits", TextField(R"({"GetFieldText": "ABCDEFGHIJ", "GetFieldLength": 10})", {{"Dx", 60}}), false},
+    // Longer than the length byte holds: the sample is fitted before the length is refused.
+    {"TextFieldOf256", TextField(R"({"GetFieldText": "AB", "GetFieldLength": 256})"), true},
+    {"TextFieldOf2Pow31", TextField(R"({"GetFieldText": "AB", "GetFieldLength": 2147483647})", {{"Dx", 4000}}), true},
 };
 void PrintTo(const FitCase& c, std::ostream* os) { *os << c.name; }
 
@@ -136,6 +141,33 @@ TEST_P(EntryTextFit, OneErrorAndNoRecord) {
 
 INSTANTIATE_TEST_SUITE_P(Frames, EntryTextFit, ::testing::ValuesIn(kFits),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A field longer than its length byte holds is fitted without its sample being made: against
+// the sample made by the rule, in frames a few pixels either side of the sample's extent (its
+// width for a text of one line, its height for a text of several).
+TEST_F(ValueProject, ALongFieldIsFittedAsItsWholeSampleWouldBe) {
+  AddTestFont(project, {.number = 4, .widths = {{' ', 2}}});
+  ActiveHost active(project.Host());
+  for (std::string text : {"", "AB", "A\r\nBC"}) {
+    for (int32_t length : {256, 300, 301, 302}) {
+      std::string sample = text;
+      while (sample.size() < static_cast<size_t>(length)) sample = (sample + " " + sample).substr(0, length);
+      auto fitter = project.Host().NewTextFitter();
+      fitter->SetFont(4);
+      fitter->SetText(sample);
+      int32_t width = 0, height = 0;
+      fitter->GetMinimumSize(width, height);
+      bool oneLine = text.find('\r') == std::string::npos;
+      for (int32_t d = -2; d <= 2; ++d) {
+        int32_t dx = oneLine ? width + d : 60, dy = oneLine ? 20 : height + d;
+        bool fits = FitTextToFrame(10, 20, dx, dy, sample, 4, 0) == sample;
+        std::string blob = Json{{"GetFieldText", text}, {"GetFieldLength", length}}.dump();
+        EXPECT_EQ(KindBytes(Add(TextField(blob, {{"FontNumber", 4}, {"Dx", dx}, {"Dy", dy}}))), fits ? "Overflow" : "")
+            << ::testing::PrintToString(text) << " in " << length << ", frame " << dx << " x " << dy;
+      }
+    }
+  }
+}
 
 }  // namespace
 }  // namespace brisklet::test

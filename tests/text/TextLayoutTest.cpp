@@ -76,8 +76,8 @@ std::string NameOf(const ::testing::TestParamInfo<Placement>& info) {
 
 INSTANTIATE_TEST_SUITE_P(AlignmentsAndStyles, TextPlacement, ::testing::ValuesIn(kPlacements), NameOf);
 
-// A font the project does not have gives the text no size: it stands at the frame's anchor,
-// exactly where a linked text of the same frame is anchored; the fitter leaves it whole.
+// In a project without fonts a text has no size: it stands at the frame's anchor, exactly
+// where a linked text of the same frame is anchored; the fitter leaves it whole.
 TEST(TextLayoutUnknownFont, StandsAtTheAnchorAndStaysWhole) {
   TestProject project;
   ActiveHost active(project.Host());
