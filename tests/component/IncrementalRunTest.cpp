@@ -12,6 +12,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <set>
 
@@ -456,9 +458,89 @@ TEST(ProjectUpgrade, AnEarlierProjectGainsTheTrackingAndGivesTheSameResults) {
   EXPECT_EQ(ProjectVersionOf(earlier.Db()), ProjectSchemaVersion());
   EXPECT_EQ(earlier.Texts("SELECT name FROM sqlite_master ORDER BY name"),
             current.Texts("SELECT name FROM sqlite_master ORDER BY name"));
-  // And the next edit is tracked.
-  for (TestProject* p : {&current, &earlier}) p->Db().Execute("UPDATE HMI_Elements SET TabIndex = 1");
+  // And the next edits are tracked.
+  for (TestProject* p : {&current, &earlier}) {
+    p->Db().Execute("UPDATE HMI_Elements SET TabIndex = 1");
+    p->Db().Execute("UPDATE HMI_Elements SET DisplayID = 2, Xs = Xs + 1 WHERE ID = 3");
+  }
   EXPECT_EQ(Compile(earlier, false), Compile(current, true));
+  EXPECT_EQ(Compile(earlier, false), CompileFromScratch(earlier));
+}
+
+// The stored download between compiles: what a second compile does, what deleted items leave,
+// and a host that keeps the bookkeeping itself.
+class StoredDownload : public ::testing::Test {
+ protected:
+  StoredDownload() : project(TestProject::EmptyFile{TempPath("stored.db")}) { GenerateProject(project.Db(), {3, 12, 7}); }
+  // The elements a compile compiles (the pending elements at its start, as its progress says).
+  int64_t ElementsCompiled(const std::function<void()>& compile) {
+    int64_t first = -1;
+    project.Compiler().SetProgress([&](int64_t, int64_t total) {
+      if (first < 0) first = total;
+    });
+    compile();
+    project.Compiler().SetProgress(nullptr);
+    return first < 0 ? 0 : first;
+  }
+  TestProject project;
+};
+
+TEST_F(StoredDownload, ASecondCompileCompilesOnlyWhatStaysPendingAndReportsTheSameFindings) {
+  std::vector<std::string> first = Compile(project, false);
+  int64_t pending = project.Scalar("SELECT count(*) FROM DownloadDLUs JOIN HMI_Elements ON HMI_Elements.GUID = DownloadDLUs.Guid WHERE "
+                                   "IsCompiled = 0").ToLong();
+  std::vector<std::string> second;
+  EXPECT_EQ(ElementsCompiled([&] { second = Compile(project, false); }), pending);
+  EXPECT_EQ(second, first);
+  EXPECT_GT(project.Messages().messages.size(), 0u);
+}
+
+TEST_F(StoredDownload, ADeletedElementOrDisplayLeavesTheDownloadAndIsSaidOnce) {
+  Compile(project, false);
+  int32_t element = project.GuidOf(5);
+  int32_t display = static_cast<int32_t>(project.Scalar("SELECT GUID FROM Pages WHERE Id = 3").ToLong());
+  project.Db().Execute("DELETE FROM HMI_Elements WHERE ID = 5");
+  project.Db().Execute("DELETE FROM Pages WHERE Id = 3");
+  project.Db().Execute("UPDATE HMI_Elements SET DisplayID = 1 WHERE DisplayID = 3");
+  std::vector<std::string> outcome = Compile(project, false);
+  for (int32_t guid : {element, display}) {
+    EXPECT_EQ(project.UnitHex(guid), "") << guid;
+    EXPECT_TRUE(project.Column("SELECT Guid FROM DownloadDLUs WHERE Guid = " + std::to_string(guid)).empty());
+  }
+  std::vector<std::string> removed;
+  for (const std::string& n : project.Notices()) if (StartsWith(n, "removed")) removed.push_back(n);
+  EXPECT_EQ(removed, std::vector<std::string>{"removed 2 units of deleted items (GUIDs " +
+                                              std::to_string(std::min(element, display)) + ", " +
+                                              std::to_string(std::max(element, display)) + ")"});
+  EXPECT_EQ(outcome, CompileFromScratch(project));
+  Compile(project, false);
+  EXPECT_TRUE(std::none_of(project.Notices().begin(), project.Notices().end(),
+                           [](const std::string& n) { return StartsWith(n, "removed"); }));
+}
+
+// A host with its own editor registers new items and marks what it edits itself, and compiles
+// exactly what it marked; the database's own marks only ever set rows that exist to "not
+// compiled", so a later compile of brisklet's finds nothing to disagree with.
+TEST_F(StoredDownload, AHostThatKeepsTheBookkeepingItselfSeesNoConflict) {
+  project.Compiler().CompileHMI();  // as marked
+  int32_t guid = 99001;
+  project.Db().Execute("INSERT INTO HMI_Elements (ID, GUID, DisplayID, Type, Xs, Ys, Dx, Dy) SELECT max(ID) + 1, ?, 1, "
+                       "1, 5, 5, 20, 20 FROM HMI_Elements",
+                       {Value(guid)});
+  project.Db().Execute("INSERT INTO DownloadDLUs (Guid, IsCompiled) VALUES (?, 0)", {Value(guid)});
+  project.Db().Execute("UPDATE HMI_Elements SET Xs = Xs + 2 WHERE ID = 4");
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0 WHERE Guid = ? OR Guid = (SELECT GUID FROM Pages "
+                       "WHERE Id = 1) OR Guid = (SELECT GUID FROM Pages WHERE Id = (SELECT DisplayID FROM HMI_Elements "
+                       "WHERE ID = 4))",
+                       {Value(project.GuidOf(4))});
+  project.Compiler().CompileHMI();
+  EXPECT_NE(project.UnitHex(guid), "");
+  EXPECT_EQ(project.Scalar("SELECT count(*) FROM DownloadDLUs").ToLong(),
+            project.Scalar("SELECT count(*) FROM (SELECT GUID FROM HMI_Elements UNION SELECT GUID FROM Pages)").ToLong());
+  // What the host stored is what brisklet's compile stores.
+  std::vector<std::string> units = project.Texts("SELECT UnitGuid, hex(Data) FROM DownloadUnits ORDER BY 1");
+  Compile(project, false);
+  EXPECT_EQ(project.Texts("SELECT UnitGuid, hex(Data) FROM DownloadUnits ORDER BY 1"), units);
 }
 
 }  // namespace
