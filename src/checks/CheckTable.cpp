@@ -239,8 +239,11 @@ std::string KeyedText(const CheckRow& c, const std::string& filter) {
 
 }  // namespace
 
+// The order its walk makes explicit, where it has one, so that no index of the project's can
+// change the order in which the check meets its rows.
 std::string OwnText(const CheckRow& c) {
-  return std::string(*c.columns ? "SELECT " : "") + c.columns + c.from + c.condition + c.order;
+  std::string order = *c.keyOrder ? std::string(" ORDER BY ") + c.keyOrder : std::string(c.order);
+  return std::string(*c.columns ? "SELECT " : "") + c.columns + c.from + c.condition + order;
 }
 
 std::string ChangedRowsText(const CheckRow& c) {
