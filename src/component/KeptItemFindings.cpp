@@ -28,6 +28,10 @@ void KeptItemFindings::Load() {
     f.message.element = {rs.Long("ElementID"), rs.Long("ElementGUID"), rs.Str("ElementName")};
     items.back().findings.push_back(std::move(f));
   }
+  mWithRows.clear();
+  for (Recordset rs(mConn, kSqlItemsWithKeptFindings, 0, 1); !rs.Eof(); rs.MoveNext()) {
+    mWithRows.insert(rs.Field("Guid").ToLong("Guid"));
+  }
 }
 
 void KeptItemFindings::Start(int64_t guid, int16_t itemType) { mCurrent = Item{guid, itemType, {}}; }
@@ -41,7 +45,7 @@ void KeptItemFindings::Finish(bool stored) {
   Item item = std::move(*mCurrent);
   mCurrent.reset();
   if (stored) mStored.insert(item.guid);
-  mConn.Execute(kSqlForgetItemFindings, {Value(item.guid)});
+  if (mWithRows.erase(item.guid)) mConn.Execute(kSqlForgetItemFindings, {Value(item.guid)});
   if (!stored) return;
   int64_t seq = 0;
   for (const ItemFinding& f : item.findings) {

@@ -57,6 +57,7 @@ class KeptItemFindings {
   std::deque<Item> mElements, mDisplays;
   std::optional<Item> mCurrent;
   std::unordered_set<int64_t> mStored;
+  std::unordered_set<int64_t> mWithRows;  // GUIDs with rows in the table (a compile replaces them)
 };
 
 }  // namespace brisklet
