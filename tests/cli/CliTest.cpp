@@ -498,5 +498,32 @@ TEST_F(Cli, ACompileWaitsForAWriterWithinTheTimeout) {
   EXPECT_EQ(font.err.find("busy-timeout"), std::string::npos) << font.err;
 }
 
+// After an edit made with plain SQL: the default compile takes it in, --as-marked compiles only
+// what DownloadDLUs marks (nothing here), --rebuild compiles every item.
+TEST_F(Cli, CompileModesAfterAnEditMadeWithPlainSql) {
+  int32_t box = Rectangle({{"Text", "Box"}});
+  Rectangle({{"Text", "Other"}});
+  std::string path = Save();
+  ASSERT_EQ(RunTool("compile " + path).exitCode, 0);
+  struct Mode {
+    const char* option;
+    const char* stored;
+    bool edited;  // whether the stored units follow the edit
+  };
+  for (const Mode& m : {Mode{"", "2 units stored", true}, Mode{" --as-marked", "0 units stored", false},
+                        Mode{" --rebuild", "3 units stored", true}}) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    std::string edit = "UPDATE HMI_Elements SET Xs = Xs + 7 WHERE ID = " + std::to_string(box);
+    sqlite3_exec(db, edit.c_str(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    std::string unitsBefore = RunTool("units " + path).out;
+    ToolRun run = RunTool("compile " + path + m.option);
+    EXPECT_EQ(run.exitCode, 0) << m.option << run.err;
+    EXPECT_NE(run.out.find(m.stored), std::string::npos) << m.option << ": " << run.out;
+    EXPECT_EQ(RunTool("units " + path).out != unitsBefore, m.edited) << m.option;
+  }
+}
+
 }  // namespace
 }  // namespace brisklet::test

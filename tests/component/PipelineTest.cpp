@@ -1,6 +1,8 @@
 // The compile pipeline's decisions, seen in DownloadUnits and DownloadDLUs: what is stored,
 // what stays pending, what the counters hold, what a run-time failure leaves behind, and the
-// tab-order normalisation that comes first.
+// tab-order normalisation that comes first. They run CompileHMI as marked (the library's
+// contract, `brisklet compile --as-marked`); the compile that marks edits itself is tested in
+// IncrementalRunTest.
 #include <gtest/gtest.h>
 
 #include <filesystem>
