@@ -328,6 +328,7 @@ TEST_F(Cli, SettingsOutOfRangeNameTheSetting) {
       {"INSERT INTO ProjectSettings VALUES ('CodePage', 1.5)", "compile", "CodePage is 1.5, expected a whole number"},
       {"PRAGMA user_version = -2147483648", "compile", "user_version) is -2147483648"},
       {"PRAGMA user_version = -1", "preview", "user_version) is -1"},
+      {"PRAGMA user_version = 99", "compile", "user_version) is 99, newer than this Brisklet's"},
   };
   std::string path = Save();
   for (const auto& c : cases) {
