@@ -12,6 +12,7 @@
 #include "PreviewFindings.h"
 #include "PreviewIndex.h"
 #include "database/Recordset.h"
+#include "component/ProjectCompile.h"
 #include "decoding/RecordDecoder.h"
 #include "preview/DisplayPreview.h"
 
@@ -132,7 +133,8 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
   DecodeContext context = ReadDecodeContext(host, db);
   CheckPanelSize(context.screenWidth, ScreenHeight(db, context.screenWidth), o.scale);
   auto log = std::dynamic_pointer_cast<DiagnosticsLog>(compiler.Findings());
-  compiler.CompileHMI();  // the findings, on the private copy
+  // The findings, and a store brought up to date with the edits, on the private copy.
+  ProjectCompile(compiler, host, db).Run();
   std::vector<Diagnostic> diagnostics = log ? log->Items() : std::vector<Diagnostic>{};
   compiler.SetFindingSink(nullptr);  // the records drawn report their messages once, above
   Previewer previewer{o, compiler, host, db, context, PanelFonts(db, context.codePage),

@@ -10,6 +10,7 @@
 #include "database/Connection.h"
 #include "database/ProjectUpgrades.h"
 #include "database/Recordset.h"
+#include "database/EditLog.h"
 #include "database/TrackingCheck.h"
 #include "host/DefaultHost.h"
 
@@ -64,7 +65,11 @@ ProjectCompileReport ProjectCompile::Run(const ProjectCompileOptions& options) {
   Prepare(options, report);
   KeptItemFindings kept(mConn);
   mHost.SetNoticeTap([&kept](const std::string& text) {
-    if (kept.Recording()) kept.Keep({true, DesignMessage{.message = text}});
+    if (!kept.Recording()) return;
+    ItemFinding notice;
+    notice.notice = true;
+    notice.message.message = text;
+    kept.Keep(std::move(notice));
   });
   mCompiler.SetKeptItemFindings(&kept);
   struct Detach {
@@ -85,7 +90,7 @@ void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompil
   report.trackingProblems = TrackingProblems(mConn);
   if (!report.trackingProblems.empty()) RepairTracking(mConn);
   std::string schema = StateText(mConn, "Schema");
-  bool compiledBefore = mConn.QueryValue(kSqlCompiledItems).value_or(Value(0)).ToLong("count") > 0;
+  bool compiledBefore = mConn.QueryValue(kSqlAnyItemCompiled).has_value();
   if (options.rebuild) {
     report.recompileReason = "a rebuild was asked for";
   } else if (!report.trackingProblems.empty()) {
@@ -108,39 +113,69 @@ void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompil
     SetState(mConn, "AllChanged", Value(1));
     if (!report.recompileReason.empty()) mHost.Notice("every item is compiled again: " + report.recompileReason);
   }
+  bool everything = HasEdits(kEditEverything);
   MarkEdits();
-  RemoveWhatDeletedItemsLeft(report);
+  RemoveWhatDeletedItemsLeft(everything, report);
+  FindItemsWithoutBookkeeping(everything);
+  mConn.Execute(kSqlForgetEdits);
   NoticeItemsWithoutBookkeeping();
 }
 
+bool ProjectCompile::HasEdits(const char* what) { return mConn.QueryValue(kSqlHasEdits, {Value(what)}).has_value(); }
+
 void ProjectCompile::MarkEdits() {
-  for (const char* sql : {kSqlEditsOfModules, kSqlEditsOfPalettes, kSqlEditsOfFunctions, kSqlEditsOfElementPictures,
-                          kSqlEditsOfPictures, kSqlDisplayEditsOfPictures, kSqlRecordsOfDisplays,
-                          kSqlElementsOfDisplays, kSqlItemsOfDisplayRecords, kSqlMarkEditedItems, kSqlForgetEdits,
-                          kSqlMarkUnitsMissing}) {
-    mConn.Execute(sql);
+  // Each step runs when the log holds what it reads, in an order where each adds what the
+  // later ones read.
+  const std::pair<const char*, const char*> steps[] = {
+      {kEditModule, kSqlEditsOfModules},
+      {kEditPalette, kSqlEditsOfPalettes},
+      {kEditFunction, kSqlEditsOfFunctions},
+      {kEditElementPictures, kSqlEditsOfElementPictures},
+      {kEditPicture, kSqlEditsOfPictures},
+      {kEditPicture, kSqlBlobEditsOfPictures},
+      {kEditPicture, kSqlDisplayEditsOfPictures},
+      {kEditDisplay, kSqlRecordsOfDisplays},
+      {kEditDisplay, kSqlElementsOfDisplays},
+      {kEditDisplayRecord, kSqlItemsOfDisplayRecords},
+      {kEditItem, kSqlMarkEditedItems},
+      {kEditAllElements, kSqlMarkAllElements},
+      {kEditEverything, kSqlMarkEverything},
+  };
+  for (const auto& [what, sql] : steps) {
+    if (HasEdits(what)) mConn.Execute(sql);
   }
 }
 
-void ProjectCompile::RemoveWhatDeletedItemsLeft(ProjectCompileReport& report) {
-  for (Recordset rs(mConn, kSqlUnitsOfDeletedItems, 0, 1); !rs.Eof(); rs.MoveNext()) {
+void ProjectCompile::RemoveWhatDeletedItemsLeft(bool everything, ProjectCompileReport& report) {
+  for (Recordset rs(mConn, everything ? kSqlUnitsOfDeletedItems : kSqlLoggedUnitsOfDeletedItems, 0, 1); !rs.Eof();
+       rs.MoveNext()) {
     report.deletedItemGuids.push_back(rs.Field("UnitGuid").ToLong("UnitGuid"));
   }
   for (int64_t guid : report.deletedItemGuids) mConn.Execute(kSqlRemoveUnit, {Value(guid)});
-  mConn.Execute(kSqlRemoveRowsOfDeletedItems);
-  mConn.Execute(kSqlRemoveUnitsWithoutRows);
+  mConn.Execute(everything ? kSqlRemoveRowsOfDeletedItems : kSqlRemoveLoggedRowsOfDeletedItems);
+  mConn.Execute(everything ? kSqlRemoveUnitsWithoutRows : kSqlRemoveLoggedUnitsWithoutRows);
   report.unitsWithoutItems = sqlite3_changes64(mConn.Handle());
   if (!report.deletedItemGuids.empty()) {
     size_t n = report.deletedItemGuids.size();
     std::string guids;
     for (size_t i = 0; i < n && i < 10; ++i) guids += (i ? ", " : "") + std::to_string(report.deletedItemGuids[i]);
     if (n > 10) guids += ", ...";
-    mHost.Notice("removed " + std::to_string(n) + (n == 1 ? " unit of a deleted item (GUID " : " units of deleted items (GUIDs ") +
-                 guids + ")");
+    mHost.Notice("removed " + std::to_string(n) +
+                 (n == 1 ? " unit of a deleted item (GUID " : " units of deleted items (GUIDs ") + guids + ")");
   }
   if (report.unitsWithoutItems > 0) {
     mHost.Notice("removed " + std::to_string(report.unitsWithoutItems) +
                  " unit(s) of items without a DownloadDLUs row (such items are never compiled)");
+  }
+}
+
+void ProjectCompile::FindItemsWithoutBookkeeping(bool everything) {
+  if (everything) {
+    mConn.Execute(kSqlForgetUnbooked);
+    mConn.Execute(kSqlAllUnbooked);
+  } else if (HasEdits(kEditItem)) {
+    mConn.Execute(kSqlForgetLoggedUnbooked);
+    mConn.Execute(kSqlLoggedUnbooked);
   }
 }
 

@@ -37,8 +37,11 @@ class ProjectCompile {
 
  private:
   void Prepare(const ProjectCompileOptions& options, ProjectCompileReport& report);
+  bool HasEdits(const char* what);
   void MarkEdits();
-  void RemoveWhatDeletedItemsLeft(ProjectCompileReport& report);
+  // Looked for among the GUIDs the edit log names, or among all items when everything changed.
+  void RemoveWhatDeletedItemsLeft(bool everything, ProjectCompileReport& report);
+  void FindItemsWithoutBookkeeping(bool everything);
   void NoticeItemsWithoutBookkeeping();
   void Finish(ProjectCompileReport& report, const std::unordered_set<int64_t>& stored);
   std::string KeptText();

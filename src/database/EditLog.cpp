@@ -17,14 +17,18 @@ struct LogEntry {
   const char* column;
 };
 
+// Which edits of a table are logged: all of them (design tables), or only some.
+enum Events { kAll, kChangesAndRemovals, kArrivalsAndRemovals };
+
 struct LoggedTable {
   const char* table;
   std::vector<const char*> key;  // the primary key columns, which INSERT OR REPLACE meets
   std::vector<LogEntry> entries;
+  Events events = kAll;
 };
 
 // clang-format off
-const std::array<LoggedTable, 16> kLoggedTables{{
+const std::array<LoggedTable, 17> kLoggedTables{{
   {"HMI_Elements",      {"ID"},                        {{kEditItem, "GUID"}, {kEditDisplayRecord, "DisplayID"}}},
   {"Pages",             {"Id"},                        {{kEditItem, "GUID"}, {kEditDisplay, "Id"}}},
   {"DispModules",       {"ModuleID"},                  {{kEditModule, "ModuleID"}}},
@@ -42,7 +46,9 @@ const std::array<LoggedTable, 16> kLoggedTables{{
   {"ProjectSettings",   {"Name"},                      {{kEditEverything, "0"}}},
   // The store itself: a unit changed or removed by another program (the compile only ever
   // inserts or replaces a unit, and removes those of deleted items, which no longer count).
-  {"DownloadUnits",     {"UnitGuid"},                  {{kEditItem, "UnitGuid"}}},
+  {"DownloadUnits",     {"UnitGuid"},                  {{kEditItem, "UnitGuid"}}, kChangesAndRemovals},
+  // The bookkeeping: a row another program adds or removes (the compile only updates rows).
+  {"DownloadDLUs",      {"Guid"},                      {{kEditItem, "Guid"}}, kArrivalsAndRemovals},
 }};
 // clang-format on
 
@@ -87,13 +93,14 @@ std::string EditLogScript() {
   std::string sql =
       "CREATE TABLE IF NOT EXISTS CompileEdits (What TEXT NOT NULL, Key, UNIQUE (What, Key));\n";
   for (const LoggedTable& t : kLoggedTables) {
-    bool store = std::string(t.table) == "DownloadUnits";
-    if (!store) {
+    if (t.events == kAll) {
       sql += Trigger(t, "INSERT", "BEFORE", "", LoggedReplaced(t));
-      sql += Trigger(t, "INSERT", "AFTER", "", Logged(t, "NEW"));
       sql += Trigger(t, "UPDATE", "BEFORE", KeyChanged(t), LoggedReplaced(t));
     }
-    sql += Trigger(t, "UPDATE", "AFTER", "", Logged(t, "OLD") + Logged(t, "NEW"));
+    if (t.events != kChangesAndRemovals) sql += Trigger(t, "INSERT", "AFTER", "", Logged(t, "NEW"));
+    if (t.events != kArrivalsAndRemovals) {
+      sql += Trigger(t, "UPDATE", "AFTER", "", Logged(t, "OLD") + Logged(t, "NEW"));
+    }
     sql += Trigger(t, "DELETE", "AFTER", "", Logged(t, "OLD"));
   }
   return sql;

@@ -203,6 +203,8 @@ CREATE TABLE IF NOT EXISTS CompileItemFindings (
   PRIMARY KEY (Guid, Seq)
 );
 CREATE TABLE IF NOT EXISTS CompileChangedModules (ModuleID UNIQUE);
+-- The GUIDs of elements and displays without a DownloadDLUs row, as the last compile found them.
+CREATE TABLE IF NOT EXISTS CompileUnbooked (Guid INTEGER PRIMARY KEY);
 DROP TRIGGER IF EXISTS CompileTrackModuleInsert;
 DROP TRIGGER IF EXISTS CompileTrackModuleUpdate;
 DROP TRIGGER IF EXISTS CompileTrackModuleDelete;
