@@ -62,6 +62,7 @@ ProjectCompileReport ProjectCompile::Run(const ProjectCompileOptions& options) {
   ProjectCompileReport report;
   Transaction transaction(mConn);
   Prepare(options, report);
+  Tell(report);
   KeptItemFindings kept(mConn);
   mHost.SetNoticeTap([&kept](const std::string& text) {
     if (kept.Recording()) kept.Keep({true, DesignMessage{.message = text}});
@@ -80,6 +81,14 @@ ProjectCompileReport ProjectCompile::Run(const ProjectCompileOptions& options) {
   return report;
 }
 
+ProjectCompileReport ProjectCompile::PrepareOnly(const ProjectCompileOptions& options) {
+  ProjectCompileReport report;
+  Transaction transaction(mConn);
+  Prepare(options, report);
+  transaction.Commit();
+  return report;
+}
+
 void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompileReport& report) {
   UpgradeProject(mConn);
   report.trackingProblems = TrackingProblems(mConn);
@@ -94,9 +103,9 @@ void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompil
     if (compiledBefore) report.recompileReason = "the project was compiled before its edits were tracked";
   } else if (schema != SchemaText(mConn)) {
     std::vector<std::string> foreign = ForeignIndexes(mConn);
-    report.recompileReason = "the project's tables, indexes or triggers changed since the last compile" +
-                             (foreign.empty() ? std::string() : " (indexes not of Brisklet's making: " +
-                                                                    Joined(foreign) + ")");
+    report.recompileReason =
+        "the project's tables, indexes or triggers changed since the last compile" +
+        (foreign.empty() ? std::string() : " (indexes not of Brisklet's making: " + Joined(foreign) + ")");
   } else if (StateText(mConn, "Kept") != KeptText()) {
     report.recompileReason =
         "the findings kept by the last compile were changed, or the project was compiled as marked since";
@@ -106,18 +115,17 @@ void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompil
     mConn.Execute(kSqlEditEverything);
     mConn.Execute("DELETE FROM CompileItemFindings");
     SetState(mConn, "AllChanged", Value(1));
-    if (!report.recompileReason.empty()) mHost.Notice("every item is compiled again: " + report.recompileReason);
   }
   MarkEdits();
   RemoveWhatDeletedItemsLeft(report);
-  NoticeItemsWithoutBookkeeping();
+  FindItemsWithoutBookkeeping(report);
 }
 
 void ProjectCompile::MarkEdits() {
-  for (const char* sql : {kSqlEditsOfModules, kSqlEditsOfPalettes, kSqlEditsOfFunctions, kSqlEditsOfElementPictures,
-                          kSqlEditsOfPictures, kSqlDisplayEditsOfPictures, kSqlRecordsOfDisplays,
-                          kSqlElementsOfDisplays, kSqlItemsOfDisplayRecords, kSqlMarkEditedItems, kSqlForgetEdits,
-                          kSqlMarkUnitsMissing}) {
+  for (const char* sql :
+       {kSqlEditsOfModules, kSqlEditsOfPalettes, kSqlEditsOfFunctions, kSqlEditsOfElementPictures, kSqlEditsOfPictures,
+        kSqlDisplayEditsOfPictures, kSqlRecordsOfDisplays, kSqlElementsOfDisplays, kSqlItemsOfDisplayRecords,
+        kSqlMarkEditedItems, kSqlForgetEdits, kSqlMarkUnitsMissing}) {
     mConn.Execute(sql);
   }
 }
@@ -130,23 +138,30 @@ void ProjectCompile::RemoveWhatDeletedItemsLeft(ProjectCompileReport& report) {
   mConn.Execute(kSqlRemoveRowsOfDeletedItems);
   mConn.Execute(kSqlRemoveUnitsWithoutRows);
   report.unitsWithoutItems = sqlite3_changes64(mConn.Handle());
+}
+
+void ProjectCompile::FindItemsWithoutBookkeeping(ProjectCompileReport& report) {
+  for (Recordset rs(mConn, kSqlItemsWithoutRows, 0, 1); !rs.Eof(); rs.MoveNext()) {
+    report.itemsWithoutRows.push_back({rs.Str("Kind"), rs.Field("ID"), rs.Field("GUID")});
+  }
+}
+
+void ProjectCompile::Tell(const ProjectCompileReport& report) {
+  if (!report.recompileReason.empty()) mHost.Notice("every item is compiled again: " + report.recompileReason);
   if (!report.deletedItemGuids.empty()) {
     size_t n = report.deletedItemGuids.size();
     std::string guids;
     for (size_t i = 0; i < n && i < 10; ++i) guids += (i ? ", " : "") + std::to_string(report.deletedItemGuids[i]);
     if (n > 10) guids += ", ...";
-    mHost.Notice("removed " + std::to_string(n) + (n == 1 ? " unit of a deleted item (GUID " : " units of deleted items (GUIDs ") +
-                 guids + ")");
+    mHost.Notice("removed " + std::to_string(n) +
+                 (n == 1 ? " unit of a deleted item (GUID " : " units of deleted items (GUIDs ") + guids + ")");
   }
   if (report.unitsWithoutItems > 0) {
     mHost.Notice("removed " + std::to_string(report.unitsWithoutItems) +
                  " unit(s) of items without a DownloadDLUs row (such items are never compiled)");
   }
-}
-
-void ProjectCompile::NoticeItemsWithoutBookkeeping() {
-  for (Recordset rs(mConn, kSqlItemsWithoutRows, 0, 1); !rs.Eof(); rs.MoveNext()) {
-    mHost.Notice(rs.Str("Kind") + " " + rs.Field("ID").SqlText() + " (GUID " + rs.Field("GUID").SqlText() +
+  for (const ItemWithoutRow& item : report.itemsWithoutRows) {
+    mHost.Notice(item.kind + " " + item.id.SqlText() + " (GUID " + item.guid.SqlText() +
                  ") has no DownloadDLUs row and is never compiled");
   }
 }
@@ -167,8 +182,6 @@ void ProjectCompile::Finish(ProjectCompileReport& report, const std::unordered_s
   mConn.Execute(kSqlLastCompile);
 }
 
-std::string ProjectCompile::KeptText() {
-  return mConn.QueryValue(kSqlKeptText).value_or(Value()).SqlText();
-}
+std::string ProjectCompile::KeptText() { return mConn.QueryValue(kSqlKeptText).value_or(Value()).SqlText(); }
 
 }  // namespace brisklet
