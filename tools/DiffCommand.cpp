@@ -27,9 +27,9 @@ struct Download {
 Download DownloadOf(clsDownload& compiler, DefaultHost& host, Connection& db) {
   Download d;
   d.context = ReadDecodeContext(host, db);
-  for (StoredRecord& r : ReadStoredRecords(db)) d.units[r.guid] = {r.label, std::move(r.data), {}};
+  for (StoredRecord& r : ReadStoredRecords(db)) d.units[r.guid] = {r.label, std::move(r.data), {}, {}};
   if (db.QueryValue("SELECT COUNT(*) FROM Pages").value_or(Value(0)).ToLong("COUNT(*)") > 0) {
-    d.units[kPageTableGuid] = {"page table", compiler.GetConvertionPageNumToPointerTable().front()->Data(), {}};
+    d.units[kPageTableGuid] = {"page table", compiler.GetConvertionPageNumToPointerTable().front()->Data(), {}, {}};
   }
   return d;
 }

@@ -1,6 +1,7 @@
 // brisklet dump: download records decoded into their named fields, from the download store or
 // compiled on the fly (nothing is stored), as text or JSON. The same project gives the same
 // output, byte for byte.
+#include <map>
 #include <optional>
 
 #include "CommandSupport.h"
@@ -29,7 +30,7 @@ std::vector<DecodedUnit> Records(const DumpOptions& o, clsDownload& compiler, De
       host.Notice("element " + std::to_string(*o.element) + " is on a display of module -1 and is never compiled");
       return {};
     }
-    return {{ElementLabel(db, *o.element), std::move(record), {}}};
+    return {{ElementLabel(db, *o.element), std::move(record), {}, {}}};
   }
   if (o.display) {
     Bytes record = compiler.DisplayRecord(*o.display);
@@ -37,11 +38,17 @@ std::vector<DecodedUnit> Records(const DumpOptions& o, clsDownload& compiler, De
       throw RuntimeError(
           "No display", "display " + std::to_string(*o.display) + " does not exist, or its PaletteID names no palette");
     }
-    return {{DisplayLabel(db, *o.display), std::move(record), {}}};
+    return {{DisplayLabel(db, *o.display), std::move(record), {}, {}}};
   }
-  if (o.pageTable) return {{"page table", compiler.GetConvertionPageNumToPointerTable().front()->Data(), {}}};
+  if (o.pageTable) return {{"page table", compiler.GetConvertionPageNumToPointerTable().front()->Data(), {}, {}}};
+  std::map<int64_t, std::vector<KeptFinding>> kept;
+  for (KeptFinding& f : ReadKeptFindings(db)) kept[f.guid].push_back(std::move(f));
   std::vector<DecodedUnit> units;
-  for (StoredRecord& r : ReadStoredRecords(db)) units.push_back({r.label, std::move(r.data), {}});
+  for (StoredRecord& r : ReadStoredRecords(db)) {
+    auto findings = kept.find(r.guid);
+    units.push_back(
+        {r.label, std::move(r.data), {}, findings == kept.end() ? std::vector<KeptFinding>{} : findings->second});
+  }
   return units;
 }
 

@@ -3,6 +3,8 @@
 
 #include <iomanip>
 
+#include "Diagnostics.h"
+
 namespace brisklet::cli {
 namespace {
 
@@ -23,6 +25,9 @@ void WriteUnitText(std::ostream& out, const DecodedUnit& unit) {
     out << '\n';
   }
   for (const std::string& problem : unit.record.problems) out << "  problem: " << problem << '\n';
+  for (const KeptFinding& f : unit.findings) {
+    out << "  made with " << (f.severity == "error" ? "an " : "a ") << f.severity << ": " << OneLine(f.message) << '\n';
+  }
 }
 
 nlohmann::ordered_json UnitJson(const DecodedUnit& unit) {
@@ -32,10 +37,17 @@ nlohmann::ordered_json UnitJson(const DecodedUnit& unit) {
     if (!f.meaning.empty()) field["meaning"] = f.meaning;
     fields.push_back(std::move(field));
   }
-  return {{"unit", unit.label},
-          {"length", unit.data.size()},
-          {"fields", std::move(fields)},
-          {"problems", unit.record.problems}};
+  nlohmann::ordered_json json = {{"unit", unit.label},
+                                 {"length", unit.data.size()},
+                                 {"fields", std::move(fields)},
+                                 {"problems", unit.record.problems}};
+  // Only a record made with findings has them, so the others read as before.
+  if (!unit.findings.empty()) {
+    nlohmann::ordered_json findings = nlohmann::ordered_json::array();
+    for (const KeptFinding& f : unit.findings) findings.push_back({{"severity", f.severity}, {"message", f.message}});
+    json["made_with"] = std::move(findings);
+  }
+  return json;
 }
 
 void WriteChangesText(std::ostream& out, const std::string& label, const std::vector<FieldChange>& changes) {

@@ -63,6 +63,7 @@ ProjectCompileReport ProjectCompile::Run(const ProjectCompileOptions& options) {
   ProjectCompileReport report;
   Transaction transaction(mConn);
   Prepare(options, report);
+  Tell(report);
   KeptItemFindings kept(mConn);
   mHost.SetNoticeTap([&kept](const std::string& text) {
     if (!kept.Recording()) return;
@@ -81,6 +82,14 @@ ProjectCompileReport ProjectCompile::Run(const ProjectCompileOptions& options) {
   } detach{*this};
   mCompiler.CompileHMI();
   Finish(report, kept.Stored());
+  transaction.Commit();
+  return report;
+}
+
+ProjectCompileReport ProjectCompile::PrepareOnly(const ProjectCompileOptions& options) {
+  ProjectCompileReport report;
+  Transaction transaction(mConn);
+  Prepare(options, report);
   transaction.Commit();
   return report;
 }
@@ -111,14 +120,12 @@ void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompil
     mConn.Execute(kSqlEditEverything);
     mConn.Execute("DELETE FROM CompileItemFindings");
     SetState(mConn, "AllChanged", Value(1));
-    if (!report.recompileReason.empty()) mHost.Notice("every item is compiled again: " + report.recompileReason);
   }
   bool everything = HasEdits(kEditEverything);
   MarkEdits();
   RemoveWhatDeletedItemsLeft(everything, report);
-  FindItemsWithoutBookkeeping(everything);
+  FindItemsWithoutBookkeeping(everything, report);
   mConn.Execute(kSqlForgetEdits);
-  NoticeItemsWithoutBookkeeping();
 }
 
 bool ProjectCompile::HasEdits(const char* what) { return mConn.QueryValue(kSqlHasEdits, {Value(what)}).has_value(); }
@@ -155,6 +162,23 @@ void ProjectCompile::RemoveWhatDeletedItemsLeft(bool everything, ProjectCompileR
   mConn.Execute(everything ? kSqlRemoveRowsOfDeletedItems : kSqlRemoveLoggedRowsOfDeletedItems);
   mConn.Execute(everything ? kSqlRemoveUnitsWithoutRows : kSqlRemoveLoggedUnitsWithoutRows);
   report.unitsWithoutItems = sqlite3_changes64(mConn.Handle());
+}
+
+void ProjectCompile::FindItemsWithoutBookkeeping(bool everything, ProjectCompileReport& report) {
+  if (everything) {
+    mConn.Execute(kSqlForgetUnbooked);
+    mConn.Execute(kSqlAllUnbooked);
+  } else if (HasEdits(kEditItem)) {
+    mConn.Execute(kSqlForgetLoggedUnbooked);
+    mConn.Execute(kSqlLoggedUnbooked);
+  }
+  for (Recordset rs(mConn, kSqlItemsWithoutRows, 0, 1); !rs.Eof(); rs.MoveNext()) {
+    report.itemsWithoutRows.push_back({rs.Str("Kind"), rs.Field("ID"), rs.Field("GUID")});
+  }
+}
+
+void ProjectCompile::Tell(const ProjectCompileReport& report) {
+  if (!report.recompileReason.empty()) mHost.Notice("every item is compiled again: " + report.recompileReason);
   if (!report.deletedItemGuids.empty()) {
     size_t n = report.deletedItemGuids.size();
     std::string guids;
@@ -167,21 +191,8 @@ void ProjectCompile::RemoveWhatDeletedItemsLeft(bool everything, ProjectCompileR
     mHost.Notice("removed " + std::to_string(report.unitsWithoutItems) +
                  " unit(s) of items without a DownloadDLUs row (such items are never compiled)");
   }
-}
-
-void ProjectCompile::FindItemsWithoutBookkeeping(bool everything) {
-  if (everything) {
-    mConn.Execute(kSqlForgetUnbooked);
-    mConn.Execute(kSqlAllUnbooked);
-  } else if (HasEdits(kEditItem)) {
-    mConn.Execute(kSqlForgetLoggedUnbooked);
-    mConn.Execute(kSqlLoggedUnbooked);
-  }
-}
-
-void ProjectCompile::NoticeItemsWithoutBookkeeping() {
-  for (Recordset rs(mConn, kSqlItemsWithoutRows, 0, 1); !rs.Eof(); rs.MoveNext()) {
-    mHost.Notice(rs.Str("Kind") + " " + rs.Field("ID").SqlText() + " (GUID " + rs.Field("GUID").SqlText() +
+  for (const ItemWithoutRow& item : report.itemsWithoutRows) {
+    mHost.Notice(item.kind + " " + item.id.SqlText() + " (GUID " + item.guid.SqlText() +
                  ") has no DownloadDLUs row and is never compiled");
   }
 }

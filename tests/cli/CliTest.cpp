@@ -12,6 +12,7 @@
 #include <sstream>
 #include <thread>
 
+#include "support/CompiledProjects.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -94,7 +95,8 @@ TEST_F(Cli, FilesThatAreNotProjectsAreOneLineErrors) {
            "CREATE TABLE Pages(Id INTEGER PRIMARY KEY); CREATE TABLE HMI_Elements(ID INTEGER PRIMARY KEY)");
   for (const char* file : {"missing.db", "text.db", "empty.db", "folder.db", "other.db", "partial.db"}) {
     std::string path = (dir / file).string();
-    for (const std::string command : {"compile", "element", "display", "pagetable", "units", "dump", "diff"}) {
+    for (const std::string command :
+         {"compile", "element", "display", "pagetable", "units", "dump", "diff", "status"}) {
       std::string args = command + " " + path + (command == "element" || command == "display" ? " 1" : "") +
                          (command == "diff" ? " " + path : "");
       ToolRun run = RunTool(args);
@@ -193,7 +195,7 @@ TEST_F(Cli, ElementPrintsItsRecordAsHexAndStoresNothing) {
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
-  for (const char* command : {"", "init", "compile", "element", "minsize", "display", "pagetable", "units"}) {
+  for (const char* command : {"", "init", "compile", "element", "minsize", "display", "pagetable", "units", "status"}) {
     ToolRun run = RunTool(std::string(command) + " --help");
     EXPECT_EQ(run.exitCode, 0) << command << ": " << run.err;
     EXPECT_NE(run.out.find("Usage"), std::string::npos) << command << ": " << run.out;
@@ -236,6 +238,47 @@ TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersClocksAndEntryFields) {
     ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
     EXPECT_EQ(run.err.rfind(id == box ? "brisklet: No size service" : "brisklet: No element", 0), 0u) << run.err;
   }
+}
+
+// The demo compiled by the tool: an edit with SQL is pending; an in-place blob write, which no
+// trigger sees, is found by --verify alone until a rebuild. The record of "Broken cells" shows
+// the notice its compile kept.
+TEST_F(Cli, StatusTellsWhatTheNextCompileDoesAndVerifyWhatItCannotSee) {
+  std::string path = (dir / "demo.db").string(), copy = (dir / "edited.db").string();
+  TestProject demo(TestProject::EmptyFile{path});
+  AddDemoRows(demo);
+  ASSERT_EQ(RunTool("compile " + path).exitCode, 1);
+  auto sql = [](sqlite3* db) { sqlite3_exec(db, "UPDATE HMI_Elements SET Xs = Xs + 1 WHERE ID = 6", 0, 0, 0); };
+  auto blob = [](sqlite3* db) {
+    sqlite3_blob* b = nullptr;
+    sqlite3_blob_open(db, "main", "HMI_Elements", "Binary", 10, 1, &b);
+    sqlite3_blob_write(b, R"({"IsSwitch":false})", 18, 0);  // was {"IsSwitch": true}
+    sqlite3_blob_close(b);
+  };
+  const struct {
+    std::function<void(sqlite3*)> edit;
+    const char *line, *fix;
+  } cases[] = {{sql, "pending: element 6 (GUID 2006) on display 1: edited\n", "compile "},
+               {blob, "stale: element 10 (GUID 2010): differs\n", "compile --rebuild "}};
+  for (const auto& c : cases) {
+    fs::copy_file(path, copy, fs::copy_options::overwrite_existing);
+    sqlite3* db = nullptr;
+    sqlite3_open(copy.c_str(), &db);
+    c.edit(db);
+    sqlite3_close(db);
+    ToolRun stale = RunTool("status --verify " + copy);
+    EXPECT_EQ(stale.exitCode, 1) << c.line << stale.err;
+    EXPECT_NE(stale.out.find(c.line), std::string::npos) << stale.out;
+    RunTool(c.fix + copy);
+    ToolRun exact = RunTool("status --verify --json " + copy);
+    EXPECT_EQ(exact.exitCode, 0) << c.line << exact.out;
+    EXPECT_EQ(nlohmann::json::parse(exact.out)["verify"]["stale"], nlohmann::json::array()) << exact.out;
+  }
+  ToolRun dump = RunTool("dump " + path);
+  std::string record = dump.out.substr(dump.out.find("element 80 (GUID 2080)"));
+  EXPECT_NE(record.substr(0, record.find("\n\n")).find("\n  made with a notice: The cell layout element Broken cells"),
+            std::string::npos)
+      << record.substr(0, 400);
 }
 
 }  // namespace

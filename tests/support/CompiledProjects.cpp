@@ -28,16 +28,18 @@ const StoredRecord* CompiledProject::RecordOf(int32_t elementId) const {
   return r == records.end() ? nullptr : &*r;
 }
 
+void AddDemoRows(TestProject& p) {
+  std::stringstream sql;
+  sql << std::ifstream(BRISKLET_DEMO_SQL).rdbuf();
+  p.Db().BeginTransaction();
+  p.Db().Execute(sql.str());
+  AddTestFont(p, {.number = 1, .lineHeight = 14, .advance = 7});
+  AddTestFont(p, {.number = 2, .lineHeight = 23, .advance = 11});
+  p.Db().Commit();
+}
+
 CompiledProject& Demo() {
-  static CompiledProject demo("demo.db", [](TestProject& p) {
-    std::stringstream sql;
-    sql << std::ifstream(BRISKLET_DEMO_SQL).rdbuf();
-    p.Db().BeginTransaction();
-    p.Db().Execute(sql.str());
-    AddTestFont(p, {.number = 1, .lineHeight = 14, .advance = 7});
-    AddTestFont(p, {.number = 2, .lineHeight = 23, .advance = 11});
-    p.Db().Commit();
-  });
+  static CompiledProject demo("demo.db", AddDemoRows);
   return demo;
 }
 

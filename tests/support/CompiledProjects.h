@@ -27,6 +27,8 @@ struct CompiledProject {
 // The demo project of examples/, with fonts 1 and 2 of fixed widths in place of the DejaVu
 // Sans sizes its script installs.
 CompiledProject& Demo();
+// Its rows, put into a project.
+void AddDemoRows(TestProject& p);
 // Three displays of 60 elements of the generator's mix.
 CompiledProject& Generated();
 
