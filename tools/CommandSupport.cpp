@@ -1,7 +1,10 @@
 // Options, projects and diagnostics of the commands that open a project.
 #include "CommandSupport.h"
 
-#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include "OutputPaths.h"
 
@@ -26,14 +29,70 @@ bool OutputIsNotTheProject(const std::string& output, const std::string& project
   }
 }
 
-bool WriteDiagnostics(const Options& o, const DiagnosticsLog& log) {
-  if (o.diagnosticsFile.empty()) {
-    log.WriteTo(std::cerr, FormatOf(o));
-    return static_cast<bool>(std::cerr.flush());
+DiagnosticsOut OpenDiagnostics(const Options& o) {
+  DiagnosticsOut to;
+  if (o.diagnosticsFile.empty()) return to;
+  to.toStdout = o.diagnosticsFile == "-";
+  if (to.toStdout) return to;
+  std::FILE* file = std::fopen(o.diagnosticsFile.c_str(), "w");
+  if (file == nullptr) {
+    throw RuntimeError("Cannot write the diagnostics ('" + o.diagnosticsFile + "'): " + std::strerror(errno));
   }
-  std::ofstream file(o.diagnosticsFile);
-  log.WriteTo(file, FormatOf(o));
-  return static_cast<bool>(file.flush());
+  struct stat opened {
+  }, out{};
+  to.toStdout = fstat(fileno(file), &opened) == 0 && fstat(STDOUT_FILENO, &out) == 0 && opened.st_dev == out.st_dev &&
+                opened.st_ino == out.st_ino;
+  if (to.toStdout) {
+    std::fclose(file);
+  } else {
+    to.file.reset(file, std::fclose);
+  }
+  return to;
+}
+
+bool WriteDiagnostics(const Options& o, const DiagnosticsOut& to, const DiagnosticsLog& log) {
+  if (!to.file) {
+    errno = 0;
+    std::ostream& out = to.toStdout ? std::cout : std::cerr;
+    log.WriteTo(out, FormatOf(o));
+    return to.toStdout ? FlushOutput() : (static_cast<bool>(out.flush()) || errno == EPIPE);
+  }
+  std::ostringstream text;
+  log.WriteTo(text, FormatOf(o));
+  std::string written = text.str();
+  if (std::fwrite(written.data(), 1, written.size(), to.file.get()) == written.size() &&
+      std::fflush(to.file.get()) == 0) {
+    return true;
+  }
+  std::cerr << "brisklet: Cannot write the diagnostics ('" << o.diagnosticsFile << "'): " << std::strerror(errno)
+            << std::endl;
+  return false;
+}
+
+bool FlushOutput() {
+  static bool readerGone = false;
+  int before = errno;
+  errno = 0;
+  if (std::cout.flush()) return true;
+  int reason = errno != 0 ? errno : before;
+  if (readerGone || reason == EPIPE) {
+    readerGone = true;
+    return true;
+  }
+  std::cerr << "brisklet: cannot write the output: " << std::strerror(reason) << std::endl;
+  return false;
+}
+
+void RequireElement(Connection& conn, int id) {
+  if (!conn.QueryValue("SELECT 1 FROM HMI_Elements WHERE ID = ?", {Value(id)})) {
+    throw RuntimeError("no element " + std::to_string(id));
+  }
+}
+
+void RequireDisplay(Connection& conn, int id) {
+  if (!conn.QueryValue("SELECT 1 FROM Pages WHERE Id = ?", {Value(id)})) {
+    throw RuntimeError("no display " + std::to_string(id));
+  }
 }
 
 OpenProject::OpenProject(const std::string& path, const Options& o, bool inspectOnly,

@@ -3,6 +3,7 @@
 #pragma once
 #include <CLI/CLI.hpp>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -30,8 +31,26 @@ struct Options {
   bool asMarked = false;   // compile: only CompileHMI over what DownloadDLUs marks
 };
 
-// Writes the diagnostics where they go; false when they could not be written.
-bool WriteDiagnostics(const Options& o, const DiagnosticsLog& log);
+// Where the diagnostics go: stderr, stdout ("-", or a path that is stdout, as /dev/stdout) or a
+// file of their own, opened before the work so that one that cannot be written stops the command
+// before anything is compiled.
+struct DiagnosticsOut {
+  std::shared_ptr<std::FILE> file;  // a file of their own; null for stderr and stdout
+  bool toStdout = false;
+};
+// A RuntimeError "Cannot write the diagnostics ('x'): No such file or directory" when the file
+// cannot be opened.
+DiagnosticsOut OpenDiagnostics(const Options& o);
+// Writes them; false, after saying why, when they could not be written. A reader that went
+// away is no failure.
+bool WriteDiagnostics(const Options& o, const DiagnosticsOut& to, const DiagnosticsLog& log);
+// Flushes stdout; false, after saying why on stderr, when it could not be written. A reader
+// that went away (| head) is no failure: the command ends quietly, as cat does.
+bool FlushOutput();
+
+// A RuntimeError "no element 9999" / "no display 9999" when the project has no such item.
+void RequireElement(Connection& conn, int id);
+void RequireDisplay(Connection& conn, int id);
 
 // A project opened for a command (a private copy in memory when the command only inspects
 // it), with its host and a compiler whose messages and notices go to `log`.
@@ -50,9 +69,17 @@ bool OutputIsNotTheProject(const std::string& output, const std::string& project
 // outcome into the exit code: 1 when the compiler counted errors or the work returns 1, 2 for a
 // run-time failure (whose half-made output is not shown). Nothing is written before the work
 // is over, so a reader that stops early cannot break off a compile.
+// Structured diagnostics sent to stdout have it to themselves: the output goes to stderr then.
 template <typename Work>
 int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
-  if (!OutputIsNotTheProject(o.diagnosticsFile, o.db)) return 2;
+  if (o.diagnosticsFile != "-" && !OutputIsNotTheProject(o.diagnosticsFile, o.db)) return 2;
+  DiagnosticsOut diagnostics;
+  try {
+    diagnostics = OpenDiagnostics(o);
+  } catch (const RuntimeError& e) {
+    std::cerr << "brisklet: " << e.Describe() << '\n';
+    return 2;
+  }
   auto log = std::make_shared<DiagnosticsLog>();
   std::ostringstream output;
   int exitCode = 2;
@@ -72,12 +99,10 @@ int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
     log->Failure(e.what());
   }
   bool failed = exitCode == 2;
-  if (!WriteDiagnostics(o, *log)) exitCode = 2;
-  if (!failed) std::cout << output.str();
-  if (!std::cout.flush()) {
-    std::cerr << "brisklet: cannot write the output: " << std::strerror(errno) << std::endl;
-    exitCode = 2;
-  }
+  if (!WriteDiagnostics(o, diagnostics, *log)) exitCode = 2;
+  errno = 0;
+  if (!failed) (diagnostics.toStdout && o.diagnostics != "text" ? std::cerr : std::cout) << output.str();
+  if (!FlushOutput()) exitCode = 2;
   return exitCode;
 }
 

@@ -67,23 +67,29 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   e->add_option("ID", element.id, "HMI_Elements.ID")->required();
   AddDiagnosticsOption(e, element);
   e->callback([&exitCode] {
-    exitCode =
-        RunWithCompiler(element, true, [](clsDownload& compiler, DefaultHost& host, Connection&, std::ostream& out) {
-          Bytes record = compiler.ElementRecord(element.id);
-          if (record.empty()) {
-            host.Notice("element " + std::to_string(element.id) +
-                        " is on a display of module -1 and is never compiled");
-          }
-          out << ToHex(record) << '\n';
-        });
+    exitCode = RunWithCompiler(element, true,
+                               [](clsDownload& compiler, DefaultHost& host, Connection& conn, std::ostream& out) {
+                                 RequireElement(conn, element.id);
+                                 Bytes record = compiler.ElementRecord(element.id);
+                                 if (record.empty()) {
+                                   host.Notice("element " + std::to_string(element.id) +
+                                               " is on a display of module -1 and is never compiled");
+                                 }
+                                 out << ToHex(record) << '\n';
+                               });
   });
 
-  auto* m = AddDbCommand(app, "minsize", "Print the smallest frame of a timer, clock or entry field element", minsize);
+  auto* m = AddDbCommand(app, "minsize",
+                         "Print the smallest frame of a timer, clock or entry field element (exit 1 when its frame is "
+                         "smaller)",
+                         minsize);
   m->add_option("ID", minsize.id, "HMI_Elements.ID")->required();
   m->callback([&exitCode] {
     exitCode =
         RunWithCompiler(minsize, true, [](clsDownload& compiler, DefaultHost&, Connection& conn, std::ostream& out) {
-          out << MinimumSizeReport(compiler, conn, minsize.id) << '\n';
+          MinimumSize size = MeasureMinimumSize(compiler, conn, minsize.id);
+          out << size.report << '\n';
+          return size.holds ? 0 : 1;
         });
   });
 
@@ -91,15 +97,17 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
   d->add_option("ID", display.id, "Pages.Id")->required();
   AddDiagnosticsOption(d, display);
   d->callback([&exitCode] {
-    exitCode = RunWithCompiler(display, true, [](clsDownload& compiler, DefaultHost&, Connection&, std::ostream& out) {
-      Bytes record = compiler.DisplayRecord(display.id);
-      if (record.empty()) {
-        // The display query joins the palette: a display whose palette is missing is skipped too.
-        throw RuntimeError("No display", "display " + std::to_string(display.id) +
-                                             " does not exist, or its PaletteID names no palette");
-      }
-      out << ToHex(record) << '\n';
-    });
+    exitCode =
+        RunWithCompiler(display, true, [](clsDownload& compiler, DefaultHost&, Connection& conn, std::ostream& out) {
+          RequireDisplay(conn, display.id);
+          Bytes record = compiler.DisplayRecord(display.id);
+          if (record.empty()) {
+            // The display query joins the palette: a display whose palette is missing is skipped too.
+            throw RuntimeError("No display", "display " + std::to_string(display.id) +
+                                                 " does not exist, or its PaletteID names no palette");
+          }
+          out << ToHex(record) << '\n';
+        });
   });
 
   auto* p = AddDbCommand(app, "pagetable", "Print the page conversion table as hex", table);

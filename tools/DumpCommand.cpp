@@ -25,6 +25,7 @@ struct DumpOptions {
 // The records the options ask for, with their labels.
 std::vector<DecodedUnit> Records(const DumpOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db) {
   if (o.element) {
+    RequireElement(db, *o.element);
     Bytes record = compiler.ElementRecord(*o.element);
     if (record.empty()) {
       host.Notice("element " + std::to_string(*o.element) + " is on a display of module -1 and is never compiled");
@@ -33,6 +34,7 @@ std::vector<DecodedUnit> Records(const DumpOptions& o, clsDownload& compiler, De
     return {{ElementLabel(db, *o.element), std::move(record), {}, {}}};
   }
   if (o.display) {
+    RequireDisplay(db, *o.display);
     Bytes record = compiler.DisplayRecord(*o.display);
     if (record.empty()) {
       throw RuntimeError(

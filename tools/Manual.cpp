@@ -3,9 +3,11 @@
 #include <fribidi.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include <cairo.h>
 #include <sqlite3.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
@@ -49,22 +51,40 @@ void DescribeCommand(std::ostream& out, const CLI::App& command, const std::stri
       if (!o->nonpositional() || o->get_name() == "--help") continue;
       std::string type = o->get_type_name();
       std::string value = o->get_type_size() == 0 ? "" : " " + type.substr(0, type.find(':'));
-      out << ".RS\n.TP\n.B " << Roff(o->get_name(false, true) + value) << "\n" << Roff(o->get_description()) << "\n.RE\n";
+      out << ".RS\n.TP\n.B " << Roff(o->get_name(false, true) + value) << "\n"
+          << Roff(o->get_description()) << "\n.RE\n";
     }
   }
   for (const CLI::App* sub : subs) DescribeCommand(out, *sub, path + " " + sub->get_name());
 }
 
-void CommandWords(const CLI::App& command, const std::string& path, std::ostream& cases) {
+// "text json sarif" of an option checked against a fixed set ("TEXT:{text,json,sarif}"), "" for others.
+std::string FixedValues(const CLI::Option& o) {
+  std::string type = o.get_type_name();
+  size_t open = type.find('{'), close = type.rfind('}');
+  if (open == std::string::npos || close == std::string::npos || close < open) return "";
+  std::string values = type.substr(open + 1, close - open - 1);
+  std::replace(values.begin(), values.end(), ',', ' ');
+  return values;
+}
+
+void CommandWords(const CLI::App& command, const std::string& path, std::ostream& cases, std::ostream& values) {
   auto subs = Commands(command);
   std::string words;
   for (const CLI::App* sub : subs) words += sub->get_name() + " ";
   for (const CLI::Option* o : Options(command)) {
-    if (o->nonpositional()) words += o->get_name(false, true) + " ";
+    if (!o->nonpositional()) continue;
+    words += o->get_name(false, true) + " ";
+    std::string fixed = FixedValues(*o);
+    for (const std::string& name : o->get_lnames()) {
+      if (!fixed.empty()) values << "    \"" << path << " --" << name << "\") words=\"" << fixed << "\" ;;\n";
+    }
   }
   for (char& c : words) c = c == ',' ? ' ' : c;
   cases << "    \"" << path << "\") words=\"" << words << "\" ;;\n";
-  for (const CLI::App* sub : subs) CommandWords(*sub, path.empty() ? sub->get_name() : path + " " + sub->get_name(), cases);
+  for (const CLI::App* sub : subs) {
+    CommandWords(*sub, path.empty() ? sub->get_name() : path + " " + sub->get_name(), cases, values);
+  }
 }
 
 // "1.0.12" from the library's "(GNU FriBidi) 1.0.12" first line.
@@ -86,7 +106,7 @@ std::string VersionText() {
   std::ostringstream out;
   out << "brisklet " << BRISKLET_TOOL_VERSION << "\n"
       << "SQLite " << sqlite3_libversion() << ", FreeType " << major << "." << minor << "." << patch << ", FriBidi "
-      << FriBidiVersion() << ", zlib " << zlibVersion();
+      << FriBidiVersion() << ", Cairo " << cairo_version_string() << ", zlib " << zlibVersion();
   return out.str();
 }
 
@@ -101,10 +121,10 @@ std::string ManualPage(const CLI::App& app) {
       << ".SH COMMANDS\n";
   for (const CLI::App* command : Commands(app)) DescribeCommand(out, *command, "brisklet " + command->get_name());
   out << ".SH OPTIONS\n.TP\n.B \\-\\-help\nShow the help of the tool or of a command.\n.TP\n.B \\-\\-version\n"
-         "Print the version, and those of SQLite, FreeType, FriBidi and zlib.\n"
+         "Print the version, and those of SQLite, FreeType, FriBidi, Cairo and zlib.\n"
       << ".SH EXIT STATUS\n.TP\n.B 0\nNo design error was counted.\n.TP\n.B 1\nThe compile counted design errors; "
          "dump met a record it could not read to its last byte; diff found the downloads different; status "
-         "\\-\\-verify found stale units.\n"
+         "\\-\\-verify found stale units; minsize found the frame smaller than the minimum.\n"
          ".TP\n.B 2\nA run\\-time failure or bad input: a file that is not a project, a locked or read\\-only "
          "project, an element that does not exist, output that could not be written.\n"
       << ".SH ENVIRONMENT\n.TP\n.B BRISKLET_DATA_DIR\nThe folder of the message catalogue (messages.txt) and "
@@ -116,17 +136,22 @@ std::string ManualPage(const CLI::App& app) {
 }
 
 std::string BashCompletion(const CLI::App& app) {
-  std::ostringstream cases;
-  CommandWords(app, "", cases);
+  std::ostringstream cases, values;
+  CommandWords(app, "", cases, values);
   std::ostringstream out;
   out << "# bash completion of brisklet: its commands, then each command's subcommands and options;\n"
-      << "# other words complete as file names.\n"
+      << "# the value of an option with fixed values is one of them; other words complete as file names.\n"
       << "_brisklet() {\n"
-      << "  local cur=${COMP_WORDS[COMP_CWORD]} path=\"\" words=\"\" i\n"
+      << "  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]} path=\"\" words=\"\" i\n"
       << "  for ((i = 1; i < COMP_CWORD; i++)); do\n"
       << "    case \"${COMP_WORDS[i]}\" in -*) ;; *) case \" $(_brisklet_words \"$path\") \" in\n"
       << "      *\" ${COMP_WORDS[i]} \"*) path=\"${path:+$path }${COMP_WORDS[i]}\" ;; esac ;; esac\n"
       << "  done\n"
+      << "  words=$(_brisklet_values \"$path $prev\")\n"
+      << "  if [[ -n $words ]]; then\n"
+      << "    COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n"
+      << "    return\n"
+      << "  fi\n"
       << "  words=$(_brisklet_words \"$path\")\n"
       << "  if [[ $cur == -* || -z $path ]]; then\n"
       << "    COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n"
@@ -140,12 +165,19 @@ std::string BashCompletion(const CLI::App& app) {
       << cases.str() << "  esac\n"
       << "  echo \"$words\"\n"
       << "}\n"
+      << "_brisklet_values() {\n"
+      << "  local words=\"\"\n"
+      << "  case \"$1\" in\n"
+      << values.str() << "  esac\n"
+      << "  echo \"$words\"\n"
+      << "}\n"
       << "complete -o filenames -F _brisklet brisklet\n";
   return out.str();
 }
 
 void AddManualCommands(CLI::App& app) {
-  app.set_version_flag("--version", [] { return VersionText(); }, "Print the versions and exit");
+  app.set_version_flag(
+      "--version", [] { return VersionText(); }, "Print the versions and exit");
   auto* manual = app.add_subcommand("manual", "Print the manual page (troff)")->group("");
   manual->callback([&app] { std::cout << ManualPage(app); });
   auto* completion = app.add_subcommand("completion", "Print the bash completion script")->group("");

@@ -29,13 +29,13 @@ ElementSize ReadElement(Connection& conn, int32_t id) {
          ColumnValue(stmt, 6).ToBytes()};
   }
   sqlite3_reset(stmt);
-  if (!found) throw RuntimeError("No element", "element " + std::to_string(id) + " does not exist");
+  if (!found) throw RuntimeError("no element " + std::to_string(id));
   return e;
 }
 
 // The service measures the text object as the compile leaves it: in the element's font and frame style.
 template <class Properties, class Service>
-std::string Measure(const ElementSize& e, Service service) {
+MinimumSize Measure(const ElementSize& e, Service service) {
   Properties p;
   p.LoadFromBinary(e.binary);
   auto text = p.GetTextObject();
@@ -45,14 +45,15 @@ std::string Measure(const ElementSize& e, Service service) {
   std::string sample;
   service(p, width, height, sample);
   bool holds = e.dx >= width && e.dy >= height;
-  return "minimum " + std::to_string(width) + " x " + std::to_string(height) + " for \"" + sample +
-         "\"; the element's frame " + std::to_string(e.dx) + " x " + std::to_string(e.dy) +
-         (holds ? " holds it" : " is too small");
+  return {"minimum " + std::to_string(width) + " x " + std::to_string(height) + " for \"" + sample +
+              "\"; the element's frame " + std::to_string(e.dx) + " x " + std::to_string(e.dy) +
+              (holds ? " holds it" : " is too small"),
+          holds};
 }
 
 }  // namespace
 
-std::string MinimumSizeReport(clsDownload& compiler, Connection& conn, int32_t elementId) {
+MinimumSize MeasureMinimumSize(clsDownload& compiler, Connection& conn, int32_t elementId) {
   ElementSize e = ReadElement(conn, elementId);
   if (e.type == kTypeVariable && e.varType == kVarTimer) {
     return Measure<TimerProperties>(

@@ -160,7 +160,7 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
     RefuseProjectOutput(indexPath, o.project.db);
     std::ofstream index(indexPath);
     WritePreviewIndex(index, std::filesystem::path(o.project.db).filename().string(), pages, notices);
-    if (!index.flush()) throw RuntimeError("Cannot write the preview", "'" + indexPath + "': " + std::strerror(errno));
+    if (!index.flush()) throw RuntimeError("Cannot write the preview ('" + indexPath + "'): " + std::strerror(errno));
     out << pages.size() << " displays drawn into " << o.output << '\n';
   }
   compiler.SetFindingSink(log);
@@ -186,6 +186,7 @@ void AddPreviewCommand(CLI::App& app, int& exitCode) {
     }
     exitCode = RunWithCompiler(preview.project, true,
                                [](clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
+                                 if (preview.display) RequireDisplay(db, *preview.display);
                                  Preview(preview, compiler, host, db, out);
                                });
   });

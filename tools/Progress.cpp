@@ -3,9 +3,18 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace brisklet::cli {
+
+std::string TimeLeft(int64_t done, int64_t total, double seconds) {
+  if (done <= 0 || total <= done || seconds < 2) return "";
+  long long left = std::llround(seconds * static_cast<double>(total - done) / static_cast<double>(done));
+  if (left < 60) return ", about " + std::to_string(std::max(left, 1LL)) + " s left";
+  return ", about " + std::to_string((left + 30) / 60) + " min left";
+}
 
 ProgressLine::ProgressLine(std::string what, std::string unit, bool enabled)
     : mWhat(std::move(what)), mUnit(std::move(unit)), mEnabled(enabled && isatty(STDERR_FILENO) == 1) {}
@@ -21,8 +30,8 @@ void ProgressLine::Update(int64_t done, int64_t total) {
   mLast = now;
   mShown = true;
   double seconds = std::chrono::duration<double>(now - mStart).count();
-  std::fprintf(stderr, "\r\033[K%s: %lld of %lld %s, %.1f s", mWhat.c_str(), static_cast<long long>(done),
-               static_cast<long long>(total), mUnit.c_str(), seconds);
+  std::fprintf(stderr, "\r\033[K%s: %lld of %lld %s, %.1f s%s", mWhat.c_str(), static_cast<long long>(done),
+               static_cast<long long>(total), mUnit.c_str(), seconds, TimeLeft(done, total, seconds).c_str());
   std::fflush(stderr);
 }
 

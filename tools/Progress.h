@@ -1,5 +1,5 @@
 // Progress of a long command on a terminal: after about a second, one line on stderr that is
-// rewritten in place ("compiling: 1200 of 5000 items, 3.1 s") and cleared at the end. Nothing
+// rewritten in place ("compiling: 1200 of 5000 items, 3.1 s, about 10 s left") and cleared at the end. Nothing
 // is shown when stderr is not a terminal (a pipe, a file) or when asked not to.
 #pragma once
 #include <chrono>
@@ -7,6 +7,9 @@
 #include <string>
 
 namespace brisklet::cli {
+
+// ", about 10 s left" at the pace so far ("" for the first two seconds or when nothing is left).
+std::string TimeLeft(int64_t done, int64_t total, double seconds);
 
 class ProgressLine {
  public:

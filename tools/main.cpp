@@ -2,15 +2,17 @@
 #include <csignal>
 #include <iostream>
 
+#include "CommandLine.h"
+#include "CommandSupport.h"
 #include "Commands.h"
 
 // An exception while the commands are set up is a fault of the tool, and ends it.
 // NOLINTNEXTLINE(bugprone-exception-escape)
 int main(int argc, char** argv) {
-  // A reader that goes away (| head) makes writes fail instead of killing the tool, which
-  // then says so and exits 2; a compile in progress is never broken off by it.
+  // A reader that goes away (| head) makes writes fail instead of killing the tool, which then
+  // ends quietly; a compile in progress is never broken off by it.
   std::signal(SIGPIPE, SIG_IGN);
-  CLI::App app{"brisklet - compiles operator-panel designs into download records"};
+  CLI::App app{"brisklet - compiles operator-panel designs into download records", "brisklet"};
   app.require_subcommand(1);
   int exitCode = 0;
   brisklet::cli::AddInitCommand(app, exitCode);
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
   brisklet::cli::AddDiffCommand(app, exitCode);
   brisklet::cli::AddPreviewCommand(app, exitCode);
   brisklet::cli::AddManualCommands(app);
+  if (auto answered = brisklet::cli::PreParse(app, argc, argv)) return *answered;
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -31,9 +34,6 @@ int main(int argc, char** argv) {
     std::cerr << "brisklet: " << e.what() << '\n';
     return 2;
   }
-  if (exitCode != 2 && !std::cout.flush()) {  // a command that failed to write has said so
-    std::cerr << "brisklet: cannot write the output\n";
-    return 2;
-  }
+  if (exitCode != 2 && !brisklet::cli::FlushOutput()) return 2;  // a reader that went away is no failure
   return exitCode;
 }

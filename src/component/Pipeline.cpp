@@ -98,8 +98,14 @@ void clsDownload::prvRunIncrementally() {
 
 void clsDownload::prvCompilePending(const char* displaysSql, const std::function<void(int32_t)>& checkTabIndexes) {
   if (mKeptItems) mKeptItems->Load();
-  auto elements = GetRecordset(kSqlPendingElements, 0, 3);
+  // Static cursors, which know their counts (a forward-only one answers -1).
+  auto elements = GetRecordset(kSqlPendingElements, kStatic, 3);
   int64_t done = 0, total = elements->RecordCount();
+  if (mProgress) {  // the displays counted up front, so that the total holds from the start
+    std::optional<Value> displays =
+        ProjectConnection().QueryValue("SELECT COUNT(*) FROM (" + std::string(displaysSql) + ")");
+    total += displays ? displays->ToLong("COUNT(*)") : 0;
+  }
   auto progress = [&] {
     if (mProgress) mProgress(++done, total);
   };
@@ -110,8 +116,8 @@ void clsDownload::prvCompilePending(const char* displaysSql, const std::function
     progress();
   }
   prvTellKept(kUnitElement, nullptr, std::nullopt, true);
-  auto displays = GetRecordset(displaysSql, 0, 3);
-  total += displays->RecordCount();
+  auto displays = GetRecordset(displaysSql, kStatic, 3);
+  total = done + displays->RecordCount();
   for (; !displays->Eof(); displays->MoveNext()) {
     int32_t id = displays->Long("ID");
     bool pending = displays->Long("IsCompiled") == 0;

@@ -123,7 +123,7 @@ void Canvas::WritePng(const std::string& path, int32_t scale) const {
   cairo_destroy(cr);
   cairo_surface_destroy(out);
   if (status != CAIRO_STATUS_SUCCESS) {
-    throw RuntimeError("Cannot write the preview", "'" + path + "': " + cairo_status_to_string(status));
+    throw RuntimeError("Cannot write the preview ('" + path + "'): " + cairo_status_to_string(status));
   }
   std::FILE* file = std::fopen(path.c_str(), "wb");
   bool written = file && std::fwrite(png.data(), 1, png.size(), file) == png.size();
@@ -132,7 +132,7 @@ void Canvas::WritePng(const std::string& path, int32_t scale) const {
     written = false;
     reason = errno;
   }
-  if (!written) throw RuntimeError("Cannot write the preview", "'" + path + "': " + std::strerror(reason));
+  if (!written) throw RuntimeError("Cannot write the preview ('" + path + "'): " + std::strerror(reason));
 }
 
 bool ReadPngPixel(const std::string& path, int32_t x, int32_t y, Rgb& colour) {

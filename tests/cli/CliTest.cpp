@@ -194,12 +194,34 @@ TEST_F(Cli, ElementPrintsItsRecordAsHexAndStoresNothing) {
   EXPECT_EQ(pending.Long("n"), 2);  // the display and the element
 }
 
+// `brisklet help COMMAND` is `brisklet COMMAND --help`, whose usage line names the tool, not its path.
 TEST_F(Cli, EveryCommandHasHelp) {
-  for (const char* command : {"", "init", "compile", "element", "minsize", "display", "pagetable", "units", "status"}) {
-    ToolRun run = RunTool(std::string(command) + " --help");
+  for (std::string command :
+       {"", "init", "compile", "element", "minsize", "display", "pagetable", "units", "status", "font add"}) {
+    ToolRun run = RunTool(command + " --help");
     EXPECT_EQ(run.exitCode, 0) << command << ": " << run.err;
-    EXPECT_NE(run.out.find("Usage"), std::string::npos) << command << ": " << run.out;
+    EXPECT_NE(run.out.find("Usage: brisklet " + command), std::string::npos) << command << ": " << run.out;
+    EXPECT_EQ(RunTool("help " + command).out, run.out) << command;
   }
+}
+
+// A typo is answered with the nearest command or option, and exit code 2.
+TEST_F(Cli, TyposAreAnsweredWithTheNearestWord) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"complie x.db", "unknown command 'complie'; did you mean 'compile'?"},
+      {"--verison", "unknown option '--verison'; did you mean '--version'?"},
+      {"compile x.db --diagnostic json", "unknown option '--diagnostic'; did you mean '--diagnostics'?"},
+      {"font ad x.db", "unknown command 'ad'; did you mean 'add'?"},
+      {"help dupm", "unknown command 'dupm'; did you mean 'dump'?"},
+      {"frobnicate", "unknown command 'frobnicate' (see brisklet --help)"},
+  };
+  for (const auto& [args, error] : cases) {
+    ToolRun run = RunTool(args);
+    EXPECT_EQ(run.exitCode, 2) << args;
+    EXPECT_EQ(run.err, "brisklet: " + std::string(error) + "\n") << args;
+  }
+  EXPECT_NE(RunTool("--version").out.find(", Cairo 1."), std::string::npos);
+  EXPECT_NE(RunTool("completion").out.find("\"compile --diagnostics\") words=\"text json sarif\""), std::string::npos);
 }
 
 // minsize measures a timer, clock or entry field in the element's own font and frame style
@@ -225,19 +247,16 @@ TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersClocksAndEntryFields) {
   EXPECT_EQ(t.exitCode, 0) << t.err;
   EXPECT_EQ(t.out, "minimum 30 x 10 for \"99:99\"; the element's frame 60 x 20 holds it\n");
   ToolRun c = RunTool("minsize " + path + " " + std::to_string(clockId));
-  EXPECT_EQ(c.exitCode, 0) << c.err;
+  EXPECT_EQ(c.exitCode, 1) << c.err;
   EXPECT_EQ(c.out, "minimum 74 x 18 for \"99:99:00 AM\"; the element's frame 60 x 20 is too small\n");
   ToolRun e = RunTool("minsize " + path + " " + std::to_string(entryId));
   EXPECT_EQ(e.exitCode, 0) << e.err;
   EXPECT_EQ(e.out, "minimum 24 x 10 for \"9999\"; the element's frame 60 x 20 holds it\n");
 
-  for (int32_t id : {box, 999}) {
-    ToolRun run = RunTool("minsize " + path + " " + std::to_string(id));
-    EXPECT_EQ(run.exitCode, 2) << id;
-    EXPECT_EQ(run.out, "") << id;
-    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
-    EXPECT_EQ(run.err.rfind(id == box ? "brisklet: No size service" : "brisklet: No element", 0), 0u) << run.err;
-  }
+  ToolRun run = RunTool("minsize " + path + " " + std::to_string(box));
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err.rfind("brisklet: No size service", 0), 0u) << run.err;
 }
 
 // The demo compiled by the tool: an edit with SQL is pending; an in-place blob write, which no
@@ -287,6 +306,48 @@ TEST_F(Cli, StatusTellsWhatTheNextCompileDoesAndVerifyWhatItCannotSee) {
 namespace brisklet::test {
 namespace {
 
+// Where the output and the diagnostics go: a diagnostics file that cannot be opened stops the
+// compile before anything is stored; structured diagnostics on stdout have it to themselves; a
+// failed write says why.
+TEST_F(Cli, OutputAndDiagnosticsGoWhereAsked) {
+  Rectangle({{"Text", "Box"}, {"FontNumber", 9}});  // a warning
+  const struct {
+    std::string args;  // PROJECT stands for the saved project
+    int exitCode;
+    const char* out;  // "sarif": one document, "json": one object a line
+    const char* err;  // a part of stderr
+    int64_t units;
+  } cases[] = {
+      {"compile PROJECT --diagnostics-file /nonexistent/dir/d.txt", 2, "",
+       "brisklet: Cannot write the diagnostics ('/nonexistent/dir/d.txt'): No such file or directory\n", 0},
+      {"compile PROJECT --diagnostics sarif --diagnostics-file -", 0, "sarif", "compiled: 2 units", 2},
+      {"compile PROJECT --diagnostics json --diagnostics-file /dev/stdout", 0, "json", "compiled: 2 units", 2},
+      {"preview PROJECT --display 1 -o /nonexistent/dir/x.png", 2, "",
+       "Cannot write the preview ('/nonexistent/dir/x.png'): No such file or directory", 0},
+  };
+  for (const auto& c : cases) {
+    std::string path = Save();
+    ToolRun run = RunTool(std::regex_replace(c.args, std::regex("PROJECT"), path));
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.args << ": " << run.err;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << c.args << ": " << run.err;
+    EXPECT_EQ(Connection::Open(path)->QueryValue("SELECT COUNT(*) FROM DownloadUnits")->ToLong(), c.units) << c.args;
+    for (const std::string& line : *c.out == 'j' ? Lines(run.out) : std::vector<std::string>{run.out}) {
+      EXPECT_EQ(nlohmann::json::parse(line, nullptr, false).is_object(), *c.out != 0) << c.args << ": " << line;
+    }
+  }
+  // A reader that has gone away ends every command quietly, the compile's stored units with it.
+  std::string path = Save(), err = (dir / "err").string(), rc = (dir / "rc").string();
+  for (const std::string& args : {"compile PROJECT", "dump PROJECT", "units PROJECT", "element PROJECT 1",
+                                  "display PROJECT 1", "pagetable PROJECT", "status PROJECT", "diff PROJECT PROJECT"}) {
+    std::string run = "{ sleep 0.2; " + std::string(BRISKLET_CLI) + " " +
+                      std::regex_replace(args, std::regex("PROJECT"), path) + " 2>" + err + "; echo $? >" + rc +
+                      "; } | true";
+    std::system(run.c_str());
+    EXPECT_EQ(ReadFile(rc), "0\n") << args << ": " << ReadFile(err);
+    EXPECT_EQ(ReadFile(err).find("cannot write"), std::string::npos) << args << ": " << ReadFile(err);
+  }
+}
+
 // Output that stops early, a full disk or a closed reader never undoes a compile and never
 // goes unreported.
 TEST_F(Cli, OutputThatFailsNeverUndoesTheCompile) {
@@ -331,7 +392,12 @@ TEST_F(Cli, ErrorsSayWhatAndWhere) {
   project.Insert("DownloadUnits", {{"UnitGuid", 10}, {"UnitType", 1}, {"Data", 5}});
   std::string path = Save();
   const ErrorCase cases[] = {
-      {"MissingElement", "element PROJECT 999", "(no element 999) in element 999"},
+      {"MissingElement", "element PROJECT 9999", "brisklet: no element 9999\n"},
+      {"MissingDisplay", "display PROJECT 9999", "brisklet: no display 9999\n"},
+      {"MinsizeOfAMissingElement", "minsize PROJECT 9999", "brisklet: no element 9999\n"},
+      {"DumpOfAMissingElement", "dump PROJECT --element 9999", "brisklet: no element 9999\n"},
+      {"DumpOfAMissingDisplay", "dump PROJECT --display 9999", "brisklet: no display 9999\n"},
+      {"PreviewOfAMissingDisplay", "preview PROJECT --display 9999 -o x.png", "brisklet: no display 9999\n"},
       {"ElementOfAMissingDisplay", "element PROJECT 50", "element 50 is on display 77, which does not exist"},
       {"UnitThatCannotBeRead", "units PROJECT", "in download unit 9"},
       {"InitWithoutAName", "init ''", "no file name given"},
