@@ -8,8 +8,9 @@
 
 namespace brisklet::cli {
 
-// ", about 10 s left" at the pace so far ("" for the first two seconds or when nothing is left).
-std::string TimeLeft(int64_t done, int64_t total, double seconds);
+// ", about 10 s left" at the pace of the last `seconds` in which `done` items were done ("" in
+// the first second, or when nothing is left).
+std::string TimeLeft(int64_t done, int64_t left, double seconds);
 
 class ProgressLine {
  public:
@@ -27,6 +28,9 @@ class ProgressLine {
   bool mShown = false;
   Clock::time_point mStart = Clock::now();
   Clock::time_point mLast{};
+  // The first item counted, where the pace is measured from (a compile prepares before it).
+  Clock::time_point mFirst{};
+  int64_t mFirstDone = -1;
 };
 
 }  // namespace brisklet::cli
