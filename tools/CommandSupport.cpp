@@ -1,6 +1,9 @@
 // Options, projects and diagnostics of the commands that open a project.
 #include "CommandSupport.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <fstream>
 
 #include "OutputPaths.h"
@@ -8,10 +11,14 @@
 namespace brisklet::cli {
 namespace {
 
-DiagnosticsFormat FormatOf(const Options& o) {
-  if (o.diagnostics == "json") return DiagnosticsFormat::Json;
-  if (o.diagnostics == "sarif") return DiagnosticsFormat::Sarif;
-  return DiagnosticsFormat::Text;
+DiagnosticsStyle StyleOf(const Options& o) {
+  DiagnosticsStyle style{DiagnosticsFormat::Text, o.db, false, o.quiet};
+  if (o.diagnostics == "json") style.format = DiagnosticsFormat::Json;
+  if (o.diagnostics == "sarif") style.format = DiagnosticsFormat::Sarif;
+  const char* noColor = std::getenv("NO_COLOR");
+  bool terminal = o.diagnosticsFile.empty() && isatty(STDERR_FILENO) && !(noColor && *noColor);
+  style.color = style.format == DiagnosticsFormat::Text && (o.color == "always" || (o.color == "auto" && terminal));
+  return style;
 }
 
 }  // namespace
@@ -27,13 +34,21 @@ bool OutputIsNotTheProject(const std::string& output, const std::string& project
 }
 
 bool WriteDiagnostics(const Options& o, const DiagnosticsLog& log) {
+  DiagnosticsStyle style = StyleOf(o);
+  // The summary follows text, or structured output that does not go to stderr itself; a
+  // failure's line says it all.
+  bool summary = (style.format == DiagnosticsFormat::Text || !o.diagnosticsFile.empty()) && log.Count("failure") == 0;
+  bool written = true;
   if (o.diagnosticsFile.empty()) {
-    log.WriteTo(std::cerr, FormatOf(o));
-    return static_cast<bool>(std::cerr.flush());
+    log.WriteTo(std::cerr, style);
+    written = static_cast<bool>(std::cerr.flush());
+  } else {
+    std::ofstream file(o.diagnosticsFile);
+    log.WriteTo(file, style);
+    written = static_cast<bool>(file.flush());
   }
-  std::ofstream file(o.diagnosticsFile);
-  log.WriteTo(file, FormatOf(o));
-  return static_cast<bool>(file.flush());
+  if (summary && !log.Summary().empty()) std::cerr << log.Summary() << '\n';
+  return written;
 }
 
 OpenProject::OpenProject(const std::string& path, const Options& o, bool inspectOnly,
@@ -46,6 +61,14 @@ OpenProject::OpenProject(const std::string& path, const Options& o, bool inspect
   DefaultHostOptions hostOptions;
   hostOptions.notice = [log](const std::string& text) { log->Notice(text); };
   host = std::make_unique<DefaultHost>(*conn, hostOptions);
+  log->SetDisplayGuids([c = conn.get()](int id) {
+    try {
+      auto guid = c->QueryValue("SELECT GUID FROM Pages WHERE Id = ?", {Value(id)});
+      return guid && !guid->IsNull() ? guid->ToLong() : 0;
+    } catch (const RuntimeError&) {
+      return 0;  // a GUID that is no 32-bit integer: the finding goes without it
+    }
+  });
   compiler = std::make_unique<clsDownload>(*host);
   compiler->SetFindingSink(log);
 }
@@ -62,6 +85,11 @@ void AddDiagnosticsOption(CLI::App* cmd, Options& o) {
   cmd->add_option("--diagnostics", o.diagnostics, "Diagnostics format: text, json (one object a line) or sarif")
       ->check(CLI::IsMember({"text", "json", "sarif"}));
   cmd->add_option("--diagnostics-file", o.diagnosticsFile, "Write the diagnostics to this file, not to stderr");
+  cmd->add_option("--color", o.color,
+                  "Colour text diagnostics: auto (stderr is a terminal and NO_COLOR unset), always, never")
+      ->check(CLI::IsMember({"auto", "always", "never"}));
+  cmd->add_flag("--quiet", o.quiet, "Write only errors and the summary, no warnings or notices");
+  cmd->add_flag("--werror", o.werror, "Warnings count as errors for the exit code");
 }
 
 }  // namespace brisklet::cli

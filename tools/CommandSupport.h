@@ -22,6 +22,9 @@ struct Options {
   std::string db;
   std::string diagnostics = "text";
   std::string diagnosticsFile;  // "" for standard error
+  std::string color = "auto";   // of text diagnostics: auto (on a terminal), always or never
+  bool quiet = false;           // only errors, failures and the summary
+  bool werror = false;          // warnings count as errors for the exit code
   int busyTimeout = 5;
   int id = 0;
   bool json = false;
@@ -30,7 +33,8 @@ struct Options {
   bool asMarked = false;   // compile: only CompileHMI over what DownloadDLUs marks
 };
 
-// Writes the diagnostics where they go; false when they could not be written.
+// Writes the diagnostics where they go, and their summary to stderr; false when they could not
+// be written.
 bool WriteDiagnostics(const Options& o, const DiagnosticsLog& log);
 
 // A project opened for a command (a private copy in memory when the command only inspects
@@ -65,7 +69,8 @@ int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
     } else {
       work(*project.compiler, *project.host, *project.conn, output);
     }
-    exitCode = project.compiler->ErrorCount() > 0 ? 1 : outcome;
+    bool errors = project.compiler->ErrorCount() > 0 || (o.werror && project.compiler->WarningCount() > 0);
+    exitCode = errors ? 1 : outcome;
   } catch (const RuntimeError& e) {
     log->Failure(e.Describe());
   } catch (const std::exception& e) {
