@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "host/MessageRules.h"
+
 namespace brisklet::cli {
 namespace {
 

@@ -60,8 +60,8 @@ std::string UriOf(const std::string& path) {
 Json LogicalLocations(const Diagnostic& d) {
   Json places = Json::array();
   std::string qualified;
-  auto add = [&](const std::string& name, const char* kind, Json properties) {
-    qualified += (qualified.empty() ? "" : "/") + name;
+  auto add = [&](const std::string& name, const char* kind, Json properties, const std::string& suffix = "") {
+    qualified += (qualified.empty() ? "" : "/") + name + suffix;
     Json place = {{"name", name}, {"fullyQualifiedName", qualified}, {"kind", kind}, {"properties", properties}};
     places.insert(places.begin(), place);
   };
@@ -78,7 +78,7 @@ Json LogicalLocations(const Diagnostic& d) {
     Json properties = Json::object();
     if (d.element.id != 0) properties["id"] = d.element.id;
     if (d.element.guid != 0) properties["guid"] = d.element.guid;
-    add(d.element.name + (d.element.id != 0 ? "[" + std::to_string(d.element.id) + "]" : ""), "element", properties);
+    add(d.element.name, "element", properties, d.element.id != 0 ? "[" + std::to_string(d.element.id) + "]" : "");
   }
   return places;
 }
