@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "OutputPaths.h"
@@ -11,10 +12,14 @@
 namespace brisklet::cli {
 namespace {
 
-DiagnosticsFormat FormatOf(const Options& o) {
-  if (o.diagnostics == "json") return DiagnosticsFormat::Json;
-  if (o.diagnostics == "sarif") return DiagnosticsFormat::Sarif;
-  return DiagnosticsFormat::Text;
+DiagnosticsStyle StyleOf(const Options& o) {
+  DiagnosticsStyle style{DiagnosticsFormat::Text, o.db, false, o.quiet};
+  if (o.diagnostics == "json") style.format = DiagnosticsFormat::Json;
+  if (o.diagnostics == "sarif") style.format = DiagnosticsFormat::Sarif;
+  const char* noColor = std::getenv("NO_COLOR");
+  bool terminal = o.diagnosticsFile.empty() && isatty(STDERR_FILENO) && !(noColor && *noColor);
+  style.color = style.format == DiagnosticsFormat::Text && (o.color == "always" || (o.color == "auto" && terminal));
+  return style;
 }
 
 }  // namespace
@@ -51,22 +56,29 @@ DiagnosticsOut OpenDiagnostics(const Options& o) {
 }
 
 bool WriteDiagnostics(const Options& o, const DiagnosticsOut& to, const DiagnosticsLog& log) {
+  DiagnosticsStyle style = StyleOf(o);
+  // The summary follows text, or structured output that does not go to stderr itself; a
+  // failure's line says it all.
+  bool toStderr = !to.file && !to.toStdout;
+  bool summary = (style.format == DiagnosticsFormat::Text || !toStderr) && log.Count("failure") == 0;
+  bool written = true;
   if (!to.file) {
     errno = 0;
     std::ostream& out = to.toStdout ? std::cout : std::cerr;
-    log.WriteTo(out, FormatOf(o));
-    return to.toStdout ? FlushOutput() : (static_cast<bool>(out.flush()) || errno == EPIPE);
+    log.WriteTo(out, style);
+    written = to.toStdout ? FlushOutput() : (static_cast<bool>(out.flush()) || errno == EPIPE);
+  } else {
+    std::ostringstream text;
+    log.WriteTo(text, style);
+    std::string bytes = text.str();
+    if (std::fwrite(bytes.data(), 1, bytes.size(), to.file.get()) != bytes.size() || std::fflush(to.file.get()) != 0) {
+      std::cerr << "brisklet: Cannot write the diagnostics ('" << o.diagnosticsFile << "'): " << std::strerror(errno)
+                << std::endl;
+      written = false;
+    }
   }
-  std::ostringstream text;
-  log.WriteTo(text, FormatOf(o));
-  std::string written = text.str();
-  if (std::fwrite(written.data(), 1, written.size(), to.file.get()) == written.size() &&
-      std::fflush(to.file.get()) == 0) {
-    return true;
-  }
-  std::cerr << "brisklet: Cannot write the diagnostics ('" << o.diagnosticsFile << "'): " << std::strerror(errno)
-            << std::endl;
-  return false;
+  if (summary && !log.Summary().empty()) std::cerr << log.Summary() << '\n';
+  return written;
 }
 
 bool FlushOutput() {
@@ -105,6 +117,14 @@ OpenProject::OpenProject(const std::string& path, const Options& o, bool inspect
   DefaultHostOptions hostOptions;
   hostOptions.notice = [log](const std::string& text) { log->Notice(text); };
   host = std::make_unique<DefaultHost>(*conn, hostOptions);
+  log->SetDisplayGuids([c = conn.get()](int id) {
+    try {
+      auto guid = c->QueryValue("SELECT GUID FROM Pages WHERE Id = ?", {Value(id)});
+      return guid && !guid->IsNull() ? guid->ToLong() : 0;
+    } catch (const RuntimeError&) {
+      return 0;  // a GUID that is no 32-bit integer: the finding goes without it
+    }
+  });
   compiler = std::make_unique<clsDownload>(*host);
   compiler->SetFindingSink(log);
 }
@@ -121,6 +141,11 @@ void AddDiagnosticsOption(CLI::App* cmd, Options& o) {
   cmd->add_option("--diagnostics", o.diagnostics, "Diagnostics format: text, json (one object a line) or sarif")
       ->check(CLI::IsMember({"text", "json", "sarif"}));
   cmd->add_option("--diagnostics-file", o.diagnosticsFile, "Write the diagnostics to this file, not to stderr");
+  cmd->add_option("--color", o.color,
+                  "Colour text diagnostics: auto (stderr is a terminal and NO_COLOR unset), always, never")
+      ->check(CLI::IsMember({"auto", "always", "never"}));
+  cmd->add_flag("--quiet", o.quiet, "Write only errors and the summary, no warnings or notices");
+  cmd->add_flag("--werror", o.werror, "Warnings count as errors for the exit code");
 }
 
 }  // namespace brisklet::cli

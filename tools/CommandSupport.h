@@ -23,6 +23,9 @@ struct Options {
   std::string db;
   std::string diagnostics = "text";
   std::string diagnosticsFile;  // "" for standard error
+  std::string color = "auto";   // of text diagnostics: auto (on a terminal), always or never
+  bool quiet = false;           // only errors, failures and the summary
+  bool werror = false;          // warnings count as errors for the exit code
   int busyTimeout = 5;
   int id = 0;
   bool json = false;
@@ -92,7 +95,8 @@ int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
     } else {
       work(*project.compiler, *project.host, *project.conn, output);
     }
-    exitCode = project.compiler->ErrorCount() > 0 ? 1 : outcome;
+    bool errors = project.compiler->ErrorCount() > 0 || (o.werror && project.compiler->WarningCount() > 0);
+    exitCode = errors ? 1 : outcome;
   } catch (const RuntimeError& e) {
     log->Failure(e.Describe());
   } catch (const std::exception& e) {

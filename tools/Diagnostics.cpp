@@ -1,53 +1,126 @@
-// Collecting and writing a command's diagnostics.
+// Collecting and writing a command's diagnostics as text or JSON lines.
 #include "Diagnostics.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
-namespace brisklet::cli {
+#include "host/MessageRules.h"
 
-void DiagnosticsLog::AddFinding(const DesignMessage& f) {
-  mItems.push_back({f.severity == 0 ? "error" : "warning", f.moduleName, f.location, f.message, f.moduleId, f.displayId,
-                    f.rule, f.element});
+namespace brisklet::cli {
+namespace {
+
+constexpr size_t kLongestName = 40;  // a module, display or element name in a text line
+
+const char* ColorOf(const std::string& severity) {
+  if (severity == "warning") return "\033[1;35m";
+  if (severity == "notice") return "\033[1;36m";
+  return "\033[1;31m";  // an error or a failure
 }
 
-std::string OneLine(const std::string& text) {
-  constexpr size_t kLongest = 200;
+std::string Plural(int count, const char* noun) { return std::to_string(count) + " " + noun + (count == 1 ? "" : "s"); }
+
+bool IsFinding(const Diagnostic& d) { return d.severity == "error" || d.severity == "warning"; }
+
+// "Main / Setup / Box [17]": the names the finding has, each shortened.
+std::string Place(const Diagnostic& d) {
+  std::string place;
+  auto add = [&place](const std::string& part) {
+    if (part.empty()) return;
+    place += (place.empty() ? "" : " / ") + part;
+  };
+  add(Shortened(Flattened(d.module), kLongestName));
+  add(Shortened(Flattened(d.location), kLongestName));
+  std::string element = Shortened(Flattened(d.element.name), kLongestName);
+  if (d.element.id != 0) element += (element.empty() ? "[" : " [") + std::to_string(d.element.id) + "]";
+  add(element);
+  return place;
+}
+
+std::string TextLine(const Diagnostic& d, const DiagnosticsStyle& style) {
+  auto paint = [&style](const std::string& text, const char* color) {
+    return style.color ? color + text + "\033[0m" : text;
+  };
+  std::string line = paint((style.project.empty() ? "brisklet" : style.project) + ":", "\033[1m") + " ";
+  std::string place = IsFinding(d) ? Place(d) : "";
+  if (!place.empty()) line += paint(place + ":", "\033[1m") + " ";
+  std::string label = d.severity + (IsFinding(d) ? "[" + RuleId(d.rule) + "]" : "");
+  return line + paint(label + ":", ColorOf(d.severity)) + " " + Flattened(d.message);
+}
+
+std::string JsonLine(const Diagnostic& d, const std::string& project) {
+  using Json = nlohmann::json;
+  Json line = {{"project", project}, {"severity", d.severity}, {"message", d.message}};
+  if (IsFinding(d)) {
+    line["rule"] = RuleId(d.rule);
+    if (d.moduleId != 0 || !d.module.empty()) line["module"] = {{"id", d.moduleId}, {"name", d.module}};
+    if (d.displayId != 0) {
+      line["display"] = {{"id", d.displayId}, {"name", d.location}};
+      if (d.displayGuid != 0) line["display"]["guid"] = d.displayGuid;
+    } else if (!d.location.empty()) {
+      line["location"] = d.location;  // outside the displays: "Trends Tree: Line speed"
+    }
+    if (d.element.id != 0 || !d.element.name.empty()) {
+      Json element = {{"name", d.element.name}};
+      if (d.element.id != 0) element["id"] = d.element.id;
+      if (d.element.guid != 0) element["guid"] = d.element.guid;
+      line["element"] = element;
+    }
+  }
+  return line.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace
+
+void DiagnosticsLog::AddFinding(const DesignMessage& f) {
+  Diagnostic d{f.severity == 0 ? "error" : "warning",
+               f.moduleName,
+               f.location,
+               f.message,
+               f.moduleId,
+               f.displayId,
+               f.rule,
+               f.element};
+  if (d.displayId != 0 && mGuidOf) d.displayGuid = mGuidOf(d.displayId);
+  mItems.push_back(std::move(d));
+}
+
+int DiagnosticsLog::Count(const std::string& severity) const {
+  return static_cast<int>(
+      std::count_if(mItems.begin(), mItems.end(), [&severity](const Diagnostic& d) { return d.severity == severity; }));
+}
+
+std::string DiagnosticsLog::Summary() const {
+  int notices = Count("notice");
+  if (Count("error") + Count("warning") + notices == 0) return "";
+  std::string summary = Plural(Count("error"), "error") + ", " + Plural(Count("warning"), "warning");
+  return notices > 0 ? summary + ", " + Plural(notices, "notice") : summary;
+}
+
+std::string Flattened(const std::string& text) {
   std::string line;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     line += (text[i] == '\r' || text[i] == '\n') ? ' ' : text[i];
   }
-  if (line.size() <= kLongest) return line;
-  size_t cut = kLongest - 3;
-  while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
-  return line.substr(0, cut) + "...";
+  return line;
 }
 
-namespace {
-
-std::string JsonLine(const Diagnostic& d) {
-  nlohmann::json line = {{"severity", d.severity}, {"message", d.message}};
-  if (d.severity == "error" || d.severity == "warning") {
-    line = {{"severity", d.severity}, {"module_id", d.moduleId}, {"module", d.module},
-            {"location", d.location}, {"message", d.message},    {"display_id", d.displayId}};
-  }
-  return line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+std::string Shortened(const std::string& text, size_t longest) {
+  if (text.size() <= longest) return text;
+  size_t cut = longest - 3;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+  return text.substr(0, cut) + "...";
 }
 
-std::string TextLine(const Diagnostic& d) {
-  if (d.severity == "failure") return "brisklet: " + OneLine(d.message);
-  if (d.severity == "notice") return "notice: " + OneLine(d.message);
-  return d.severity + ": " + OneLine(d.module + " / " + d.location + ": " + d.message);
-}
-
-}  // namespace
-
-void DiagnosticsLog::WriteTo(std::ostream& out, DiagnosticsFormat format) const {
-  if (format == DiagnosticsFormat::Sarif) {
-    WriteSarif(out, mItems);
+void DiagnosticsLog::WriteTo(std::ostream& out, const DiagnosticsStyle& style) const {
+  if (style.format == DiagnosticsFormat::Sarif) {
+    WriteSarif(out, mItems, style.project);
     return;
   }
-  for (const Diagnostic& d : mItems) out << (format == DiagnosticsFormat::Json ? JsonLine(d) : TextLine(d)) << '\n';
+  for (const Diagnostic& d : mItems) {
+    if (style.quiet && (d.severity == "warning" || d.severity == "notice")) continue;
+    out << (style.format == DiagnosticsFormat::Json ? JsonLine(d, style.project) : TextLine(d, style)) << '\n';
+  }
 }
 
 }  // namespace brisklet::cli

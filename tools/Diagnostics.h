@@ -1,8 +1,10 @@
 // What a command has to say besides its output: the compiler's errors and warnings, the
 // host's notices and a run-time failure. They are collected while the work runs and written
 // once it is over (and the compile stored), so output that stops early can never undo a
-// compile: as text (one line each), JSON (one object per line) or one SARIF 2.1.0 document.
+// compile: as text (one line each, then a summary), JSON (one object per line) or one SARIF
+// 2.1.0 document. docs/diagnostics.md shows each; docs/diagnostics.schema.json is the JSON's.
 #pragma once
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,12 +18,22 @@ enum class DiagnosticsFormat { Text, Json, Sarif };
 struct Diagnostic {
   std::string severity;  // "error", "warning", "notice" or "failure"
   std::string module;
-  std::string location;
+  std::string location;  // the display's name
   std::string message;
   int moduleId = 0;
-  int displayId = 0;
+  int displayId = 0;         // 0: about no one display
   int rule = 0;              // an error's or warning's rule number (2: "BRK002")
   MessageElement element{};  // the element it is about (id 0: none)
+  int displayGuid = 0;
+};
+
+// How the diagnostics are written: the project's path as given (each line starts with it),
+// colour (text only), and whether warnings and notices are left out.
+struct DiagnosticsStyle {
+  DiagnosticsFormat format = DiagnosticsFormat::Text;
+  std::string project;
+  bool color = false;
+  bool quiet = false;
 };
 
 class DiagnosticsLog : public FindingSink {
@@ -29,19 +41,28 @@ class DiagnosticsLog : public FindingSink {
   void AddFinding(const DesignMessage& finding) override;
   void Notice(const std::string& text) { mItems.push_back({"notice", "", "", text}); }
   void Failure(const std::string& text) { mItems.push_back({"failure", "", "", text}); }
+  // The GUID of a display by its ID, asked once for each display a finding names.
+  void SetDisplayGuids(std::function<int(int)> guidOf) { mGuidOf = std::move(guidOf); }
 
-  void WriteTo(std::ostream& out, DiagnosticsFormat format) const;
+  void WriteTo(std::ostream& out, const DiagnosticsStyle& style) const;
+  // "3 errors, 4 warnings, 1 notice" (what was found; "" when nothing was).
+  std::string Summary() const;
+  int Count(const std::string& severity) const;
   const std::vector<Diagnostic>& Items() const { return mItems; }
 
  private:
   std::vector<Diagnostic> mItems;
+  std::function<int(int)> mGuidOf;
 };
 
-// A text as one line of at most 200 bytes: line breaks become blanks, a longer text is cut
-// (at a character boundary) and ends in "...".
-std::string OneLine(const std::string& text);
+// A text as one line: line breaks become blanks.
+std::string Flattened(const std::string& text);
+// A text of more than `longest` bytes cut (at a character boundary) to end in "...".
+std::string Shortened(const std::string& text, size_t longest);
+// A text as one line of at most 200 bytes.
+inline std::string OneLine(const std::string& text) { return Shortened(Flattened(text), 200); }
 
-// The SARIF 2.1.0 document of a run's diagnostics.
-void WriteSarif(std::ostream& out, const std::vector<Diagnostic>& items);
+// The SARIF 2.1.0 document of a run's diagnostics on `project`.
+void WriteSarif(std::ostream& out, const std::vector<Diagnostic>& items, const std::string& project);
 
 }  // namespace brisklet::cli

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -103,77 +105,125 @@ TEST_F(Cli, FilesThatAreNotProjectsAreOneLineErrors) {
       EXPECT_EQ(run.exitCode, 2) << args;
       EXPECT_EQ(run.out, "") << args;
       ASSERT_EQ(Lines(run.err).size(), 1u) << args << ": " << run.err;
-      EXPECT_EQ(run.err.rfind("brisklet: ", 0), 0u) << args << ": " << run.err;
+      EXPECT_TRUE(run.err.starts_with(path + ": failure: ") || run.err.starts_with("brisklet: ")) << args << run.err;
     }
   }
 }
 
 struct Outcome {
   const char* name;
-  Columns element;  // the columns of a rectangle on display "Setup" of module "Main"
+  Columns element;      // the columns of a rectangle on display "Setup" of module "Main"
+  const char* options;  // after "compile PROJECT"
   int exitCode;
-  const char* diagnostic;  // the line on stderr, "" for none
+  const char* diagnostic;  // the first line on stderr after "PROJECT: ", "" for none
+  const char* summary;     // the last line, "" for none
 };
 
 TEST_F(Cli, ExitCodeFollowsWhatTheCompileCounted) {
+  const Columns warning = {{"Text", "Box"}, {"FontNumber", 9}}, error = {{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}};
   // clang-format off
   const Outcome cases[] = {
-      {"clean", {{"Text", "Box"}}, 0, ""},
-      {"a warning only", {{"Text", "Box"}, {"FontNumber", 9}}, 0, "warning: Main / Setup: Box: "},
-      {"a design error", {{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}}, 1,
-       "error: Main / Setup: The Element: 'Box' is too small for 3D"},
-      {"a run-time failure", {{"Text", "Box"}, {"PenWidth", 300}}, 2, "brisklet: Overflow"},
+      {"clean", {{"Text", "Box"}}, "", 0, "", ""},
+      {"a warning only", warning, "", 0, "Main / Setup / Box [1]: warning[BRK010]: Box: ", "0 errors, 1 warning"},
+      {"a warning, quiet", warning, " --quiet", 0, "", "0 errors, 1 warning"},
+      {"a warning with --werror", warning, " --werror", 1, "Main / Setup / Box [1]: warning[BRK010]: ", "0 errors, 1 warning"},
+      {"a design error", error, " --quiet", 1, "Main / Setup / Box [1]: error[BRK002]: The Element: 'Box' is too small for 3D",
+       "1 error, 0 warnings"},
+      {"in colour", error, " --color always", 1, "\033[0m \033[1mMain / Setup / Box [1]:\033[0m \033[1;31merror[BRK002]:", "1 error, 0 warnings"},
+      {"a run-time failure", {{"Text", "Box"}, {"PenWidth", 300}}, "", 2, "failure: Overflow", ""},
   };
   // clang-format on
   for (const Outcome& c : cases) {
     project.Db().Execute("DELETE FROM HMI_Elements");
     project.Db().Execute("DELETE FROM DownloadDLUs WHERE Guid NOT IN (SELECT GUID FROM Pages)");
     Rectangle(c.element);
-    ToolRun run = RunTool("compile " + Save());
+    std::string path = Save();
+    ToolRun run = RunTool("compile " + path + c.options);
     EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.err;
     auto lines = Lines(run.err);
+    size_t expected = (*c.diagnostic ? 1 : 0) + (*c.summary ? 1 : 0);
+    ASSERT_EQ(lines.size(), expected) << c.name << ": " << run.err;
     if (*c.diagnostic) {
-      ASSERT_EQ(lines.size(), 1u) << c.name << ": " << run.err;
-      EXPECT_EQ(lines[0].rfind(c.diagnostic, 0), 0u) << c.name << ": " << lines[0];
-    } else {
-      EXPECT_TRUE(lines.empty()) << c.name << ": " << run.err;
+      std::string rest = lines[0].substr(lines[0].find(path + ":") + path.size() + 1);  // colour, or a blank
+      EXPECT_LE(rest.find(c.diagnostic), 1u) << c.name << ": " << lines[0];
+    }
+    if (*c.summary) {
+      EXPECT_EQ(lines.back(), c.summary) << c.name;
     }
     EXPECT_EQ(run.out.empty(), c.exitCode == 2) << c.name << ": " << run.out;
     if (c.exitCode == 0) {  // a one-line summary
       EXPECT_EQ(Lines(run.out).size(), 1u) << run.out;
-      for (const char* part : {"2 units stored", "0 errors", *c.diagnostic ? "1 warning" : "0 warnings"}) {
+      for (const char* part : {"2 units stored", "0 errors", *c.summary ? "1 warning" : "0 warnings"}) {
         EXPECT_NE(run.out.find(part), std::string::npos) << c.name << ": " << run.out;
       }
     }
   }
 }
 
-TEST_F(Cli, JsonDiagnosticsAreOneObjectPerLine) {
-  Rectangle({{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}});
-  Rectangle({{"Text", "Say \"hi\""}, {"FontNumber", 9}});
-  ToolRun run = RunTool("compile " + Save() + " --diagnostics=json");
-  EXPECT_EQ(run.exitCode, 1);
-  auto lines = Lines(run.err);
-  ASSERT_EQ(lines.size(), 2u) << run.err;
-  std::vector<nlohmann::json> parsed;
-  for (const std::string& line : lines) {
-    nlohmann::json j = nlohmann::json::parse(line, nullptr, false);
-    ASSERT_TRUE(j.is_object()) << line;
-    EXPECT_EQ(j.size(), 6u) << line;
-    for (const char* key : {"display_id", "location", "message", "module", "module_id", "severity"}) {
-      EXPECT_TRUE(j.contains(key)) << key << " in " << line;
-    }
-    parsed.push_back(j);
+// The demo, with two elements of one name and one of a long name, in the three formats: each
+// finding names the project, its rule (never BRK000) and its element by ID. The text is
+// tests/cli/demo-diagnostics.txt (its project path DEMO), a long name is shortened and never
+// the message; the JSON lines match docs/diagnostics.schema.json; SARIF rules have their
+// descriptions and help, results the project file and fully qualified logical locations.
+TEST_F(Cli, TheDemosDiagnosticsInEveryFormat) {
+  const fs::path source = fs::path(BRISKLET_DEMO_SQL).parent_path().parent_path();
+  std::string path = (dir / "demo.db").string();
+  TestProject demo(TestProject::EmptyFile{path});
+  AddDemoRows(demo);
+  for (const std::string& name : {std::string("Twin"), std::string("Twin"), std::string(60, 'L')}) {
+    demo.AddElement({{"DisplayID", 1}, {"Type", 1}, {"Text", name}, {"Flat3D", 1}, {"Dx", 8}, {"Dy", 20}});
   }
-  std::sort(parsed.begin(), parsed.end(), [](const auto& a, const auto& b) { return a["severity"] < b["severity"]; });
-  EXPECT_EQ(parsed[0]["severity"], "error");
-  EXPECT_EQ(parsed[0]["message"], "The Element: 'Box' is too small for 3D");
-  EXPECT_EQ(parsed[0]["module"], "Main");
-  EXPECT_EQ(parsed[0]["module_id"], 1);
-  EXPECT_EQ(parsed[0]["location"], "Setup");
-  EXPECT_EQ(parsed[0]["display_id"], setup);
-  EXPECT_EQ(parsed[1]["severity"], "warning");
-  EXPECT_EQ(parsed[1]["message"].get<std::string>().rfind("Say \"hi\": ", 0), 0u) << parsed[1];
+  std::map<std::string, ToolRun> runs;
+  for (const char* format : {"text", "json", "sarif"}) {
+    runs[format] = RunTool("compile " + path + " --rebuild --diagnostics " + format);
+    EXPECT_EQ(runs[format].exitCode, 1) << format << ": " << runs[format].err.substr(0, 300);
+  }
+  std::string text = std::regex_replace(runs["text"].err, std::regex(path), "DEMO");
+  if (std::getenv("BRISKLET_UPDATE_GOLDEN")) std::ofstream(source / "tests/cli/demo-diagnostics.txt") << text;
+  EXPECT_EQ(text, ReadFile(source / "tests/cli/demo-diagnostics.txt"));
+  EXPECT_NE(text.find("DEMO: Main / Home / " + std::string(37, 'L') + "... ["), std::string::npos) << text;
+  EXPECT_EQ(text.find("BRK000"), std::string::npos);
+
+  std::set<int> twins;  // the IDs of the elements named "Twin", from each format
+  std::vector<nlohmann::json> lines;
+  for (const std::string& line : Lines(runs["json"].err)) {
+    lines.push_back(nlohmann::json::parse(line));
+    const auto element = lines.back().value("element", nlohmann::json::object());
+    if (element.value("name", "") == "Twin") twins.insert(element["id"].get<int>());
+  }
+  std::ofstream(dir / "lines.json") << nlohmann::json(lines).dump();
+  std::string validate =
+      "python3 -c 'import json, sys, jsonschema; s = json.load(open(sys.argv[1])); "
+      "[jsonschema.validate(x, s) for x in json.load(open(sys.argv[2]))]' " +
+      (source / "docs/diagnostics.schema.json").string() + " " + (dir / "lines.json").string();
+  if (std::system("python3 -c 'import jsonschema' 2>/dev/null") != 0) {
+    std::cout << "python3-jsonschema is not installed: the JSON lines are not validated\n";
+  } else {
+    EXPECT_EQ(std::system(validate.c_str()), 0) << runs["json"].err;
+  }
+
+  nlohmann::json run = nlohmann::json::parse(runs["sarif"].err)["runs"][0];
+  for (const auto& rule : run["tool"]["driver"]["rules"]) {
+    for (const char* key : {"shortDescription", "fullDescription", "help"}) EXPECT_NE(rule[key]["text"], "") << rule;
+    std::string id = rule["id"];
+    EXPECT_EQ(rule["helpUri"], "docs/diagnostics.md#brk" + id.substr(3));
+  }
+  for (const auto& result : run["results"]) {
+    EXPECT_NE(result["ruleId"], "BRK000") << result;
+    const auto& location = result["locations"][0];
+    EXPECT_EQ(location["physicalLocation"]["artifactLocation"]["uri"], "file://" + path);
+    for (const auto& place : location.value("logicalLocations", nlohmann::json::array())) {
+      std::string name = place["fullyQualifiedName"];
+      EXPECT_FALSE(name.starts_with("/")) << place;
+      std::smatch twin;
+      if (std::regex_match(name, twin, std::regex("Main/Home/Twin\\[(\\d+)\\]"))) twins.insert(std::stoi(twin[1]));
+    }
+  }
+  EXPECT_EQ(twins.size(), 2u) << "the twins told apart";
+  std::regex twinLine("DEMO: Main / Home / Twin \\[(\\d+)\\]: error\\[BRK002\\]");
+  for (std::sregex_iterator m(text.begin(), text.end(), twinLine), end; m != end; ++m) {
+    EXPECT_TRUE(twins.contains(std::stoi((*m)[1]))) << m->str();
+  }
 }
 
 // The element command prints the record as lowercase hex pairs with single blanks, on one
@@ -256,7 +306,8 @@ TEST_F(Cli, MinsizePrintsTheSmallestFrameOfTimersClocksAndEntryFields) {
   ToolRun run = RunTool("minsize " + path + " " + std::to_string(box));
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err.rfind("brisklet: No size service", 0), 0u) << run.err;
+  ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+  EXPECT_EQ(run.err.rfind(path + ": failure: No size service", 0), 0u) << run.err;
 }
 
 // The demo compiled by the tool: an edit with SQL is pending; an in-place blob write, which no
@@ -392,12 +443,12 @@ TEST_F(Cli, ErrorsSayWhatAndWhere) {
   project.Insert("DownloadUnits", {{"UnitGuid", 10}, {"UnitType", 1}, {"Data", 5}});
   std::string path = Save();
   const ErrorCase cases[] = {
-      {"MissingElement", "element PROJECT 9999", "brisklet: no element 9999\n"},
-      {"MissingDisplay", "display PROJECT 9999", "brisklet: no display 9999\n"},
-      {"MinsizeOfAMissingElement", "minsize PROJECT 9999", "brisklet: no element 9999\n"},
-      {"DumpOfAMissingElement", "dump PROJECT --element 9999", "brisklet: no element 9999\n"},
-      {"DumpOfAMissingDisplay", "dump PROJECT --display 9999", "brisklet: no display 9999\n"},
-      {"PreviewOfAMissingDisplay", "preview PROJECT --display 9999 -o x.png", "brisklet: no display 9999\n"},
+      {"MissingElement", "element PROJECT 9999", ": failure: no element 9999\n"},
+      {"MissingDisplay", "display PROJECT 9999", ": failure: no display 9999\n"},
+      {"MinsizeOfAMissingElement", "minsize PROJECT 9999", ": failure: no element 9999\n"},
+      {"DumpOfAMissingElement", "dump PROJECT --element 9999", ": failure: no element 9999\n"},
+      {"DumpOfAMissingDisplay", "dump PROJECT --display 9999", ": failure: no display 9999\n"},
+      {"PreviewOfAMissingDisplay", "preview PROJECT --display 9999 -o x.png", ": failure: no display 9999\n"},
       {"ElementOfAMissingDisplay", "element PROJECT 50", "element 50 is on display 77, which does not exist"},
       {"UnitThatCannotBeRead", "units PROJECT", "in download unit 9"},
       {"InitWithoutAName", "init ''", "no file name given"},
@@ -512,62 +563,6 @@ TEST_F(Cli, GenerateRunsNeverShareAFile) {
   EXPECT_EQ(ReadFile(path + ".partial"), "someone else's\n");
   size_t files = std::distance(fs::directory_iterator(dir), fs::directory_iterator());
   EXPECT_EQ(files, 2u) << "a run left a file behind";
-}
-
-TEST_F(Cli, TextDiagnosticsAreOneLineEach) {
-  std::string longName(250, 'x');
-  Rectangle({{"Text", "Two\r\nlines"}, {"Flat3D", 1}, {"Dx", 8}});
-  Rectangle({{"Text", longName}, {"Flat3D", 1}, {"Dx", 8}});
-  ToolRun run = RunTool("compile " + Save());
-  auto lines = Lines(run.err);
-  ASSERT_EQ(lines.size(), 2u) << run.err;
-  std::sort(lines.begin(), lines.end());
-  EXPECT_EQ(lines[0], "error: Main / Setup: The Element: 'Two lines' is too small for 3D");
-  EXPECT_EQ(lines[1].size(), std::string("error: ").size() + 200) << lines[1];
-  EXPECT_EQ(lines[1].substr(lines[1].size() - 3), "...");
-}
-
-TEST_F(Cli, JsonDiagnosticsHoldNoticesAsObjects) {
-  int32_t scratch = project.AddDisplay({{"ModuleID", -1}, {"Description", "Scratch"}});
-  int32_t id = project.AddElement({{"DisplayID", scratch}, {"Type", 1}});
-  ToolRun run = RunTool("element " + Save() + " " + std::to_string(id) + " --diagnostics=json");
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  nlohmann::json line = nlohmann::json::parse(run.err, nullptr, false);
-  ASSERT_TRUE(line.is_object()) << run.err;
-  EXPECT_EQ(line["severity"], "notice");
-}
-
-// Each result names its rule (the message's own, never read out of its text) and its module,
-// display and element; a string entry's message names its place as well.
-TEST_F(Cli, SarifNamesTheRuleModuleDisplayAndElement) {
-  AddTestFont(project, {.number = 1});
-  project.AddElement({{"DisplayID", setup},
-                      {"Type", 5},
-                      {"VarType", 16},
-                      {"Text", "Batch"},
-                      {"FontNumber", 1},
-                      {"Dx", 10},
-                      {"Dy", 20},
-                      {"Binary", R"({"TextSource": {"SampleText": "ABCDEF"}})"}});
-  Rectangle({{"Text", "Box"}, {"Flat3D", 1}, {"Dx", 8}});
-  ToolRun run = RunTool("compile " + Save() + " --diagnostics=sarif");
-  EXPECT_EQ(run.exitCode, 1);
-  nlohmann::json sarif = nlohmann::json::parse(run.err, nullptr, false);
-  ASSERT_TRUE(sarif.is_object()) << run.err;
-  EXPECT_EQ(sarif["version"], "2.1.0");
-  const std::pair<const char*, const char*> expected[] = {{"BRK001", "Main/Setup/Batch"}, {"BRK002", "Main/Setup/Box"}};
-  for (size_t i = 0; i < std::size(expected); ++i) {
-    const auto& result = sarif["runs"][0]["results"].at(i);
-    EXPECT_EQ(result["ruleId"], expected[i].first);
-    EXPECT_EQ(result["level"], "error");
-    const auto& places = result["locations"][0]["logicalLocations"];
-    ASSERT_EQ(places.size(), 3u) << places;
-    EXPECT_EQ(places[0]["name"], "Main");
-    EXPECT_EQ(places[1]["name"], "Setup");
-    EXPECT_EQ(places[2]["fullyQualifiedName"], expected[i].second);
-    const auto& rule = sarif["runs"][0]["tool"]["driver"]["rules"].at(result["ruleIndex"].get<size_t>());
-    EXPECT_EQ(rule["id"], expected[i].first);
-  }
 }
 
 // A compile that finds the project locked says that it waits, and gives up after the time
