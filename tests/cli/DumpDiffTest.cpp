@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -128,21 +129,95 @@ TEST_F(DumpDiff, DiffNamesExactlyTheFieldsOfAMovedElement) {
             "element 1 (GUID 1042) \"RC\" left edge position: (10, 20) -> (12, 20)\n");
 
   nlohmann::json change = nlohmann::json::parse(RunTool("diff " + old + " " + moved + " --json").out);
-  EXPECT_EQ(change.at("change"), "changed");
-  EXPECT_EQ(change.at("fields").at(0),
-            nlohmann::json::parse(R"j({"name":"\"VT\" normal position","before":"(10, 20)","after":"(12, 20)"})j"));
+  EXPECT_EQ(change.at("fields").at(0), nlohmann::json::parse(R"j({"name":"\"VT\" normal position","before":2010,
+      "before_meaning":"(10, 20)","after":2012,"after_meaning":"(12, 20)"})j"));
+}
 
-  project.AddElement({{"DisplayID", 1}, {"Type", 6}, {"Dx", 5}, {"Dy", 5}, {"GUID", 1043}});
-  project.Db().Execute("DELETE FROM HMI_Elements WHERE ID = " + std::to_string(rectangle));
-  project.Db().Execute("DELETE FROM DownloadUnits WHERE UnitGuid = 1042");
-  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0 WHERE Guid = 300");
-  project.Compiler().CompileHMI();
-  ToolRun swapped = RunTool("diff " + moved + " " + Save("swapped.db"));
-  EXPECT_EQ(swapped.exitCode, 1);
-  EXPECT_EQ(swapped.out,
-            "display 1 (GUID 300) \"PT\" element 1: element 1 -> element 2\n"
-            "element 1 (GUID 1042): removed, 126 bytes\n"
-            "element 2 (GUID 1043): added, 130 bytes\n");
+// A review of one edit each to a display of three rectangles (GUIDs 1042 to 1044): the display's
+// element list matched by the elements it holds, colours with their RGB, an added unit's fields.
+TEST(DiffReview, EachEditReadsAsItWasMade) {
+  struct Case {
+    const char* name;
+    std::function<void(TestProject&)> edit;
+    std::string text;  // the whole output, or (ending "...") its first lines
+    std::string json;  // the first line of --json, or "" to skip it
+  };
+  auto readd = [](TestProject& p, int guid) {
+    p.Db().Execute(
+        "INSERT INTO HMI_Elements (DisplayID, Type, Xs, Ys, Dx, Dy, ColorFore, PenWidth, GUID) SELECT "
+        "DisplayID, Type, Xs, Ys, Dx, Dy, ColorFore, PenWidth, GUID FROM HMI_Elements WHERE GUID = " +
+        std::to_string(guid));
+    p.Db().Execute("DELETE FROM HMI_Elements WHERE ID = (SELECT MIN(ID) FROM HMI_Elements WHERE GUID = " +
+                   std::to_string(guid) + ")");
+  };
+  const std::string pt = "display 1 (GUID 300) \"PT\" element list: ";
+  const Case cases[] = {
+      {"deleted",
+       [](TestProject& p) {
+         p.Db().Execute("DELETE FROM HMI_Elements WHERE GUID = 1043");
+         p.Db().Execute("DELETE FROM DownloadUnits WHERE UnitGuid = 1043");
+       },
+       pt + "removed element 2 (GUID 1043), was entry 2\n" + "element 2 (GUID 1043): removed, 126 bytes\n",
+       R"j({"unit":"display 1 (GUID 300)","change":"changed","fields":[],"entries":[{"list":"\"PT\" element list",)j"
+       R"j("change":"removed","was_entry":2,"holds":"element 2 (GUID 1043)"}]})j"},
+      {"moved", [&](TestProject& p) { readd(p, 1042); }, pt + "moved element 4 (GUID 1042) from entry 1 to entry 3\n",
+       ""},
+      {"colour", [](TestProject& p) { p.Db().Execute("UPDATE HMI_Elements SET ColorFore = 12 WHERE GUID = 1044"); },
+       "element 3 (GUID 1044) \"VT\" touched fore colour: 4 (#000080) -> 12 (#0000FF)\n"
+       "element 3 (GUID 1044) \"RC\" colour: 4 (#000080) -> 12 (#0000FF)\n",
+       R"j({"unit":"element 3 (GUID 1044)","change":"changed","fields":[{"name":"\"VT\" touched fore colour",)j"
+       R"j("before":4,"before_meaning":"#000080","after":12,"after_meaning":"#0000FF"},{"name":"\"RC\" colour","before":4,)j"
+       R"j("before_meaning":"#000080","after":12,"after_meaning":"#0000FF"}],"entries":[]})j"},
+      {"added",
+       [](TestProject& p) {
+         p.AddElement({{"DisplayID", 1}, {"Type", 6}, {"Dx", 5}, {"Dy", 5}, {"GUID", 1045}});
+       },
+       pt + "added element 4 (GUID 1045) as entry 4\n" + "element 4 (GUID 1045): added, 130 bytes\n" +
+           "     0   2  \"VT\" tag                                    \"VT\"\n...",
+       ""},
+  };
+  fs::path dir = TempPath("review");
+  fs::create_directories(dir);
+  auto save = [&](TestProject& p, const std::string& name) {
+    std::string path = (dir / name).string();
+    p.Db().Execute("VACUUM INTO '" + path + "'");
+    return path;
+  };
+  auto build = [](TestProject& p) {
+    p.SetSetting("ScreenWidth", 100);
+    p.AddModule("Main");
+    p.AddDisplay({{"ModuleID", 1}, {"Description", "Setup"}, {"GUID", 300}});
+    for (int guid : {1042, 1043, 1044}) {
+      p.AddElement({{"DisplayID", 1}, {"Type", 1}, {"Dx", 30}, {"Dy", 40}, {"ColorFore", 4}, {"GUID", guid}});
+    }
+  };
+  TestProject never;
+  build(never);
+  std::string old = save(never, "never.db");
+  ToolRun uncompiled = RunTool("diff " + old + " " + old);
+  EXPECT_EQ(uncompiled.exitCode, 2);
+  EXPECT_EQ(uncompiled.out, "");
+  EXPECT_EQ(uncompiled.err, "brisklet: " + old + " has no compiled download: compile it first\n");
+  never.Compiler().CompileHMI();
+  old = save(never, "old.db");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestProject p;
+    build(p);
+    p.Compiler().CompileHMI();
+    c.edit(p);
+    p.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0");
+    p.Compiler().CompileHMI();
+    std::string now = save(p, std::string(c.name) + ".db");
+    ToolRun diff = RunTool("diff " + old + " " + now);
+    EXPECT_EQ(diff.exitCode, 1) << diff.err;
+    bool prefix = c.text.ends_with("...");
+    std::string expected = prefix ? c.text.substr(0, c.text.size() - 3) : c.text;
+    EXPECT_EQ(prefix ? diff.out.substr(0, expected.size()) : diff.out, expected);
+    if (!c.json.empty())
+      EXPECT_EQ(RunTool("diff " + old + " " + now + " --json").out.substr(0, c.json.size() + 1), c.json + "\n");
+  }
+  // fs::remove_all(dir);
 }
 
 // A position that reads the same on a wider screen is other bytes: the stored values tell the
