@@ -9,7 +9,6 @@ namespace brisklet::cli {
 namespace {
 
 constexpr size_t kNameWidth = 44;
-constexpr const char* kAbsent = "(absent)";
 
 std::string Padded(const std::string& name) {
   return name.size() < kNameWidth ? name + std::string(kNameWidth - name.size(), ' ') : name + " ";
@@ -48,24 +47,6 @@ nlohmann::ordered_json UnitJson(const DecodedUnit& unit) {
     json["made_with"] = std::move(findings);
   }
   return json;
-}
-
-void WriteChangesText(std::ostream& out, const std::string& label, const std::vector<FieldChange>& changes) {
-  for (const FieldChange& c : changes) {
-    out << label << ' ' << c.name << ": " << (c.added ? kAbsent : c.before) << " -> " << (c.removed ? kAbsent : c.after)
-        << '\n';
-  }
-}
-
-nlohmann::ordered_json ChangesJson(const std::vector<FieldChange>& changes) {
-  nlohmann::ordered_json fields = nlohmann::ordered_json::array();
-  for (const FieldChange& c : changes) {
-    nlohmann::ordered_json field = {{"name", c.name}};
-    if (!c.added) field["before"] = c.before;
-    if (!c.removed) field["after"] = c.after;
-    fields.push_back(std::move(field));
-  }
-  return fields;
 }
 
 }  // namespace brisklet::cli

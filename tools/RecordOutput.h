@@ -8,7 +8,6 @@
 #include "KeptFindings.h"
 #include "base/Bytes.h"
 #include "decoding/DecodedRecord.h"
-#include "decoding/FieldChanges.h"
 
 namespace brisklet::cli {
 
@@ -25,9 +24,5 @@ struct DecodedUnit {
 // then one line per problem and one per kept finding.
 void WriteUnitText(std::ostream& out, const DecodedUnit& unit);
 nlohmann::ordered_json UnitJson(const DecodedUnit& unit);
-
-// "element 17 (GUID 1042) "LN" text position: (12, 40) -> (14, 40)", one line per change.
-void WriteChangesText(std::ostream& out, const std::string& label, const std::vector<FieldChange>& changes);
-nlohmann::ordered_json ChangesJson(const std::vector<FieldChange>& changes);
 
 }  // namespace brisklet::cli

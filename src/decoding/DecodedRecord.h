@@ -2,11 +2,16 @@
 // what that stands for, and what the reader found wrong on the way.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace brisklet {
+
+// What a field holds, for the readers that show it further (diff): a palette colour, the
+// GUID of an element, the layout's own bookkeeping (counts and offsets that follow the rest).
+enum class FieldKind : uint8_t { Plain, Colour, ElementGuid, Layout };
 
 struct DecodedField {
   size_t offset = 0;
@@ -14,6 +19,15 @@ struct DecodedField {
   std::string name;     // unique within the record: "\"VT\" normal width", "\"LL\" item 2 text"
   std::string value;    // as stored: a number, a tag, a quoted text, hex
   std::string meaning;  // what the value stands for ("(12, 40)", "MI 12", "font 1 ..."), or ""
+  FieldKind kind = FieldKind::Plain;
+  // A field of a list entry (an element GUID of a display, a jump, a list's item or picture):
+  // the list ("\"PT\" element list"), the entry's place in it from 1, the field's name within
+  // the entry ("target display"; "" for an entry of one field), and whether it tells what the
+  // entry is (its text, its target).
+  std::string list;
+  uint32_t entry = 0;
+  std::string member;
+  bool key = false;
 
   // The meaning when there is one, else the value.
   const std::string& Shown() const { return meaning.empty() ? value : meaning; }

@@ -31,13 +31,15 @@ void ReadDisplayJumps(RecordReader& in) {
     in.Explain(in.U16(loader) == 0xFFFF ? "none" : "");
   }
   uint32_t count = in.U8("jump count");
+  in.Mark(FieldKind::Layout);
   in.Reserved(1);
   for (uint32_t i = 1; i <= count; ++i) {
-    RecordReader::Part jump(in, "jump " + std::to_string(i));
+    RecordReader::Entry jump(in, "jumps", i, "jump " + std::to_string(i));
     in.U8("trigger operand type");
     in.Reserved(1);
     in.U16("trigger operand address");
     in.Explain(in.Context().DisplayOf(in.U16("target display")));
+    in.Key();
     in.Reserved(2);
   }
 }

@@ -47,9 +47,13 @@ void ReadDisplayRecord(RecordReader& in) {
       in.Reserved(14, field::kBackgroundImage);
     }
     size_t jumps = in.U16("jumps offset");
+    in.Mark(FieldKind::Layout);
     uint32_t count = in.U16("element count");
+    in.Mark(FieldKind::Layout);
     for (uint32_t i = 1; i <= count; ++i) {
+      RecordReader::Entry entry(in, "element list", i);
       in.Explain(in.Context().ElementOf(in.U16("element " + std::to_string(i))));
+      in.Mark(FieldKind::ElementGuid);
     }
     if (!in.Failed() && jumps != in.Offset()) {
       in.Problem("the jumps offset is " + std::to_string(jumps) + ", but the jumps block starts at " +

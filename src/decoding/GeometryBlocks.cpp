@@ -65,6 +65,7 @@ void ReadImageBlock(RecordReader& in) {
   in.U8(field::kKeyColour1);
   in.U8(field::kKeyColour2);
   in.U16("image number");
+  in.Key();
   in.Explain(Crc(in.I32(field::kImageCrc)));
 }
 

@@ -21,13 +21,15 @@ void DecodeOperandTextList(RecordReader& in, std::string_view) {
   in.Tag();
   bool linked = ReadTextSource(in);
   uint32_t count = in.U16("item count");
+  in.Mark(FieldKind::Layout);
   std::vector<size_t> starts;
   for (uint32_t i = 1; i <= count && !in.Failed(); ++i) {
-    RecordReader::Part item(in, "item " + std::to_string(i));
+    RecordReader::Entry item(in, "items", i, "item " + std::to_string(i));
     in.Operand("first operand");
     in.Operand("second operand");
     size_t entry = in.Offset();
     starts.push_back(entry + in.U16("offset"));
+    in.Mark(FieldKind::Layout);
   }
   ReadTextItems(in, starts, linked);
 }

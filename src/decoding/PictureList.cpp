@@ -14,8 +14,9 @@ namespace brisklet {
 void DecodePictureList(RecordReader& in, std::string_view) {
   in.Tag();
   uint32_t count = in.U16("picture count");
+  in.Mark(FieldKind::Layout);
   for (uint32_t i = 1; i <= count && !in.Failed(); ++i) {
-    RecordReader::Part picture(in, field::Counted(field::kPicture, i));
+    RecordReader::Entry picture(in, "pictures", i, field::Counted(field::kPicture, i));
     ReadImageBlock(in);
   }
 }

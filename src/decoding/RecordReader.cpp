@@ -16,6 +16,21 @@ RecordReader::Part::Part(RecordReader& reader, std::string name) : mReader(reade
 
 RecordReader::Part::~Part() { mReader.mParts.pop_back(); }
 
+RecordReader::Entry::Entry(RecordReader& reader, std::string_view list, uint32_t index, std::string part)
+    : mReader(reader), mPart(!part.empty()), mList(reader.mList), mPrefix(reader.mEntryPrefix), mIndex(reader.mEntry) {
+  reader.mList = reader.FullName(list);
+  reader.mEntry = index;
+  if (mPart) reader.mParts.push_back(std::move(part));
+  reader.mEntryPrefix = mPart ? reader.FullName("") : "";
+}
+
+RecordReader::Entry::~Entry() {
+  if (mPart) mReader.mParts.pop_back();
+  mReader.mList = std::move(mList);
+  mReader.mEntryPrefix = std::move(mPrefix);
+  mReader.mEntry = mIndex;
+}
+
 std::string RecordReader::FullName(std::string_view name) const {
   std::string full;
   for (const std::string& part : mParts) full += part + " ";
@@ -41,11 +56,26 @@ void RecordReader::Add(size_t offset, size_t size, std::string_view name, std::s
   int seen = ++mNames[full];
   if (seen > 1) full += " " + std::to_string(seen);
   mResult.fields.push_back({offset, size, std::move(full), std::move(value), std::move(meaning)});
+  DecodedField& f = mResult.fields.back();
+  if (mEntry != 0) {
+    f.list = mList;
+    f.entry = mEntry;
+    // An entry without a part of its own is one field named by its place ("element 7").
+    if (!mEntryPrefix.empty()) f.member = f.name.substr(mEntryPrefix.size());
+  }
   mLastRead = true;
 }
 
 void RecordReader::Explain(std::string meaning) {
   if (mLastRead) mResult.fields.back().meaning = std::move(meaning);
+}
+
+void RecordReader::Mark(FieldKind kind) {
+  if (mLastRead) mResult.fields.back().kind = kind;
+}
+
+void RecordReader::Key() {
+  if (mLastRead) mResult.fields.back().key = true;
 }
 
 uint32_t RecordReader::Little(const uint8_t* p, size_t size) const {
@@ -94,7 +124,11 @@ int32_t RecordReader::Position(std::string_view name) {
   return v;
 }
 
-uint32_t RecordReader::Colour(std::string_view name) { return U8(name); }
+uint32_t RecordReader::Colour(std::string_view name) {
+  uint32_t colour = U8(name);
+  Mark(FieldKind::Colour);
+  return colour;
+}
 
 uint32_t RecordReader::Font(std::string_view name, size_t size) {
   size_t at = mOffset;
@@ -120,6 +154,7 @@ std::string RecordReader::Text(std::string_view name, size_t size) {
   if (!p) return "";
   std::string text = CodePageText({p, size}, mContext.codePage);
   Add(at, size, name, Quoted(text), "");
+  Key();  // a text tells a list's item from the others
   return text;
 }
 

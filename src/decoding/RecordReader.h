@@ -37,6 +37,22 @@ class RecordReader {
     RecordReader& mReader;
   };
 
+  // An entry of a list (`list` names it within the parts open now): the fields read while it
+  // lives are its fields; `part`, when not empty, opens a part of that name ("jump 2") too.
+  class Entry {
+   public:
+    Entry(RecordReader& reader, std::string_view list, uint32_t index, std::string part = "");
+    ~Entry();
+    Entry(const Entry&) = delete;
+    Entry& operator=(const Entry&) = delete;
+
+   private:
+    RecordReader& mReader;
+    bool mPart;
+    std::string mList, mPrefix;
+    uint32_t mIndex;
+  };
+
   // Numbers, with an optional meaning.
   uint32_t U8(std::string_view name, const std::string& meaning = "");
   uint32_t U16(std::string_view name, const std::string& meaning = "");
@@ -67,6 +83,9 @@ class RecordReader {
 
   // Gives the field the last call read (if it read one) a meaning found from its value.
   void Explain(std::string meaning);
+  // Says what the field the last call read holds; Key marks it as telling what its entry is.
+  void Mark(FieldKind kind);
+  void Key();
 
   size_t Offset() const { return mOffset; }
   // Bytes left to read: 0 once the reading has ended.
@@ -98,6 +117,8 @@ class RecordReader {
   bool mFailed = false;
   bool mLastRead = false;  // whether the last call added a field
   std::vector<std::string> mParts;
+  std::string mList, mEntryPrefix;  // the open entry's list and the full name it begins
+  uint32_t mEntry = 0;
   std::map<std::string, int> mNames;  // how often each full name was given, to keep names unique
   DecodedRecord mResult;
 };

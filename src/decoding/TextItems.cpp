@@ -24,7 +24,7 @@ void ReadTextItems(RecordReader& in, const std::vector<size_t>& starts, bool lin
       in.Problem(item + "'s offset leads to byte " + std::to_string(starts[i]) + ", but it starts at " +
                  std::to_string(in.Offset()));
     }
-    RecordReader::Part part(in, item);
+    RecordReader::Entry part(in, "items", static_cast<uint32_t>(i + 1), item);
     ReadGeometryBlock(in);
     RecordReader::Part text(in, std::string(field::kText));
     if (linked) {

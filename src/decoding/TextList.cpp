@@ -19,10 +19,12 @@ void DecodeTextList(RecordReader& in, std::string_view) {
   in.Tag();
   bool linked = ReadTextSource(in);
   uint32_t count = in.U16("item count");
+  in.Mark(FieldKind::Layout);
   std::vector<size_t> starts;
   for (uint32_t i = 1; i <= count && !in.Failed(); ++i) {
     size_t entry = in.Offset();
     starts.push_back(entry + in.U16("item " + std::to_string(i) + " offset"));
+    in.Mark(FieldKind::Layout);
   }
   ReadTextItems(in, starts, linked);
 }

@@ -107,42 +107,78 @@ TEST_F(DumpDiff, DumpShowsEachFieldAndLeavesTheProjectAsItWas) {
   EXPECT_EQ(RunTool("dump " + db + " --element 1 --pagetable").exitCode, 2);
 }
 
-TEST_F(DumpDiff, DiffNamesExactlyTheFieldsOfAMovedElement) {
+// A review of the edits made one after the other to the rectangle (GUID 1042) and two more
+// (1043, 1044): each diffed against the project before it. The fields that moved and nothing
+// else, colours with their RGB, the display's element list matched by the elements it holds,
+// an added unit's fields; a project never compiled is a failure.
+TEST_F(DumpDiff, EachEditReadsAsItWasMade) {
+  struct Case {
+    std::string edit;  // SQL
+    std::string text;  // the whole output, or (ending "...") its first lines
+    std::string json;  // the first line of --json, or "" to skip it
+  };
+  const std::string pt = "display 1 (GUID 300) \"PT\" element list: ";
+  const std::string rc = "element 1 (GUID 1042) ";
+  const Case cases[] = {
+      {"UPDATE HMI_Elements SET Xs = 12 WHERE GUID = 1042",
+       rc + "\"VT\" normal position: (10, 20) -> (12, 20)\n" + rc + "\"VT\" touched position: (10, 20) -> (12, 20)\n" +
+           rc + "\"RC\" top edge position: (10, 20) -> (12, 20)\n" + rc +
+           "\"RC\" right edge position: (38, 20) -> (40, 20)\n" + rc +
+           "\"RC\" bottom edge position: (10, 58) -> (12, 58)\n" + rc +
+           "\"RC\" left edge position: (10, 20) -> (12, 20)\n",
+       ""},
+      {"UPDATE HMI_Elements SET ColorFore = 12 WHERE GUID = 1044",
+       "element 3 (GUID 1044) \"VT\" touched fore colour: 4 (#000080) -> 12 (#0000FF)\n"
+       "element 3 (GUID 1044) \"RC\" colour: 4 (#000080) -> 12 (#0000FF)\n",
+       R"j({"unit":"element 3 (GUID 1044)","change":"changed","fields":[{"name":"\"VT\" touched fore colour",)j"
+       R"j("before":4,"before_meaning":"#000080","after":12,"after_meaning":"#0000FF"},{"name":"\"RC\" colour","before":4,)j"
+       R"j("before_meaning":"#000080","after":12,"after_meaning":"#0000FF"}],"entries":[]})j"},
+      {"DELETE FROM HMI_Elements WHERE GUID = 1043; DELETE FROM DownloadUnits WHERE UnitGuid = 1043",
+       pt + "removed element 2 (GUID 1043), was entry 2\n" + "element 2 (GUID 1043): removed, 126 bytes\n",
+       R"j({"unit":"display 1 (GUID 300)","change":"changed","fields":[],"entries":[{"list":"\"PT\" element list",)j"
+       R"j("change":"removed","was_entry":2,"holds":"element 2 (GUID 1043)"}]})j"},
+      {"INSERT INTO HMI_Elements (DisplayID, Type, Xs, Ys, Dx, Dy, ColorFore, PenWidth, GUID) SELECT DisplayID, Type, "
+       "Xs, Ys, Dx, Dy, ColorFore, PenWidth, GUID FROM HMI_Elements WHERE GUID = 1042; DELETE FROM HMI_Elements "
+       "WHERE ID = 1",
+       pt + "moved element 4 (GUID 1042) from entry 1 to entry 2\n", ""},
+      {"INSERT INTO HMI_Elements (DisplayID, Type, Dx, Dy, GUID) VALUES (1, 6, 5, 5, 1045);"
+       "INSERT INTO DownloadDLUs (Guid, IsCompiled) VALUES (1045, 0)",
+       pt + "added element 5 (GUID 1045) as entry 3\n" + "element 5 (GUID 1045): added, 130 bytes\n" +
+           "     0   2  \"VT\" tag                                    \"VT\"\n...",
+       ""},
+  };
+  TestProject never;
+  never.Db().Execute("VACUUM INTO '" + (dir / "never.db").string() + "'");
+  ToolRun uncompiled = RunTool("diff " + (dir / "never.db").string() + " " + Save("first.db"));
+  EXPECT_EQ(uncompiled.exitCode, 2);
+  EXPECT_EQ(uncompiled.out + uncompiled.err,
+            "brisklet: " + (dir / "never.db").string() + " has no compiled download: compile it first\n");
+  for (int guid : {1043, 1044}) {
+    project.AddElement({{"DisplayID", 1}, {"Type", 1}, {"Dx", 30}, {"Dy", 40}, {"ColorFore", 4}, {"GUID", guid}});
+  }
+  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0");
+  project.Compiler().CompileHMI();
   std::string old = Save("old.db");
   ToolRun same = RunTool("diff " + old + " " + old);
   EXPECT_EQ(same.exitCode, 0) << same.err;
   EXPECT_EQ(same.out, "");
 
-  project.Db().Execute("UPDATE HMI_Elements SET Xs = 12 WHERE ID = " + std::to_string(rectangle));
-  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0 WHERE Guid = 1042");
-  project.Compiler().CompileHMI();
-  std::string moved = Save("moved.db");
-  ToolRun diff = RunTool("diff " + old + " " + moved);
-  EXPECT_EQ(diff.exitCode, 1) << diff.err;
-  EXPECT_EQ(diff.out,
-            "element 1 (GUID 1042) \"VT\" normal position: (10, 20) -> (12, 20)\n"
-            "element 1 (GUID 1042) \"VT\" touched position: (10, 20) -> (12, 20)\n"
-            "element 1 (GUID 1042) \"RC\" top edge position: (10, 20) -> (12, 20)\n"
-            "element 1 (GUID 1042) \"RC\" right edge position: (38, 20) -> (40, 20)\n"
-            "element 1 (GUID 1042) \"RC\" bottom edge position: (10, 58) -> (12, 58)\n"
-            "element 1 (GUID 1042) \"RC\" left edge position: (10, 20) -> (12, 20)\n");
-
-  nlohmann::json change = nlohmann::json::parse(RunTool("diff " + old + " " + moved + " --json").out);
-  EXPECT_EQ(change.at("change"), "changed");
-  EXPECT_EQ(change.at("fields").at(0),
-            nlohmann::json::parse(R"j({"name":"\"VT\" normal position","before":"(10, 20)","after":"(12, 20)"})j"));
-
-  project.AddElement({{"DisplayID", 1}, {"Type", 6}, {"Dx", 5}, {"Dy", 5}, {"GUID", 1043}});
-  project.Db().Execute("DELETE FROM HMI_Elements WHERE ID = " + std::to_string(rectangle));
-  project.Db().Execute("DELETE FROM DownloadUnits WHERE UnitGuid = 1042");
-  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0 WHERE Guid = 300");
-  project.Compiler().CompileHMI();
-  ToolRun swapped = RunTool("diff " + moved + " " + Save("swapped.db"));
-  EXPECT_EQ(swapped.exitCode, 1);
-  EXPECT_EQ(swapped.out,
-            "display 1 (GUID 300) \"PT\" element 1: element 1 -> element 2\n"
-            "element 1 (GUID 1042): removed, 126 bytes\n"
-            "element 2 (GUID 1043): added, 130 bytes\n");
+  int step = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.edit);
+    project.Db().Execute(c.edit);
+    project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0");
+    project.Compiler().CompileHMI();
+    std::string now = Save("step" + std::to_string(++step) + ".db");
+    ToolRun diff = RunTool("diff " + old + " " + now);
+    EXPECT_EQ(diff.exitCode, 1) << diff.err;
+    bool prefix = c.text.ends_with("...");
+    std::string expected = prefix ? c.text.substr(0, c.text.size() - 3) : c.text;
+    EXPECT_EQ(prefix ? diff.out.substr(0, expected.size()) : diff.out, expected);
+    std::string json = c.json.empty() ? "" : RunTool("diff " + old + " " + now + " --json").out;
+    EXPECT_EQ(json.substr(0, json.find('\n')), c.json);
+    old = now;
+  }
 }
 
 // A position that reads the same on a wider screen is other bytes: the stored values tell the
