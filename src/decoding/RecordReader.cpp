@@ -55,8 +55,12 @@ void RecordReader::Add(size_t offset, size_t size, std::string_view name, std::s
   std::string full = FullName(name);
   int seen = ++mNames[full];
   if (seen > 1) full += " " + std::to_string(seen);
-  mResult.fields.push_back({offset, size, std::move(full), std::move(value), std::move(meaning)});
-  DecodedField& f = mResult.fields.back();
+  DecodedField& f = mResult.fields.emplace_back();
+  f.offset = offset;
+  f.size = size;
+  f.name = std::move(full);
+  f.value = std::move(value);
+  f.meaning = std::move(meaning);
   if (mEntry != 0) {
     f.list = mList;
     f.entry = mEntry;

@@ -152,7 +152,8 @@ TEST_F(DumpDiff, EachEditReadsAsItWasMade) {
   ToolRun uncompiled = RunTool("diff " + (dir / "never.db").string() + " " + Save("first.db"));
   EXPECT_EQ(uncompiled.exitCode, 2);
   EXPECT_EQ(uncompiled.out + uncompiled.err,
-            "brisklet: " + (dir / "never.db").string() + " has no compiled download: compile it first\n");
+            (dir / "never.db").string() + ": failure: " + (dir / "never.db").string() +
+                " has no compiled download: compile it first\n");
   for (int guid : {1043, 1044}) {
     project.AddElement({{"DisplayID", 1}, {"Type", 1}, {"Dx", 30}, {"Dy", 40}, {"ColorFore", 4}, {"GUID", guid}});
   }
