@@ -160,11 +160,44 @@ TEST_F(Cli, ExitCodeFollowsWhatTheCompileCounted) {
   }
 }
 
+// Each output (its JSON lines, or one document) against docs/NAME.schema.json, schemas that
+// refer to each other resolved among docs/; skipped when python3-jsonschema is missing.
+namespace {
+struct JsonOutput {
+  const char* schema;
+  std::string text;
+  bool lines;
+};
+void ExpectMatchesSchemas(const fs::path& dir, const std::vector<JsonOutput>& outputs) {
+  if (std::system("python3 -c 'import jsonschema' 2>/dev/null") != 0) {
+    std::cout << "python3-jsonschema is not installed: the JSON outputs are not validated\n";
+    return;
+  }
+  const fs::path docs = fs::path(BRISKLET_DEMO_SQL).parent_path().parent_path() / "docs";
+  for (const JsonOutput& o : outputs) {
+    nlohmann::json all = nlohmann::json::array();
+    for (const std::string& line : o.lines ? Lines(o.text) : std::vector{o.text}) {
+      all.push_back(nlohmann::json::parse(line));
+    }
+    EXPECT_FALSE(all.empty()) << o.schema;
+    std::ofstream(dir / "output.json") << all.dump();
+    std::string validate =
+        "python3 -c 'import glob, json, sys, jsonschema, referencing as r; d = sys.argv[1]; "
+        "g = [r.Resource.from_contents(json.load(open(f))) for f in glob.glob(d + \"/*.schema.json\")] @ r.Registry(); "
+        "v = jsonschema.Draft202012Validator(json.load(open(d + \"/\" + sys.argv[2] + \".schema.json\")), registry=g); "
+        "[v.validate(x) for x in json.load(open(sys.argv[3]))]' " +
+        docs.string() + " " + o.schema + " " + (dir / "output.json").string();
+    EXPECT_EQ(std::system(validate.c_str()), 0) << o.schema << ": " << o.text.substr(0, 2000);
+  }
+}
+}  // namespace
+
 // The demo, with two elements of one name and one of a long name, in the three formats: each
 // finding names the project, its rule (never BRK000) and its element by ID. The text is
 // tests/cli/demo-diagnostics.txt (its project path DEMO), a long name is shortened and never
-// the message; the JSON lines match docs/diagnostics.schema.json; SARIF rules have their
-// descriptions and help, results the project file and fully qualified logical locations.
+// the message; the JSON lines, and dump, status (after an edit) and diff (across a compile) as
+// JSON, match their schemas in docs/; SARIF rules have their descriptions and help, results the
+// project file and fully qualified logical locations.
 TEST_F(Cli, TheDemosDiagnosticsInEveryFormat) {
   const fs::path source = fs::path(BRISKLET_DEMO_SQL).parent_path().parent_path();
   std::string path = (dir / "demo.db").string();
@@ -191,16 +224,16 @@ TEST_F(Cli, TheDemosDiagnosticsInEveryFormat) {
     const auto element = lines.back().value("element", nlohmann::json::object());
     if (element.value("name", "") == "Twin") twins.insert(element["id"].get<int>());
   }
-  std::ofstream(dir / "lines.json") << nlohmann::json(lines).dump();
-  std::string validate =
-      "python3 -c 'import json, sys, jsonschema; s = json.load(open(sys.argv[1])); "
-      "[jsonschema.validate(x, s) for x in json.load(open(sys.argv[2]))]' " +
-      (source / "docs/diagnostics.schema.json").string() + " " + (dir / "lines.json").string();
-  if (std::system("python3 -c 'import jsonschema' 2>/dev/null") != 0) {
-    std::cout << "python3-jsonschema is not installed: the JSON lines are not validated\n";
-  } else {
-    EXPECT_EQ(std::system(validate.c_str()), 0) << runs["json"].err;
-  }
+  const std::string before = (dir / "before.db").string();
+  fs::copy_file(path, before);
+  std::string dump = RunTool("dump " + path + " --json").out;
+  demo.AddElement({{"DisplayID", 1}, {"Type", 1}, {"Text", "Edit"}, {"Dx", 60}, {"Dy", 20}});
+  std::string status = RunTool("status " + path + " --json").out;
+  RunTool("compile " + path);
+  ExpectMatchesSchemas(dir, {{"diagnostics", runs["json"].err, true},
+                             {"dump", dump, true},
+                             {"status", status, false},
+                             {"diff", RunTool("diff " + before + " " + path + " --json").out, true}});
 
   nlohmann::json run = nlohmann::json::parse(runs["sarif"].err)["runs"][0];
   for (const auto& rule : run["tool"]["driver"]["rules"]) {
@@ -389,7 +422,7 @@ TEST_F(Cli, OutputAndDiagnosticsGoWhereAsked) {
   // A reader that has gone away ends every command quietly, the compile's stored units with it.
   std::string path = Save(), err = (dir / "err").string(), rc = (dir / "rc").string();
   for (const std::string args : {"compile PROJECT", "dump PROJECT", "units PROJECT", "element PROJECT 1",
-                                  "display PROJECT 1", "pagetable PROJECT", "status PROJECT", "diff PROJECT PROJECT"}) {
+                                 "display PROJECT 1", "pagetable PROJECT", "status PROJECT", "diff PROJECT PROJECT"}) {
     std::string run = "{ sleep 0.2; " + std::string(BRISKLET_CLI) + " " +
                       std::regex_replace(args, std::regex("PROJECT"), path) + " 2>" + err + "; echo $? >" + rc +
                       "; } | true";
