@@ -1,9 +1,9 @@
 // Text and JSON of the changes `diff` finds.
 #include "DiffOutput.h"
 
-#include <charconv>
 #include <cstdio>
 
+#include "RecordOutput.h"
 #include "preview/PanelColours.h"
 
 namespace brisklet::cli {
@@ -18,17 +18,10 @@ std::string Rgb(uint32_t colour) {
   return text;
 }
 
-std::optional<int64_t> Number(const std::string& value) {
-  int64_t n = 0;
-  auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), n);
-  if (error != std::errc() || end != value.data() + value.size() || value.empty()) return std::nullopt;
-  return n;
-}
-
 // What a field stands for beyond its value, "" when nothing: the RGB of a colour, the element
 // of a GUID, else the decoder's meaning.
 std::string MeaningOf(const DecodedField& f, const UnitLabels& labels) {
-  std::optional<int64_t> n = Number(f.value);
+  std::optional<int64_t> n = NumberOf(f.value);
   if (f.kind == FieldKind::Colour && n) return Rgb(static_cast<uint32_t>(*n));
   if (f.kind == FieldKind::ElementGuid && n) {
     auto it = labels.find(static_cast<uint16_t>(*n));
@@ -36,11 +29,6 @@ std::string MeaningOf(const DecodedField& f, const UnitLabels& labels) {
     return f.meaning.empty() ? "element GUID " + f.value : f.meaning + " (GUID " + f.value + ")";
   }
   return f.meaning;
-}
-
-nlohmann::ordered_json Typed(const std::string& value) {
-  if (std::optional<int64_t> n = Number(value)) return *n;
-  return value;
 }
 
 // "12 (#0000FF)" beside the other side's "4 (#000080)"; the stored values in brackets when
@@ -80,7 +68,7 @@ nlohmann::ordered_json FieldsJson(const std::vector<FieldChange>& changes, const
     nlohmann::ordered_json field = {{"name", c.name}};
     auto side = [&](const char* key, const std::optional<DecodedField>& f, const UnitLabels& labels) {
       if (!f) return;
-      field[key] = Typed(f->value);
+      field[key] = TypedValue(f->value);
       if (std::string meaning = MeaningOf(*f, labels); !meaning.empty()) field[std::string(key) + "_meaning"] = meaning;
     };
     side("before", c.before, older);

@@ -1,6 +1,7 @@
 // Text and JSON of decoded records and of their changes.
 #include "RecordOutput.h"
 
+#include <charconv>
 #include <iomanip>
 
 #include "Diagnostics.h"
@@ -29,10 +30,22 @@ void WriteUnitText(std::ostream& out, const DecodedUnit& unit) {
   }
 }
 
+std::optional<int64_t> NumberOf(const std::string& value) {
+  int64_t n = 0;
+  auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), n);
+  if (error != std::errc() || end != value.data() + value.size() || value.empty()) return std::nullopt;
+  return n;
+}
+
+nlohmann::ordered_json TypedValue(const std::string& value) {
+  if (std::optional<int64_t> n = NumberOf(value)) return *n;
+  return value;
+}
+
 nlohmann::ordered_json UnitJson(const DecodedUnit& unit) {
   nlohmann::ordered_json fields = nlohmann::ordered_json::array();
   for (const DecodedField& f : unit.record.fields) {
-    nlohmann::ordered_json field = {{"offset", f.offset}, {"size", f.size}, {"name", f.name}, {"value", f.value}};
+    nlohmann::ordered_json field = {{"offset", f.offset}, {"size", f.size}, {"name", f.name}, {"value", TypedValue(f.value)}};
     if (!f.meaning.empty()) field["meaning"] = f.meaning;
     fields.push_back(std::move(field));
   }

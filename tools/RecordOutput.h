@@ -1,6 +1,7 @@
 // How `dump` and `diff` show decoded records: a field a line in text, an object a unit in JSON.
 #pragma once
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ struct DecodedUnit {
 // The label and length, then one line per field (offset, size, name, value, "= meaning"),
 // then one line per problem and one per kept finding.
 void WriteUnitText(std::ostream& out, const DecodedUnit& unit);
+// A field's value as a number when it is a whole number, else as the text dump prints.
+std::optional<int64_t> NumberOf(const std::string& value);
+nlohmann::ordered_json TypedValue(const std::string& value);
+
 nlohmann::ordered_json UnitJson(const DecodedUnit& unit);
 
 }  // namespace brisklet::cli

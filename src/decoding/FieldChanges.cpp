@@ -137,13 +137,16 @@ RecordChanges CompareRecords(const DecodedRecord& before, const DecodedRecord& a
 
   auto newLists = ListsOf(after);
   auto oldLists = ListsOf(before);
-  for (const auto& [list, entries] : newLists) {
+  // (Named pairs, not structured bindings: a lambda may not capture those in C++20 on clang.)
+  for (const auto& newList : newLists) {
+    const auto& list = newList.first;
     auto old = std::find_if(oldLists.begin(), oldLists.end(), [&](const auto& l) { return l.first == list; });
-    CompareLists(list, old == oldLists.end() ? std::vector<Entry>{} : old->second, entries, changes.entries);
+    CompareLists(list, old == oldLists.end() ? std::vector<Entry>{} : old->second, newList.second, changes.entries);
   }
-  for (const auto& [list, entries] : oldLists) {
+  for (const auto& oldList : oldLists) {
+    const auto& list = oldList.first;
     auto now = std::find_if(newLists.begin(), newLists.end(), [&](const auto& l) { return l.first == list; });
-    if (now == newLists.end()) CompareLists(list, entries, {}, changes.entries);
+    if (now == newLists.end()) CompareLists(list, oldList.second, {}, changes.entries);
   }
 
   // The layout's counts and offsets follow the rest: they are news only when nothing else is.
