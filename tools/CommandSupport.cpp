@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <cstring>
 
 #include "OutputPaths.h"
+#include "textproject/ProjectFolder.h"
 
 namespace brisklet::cli {
 namespace {
@@ -107,13 +109,30 @@ void RequireDisplay(Connection& conn, int id) {
   }
 }
 
+bool ReportTextProblems(const std::string& folder, const std::vector<TextProblem>& problems) {
+  for (const TextProblem& problem : problems) {
+    std::cerr << (std::filesystem::path(folder) / problem.Describe()).string() << '\n';
+  }
+  if (!problems.empty()) std::cerr << problems.size() << (problems.size() == 1 ? " error" : " errors") << ", nothing imported\n";
+  return problems.empty();
+}
+
+std::string ProjectDatabase(const std::string& path) {
+  if (!IsTextProjectFolder(path)) return path;
+  SyncResult sync = SyncTextProject(path);
+  if (!ReportTextProblems(path, sync.problems)) {
+    throw RuntimeError("Invalid text project", "'" + path + "' holds mistakes");
+  }
+  return sync.database;
+}
+
 OpenProject::OpenProject(const std::string& path, const Options& o, bool inspectOnly,
                          const std::shared_ptr<DiagnosticsLog>& log) {
   OpenOptions open;
   open.snapshot = inspectOnly;
   open.busyTimeoutSeconds = o.busyTimeout;
   open.waiting = [](const std::string& text) { std::cerr << "brisklet: " << text << std::endl; };
-  conn = Connection::Open(path, open);
+  conn = Connection::Open(ProjectDatabase(path), open);
   DefaultHostOptions hostOptions;
   hostOptions.notice = [log](const std::string& text) { log->Notice(text); };
   host = std::make_unique<DefaultHost>(*conn, hostOptions);

@@ -16,6 +16,7 @@
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
+#include "textproject/TextForm.h"
 
 namespace brisklet::cli {
 
@@ -54,6 +55,14 @@ bool FlushOutput();
 // A RuntimeError "no element 9999" / "no display 9999" when the project has no such item.
 void RequireElement(Connection& conn, int id);
 void RequireDisplay(Connection& conn, int id);
+
+// The database of a project given on the command line: the path itself, or for a text project
+// folder its store, brought up to date from the files first. A RuntimeError when the files hold
+// mistakes (each already written to stderr with its file and line).
+std::string ProjectDatabase(const std::string& path);
+// Writes each problem of a text project to stderr as "DIR/file:line:col: error: ..."; false when
+// there were any.
+bool ReportTextProblems(const std::string& folder, const std::vector<TextProblem>& problems);
 
 // A project opened for a command (a private copy in memory when the command only inspects
 // it), with its host and a compiler whose messages and notices go to `log`.

@@ -67,11 +67,12 @@ DesignTable TableOf(Connection& conn, const std::string& name) {
   DesignTable table;
   table.name = name;
   std::vector<std::pair<int, size_t>> keys;
-  sqlite3_stmt* stmt = conn.Prepared("SELECT name, dflt_value, pk FROM pragma_table_info(?)");
+  sqlite3_stmt* stmt = conn.Prepared("SELECT name, dflt_value, pk, type FROM pragma_table_info(?)");
   sqlite3_bind_text(stmt, 1, name.c_str(), -1, SQLITE_TRANSIENT);
   while (sqlite3_step(stmt) == SQLITE_ROW) {
     table.columns.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
     table.defaults.push_back(DefaultOf(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))));
+    table.types.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3)));
     int pk = sqlite3_column_int(stmt, 2);
     if (pk > 0) keys.emplace_back(pk, table.columns.size() - 1);
   }

@@ -29,6 +29,7 @@ struct DesignTable {
   std::string name;
   std::vector<std::string> columns;
   std::vector<Value> defaults;          // a column's DEFAULT (Null where it has none)
+  std::vector<std::string> types;       // a column's declared type ("INTEGER", "TEXT", "BLOB", "")
   std::vector<size_t> keyColumns;       // indexes into `columns`
   std::map<RowKey, Row, RowKeyLess> rows;
 
