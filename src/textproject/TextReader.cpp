@@ -75,12 +75,13 @@ class Reader {
     if (path == kFontsFile) sections = {{"font", "tblFonts"}, {"glyph", "tblFontGlyphs"}};
     if (path == kImagesFile) sections = {{"image", "ProjectImages"}};
     if (path == kOrphansFile) {
-      sections = {{"element", "HMI_Elements"}, {"jump", "HMIJumps"}, {"background", "PagesAndImages"},
-                  {"picture", "ElementsAndImages"}};
+      sections = {{"jump", "HMIJumps"}, {"background", "PagesAndImages"}, {"picture", "ElementsAndImages"}};
     }
     for (const auto& [key, node] : doc) {
       if (path == kFontsFile && key.str() == "glyphs") {
         ReadGlyphs(node);
+      } else if (path == kOrphansFile && key.str() == "element" && node.is_array_of_tables()) {
+        for (const auto& entry : *node.as_array()) ReadElement(*entry.as_table(), std::nullopt);
       } else if (auto section = sections.find(std::string(key.str())); section != sections.end()) {
         ReadSection(node, section->second, key);
       } else {

@@ -164,15 +164,17 @@ std::string TomlString(std::string_view text) {
   return out + "\"";
 }
 
-std::string TomlValue(const Value& value) {
+std::string TomlValue(const Value& value, std::string_view columnType) {
   if (value.IsNull()) return "{ null = true }";
   if (const int64_t* n = value.IntegerPtr()) return std::to_string(*n);
   if (const std::string* s = value.TextPtr()) {
-    return IsUtf8(*s) ? TomlString(*s) : "{ text-bytes = \"" + Base64(*s) + "\" }";
+    if (!IsUtf8(*s)) return "{ text-bytes = \"" + Base64(*s) + "\" }";
+    return columnType == "INTEGER" ? "{ text = " + TomlString(*s) + " }" : TomlString(*s);
   }
   if (const Bytes* b = value.BytesPtr()) {
     return "{ blob = \"" + Base64(std::string_view(reinterpret_cast<const char*>(b->data()), b->size())) + "\" }";
   }
+  if (columnType == "INTEGER") return "{ real = " + FloatText(value.ToDouble()) + " }";
   return FloatText(value.ToDouble());
 }
 
@@ -206,6 +208,8 @@ ReadValue ValueOfNode(const toml::node& node) {
   if (auto f = node.as_floating_point()) return {Value(f->get()), {}};
   if (auto t = node.as_table(); t && t->size() == 1) {
     if (auto null = t->get_as<bool>("null"); null && null->get()) return {Value(), {}};
+    if (auto text = t->get_as<std::string>("text")) return {Value(text->get()), {}};
+    if (auto real = t->get_as<double>("real")) return {Value(real->get()), {}};
     for (const char* form : {"blob", "text-bytes"}) {
       if (auto b = t->get_as<std::string>(form)) {
         auto bytes = FromBase64(b->get());

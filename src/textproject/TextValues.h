@@ -21,8 +21,9 @@ std::string TomlKey(std::string_view key);
 // A string as a TOML basic string, on one line.
 std::string TomlString(std::string_view text);
 // A column value: a number, a string, or `{ null = true }`, `{ blob = "..." }`,
-// `{ text-bytes = "..." }` for what TOML has no literal of.
-std::string TomlValue(const Value& value);
+// `{ text-bytes = "..." }` for what TOML has no literal of. A whole-number column that holds a
+// text or a fraction (as SQLite lets it) says so: `{ text = "..." }`, `{ real = 2.5 }`.
+std::string TomlValue(const Value& value, std::string_view columnType = {});
 
 // A property blob as its JSON object, when the text form can write it as TOML (an object whose
 // values hold no null, no fraction and no number beyond 64 signed bits).

@@ -72,7 +72,7 @@ class Writer {
     if (!bytes && (name == "FontFile" || name == "Data8bpp") && value.TextPtr()) {
       return "{ text-bytes = \"" + Base64(*value.TextPtr()) + "\" }";
     }
-    return TomlValue(value);
+    return TomlValue(value, table.types[column]);
   }
 
   std::string FontPath(const Bytes& bytes) {
@@ -145,7 +145,7 @@ class Writer {
         font = IntOf(row[0]);
         out += "\n[glyphs." + TomlKey(std::to_string(font)) + "]\n";
       }
-      out += TomlKey(std::to_string(IntOf(row[1]))) + " = " + TomlValue(row[2]) + "\n";
+      out += TomlKey(std::to_string(IntOf(row[1]))) + " = " + TomlValue(row[2], "INTEGER") + "\n";
     }
     mFiles[kFontsFile] = out;
   }
