@@ -139,7 +139,7 @@ std::string PngOfPicture(const Picture& picture) {
   size_t count = pixels.size() / bpp, width = picture.width, height = (count + width - 1) / width;
   if (width > kMaxSide || height > kMaxSide) {
     throw RuntimeError(kWriteError, "a picture of " + std::to_string(width) + " x " + std::to_string(height) +
-                                        " pixels is larger than a PNG of ours (" + std::to_string(kMaxSide) +
+                                        " pixels is larger than a picture file may be (" + std::to_string(kMaxSide) +
                                         " a side)");
   }
   Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height)),
