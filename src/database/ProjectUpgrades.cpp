@@ -232,17 +232,22 @@ END;
 INSERT OR IGNORE INTO CompileState VALUES ('Schema', NULL), ('Kept', NULL), ('LastCompile', NULL), ('Runs', 0);
 )sql";
 
+// Step 7: each picture's width as it was imported from a picture file, so that an export draws
+// it as it was (the pixels alone do not say); pictures without one have Null.
+void AddPictureWidths(Connection& conn) { AddColumnIfMissing(conn, "ProjectImages", "Width", "INTEGER DEFAULT NULL"); }
+
 void Run(Connection& conn, std::string_view script) { conn.Execute(std::string(script)); }
 
 // Every step can run again on a project that already has it (a project whose version was
 // reset, as a dump and restore does, gains nothing twice).
-const std::array<std::function<void(Connection&)>, 6> kSteps = {
+const std::array<std::function<void(Connection&)>, 7> kSteps = {
     [](Connection& c) { Run(c, kIndexes); },
     [](Connection& c) { Run(c, kChangeTracking); },
     AddFontFiles,
     AddFindingElements,
     [](Connection& c) { Run(c, kVariableNamesById); },
     [](Connection& c) { Run(c, std::string(kStoredDownload) + EditLogScript()); },
+    AddPictureWidths,
 };
 
 }  // namespace

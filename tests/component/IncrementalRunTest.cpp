@@ -451,7 +451,9 @@ TEST(ProjectUpgrade, AnEarlierProjectGainsTheTrackingAndGivesTheSameResults) {
       earlier.Db().Execute("DROP " + type + " IF EXISTS \"" + what + "\"");
     }
   }
-  earlier.Db().Execute("ALTER TABLE tblFonts DROP COLUMN FontFile");
+  for (const char* drop : {"tblFonts DROP COLUMN FontFile", "ProjectImages DROP COLUMN Width"}) {
+    earlier.Db().Execute(std::string("ALTER TABLE ") + drop);
+  }
   earlier.Db().Execute("PRAGMA user_version = 0");
   ASSERT_EQ(ProjectVersionOf(earlier.Db()), 0);
   EXPECT_EQ(Compile(earlier, false), Compile(current, false));
