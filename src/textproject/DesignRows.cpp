@@ -49,15 +49,31 @@ std::string KeyCondition(const DesignTable& table) {
   return where;
 }
 
+// The columns of the table the database has (a project an older brisklet made, opened without
+// being upgraded, lacks the newer ones: their rows read as the defaults).
+std::vector<size_t> PresentColumns(Connection& conn, const DesignTable& table, std::string& list) {
+  std::vector<size_t> present;
+  for (size_t i = 0; i < table.columns.size(); ++i) {
+    if (conn.QueryValue("SELECT 1 FROM pragma_table_info(?) WHERE name=? COLLATE NOCASE",
+                        {Value(table.name), Value(table.columns[i])})) {
+      present.push_back(i);
+      list += (list.empty() ? "" : ", ") + table.columns[i];
+    }
+  }
+  return present;
+}
+
 void ReadTable(Connection& conn, DesignTable& table, const DesignScope& scope) {
-  std::string sql = "SELECT " + ColumnList(table) + " FROM " + table.name;
+  std::string list;
+  std::vector<size_t> present = PresentColumns(conn, table, list);
+  if (present.empty()) return;
+  std::string sql = "SELECT " + list + " FROM " + table.name;
   if (scope.displays && IsDisplayTable(table.name)) sql += " WHERE " + ScopeCondition(table.name);
   sqlite3_stmt* stmt = conn.Prepared(sql);
   int rc;
   while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-    Row row;
-    row.reserve(table.columns.size());
-    for (size_t i = 0; i < table.columns.size(); ++i) row.push_back(ColumnValue(stmt, static_cast<int>(i)));
+    Row row = table.defaults;
+    for (size_t i = 0; i < present.size(); ++i) row[present[i]] = ColumnValue(stmt, static_cast<int>(i));
     RowKey key = table.KeyOf(row);
     table.rows.emplace(std::move(key), std::move(row));
   }

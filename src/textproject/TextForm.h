@@ -44,6 +44,7 @@ struct TextProblem {
 struct TextRead {
   DesignModel design = DesignModel::Empty();
   std::vector<TextProblem> problems;
+  std::vector<std::string> notices;          // what the reader made of files no entry names
   std::map<int64_t, TextLocation> displays;  // by Pages.Id
   std::map<int64_t, TextLocation> elements;  // by HMI_Elements.ID
 };

@@ -5,6 +5,8 @@
 #include <tuple>
 #include <set>
 
+#include "base/RuntimeError.h"
+#include "textproject/PictureFiles.h"
 #include "textproject/TextForm.h"
 #include "textproject/TextValues.h"
 
@@ -53,6 +55,7 @@ class Reader {
         Problem(At(path, e.source()), std::string(e.description()));
       }
     }
+    if (mWhole) NewPictures();
     CheckGuids();
     std::stable_sort(mRead.problems.begin(), mRead.problems.end(), [](const TextProblem& a, const TextProblem& b) {
       return std::tie(a.at.file, a.at.line, a.at.column) < std::tie(b.at.file, b.at.line, b.at.column);
@@ -127,11 +130,77 @@ class Reader {
                                            std::string(key.str()) + "]]");
       return;
     }
+    bool images = std::string(table) == "ProjectImages";
     for (const auto& entry : *array) {
       Row row;
-      if (ReadRow(*entry.as_table(), T(table), {}, row)) Add(T(table), row, At(mFile, entry.source()));
+      mPendingPng.reset();
+      if (images) Referenced(*entry.as_table());
+      if (!ReadRow(*entry.as_table(), T(table), images ? std::set<std::string>{"png"} : std::set<std::string>{}, row)) {
+        continue;
+      }
+      if (images && !PictureFromPng(row, At(mFile, entry.source()))) continue;
+      Add(T(table), row, At(mFile, entry.source()));
     }
   }
+
+  // The PNG an image entry names to be looked at only.
+  void Referenced(const toml::table& entry) {
+    if (auto png = entry.get_as<std::string>("png")) mReferenced.insert(png->get());
+  }
+
+  // An image entry whose pixels are a PNG: packed as the project keeps them, with the CRC it gets
+  // when the entry gives none, and its width when the PNG is not as wide as the pixels' own.
+  bool PictureFromPng(Row& row, const TextLocation& at) {
+    DesignTable& images = T("ProjectImages");
+    size_t crc = images.ColumnIndex("CRC");
+    if (mPendingPng) {
+      const Value& bits = row[images.ColumnIndex("Bits")];
+      if (!bits.IntegerPtr() || (*bits.IntegerPtr() != 8 && *bits.IntegerPtr() != 16)) {
+        Problem(mPendingPng->second, "a picture from a PNG has 8 or 16 Bits");
+        return false;
+      }
+      try {
+        Picture picture = PictureOfPng(mFiles.at(mPendingPng->first), static_cast<int32_t>(*bits.IntegerPtr()),
+                                       mPendingPng->first);
+        row[images.ColumnIndex("Data8bpp")] = Value(PackPixels(picture.pixels));
+        size_t count = picture.pixels.size() / (picture.bits / 8);
+        size_t width = images.ColumnIndex("Width");
+        if (row[width].IsNull() && picture.width != WidthForPixels(count)) row[width] = Value(int64_t{picture.width});
+        if (row[crc].IsNull()) row[crc] = Value(PictureCrc(picture.pixels));
+      } catch (const RuntimeError& e) {
+        Problem(mPendingPng->second, e.Describe());
+        return false;
+      }
+    }
+    if (row[crc].IsNull()) {
+      Problem(at, "image has no CRC (and no PNG to compute it from)");
+      return false;
+    }
+    return true;
+  }
+
+  // A PNG in images/ that no entry names: a new picture (16 bits), numbered after the others.
+  void NewPictures() {
+    DesignTable& images = T("ProjectImages");
+    for (const auto& [path, bytes] : mFiles) {
+      bool png = path.rfind("images/", 0) == 0 && path.size() > 11 && path.compare(path.size() - 4, 4, ".png") == 0;
+      if (!png || mReferenced.count(path)) continue;
+      int64_t id = images.rows.empty() || !images.rows.rbegin()->first[0].IntegerPtr()
+                       ? 1
+                       : *images.rows.rbegin()->first[0].IntegerPtr() + 1;
+      Row row = images.DefaultRow();
+      row[0] = Value(id);
+      row[images.ColumnIndex("Bits")] = Value(16);
+      mPendingPng = {path, TextLocation{path}};
+      if (!PictureFromPng(row, {path})) continue;
+      row[images.ColumnIndex("Width")] = Value(int64_t{WidthOfPng(path)});
+      mRead.notices.push_back(path + ": a new picture, image " + std::to_string(id) + " with CRC " +
+                              row[images.ColumnIndex("CRC")].SqlText() + " (16 bits)");
+      Add(images, row, {path});
+    }
+  }
+
+  uint32_t WidthOfPng(const std::string& path) { return PictureOfPng(mFiles.at(path), 16, path).width; }
 
   void ReadGlyphs(const toml::node& node) {
     auto fonts = node.as_table();
@@ -280,12 +349,19 @@ class Reader {
     const std::string& name = table.columns[column];
     TextLocation at = At(mFile, node.source());
     if (auto path = node.as_string(); path && (name == "FontFile" || name == "Data8bpp")) {
+      mReferenced.insert(path->get());
       auto file = mFiles.find(path->get());
       if (file == mFiles.end()) {
         Problem(at, "the file " + Quoted(path->get()) + " of " + name + " is missing");
         return false;
       }
-      out = Value(Bytes(file->second.begin(), file->second.end()));
+      bool png = path->get().size() > 4 && path->get().compare(path->get().size() - 4, 4, ".png") == 0;
+      if (png && name == "Data8bpp") {
+        mPendingPng = {path->get(), at};
+        out = Value();
+      } else {
+        out = Value(Bytes(file->second.begin(), file->second.end()));
+      }
       return true;
     }
     ReadValue v = ValueOfNode(node);
@@ -345,6 +421,8 @@ class Reader {
   std::string mFile;
   TextRead mRead;
   std::map<std::string, std::map<RowKey, TextLocation, RowKeyLess>> mPlaces;
+  std::set<std::string> mReferenced;  // files the entries name
+  std::optional<std::pair<std::string, TextLocation>> mPendingPng;  // of the image entry being read
 };
 
 }  // namespace

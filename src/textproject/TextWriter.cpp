@@ -2,6 +2,9 @@
 // those that differ from the column's default), so that one edit is one changed line.
 #include <set>
 
+#include "base/RuntimeError.h"
+#include "host/ZlibDecompressor.h"
+#include "textproject/PictureFiles.h"
 #include "textproject/TextForm.h"
 #include "textproject/TextValues.h"
 
@@ -68,7 +71,6 @@ class Writer {
     const std::string& name = table.columns[column];
     const Bytes* bytes = value.BytesPtr();
     if (bytes && table.name == "tblFonts" && name == "FontFile") return TomlString(FontPath(*bytes));
-    if (bytes && table.name == "ProjectImages" && name == "Data8bpp") return TomlString(ImageDataPath(*bytes));
     if (!bytes && (name == "FontFile" || name == "Data8bpp") && value.TextPtr()) {
       return "{ text-bytes = \"" + Base64(*value.TextPtr()) + "\" }";
     }
@@ -88,10 +90,42 @@ class Writer {
     return path;
   }
 
-  std::string ImageDataPath(const Bytes& bytes) {
-    std::string path = "images/" + std::to_string(mImageId) + ".zlib";
-    mFiles[path] = std::string(bytes.begin(), bytes.end());
-    return path;
+  // A picture's pixels as a PNG named by its number; the packed bytes themselves beside it when
+  // packing the pixels again would not give them back (or they are no picture at all).
+  std::string ImageLines(const Row& row) {
+    const DesignTable& images = T("ProjectImages");
+    const Value& data = row[images.ColumnIndex("Data8bpp")];
+    const Bytes* packed = data.BytesPtr();
+    if (!packed) return data == images.defaults[images.ColumnIndex("Data8bpp")] ? "" : "Data8bpp = " + ValueText(images, images.ColumnIndex("Data8bpp"), data) + "\n";
+    std::string base = "images/" + std::to_string(IntOf(row[0]));
+    std::string png = PngOf(row, *packed);
+    if (!png.empty()) mFiles[base + ".png"] = png;
+    if (!png.empty() && PackPixels(mPixels) == *packed) return "Data8bpp = " + TomlString(base + ".png") + "\n";
+    mFiles[base + ".zlib"] = std::string(packed->begin(), packed->end());
+    std::string lines = "Data8bpp = " + TomlString(base + ".zlib") + "\n";
+    return png.empty() ? lines : lines + "png = " + TomlString(base + ".png") + "  # to look at: the pixels are the .zlib's\n";
+  }
+
+  // The PNG of a picture's packed pixels ("" when they are no picture the PNG form can show).
+  std::string PngOf(const Row& row, const Bytes& packed) {
+    const DesignTable& images = T("ProjectImages");
+    const Value& bits = row[images.ColumnIndex("Bits")];
+    const Value& width = row[images.ColumnIndex("Width")];
+    int32_t status = 0;
+    mPixels.clear();
+    ZlibDecompressor().Uncompress(packed, mPixels, true, status);
+    if (status != 0 || mPixels.empty() || !bits.IntegerPtr() || (*bits.IntegerPtr() != 8 && *bits.IntegerPtr() != 16)) {
+      return "";
+    }
+    Picture picture{static_cast<int32_t>(*bits.IntegerPtr()), 0, mPixels};
+    size_t count = mPixels.size() / (picture.bits / 8);
+    bool known = width.IntegerPtr() && *width.IntegerPtr() > 0 && *width.IntegerPtr() <= 32767;
+    picture.width = known ? static_cast<uint32_t>(*width.IntegerPtr()) : WidthForPixels(count);
+    try {
+      return PngOfPicture(picture);
+    } catch (const RuntimeError&) {
+      return "";
+    }
   }
 
   void WriteProject() {
@@ -154,9 +188,9 @@ class Writer {
     std::string out = "# The project's pictures, by number; their pixels are in images/.\n";
     const DesignTable& images = T("ProjectImages");
     for (const auto& [key, row] : images.rows) {
-      mImageId = IntOf(row[0]);
       out += "\n[[image]]\n";
-      Columns(out, images, row, {});
+      Columns(out, images, row, {"Data8bpp"});
+      out += ImageLines(row);
     }
     mFiles[kImagesFile] = out;
   }
@@ -268,7 +302,7 @@ class Writer {
   ProjectFiles mFiles;
   std::map<std::string, std::string> mFontPaths;  // by the file's bytes
   std::string mFontName;
-  int64_t mImageId = 0;
+  Bytes mPixels;  // of the picture last unpacked
   std::set<int64_t> mWritten;  // displays that have a file
   std::set<RowKey, RowKeyLess> mPictured;
 };

@@ -5,6 +5,7 @@
 // by file against a whole import of the same files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -181,6 +182,53 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTripCase{"Edits2", [](TestProject& p) { Edited(p, 2); }},
                       RoundTripCase{"Edits3", [](TestProject& p) { Edited(p, 3); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Appends lines to a file of the form; the line number of the first.
+int Append(ProjectFiles& files, const std::string& path, const std::string& lines) {
+  std::string& text = files[path];
+  int line = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+  text += lines;
+  return line;
+}
+
+TEST(TextImport, ReportsEveryMistakeWithItsFileAndLineAndImportsNothing) {
+  TestProject demo(TestProject::EmptyFile{TempPath("text-mistakes.db")});
+  AddDemoRows(demo);
+  ProjectFiles files = WriteTextForm(ReadDesign(demo.Db()));
+  std::vector<std::string> expected;
+  auto expect = [&expected](const std::string& path, int line, int column, const std::string& message) {
+    expected.push_back(path + ":" + std::to_string(line) + ":" + std::to_string(column) + ": error: " + message);
+  };
+  const std::string home = "displays/home.toml", alarms = "displays/alarms.toml", extra = "displays/zz.toml";
+  int at = Append(files, home, "\n[[element]]\nID = 5000\nGUID = 5000\n\n[[element]]\nID = 5002\nBogus = 1\n"
+                               "Xs = \"ten\"\nDy = 99999999999\n");
+  expect(home, at + 7, 1, "unknown key 'Bogus' in element");
+  expect(home, at + 8, 6, "Xs is a string, expected a whole number");
+  expect(home, at + 9, 6, "Dy = 99999999999 is out of range (a 32-bit number)");
+  at = Append(files, alarms, "\n[[element]]\nID = 5001\nGUID = 5000\nproperties.Scale = 1.5\n");
+  expect(alarms, at + 1, 1, "duplicate GUID 5000 (first at " + home + ":");
+  expect(alarms, at + 4, 1, "property 'Scale': a property takes a whole number, true or false, a string, a table");
+  files[extra] = "[display]\nId = 900\n\n[[element]]\nID = 7000\n\n[[element]]\nID = 7000\n";
+  expect(extra, 7, 1, "duplicate element 7000 (first at displays/zz.toml:4:1)");
+  files["displays/lost.toml"] = "[[element]]\nID = 6000\n";
+  expect("displays/lost.toml", 1, 1, "the elements of a display that does not exist: the file has no [display] table");
+  files["project.toml"].replace(files["project.toml"].find("format = 1"), 10, "format = 2");
+  expect("project.toml", 3, 10, "format 2 is out of range: this brisklet reads format 1");
+  files.erase("images/1.png");
+  expect("images.toml", 6, 12, "the file 'images/1.png' of Data8bpp is missing");
+  files["texts.toml"] += "[[text]\n";
+  expect("texts.toml", 2, 8, "");
+
+  ImportResult result = ImportTextForm(demo.Db(), files);
+  std::vector<std::string> found;
+  for (const TextProblem& problem : result.problems) found.push_back(problem.Describe());
+  ASSERT_GE(found.size(), expected.size()) << ::testing::PrintToString(found);
+  for (const std::string& line : expected) {
+    bool seen = std::any_of(found.begin(), found.end(), [&line](const std::string& f) { return f.rfind(line, 0) == 0; });
+    EXPECT_TRUE(seen) << line << "\nnot among:\n" << ::testing::PrintToString(found);
+  }
+  EXPECT_EQ(result.rowsChanged, 0u);
+}
 
 }  // namespace
 }  // namespace brisklet::test
