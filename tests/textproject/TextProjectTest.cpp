@@ -230,5 +230,89 @@ TEST(TextImport, ReportsEveryMistakeWithItsFileAndLineAndImportsNothing) {
   EXPECT_EQ(result.rowsChanged, 0u);
 }
 
+// A text project folder kept up to date file by file, against a whole import of the same files.
+class FolderStore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(mFolder);
+    TestProject source(TestProject::EmptyFile{TempPath("text-source.db")});
+    GenerateProject(source.Db(), {4, 30, 7});
+    WriteFolder(mFolder, WriteTextForm(ReadDesign(source.Db())));
+    ASSERT_TRUE(SyncTextProject(mFolder).whole);
+  }
+  void TearDown() override { fs::remove_all(mFolder); }
+
+  std::string& File(const std::string& path) {
+    if (!mFiles.count(path)) mFiles = ReadFolder(mFolder);
+    return mFiles[path];
+  }
+  void Save(const std::string& path) {
+    std::ofstream(fs::path(mFolder) / path, std::ios::trunc) << mFiles[path];
+    mFiles.clear();
+  }
+  // The store after a sync, and the design a whole import of the folder gives.
+  void ExpectStoreIsTheFolder() {
+    auto store = Connection::Open(StoreOfFolder(mFolder));
+    TextRead whole = ReadTextForm(ReadFolder(mFolder));
+    ASSERT_TRUE(whole.problems.empty());
+    EXPECT_EQ(FirstDifference(ReadDesign(*store), whole.design), "");
+    EXPECT_EQ(FirstDifference(whole.design, ReadDesign(*store)), "");
+  }
+  std::string FirstDisplay() { return ReadFolder(mFolder).lower_bound("displays/")->first; }
+
+  std::string mFolder = TempPath("text-folder");
+  ProjectFiles mFiles;
+};
+
+TEST_F(FolderStore, ReadsOnlyTheDisplayFilesThatChangedAndGivesWhatAWholeImportGives) {
+  std::string first = FirstDisplay();
+  std::string& text = File(first);
+  size_t at = text.find("\nXs = ");
+  text.insert(at + 6, "1");
+  Save(first);
+  SyncResult one = SyncTextProject(mFolder);
+  EXPECT_FALSE(one.whole);
+  EXPECT_EQ(one.filesRead, 1u);
+  EXPECT_EQ(one.rowsChanged, 1u);
+  ExpectStoreIsTheFolder();
+
+  // An element moved into another display's file, a display file removed, nothing changed.
+  std::string second = std::next(ReadFolder(mFolder).find(first))->first;
+  std::string& from = File(first);
+  size_t begin = from.rfind("\n[[element]]");
+  std::string element = from.substr(begin);
+  from.erase(begin);
+  Save(first);
+  File(second) += element;
+  Save(second);
+  EXPECT_EQ(SyncTextProject(mFolder).filesRead, 2u);
+  ExpectStoreIsTheFolder();
+  fs::remove(fs::path(mFolder) / second);
+  EXPECT_FALSE(SyncTextProject(mFolder).whole);
+  ExpectStoreIsTheFolder();
+  EXPECT_EQ(SyncTextProject(mFolder).filesRead, 0u);
+
+  // Any other file: everything is read again.
+  File(kTextsFile) += "\n[[text]]\nID = 99\nText = \"New\"\n";
+  Save(kTextsFile);
+  EXPECT_TRUE(SyncTextProject(mFolder).whole);
+  ExpectStoreIsTheFolder();
+}
+
+TEST_F(FolderStore, AnElementThatClashesWithAnUnchangedFileChangesNothing) {
+  auto store = Connection::Open(StoreOfFolder(mFolder));
+  DesignModel before = ReadDesign(*store);
+  auto files = ReadFolder(mFolder);
+  std::string last = std::prev(files.upper_bound("displays/~"))->first;
+  std::string& text = File(FirstDisplay());
+  std::string taken = files[last].substr(files[last].rfind("\nID = ") + 6);
+  text += "\n[[element]]\nID = " + taken.substr(0, taken.find('\n')) + "\n";
+  Save(FirstDisplay());
+  SyncResult result = SyncTextProject(mFolder);
+  ASSERT_EQ(result.problems.size(), 1u);
+  EXPECT_NE(result.problems[0].message.find("another display file has it"), std::string::npos);
+  EXPECT_EQ(FirstDifference(ReadDesign(*store), before), "");
+}
+
 }  // namespace
 }  // namespace brisklet::test
