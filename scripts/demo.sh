@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The main job: set up, build, create the demo project, compile it and draw its main display.
+# The main job: set up, build, compile the demo text project and draw its main display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-db=$(bash scripts/make-demo.sh build/demo.db)
+db=examples/demo
 set +e
 build/brisklet compile "$db"
 rc=$?

@@ -16,11 +16,15 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 projects=()
-"$tool" init "$work/demo.db" >/dev/null
-sqlite3 "$work/demo.db" <"$root/examples/demo.sql"
-font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
-"$tool" font add "$work/demo.db" "$font" --size 12 --number 1 >/dev/null
-"$tool" font add "$work/demo.db" "$font" --size 20 --number 2 >/dev/null
+if [ -f "$root/examples/demo/project.toml" ]; then
+  "$tool" import "$root/examples/demo" "$work/demo.db" >/dev/null
+else  # a tree from before the demo was a text project
+  "$tool" init "$work/demo.db" >/dev/null
+  sqlite3 "$work/demo.db" <"$root/examples/demo.sql"
+  font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+  "$tool" font add "$work/demo.db" "$font" --size 12 --number 1 >/dev/null
+  "$tool" font add "$work/demo.db" "$font" --size 20 --number 2 >/dev/null
+fi
 projects+=(demo)
 for seed in 1 2 3; do
   "$tool" generate "$work/gen$seed.db" --displays 6 --elements-per-display 40 --seed "$seed" >/dev/null

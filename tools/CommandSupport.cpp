@@ -144,6 +144,13 @@ OpenProject::OpenProject(const std::string& path, const Options& o, bool inspect
       return 0;  // a GUID that is no 32-bit integer: the finding goes without it
     }
   });
+  if (IsTextProjectFolder(path)) {
+    log->SetTextPlaces([c = conn.get(), path](int element, int display) -> std::optional<TextPlace> {
+      auto at = PlaceInText(*c, element, display);
+      if (!at) return std::nullopt;
+      return TextPlace{(std::filesystem::path(path) / at->file).string(), at->line, at->column};
+    });
+  }
   compiler = std::make_unique<clsDownload>(*host);
   compiler->SetFindingSink(log);
 }

@@ -40,7 +40,9 @@ std::string TextLine(const Diagnostic& d, const DiagnosticsStyle& style) {
   auto paint = [&style](const std::string& text, const char* color) {
     return style.color ? color + text + "\033[0m" : text;
   };
-  std::string line = paint((style.project.empty() ? "brisklet" : style.project) + ":", "\033[1m") + " ";
+  std::string where = style.project.empty() ? "brisklet" : style.project;
+  if (!d.file.empty()) where = d.file + ":" + std::to_string(d.line) + ":" + std::to_string(d.column);
+  std::string line = paint(where + ":", "\033[1m") + " ";
   std::string place = IsFinding(d) ? Place(d) : "";
   if (!place.empty()) line += paint(place + ":", "\033[1m") + " ";
   std::string label = d.severity + (IsFinding(d) ? "[" + RuleId(d.rule) + "]" : "");
@@ -52,6 +54,11 @@ std::string JsonLine(const Diagnostic& d, const std::string& project) {
   Json line = {{"project", project}, {"severity", d.severity}, {"message", d.message}};
   if (IsFinding(d)) {
     line["rule"] = RuleId(d.rule);
+    if (!d.file.empty()) {
+      line["file"] = d.file;
+      line["line"] = d.line;
+      line["column"] = d.column;
+    }
     if (d.moduleId != 0 || !d.module.empty()) line["module"] = {{"id", d.moduleId}, {"name", d.module}};
     if (d.displayId != 0) {
       line["display"] = {{"id", d.displayId}, {"name", d.location}};
@@ -72,15 +79,23 @@ std::string JsonLine(const Diagnostic& d, const std::string& project) {
 }  // namespace
 
 void DiagnosticsLog::AddFinding(const DesignMessage& f) {
-  Diagnostic d{f.severity == 0 ? "error" : "warning",
-               f.moduleName,
-               f.location,
-               f.message,
-               f.moduleId,
-               f.displayId,
-               f.rule,
-               f.element};
+  Diagnostic d;
+  d.severity = f.severity == 0 ? "error" : "warning";
+  d.module = f.moduleName;
+  d.location = f.location;
+  d.message = f.message;
+  d.moduleId = f.moduleId;
+  d.displayId = f.displayId;
+  d.rule = f.rule;
+  d.element = f.element;
   if (d.displayId != 0 && mGuidOf) d.displayGuid = mGuidOf(d.displayId);
+  if (mPlaceOf && (d.element.id != 0 || d.displayId != 0)) {
+    if (auto at = mPlaceOf(d.element.id, d.displayId)) {
+      d.file = at->file;
+      d.line = at->line;
+      d.column = at->column;
+    }
+  }
   mItems.push_back(std::move(d));
 }
 

@@ -5,6 +5,7 @@
 // 2.1.0 document. docs/diagnostics.md shows each; docs/diagnostics.schema.json is the JSON's.
 #pragma once
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -25,6 +26,18 @@ struct Diagnostic {
   int rule = 0;              // an error's or warning's rule number (2: "BRK002")
   MessageElement element{};  // the element it is about (id 0: none)
   int displayGuid = 0;
+  // Where a text project writes the element (or the display): its file as the user names it
+  // ("examples/demo/displays/home.toml"), line and column; empty for a database project.
+  std::string file;
+  int line = 0;
+  int column = 0;
+};
+
+// Where a text project writes an element (or, for element 0 or one it does not know, a display).
+struct TextPlace {
+  std::string file;
+  int line = 0;
+  int column = 0;
 };
 
 // How the diagnostics are written: the project's path as given (each line starts with it),
@@ -39,10 +52,12 @@ struct DiagnosticsStyle {
 class DiagnosticsLog : public FindingSink {
  public:
   void AddFinding(const DesignMessage& finding) override;
-  void Notice(const std::string& text) { mItems.push_back({"notice", "", "", text}); }
-  void Failure(const std::string& text) { mItems.push_back({"failure", "", "", text}); }
+  void Notice(const std::string& text) { mItems.push_back(Said("notice", text)); }
+  void Failure(const std::string& text) { mItems.push_back(Said("failure", text)); }
   // The GUID of a display by its ID, asked once for each display a finding names.
   void SetDisplayGuids(std::function<int(int)> guidOf) { mGuidOf = std::move(guidOf); }
+  // The place of a finding's element or display in a text project, asked for each finding.
+  void SetTextPlaces(std::function<std::optional<TextPlace>(int, int)> placeOf) { mPlaceOf = std::move(placeOf); }
 
   void WriteTo(std::ostream& out, const DiagnosticsStyle& style) const;
   // "3 errors, 4 warnings, 1 notice" (what was found; "" when nothing was).
@@ -52,7 +67,14 @@ class DiagnosticsLog : public FindingSink {
 
  private:
   std::vector<Diagnostic> mItems;
+  static Diagnostic Said(const char* severity, const std::string& text) {
+    Diagnostic d;
+    d.severity = severity;
+    d.message = text;
+    return d;
+  }
   std::function<int(int)> mGuidOf;
+  std::function<std::optional<TextPlace>(int, int)> mPlaceOf;
 };
 
 // A text as one line: line breaks become blanks.

@@ -84,7 +84,8 @@ Json LogicalLocations(const Diagnostic& d) {
 }
 
 Json Result(const Diagnostic& d, const std::vector<RuleText>& all, const std::string& project) {
-  Json location = {{"physicalLocation", {{"artifactLocation", {{"uri", UriOf(project)}}}}}};
+  Json location = {{"physicalLocation", {{"artifactLocation", {{"uri", UriOf(d.file.empty() ? project : d.file)}}}}}};
+  if (!d.file.empty()) location["physicalLocation"]["region"] = {{"startLine", d.line}, {"startColumn", d.column}};
   Json places = LogicalLocations(d);
   if (!places.empty()) location["logicalLocations"] = places;
   return {{"ruleId", RuleId(d.rule)},

@@ -173,7 +173,7 @@ void ExpectMatchesSchemas(const fs::path& dir, const std::vector<JsonOutput>& ou
     std::cout << "python3-jsonschema is not installed: the JSON outputs are not validated\n";
     return;
   }
-  const fs::path docs = fs::path(BRISKLET_DEMO_SQL).parent_path().parent_path() / "docs";
+  const fs::path docs = fs::path(BRISKLET_DEMO_DIR).parent_path().parent_path() / "docs";
   for (const JsonOutput& o : outputs) {
     nlohmann::json all = nlohmann::json::array();
     for (const std::string& line : o.lines ? Lines(o.text) : std::vector{o.text}) {
@@ -199,7 +199,7 @@ void ExpectMatchesSchemas(const fs::path& dir, const std::vector<JsonOutput>& ou
 // JSON, match their schemas in docs/; SARIF rules have their descriptions and help, results the
 // project file and fully qualified logical locations.
 TEST_F(Cli, TheDemosDiagnosticsInEveryFormat) {
-  const fs::path source = fs::path(BRISKLET_DEMO_SQL).parent_path().parent_path();
+  const fs::path source = fs::path(BRISKLET_DEMO_DIR).parent_path().parent_path();
   std::string path = (dir / "demo.db").string();
   TestProject demo(TestProject::EmptyFile{path});
   AddDemoRows(demo);
@@ -352,17 +352,23 @@ TEST_F(Cli, StatusTellsWhatTheNextCompileDoesAndVerifyWhatItCannotSee) {
   AddDemoRows(demo);
   ASSERT_EQ(RunTool("compile " + path).exitCode, 1);
   auto sql = [](sqlite3* db) { sqlite3_exec(db, "UPDATE HMI_Elements SET Xs = Xs + 1 WHERE ID = 6", 0, 0, 0); };
-  auto blob = [](sqlite3* db) {
+  auto blob = [](sqlite3* db) {  // the last digit of the first operand of element 20, 200 -> 209
+    sqlite3_stmt* at = nullptr;
+    sqlite3_prepare_v2(db, "SELECT instr(Binary, '\"GetOperand1Addr\":200') + 20 FROM HMI_Elements WHERE ID = 20", -1,
+                       &at, nullptr);
+    sqlite3_step(at);
+    int offset = sqlite3_column_int(at, 0) - 1;
+    sqlite3_finalize(at);
     sqlite3_blob* b = nullptr;
-    sqlite3_blob_open(db, "main", "HMI_Elements", "Binary", 10, 1, &b);
-    sqlite3_blob_write(b, R"({"IsSwitch":false})", 18, 0);  // was {"IsSwitch": true}
+    sqlite3_blob_open(db, "main", "HMI_Elements", "Binary", 20, 1, &b);
+    sqlite3_blob_write(b, "9", 1, offset);
     sqlite3_blob_close(b);
   };
   const struct {
     std::function<void(sqlite3*)> edit;
     const char *line, *fix;
   } cases[] = {{sql, "pending: element 6 (GUID 2006) on display 1: edited\n", "compile "},
-               {blob, "stale: element 10 (GUID 2010): differs\n", "compile --rebuild "}};
+               {blob, "stale: element 20 (GUID 2020): differs\n", "compile --rebuild "}};
   for (const auto& c : cases) {
     fs::copy_file(path, copy, fs::copy_options::overwrite_existing);
     sqlite3* db = nullptr;

@@ -1,6 +1,8 @@
 // The demo and generated projects of the decoding tests.
 #include "support/CompiledProjects.h"
 
+#include "textproject/ProjectFolder.h"
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -29,10 +31,11 @@ const StoredRecord* CompiledProject::RecordOf(int32_t elementId) const {
 }
 
 void AddDemoRows(TestProject& p) {
-  std::stringstream sql;
-  sql << std::ifstream(BRISKLET_DEMO_SQL).rdbuf();
+  ImportResult imported = ImportTextForm(p.Db(), ReadFolder(BRISKLET_DEMO_DIR));
+  if (!imported.problems.empty()) throw std::runtime_error(imported.problems.front().Describe());
   p.Db().BeginTransaction();
-  p.Db().Execute(sql.str());
+  p.Db().Execute("DELETE FROM tblFonts");
+  p.Db().Execute("DELETE FROM tblFontGlyphs");
   AddTestFont(p, {.number = 1, .lineHeight = 14, .advance = 7});
   AddTestFont(p, {.number = 2, .lineHeight = 23, .advance = 11});
   p.Db().Commit();
