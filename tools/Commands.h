@@ -13,6 +13,7 @@ void AddDumpCommand(CLI::App& app, int& exitCode);
 void AddDiffCommand(CLI::App& app, int& exitCode);
 void AddPreviewCommand(CLI::App& app, int& exitCode);
 void AddStatusCommand(CLI::App& app, int& exitCode);
+void AddMergeCommand(CLI::App& app, int& exitCode);
 // --version, and the hidden commands that print the manual page and the bash completion.
 void AddManualCommands(CLI::App& app);
 std::string VersionText();
