@@ -190,9 +190,11 @@ std::string ReadAndRemove(const std::string& path) {
 }
 }  // namespace
 
-ToolRun RunTool(const std::string& args) {
+ToolRun RunTool(const std::string& args) { return RunShell(std::string(BRISKLET_CLI) + " " + args); }
+
+ToolRun RunShell(const std::string& command) {
   std::string out = TempPath("stdout"), err = TempPath("stderr");
-  int status = std::system((std::string(BRISKLET_CLI) + " " + args + " >" + out + " 2>" + err).c_str());
+  int status = std::system(("(" + command + ") >" + out + " 2>" + err).c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAndRemove(out), ReadAndRemove(err)};
 }
 
