@@ -112,7 +112,9 @@ class TableMerge {
     const Row* row = Lookup("HMI_Elements", id);
     const DesignTable& elements = mSides[1]->Table("HMI_Elements");
     std::string label = Named("element " + id.SqlText(), row, elements, "Text");
-    return row ? Display((*row)[elements.ColumnIndex("DisplayID")]) + " / " + label : label;
+    if (!row) return label;
+    const Value& display = (*row)[elements.ColumnIndex("DisplayID")];
+    return Lookup("Pages", display) ? Display(display) + " / " + label : label;  // an element off every display: alone
   }
 
   // Where the current row lies, as a person finds it in the project.

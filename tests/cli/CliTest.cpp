@@ -98,9 +98,9 @@ TEST_F(Cli, FilesThatAreNotProjectsAreOneLineErrors) {
   for (const char* file : {"missing.db", "text.db", "empty.db", "folder.db", "other.db", "partial.db"}) {
     std::string path = (dir / file).string();
     for (const std::string command :
-         {"compile", "element", "display", "pagetable", "units", "dump", "diff", "status"}) {
+         {"compile", "element", "display", "pagetable", "units", "dump", "diff", "status", "merge"}) {
       std::string args = command + " " + path + (command == "element" || command == "display" ? " 1" : "") +
-                         (command == "diff" ? " " + path : "");
+                         (command == "diff" ? " " + path : "") + (command == "merge" ? " " + path + " " + path : "");
       ToolRun run = RunTool(args);
       EXPECT_EQ(run.exitCode, 2) << args;
       EXPECT_EQ(run.out, "") << args;

@@ -80,14 +80,10 @@ const MergeCase kCases[] = {
      {"module 1: changed in ours (ModuleName), deleted in theirs",
       R"(display 1 "Home" / element 11 "Halt": deleted in ours, changed in theirs (Text, Ys))"}},
     {"ColumnsDifferently",
-     {{"HMI_Elements", 12, "DisplayID", 1},
-      {"HMI_Elements", 12, "Xs", 5},
-      {"ProjectSettings", "ScreenWidth", "Value", 480}},
-     {{"HMI_Elements", 12, "DisplayID", 1},
-      {"HMI_Elements", 12, "Xs", 6},
-      {"ProjectSettings", "ScreenWidth", "Value", "480"}},
+     {{"HMI_Elements", 12, "Xs", 5}, {"ProjectSettings", "ScreenWidth", "Value", 480}},
+     {{"HMI_Elements", 12, "Xs", 6}, {"ProjectSettings", "ScreenWidth", "Value", "480"}},
      {"setting ScreenWidth: column Value: base 320, ours 480, theirs \"480\"",
-      R"(display 1 "Home" / element 12: column Xs: base absent, ours 5, theirs 6)"}},
+      "element 12: column Xs: base absent, ours 5, theirs 6"}},
 };
 
 class DesignMergeTest : public ::testing::TestWithParam<MergeCase> {
@@ -95,9 +91,8 @@ class DesignMergeTest : public ::testing::TestWithParam<MergeCase> {
   DesignMergeTest() {
     project.AddModule("Main");
     int32_t home = project.AddDisplay({{"ModuleID", 1}, {"Description", "Home"}});
-    Json blob = {{"IsSwitch", 0},
-                 {"GetTextObject", {{"Font", 1}, {"Align", 0}}},
-                 {"GetRange", {{{"Color", 1}}, {{"Color", 2}}}}};
+    Json blob = Json::parse(
+        R"({"IsSwitch": 0, "GetTextObject": {"Font": 1, "Align": 0}, "GetRange": [{"Color": 1}, {"Color": 2}]})");
     project.AddElement({{"ID", 10}, {"DisplayID", home}, {"Text", "Start"}, {"Binary", blob.dump()}});
     project.AddElement({{"ID", 11}, {"DisplayID", home}, {"Text", "Stop"}, {"Binary", "{}"}});
     project.SetSetting("ScreenWidth", 320);
