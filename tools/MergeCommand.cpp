@@ -82,6 +82,7 @@ int Merge(const MergeOptions& m) {
                 << ", " << m.ours << " left as it was\n";
       return 1;
     }
+    base = theirs = DesignModel();  // what the write no longer needs
     size_t rows = merge.merged == ours ? 0 : WriteMerged(m, ours, merge.merged, *theirsConn);
     std::cerr << "merged: " << rows << (rows == 1 ? " row" : " rows") << " from theirs\n";
     return 0;
