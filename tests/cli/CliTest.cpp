@@ -22,12 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::stringstream s;
-  s << std::ifstream(path, std::ios::binary).rdbuf();
-  return s.str();
-}
-
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> out;
   std::istringstream in(text);

@@ -181,12 +181,17 @@ Bytes Compressed(const Bytes& data) {
   return out;
 }
 
-namespace {
-std::string ReadAndRemove(const std::string& path) {
+std::string ReadFile(const std::string& path) {
   std::stringstream text;
   text << std::ifstream(path, std::ios::binary).rdbuf();
-  std::filesystem::remove(path);
   return text.str();
+}
+
+namespace {
+std::string ReadAndRemove(const std::string& path) {
+  std::string text = ReadFile(path);
+  std::filesystem::remove(path);
+  return text;
 }
 }  // namespace
 
