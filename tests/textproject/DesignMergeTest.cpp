@@ -108,12 +108,8 @@ TEST_P(DesignMergeTest, MergesOrNamesEachConflict) {
   std::vector<std::string> conflicts;
   for (const MergeConflict& conflict : merge.conflicts) conflicts.push_back(conflict.Text());
   EXPECT_EQ(conflicts, c.conflicts);
-  if (c.conflicts.empty()) {
-    EXPECT_TRUE(merge.merged == Edited(ours, c.theirs));
-    EXPECT_TRUE(MergeDesigns(base, theirs, ours).merged == merge.merged);  // the sides swapped
-  } else {
-    EXPECT_TRUE(merge.merged == ours);
-  }
+  EXPECT_TRUE(merge.merged == (c.conflicts.empty() ? Edited(ours, c.theirs) : ours));  // ours where they conflict
+  if (c.conflicts.empty()) EXPECT_TRUE(MergeDesigns(base, theirs, ours).merged == merge.merged);  // sides swapped
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DesignMergeTest, ::testing::ValuesIn(kCases), ByName());
