@@ -14,6 +14,7 @@ void AddDiffCommand(CLI::App& app, int& exitCode);
 void AddPreviewCommand(CLI::App& app, int& exitCode);
 void AddStatusCommand(CLI::App& app, int& exitCode);
 void AddTextProjectCommands(CLI::App& app, int& exitCode);
+void AddMergeCommand(CLI::App& app, int& exitCode);
 // --version, and the hidden commands that print the manual page and the bash completion.
 void AddManualCommands(CLI::App& app);
 std::string VersionText();

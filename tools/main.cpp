@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
   brisklet::cli::AddDiffCommand(app, exitCode);
   brisklet::cli::AddPreviewCommand(app, exitCode);
   brisklet::cli::AddTextProjectCommands(app, exitCode);
+  brisklet::cli::AddMergeCommand(app, exitCode);
   brisklet::cli::AddManualCommands(app);
   if (auto answered = brisklet::cli::PreParse(app, argc, argv)) return *answered;
   try {

@@ -22,12 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::stringstream s;
-  s << std::ifstream(path, std::ios::binary).rdbuf();
-  return s.str();
-}
-
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> out;
   std::istringstream in(text);
@@ -98,9 +92,9 @@ TEST_F(Cli, FilesThatAreNotProjectsAreOneLineErrors) {
   for (const char* file : {"missing.db", "text.db", "empty.db", "folder.db", "other.db", "partial.db"}) {
     std::string path = (dir / file).string();
     for (const std::string command :
-         {"compile", "element", "display", "pagetable", "units", "dump", "diff", "status"}) {
+         {"compile", "element", "display", "pagetable", "units", "dump", "diff", "status", "merge"}) {
       std::string args = command + " " + path + (command == "element" || command == "display" ? " 1" : "") +
-                         (command == "diff" ? " " + path : "");
+                         (command == "diff" ? " " + path : "") + (command == "merge" ? " " + path + " " + path : "");
       ToolRun run = RunTool(args);
       EXPECT_EQ(run.exitCode, 2) << args;
       EXPECT_EQ(run.out, "") << args;

@@ -181,18 +181,25 @@ Bytes Compressed(const Bytes& data) {
   return out;
 }
 
-namespace {
-std::string ReadAndRemove(const std::string& path) {
+std::string ReadFile(const std::string& path) {
   std::stringstream text;
   text << std::ifstream(path, std::ios::binary).rdbuf();
-  std::filesystem::remove(path);
   return text.str();
+}
+
+namespace {
+std::string ReadAndRemove(const std::string& path) {
+  std::string text = ReadFile(path);
+  std::filesystem::remove(path);
+  return text;
 }
 }  // namespace
 
-ToolRun RunTool(const std::string& args) {
+ToolRun RunTool(const std::string& args) { return RunShell(std::string(BRISKLET_CLI) + " " + args); }
+
+ToolRun RunShell(const std::string& command) {
   std::string out = TempPath("stdout"), err = TempPath("stderr");
-  int status = std::system((std::string(BRISKLET_CLI) + " " + args + " >" + out + " 2>" + err).c_str());
+  int status = std::system(("(" + command + ") >" + out + " 2>" + err).c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAndRemove(out), ReadAndRemove(err)};
 }
 

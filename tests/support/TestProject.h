@@ -122,6 +122,10 @@ struct ToolRun {
   std::string out, err;
 };
 ToolRun RunTool(const std::string& args);
+// A shell command line run the same way.
+ToolRun RunShell(const std::string& command);
+// A file's bytes ("" when it cannot be read).
+std::string ReadFile(const std::string& path);
 
 // A project font whose widths a test chooses, stored as tblFonts and tblFontGlyphs rows the
 // way `brisklet font add` stores a measured font.

@@ -1,0 +1,87 @@
+// A project database kept in git with the tool as its merge driver: edits of different elements
+// on two branches merge into a project that compiles; one property changed twice stops the merge.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/TestProject.h"
+
+namespace brisklet::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class VersionControl : public ::testing::Test {
+ protected:
+  VersionControl() {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  ~VersionControl() override { fs::remove_all(dir); }
+
+  // git in the repository, without the machine's or the user's configuration.
+  ToolRun Git(const std::string& args) {
+    return RunShell("cd " + dir.string() + " && GIT_CONFIG_NOSYSTEM=1 GIT_CONFIG_GLOBAL=/dev/null git " + args);
+  }
+  // A branch from main whose one commit is an edit of the project.
+  void Branch(const std::string& name, const std::string& edit) {
+    EXPECT_EQ(Git("checkout -q -b " + name + " main").exitCode, 0);
+    Connection::Open(db)->Execute(edit);
+    EXPECT_EQ(Git("commit -qam " + name).exitCode, 0);
+  }
+
+  fs::path dir = TempPath("git");
+  std::string db = (dir / "project.db").string();
+};
+
+TEST_F(VersionControl, GitMergesDifferentElementsAndStopsAtOnePropertyChangedTwice) {
+  if (std::system("git --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "git is not installed";
+  TestProject project;
+  project.AddModule("Main");
+  int32_t home = project.AddDisplay({{"ModuleID", 1}, {"Description", "Home"}});
+  Columns rectangle = {
+      {"DisplayID", home}, {"Type", 1}, {"Dx", 20}, {"Dy", 20}, {"Binary", R"({"GetTextObject":{"Font":1}})"}};
+  for (const char* text : {"Start", "Stop"}) project.AddElement(With(rectangle, {{"Text", text}}));
+  project.Db().Execute("VACUUM INTO ?", {Value(db)});
+  ASSERT_EQ(RunTool("compile " + db).exitCode, 0);
+  for (const std::string setup : {"init -q -b main", "config user.name Tester", "config user.email t@example.com",
+                                  "config merge.brisklet.name 'project databases'",
+                                  "config merge.brisklet.driver '" BRISKLET_CLI " merge %O %A %B'"}) {
+    ASSERT_EQ(Git(setup).exitCode, 0) << setup;
+  }
+  std::ofstream(dir / ".gitattributes") << "*.db merge=brisklet\n";
+  ASSERT_EQ(Git("add -A").exitCode, 0);
+  ASSERT_EQ(Git("commit -qm base").exitCode, 0);
+
+  Branch("left",
+         "UPDATE HMI_Elements SET Xs = 40 WHERE ID = 1; INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, "
+         "Dx, Dy) VALUES(3, 1003, 1, 1, 20, 20); INSERT INTO DownloadDLUs VALUES(1003, 0)");
+  Branch("right", "UPDATE HMI_Elements SET Ys = 50 WHERE ID = 2");
+  ToolRun merged = Git("merge -q left");
+  ASSERT_EQ(merged.exitCode, 0) << merged.out << merged.err;
+  EXPECT_EQ(RunTool("compile " + db).exitCode, 0);
+  EXPECT_EQ(Connection::Open(db)
+                ->QueryValue("SELECT group_concat(Xs || ',' || Ys || ',' || (GUID IN (SELECT UnitGuid FROM "
+                             "DownloadUnits)), ' ') FROM HMI_Elements")
+                ->ToString(),
+            "40,0,1 0,50,1 0,0,1");                        // both edits, and the other branch's new element compiled
+  ToolRun verify = RunTool("status " + db + " --verify");  // the merged rows were compiled again
+  EXPECT_EQ(verify.exitCode, 0) << verify.out;
+  ASSERT_EQ(Git("commit -qam compiled").exitCode, 0);
+
+  const std::string font = "UPDATE HMI_Elements SET Binary = '{\"GetTextObject\":{\"Font\":";
+  Branch("font2", font + "2}}' WHERE ID = 1");
+  Branch("font3", font + "3}}' WHERE ID = 1");
+  std::string ours = ReadFile(db);
+  ToolRun conflict = Git("merge font2");
+  EXPECT_NE(conflict.exitCode, 0);
+  EXPECT_NE(conflict.err.find(R"(display 1 "Home" / element 1 "Start": property GetTextObject.Font: base 1, ours 3, )"
+                              "theirs 2"),
+            std::string::npos)
+      << conflict.out << conflict.err;
+  EXPECT_EQ(ReadFile(db), ours);
+}
+
+}  // namespace
+}  // namespace brisklet::test
