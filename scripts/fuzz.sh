@@ -3,12 +3,12 @@
 # into build-fuzz/ and runs one of them, or each in turn, for SECONDS, starting from its seed
 # corpus in fuzz/corpus/TARGET. Inputs that crash are kept in build-fuzz/artifacts/.
 #   scripts/fuzz.sh TARGET|all SECONDS
-# Targets: property_blob element_row font_file catalogue calendar record_decoder preview_records.
+# Targets: property_blob element_row font_file catalogue calendar record_decoder preview_records text_form.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 target=${1:?usage: scripts/fuzz.sh TARGET|all SECONDS}
 seconds=${2:-30}
-all=(property_blob element_row font_file catalogue calendar record_decoder preview_records)
+all=(property_blob element_row font_file catalogue calendar record_decoder preview_records text_form)
 [ "$target" = all ] && targets=("${all[@]}") || targets=("$target")
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISKLET_FUZZ=ON \

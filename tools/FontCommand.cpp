@@ -1,14 +1,18 @@
 // brisklet font add DB FONTFILE --size PX --number N [--charset C]: measures a font file at
-// a pixel size and stores its metrics in the project as font number N.
+// a pixel size and stores its metrics in the project as font number N (in a text project, in
+// its files too).
 #include <cstdio>
 #include <iostream>
 
+#include "CommandSupport.h"
 #include "Commands.h"
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
 #include "host/DefaultHost.h"
 #include "host/FontFile.h"
 #include "host/ProjectFonts.h"
+#include "textproject/DesignRows.h"
+#include "textproject/ProjectFolder.h"
 
 namespace brisklet::cli {
 namespace {
@@ -27,12 +31,16 @@ int AddFont(const FontOptions& o) {
     OpenOptions open;
     open.busyTimeoutSeconds = o.busyTimeout;
     open.waiting = [](const std::string& text) { std::cerr << "brisklet: " << text << std::endl; };
-    auto conn = Connection::Open(o.db, open);
+    auto conn = Connection::Open(ProjectDatabase(o.db), open);
     DefaultHost host(*conn);
     int32_t codePage = host.AnsiCodePage();
     MeasuredFont font = MeasureFontFile(o.file, o.size, codePage);
     int32_t charset = o.charset >= 0 ? o.charset : CharsetOfCodePage(codePage);
     int64_t marked = InstallFont(*conn, o.number, charset, font);
+    if (IsTextProjectFolder(o.db)) {  // the files are the project: the font goes into them too
+      WriteFolder(o.db, WriteTextForm(ReadDesign(*conn)));
+      SyncTextProject(o.db);
+    }
     char crc[16];
     std::snprintf(crc, sizeof crc, "%08X", font.crc);
     std::cout << "font " << o.number << ": " << font.name << " " << font.pixelSize << " px, line height "

@@ -109,7 +109,9 @@ TEST_P(DesignMergeTest, MergesOrNamesEachConflict) {
   for (const MergeConflict& conflict : merge.conflicts) conflicts.push_back(conflict.Text());
   EXPECT_EQ(conflicts, c.conflicts);
   EXPECT_TRUE(merge.merged == (c.conflicts.empty() ? Edited(ours, c.theirs) : ours));  // ours where they conflict
-  if (c.conflicts.empty()) EXPECT_TRUE(MergeDesigns(base, theirs, ours).merged == merge.merged);  // sides swapped
+  if (c.conflicts.empty()) {
+    EXPECT_TRUE(MergeDesigns(base, theirs, ours).merged == merge.merged);  // sides swapped
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DesignMergeTest, ::testing::ValuesIn(kCases), ByName());
