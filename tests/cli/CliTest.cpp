@@ -224,7 +224,12 @@ TEST_F(Cli, TheDemosDiagnosticsInEveryFormat) {
   demo.AddElement({{"DisplayID", 1}, {"Type", 1}, {"Text", "Edit"}, {"Dx", 60}, {"Dy", 20}});
   std::string status = RunTool("status " + path + " --json").out;
   RunTool("compile " + path);
+  const fs::path panel = dir / "panel";  // the demo as a text project: findings with their file and line
+  RunTool("export " + path + " " + panel.string());
+  std::string located = RunTool("compile " + panel.string() + " --diagnostics json").err;
+  EXPECT_NE(located.find("\"file\":\"" + (panel / "displays/home.toml").string() + "\",\"line\":"), std::string::npos);
   ExpectMatchesSchemas(dir, {{"diagnostics", runs["json"].err, true},
+                             {"diagnostics", located, true},
                              {"dump", dump, true},
                              {"status", status, false},
                              {"diff", RunTool("diff " + before + " " + path + " --json").out, true}});
