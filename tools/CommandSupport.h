@@ -56,6 +56,20 @@ bool FlushOutput();
 void RequireElement(Connection& conn, int id);
 void RequireDisplay(Connection& conn, int id);
 
+// Runs a command's work and gives its exit code; a failure is said on stderr ("brisklet: ...")
+// and is exit code 2.
+template <typename Work>
+int ExitCodeOf(Work work) {
+  try {
+    return work();
+  } catch (const RuntimeError& e) {
+    std::cerr << "brisklet: " << e.Describe() << '\n';
+  } catch (const std::exception& e) {
+    std::cerr << "brisklet: " << e.what() << '\n';
+  }
+  return 2;
+}
+
 // The database of a project given on the command line: the path itself, or for a text project
 // folder its store, brought up to date from the files first. A RuntimeError when the files hold
 // mistakes (each already written to stderr with its file and line).

@@ -27,7 +27,7 @@ struct FontOptions {
 };
 
 int AddFont(const FontOptions& o) {
-  try {
+  return ExitCodeOf([&o] {
     OpenOptions open;
     open.busyTimeoutSeconds = o.busyTimeout;
     open.waiting = [](const std::string& text) { std::cerr << "brisklet: " << text << std::endl; };
@@ -48,12 +48,7 @@ int AddFont(const FontOptions& o) {
               << " characters of code page " << codePage << ", charset " << charset << ", CRC " << crc << "; " << marked
               << " elements to compile again\n";
     return 0;
-  } catch (const RuntimeError& e) {
-    std::cerr << "brisklet: " << e.Describe() << '\n';
-  } catch (const std::exception& e) {
-    std::cerr << "brisklet: " << e.what() << '\n';
-  }
-  return 2;
+  });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // bad input.
 #include <iostream>
 
+#include "CommandSupport.h"
 #include "Commands.h"
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
@@ -70,7 +71,7 @@ size_t WriteMerged(const MergeOptions& m, const DesignModel& ours, const DesignM
 }
 
 int Merge(const MergeOptions& m) {
-  try {
+  return ExitCodeOf([&m] {
     std::unique_ptr<Connection> theirsConn;
     DesignModel base = DesignOf(m.base, m);
     DesignModel ours = DesignOf(m.ours, m);
@@ -86,12 +87,7 @@ int Merge(const MergeOptions& m) {
     size_t rows = merge.merged == ours ? 0 : WriteMerged(m, ours, merge.merged, *theirsConn);
     std::cerr << "merged: " << rows << (rows == 1 ? " row" : " rows") << " from theirs\n";
     return 0;
-  } catch (const RuntimeError& e) {
-    std::cerr << "brisklet: " << e.Describe() << '\n';
-  } catch (const std::exception& e) {
-    std::cerr << "brisklet: " << e.what() << '\n';
-  }
-  return 2;
+  });
 }
 
 }  // namespace

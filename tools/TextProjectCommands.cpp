@@ -17,19 +17,6 @@ struct TextOptions {
   std::string folder;
 };
 
-// Runs a command's work, turning a failure into its message and exit code 2.
-template <typename Work>
-int Guarded(Work work) {
-  try {
-    return work();
-  } catch (const RuntimeError& e) {
-    std::cerr << "brisklet: " << e.Describe() << '\n';
-  } catch (const std::exception& e) {
-    std::cerr << "brisklet: " << e.what() << '\n';
-  }
-  return 2;
-}
-
 DesignModel DesignOf(const std::string& path) {
   OpenOptions open;
   open.snapshot = true;
@@ -72,16 +59,16 @@ void AddTextProjectCommands(CLI::App& app, int& exitCode) {
   auto* e = app.add_subcommand("export", "Write a project's text form (TOML files, fonts and pictures) into a folder");
   e->add_option("DB", exported.db, "Project database file (or text project folder)")->required();
   e->add_option("DIR", exported.folder, "Folder to write (made when missing; its other files are kept)")->required();
-  e->callback([&exitCode] { exitCode = Guarded([] { return Export(exported); }); });
+  e->callback([&exitCode] { exitCode = ExitCodeOf([] { return Export(exported); }); });
 
   auto* i = app.add_subcommand("import", "Read a text project into a project database, changing only what differs");
   i->add_option("DIR", imported.folder, "Text project folder (holding project.toml)")->required();
   i->add_option("DB", imported.db, "Project database file (made when missing)")->required();
-  i->callback([&exitCode] { exitCode = Guarded([] { return Import(imported); }); });
+  i->callback([&exitCode] { exitCode = ExitCodeOf([] { return Import(imported); }); });
 
   auto* t = app.add_subcommand("textconv", "Print a project database as text, for git diff (diff.<name>.textconv)");
   t->add_option("DB", converted.db, "Project database file")->required();
-  t->callback([&exitCode] { exitCode = Guarded([] { return TextConv(converted); }); });
+  t->callback([&exitCode] { exitCode = ExitCodeOf([] { return TextConv(converted); }); });
 }
 
 }  // namespace brisklet::cli

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "support/CompiledProjects.h"
 #include "support/TestProject.h"
@@ -103,6 +104,10 @@ TEST_F(VersionControl, ATextProjectIsCompiledFromItsFilesAndItsMistakesChangeNot
   ToolRun first = RunTool("compile " + panel);
   EXPECT_EQ(first.exitCode, 1);
   EXPECT_EQ(first.err.rfind(home + ":157:1: Main / Home / Press", 0), 0u) << first.err;  // findings at their lines
+  auto sarif = nlohmann::json::parse(RunTool("compile " + panel + " --rebuild --diagnostics sarif").err);
+  const auto& place = sarif["runs"][0]["results"][0]["locations"][0]["physicalLocation"];
+  EXPECT_EQ(place["artifactLocation"]["uri"], "file://" + home);
+  EXPECT_EQ(place["region"], nlohmann::json::parse(R"({"startLine": 157, "startColumn": 1})"));
   std::string text = ReadFile(home);
   size_t at = text.find("\nXs = ", text.find("\nID = 6\n")) + 6;
   std::ofstream(home, std::ios::trunc) << text.substr(0, at) + "1" + text.substr(at);

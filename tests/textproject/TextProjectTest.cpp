@@ -15,6 +15,7 @@
 #include "support/CompiledProjects.h"
 #include "support/TestProject.h"
 #include "textproject/DesignRows.h"
+#include "textproject/PictureFiles.h"
 #include "textproject/ProjectFolder.h"
 #include "textproject/TextForm.h"
 
@@ -228,6 +229,29 @@ TEST(TextImport, ReportsEveryMistakeWithItsFileAndLineAndImportsNothing) {
     EXPECT_TRUE(seen) << line << "\nnot among:\n" << ::testing::PrintToString(found);
   }
   EXPECT_EQ(result.rowsChanged, 0u);
+}
+
+// A PNG put into images/ by a person becomes a 16-bit picture numbered after the others, with
+// its CRC computed; named in images.toml with 8 bits, it takes the panel's colours.
+TEST(TextImport, APngPlacedInImagesBecomesAPicture) {
+  TestProject demo(TestProject::EmptyFile{TempPath("text-png.db")});
+  AddDemoRows(demo);
+  ProjectFiles files = WriteTextForm(ReadDesign(demo.Db()));
+  Picture drawn{16, 3, Bytes{0x1F, 0xF8, 0xE0, 0x07, 0x00, 0x00, 0xFF, 0xFF, 0x1F, 0x00, 0x00, 0xF8}};
+  files["images/logo.png"] = PngOfPicture(drawn);
+  files["images/eight.png"] = PngOfPicture({8, 2, Bytes{1, 2, 3, 4}});
+  files[kImagesFile] += "\n[[image]]\nImageID = 7\nCRC = 77\nBits = 8\nData8bpp = \"images/eight.png\"\n";
+  TextRead read = ReadTextForm(files);
+  ASSERT_TRUE(read.problems.empty()) << read.problems.front().Describe();
+  ASSERT_EQ(read.notices.size(), 1u);
+  EXPECT_EQ(read.notices[0], "images/logo.png: a new picture, image 8 with CRC " + std::to_string(PictureCrc(drawn.pixels)) +
+                                 " (16 bits)");
+  const DesignTable& images = read.design.Table("ProjectImages");
+  const Row& logo = images.rows.at({Value(8)});
+  EXPECT_EQ(logo, (Row{Value(8), Value(PictureCrc(drawn.pixels)), Value(16), Value(PackPixels(drawn.pixels)), Value(3)}));
+  const Row& eight = images.rows.at({Value(7)});
+  EXPECT_EQ(eight[images.ColumnIndex("Data8bpp")], Value(PackPixels(Bytes{1, 2, 3, 4})));
+  EXPECT_EQ(eight[images.ColumnIndex("Width")], Value());  // as wide as the pixels' own square
 }
 
 // A text project folder kept up to date file by file, against a whole import of the same files.
