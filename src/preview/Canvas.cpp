@@ -55,6 +55,27 @@ void Canvas::Frame(const Box& box, Rgb colour, int32_t pen) {
   Fill({box.x + box.width - pen, box.y, pen, box.height}, colour);
 }
 
+void Canvas::ContrastFrame(const Box& box, int32_t pen) {
+  constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255};
+  for (int32_t ring = 0; ring < pen && 2 * ring < std::min(box.width, box.height); ++ring) {
+    int32_t left = box.x + ring, top = box.y + ring, right = box.x + box.width - 1 - ring,
+            bottom = box.y + box.height - 1 - ring;
+    auto dash = [&](int32_t x, int32_t y) { Pixel(x, y, ((x + y) / 2 + ring) % 2 == 0 ? kBlack : kWhite); };
+    for (int32_t x = left; x <= right; ++x) dash(x, top), dash(x, bottom);
+    for (int32_t y = top + 1; y < bottom; ++y) dash(left, y), dash(right, y);
+  }
+  PixelsDone();
+}
+
+void Canvas::ContrastCross(const Box& box) {
+  if (box.width <= 0 || box.height <= 0) return;
+  int32_t right = box.x + box.width - 1, bottom = box.y + box.height - 1;
+  Line(box.x, box.y + 1, right, bottom + 1, {255, 255, 255});
+  Line(right, box.y + 1, box.x, bottom + 1, {255, 255, 255});
+  Line(box.x, box.y, right, bottom, {0, 0, 0});
+  Line(right, box.y, box.x, bottom, {0, 0, 0});
+}
+
 void Canvas::Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Rgb colour, int32_t pen) {
   SetColour(colour);
   cairo_set_line_width(mCairo, std::max(1, pen));

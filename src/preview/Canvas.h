@@ -30,6 +30,12 @@ class Canvas {
   void Frame(const Box& box, Rgb colour, int32_t pen = 1);
   // A line of `pen` pixels through the centres of both end pixels, end pixels included.
   void Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Rgb colour, int32_t pen = 1);
+  // The box's edge, `pen` rings wide, inside the box, in dashes of two pixels black and two
+  // white, each ring's dashes the other way round from the ring outside it: it stands out on
+  // any colour.
+  void ContrastFrame(const Box& box, int32_t pen = 1);
+  // Both diagonals of the box, each a black line with a white one a pixel below it.
+  void ContrastCross(const Box& box);
   void Ellipse(const Box& box, Rgb colour, bool filled);
   void RoundedBox(const Box& box, int32_t radius, Rgb colour, bool filled);
   // Sets one pixel (outside the canvas: nothing); for glyphs drawn from their bitmaps.

@@ -39,9 +39,38 @@ void CheckPanelSize(int32_t width, int32_t height, int32_t scale) {
   }
 }
 
+bool DisplayIsCompiled(Connection& db, int32_t displayId) {
+  std::optional<Value> module = db.QueryValue(kSqlDisplayModule, {Value(displayId)});
+  return module && !(module->IsNumber() && module->ToDouble() == -1);
+}
+
+namespace {
+
+// Adds each notice once for the element (two texts of one missing font are one notice).
+void AddNotices(std::vector<PreviewNotice>* notices, int32_t elementId, std::vector<std::string>& texts) {
+  for (std::string& text : texts) {
+    PreviewNotice notice{elementId, std::move(text)};
+    if (notices && std::find(notices->begin(), notices->end(), notice) == notices->end()) {
+      notices->push_back(std::move(notice));
+    }
+  }
+  texts.clear();
+}
+
+// The whole screen crossed out, with a caption of a tenth of its height (at least 12 pixels).
+void MarkNotCompiled(Canvas& canvas, PanelFonts& fonts) {
+  Box screen{0, 0, canvas.Width(), canvas.Height()};
+  canvas.ContrastFrame(screen, 4);
+  canvas.ContrastCross(screen);
+  fonts.DrawCaption(canvas, screen, "not compiled", std::max(12, canvas.Height() / 10));
+}
+
+}  // namespace
+
 std::unique_ptr<Canvas> DrawDisplay(const Bytes& displayRecord, const std::vector<PreviewElement>& elements,
                                     const DecodeContext& context, PanelFonts& fonts, PanelImages& images,
-                                    TextTable& texts, int32_t height) {
+                                    TextTable& texts, int32_t height, std::vector<PreviewNotice>* notices,
+                                    bool compiled) {
   auto canvas = std::make_unique<Canvas>(context.screenWidth, height);
   DecodedRecord display = DecodeRecord(displayRecord, context);
   RecordView displayView(displayRecord, display, context.screenWidth);
@@ -49,15 +78,26 @@ std::unique_ptr<Canvas> DrawDisplay(const Bytes& displayRecord, const std::vecto
       static_cast<uint32_t>(displayView.Number(field::Name({field::kDisplay, field::kBackgroundColour})).value_or(0));
   canvas->Fill({0, 0, canvas->Width(), canvas->Height()}, PanelColour(background));
 
-  DrawingTools tools{*canvas, fonts, images, texts};
-  DrawPicture(displayView, field::Prefix({field::kDisplay, field::kBackgroundImage}), 0, 0, tools);
+  DrawingTools tools{*canvas, fonts, images, texts, {}};
+  DrawPicture(displayView, field::Prefix({field::kDisplay, field::kBackgroundImage}), Box{}, tools);
+  AddNotices(notices, 0, tools.notices);
   for (const PreviewElement& element : elements) {
     if (element.record.empty()) continue;
     DecodedRecord fields = DecodeRecord(element.record, context);
     DrawElement(RecordView(element.record, fields, context.screenWidth), tools);
+    AddNotices(notices, element.id, tools.notices);
+  }
+  if (!compiled || displayRecord.empty()) {
+    MarkNotCompiled(*canvas, fonts);
+    std::vector<std::string> text{compiled ? "the display has no record: crossed out"
+                                           : "the display is of no module (-1) and never compiled: crossed out"};
+    AddNotices(notices, 0, text);
   }
   for (const PreviewElement& element : elements) {
-    if (element.mark > 0) DrawMark(*canvas, element.frame, element.mark);
+    if (element.mark <= 0) continue;
+    DrawMark(*canvas, element.frame, element.mark);
+    const Box& f = element.frame;
+    canvas->ContrastFrame({f.x - 2, f.y - 2, f.width + 4, f.height + 4}, 2);
   }
   return canvas;
 }

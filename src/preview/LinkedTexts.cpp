@@ -2,10 +2,12 @@
 // "text address" and "entry anchors".
 #include "preview/LinkedTexts.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/CodePage.h"
 #include "decoding/FieldNames.h"
+#include "preview/ElementDrawing.h"
 
 namespace brisklet {
 namespace {
@@ -22,7 +24,8 @@ int32_t Back(int64_t code, int32_t size) { return code == 1 ? size / 2 : code ==
 
 }  // namespace
 
-void DrawLinkedTexts(const RecordView& r, Canvas& canvas, PanelFonts& fonts, TextTable& texts) {
+void DrawLinkedTexts(const RecordView& r, Canvas& canvas, PanelFonts& fonts, TextTable& texts,
+                     std::vector<std::string>& notices) {
   for (const DecodedField& f : r.Fields().fields) {
     const std::string& name = f.name;
     if (!name.ends_with(field::kAnchor) || name.ends_with(field::kEntryAnchors) || OfALaterItem(name)) continue;
@@ -31,11 +34,16 @@ void DrawLinkedTexts(const RecordView& r, Canvas& canvas, PanelFonts& fonts, Tex
          index = r.Number(prefix + std::string(field::kTextAddress));
     if (!font || !index || !r.Fields().Find(prefix + std::string(field::kEntryAnchors))) continue;
     std::optional<std::string> text = texts.Text(*index);
-    if (!text) continue;
-    Bytes bytes = ToCodePage(*text, fonts.CodePage());
+    Bytes bytes = text ? ToCodePage(*text, fonts.CodePage()) : Bytes{};
     auto alignment = r.Number(prefix + std::string(field::kAlignment)).value_or(0);
     Box box = fonts.LineBox(static_cast<uint32_t>(*font), bytes);
     Point anchor = r.PointAt(r.NumberOf(f).value_or(-1));
+    if (!text) {
+      int32_t side = std::max(box.height, 8);
+      DrawMissing(canvas, {anchor.x - Back(alignment & 0xF, side), anchor.y - Back(alignment >> 4, side), side, side});
+      notices.push_back("text " + std::to_string(*index) + " is not in the text table: crossed out");
+      continue;
+    }
     auto colour = static_cast<uint32_t>(r.Number(prefix + std::string(field::kColour)).value_or(0));
     fonts.DrawLine(canvas, static_cast<uint32_t>(*font), anchor.x - Back(alignment & 0xF, box.width),
                    anchor.y - Back(alignment >> 4, box.height), bytes, PanelColour(colour));

@@ -1,14 +1,19 @@
 // brisklet preview on small projects: pixels of the written PNG at known coordinates, the mark
-// of an element with a finding, and the boxes of a font whose file the project lacks.
+// of an element with a finding, and what cannot be drawn as the records say (a font without
+// its file, a missing text or picture, a display never compiled), marked and noticed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <regex>
+#include <span>
 #include <sstream>
 #include <tuple>
 
+#include "decoding/DecodeContext.h"
 #include "preview/Canvas.h"
+#include "preview/DisplayPreview.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -17,12 +22,19 @@ namespace {
 namespace fs = std::filesystem;
 
 const char* kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const char* kNoFont = "/nonexistent/font.ttf";  // a default font that is not there: boxes
 constexpr Rgb kWhite{255, 255, 255}, kBlack{0, 0, 0}, kNavy{0, 0, 128}, kYellow{255, 255, 0}, kRed{255, 0, 0};
 constexpr Rgb kMark{255, 0, 128};
 
 std::string Describe(Rgb c) {
   return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
 }
+
+struct PixelCase {
+  const char* name;
+  int32_t x, y;
+  Rgb expected;
+};
 
 // One display on a 100 x 70 white screen: a navy rectangle with a yellow fill at (10, 20),
 // 30 x 40; a red line from (50, 10), 30 wide; a black left-aligned text "Hi" in a box at
@@ -59,10 +71,33 @@ class Preview : public ::testing::Test {
   }
   ToolRun Draw(const std::string& db) { return RunTool("preview " + db + " --display 1 -o " + Png()); }
   std::string Png() const { return (dir / "home.png").string(); }
+  // Draws display 1 through the library into Png(), a font without its file in `defaultFont`;
+  // its notices, one "ID: text" a line.
+  std::string DrawHere(const std::string& defaultFont, bool compiled = true) {
+    DecodeContext context = ReadDecodeContext(project.Host(), project.Db());
+    PanelFonts fonts(project.Db(), context.codePage, defaultFont);
+    PanelImages images(project.Db());
+    TextTable texts(project.Db());
+    std::vector<PreviewElement> elements;
+    for (int64_t id : project.Column("SELECT ID FROM HMI_Elements ORDER BY ID")) {
+      elements.push_back({project.Compiler().ElementRecord(static_cast<int32_t>(id)), {}, 0, static_cast<int32_t>(id)});
+    }
+    std::vector<PreviewNotice> notices;
+    DrawDisplay(project.Compiler().DisplayRecord(1), elements, context, fonts, images, texts, 70, &notices, compiled)
+        ->WritePng(Png());
+    std::string all;
+    for (const PreviewNotice& n : notices) all += std::to_string(n.elementId) + ": " + n.text + "\n";
+    return all;
+  }
   Rgb PixelAt(int32_t x, int32_t y) const {
     Rgb c{1, 2, 3};
     EXPECT_TRUE(ReadPngPixel(Png(), x, y, c)) << "no pixel (" << x << ", " << y << ")";
     return c;
+  }
+  void ExpectPixels(std::span<const PixelCase> cases, const std::string& context = "") const {
+    for (const PixelCase& c : cases) {
+      EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << context << c.name << " (" << c.x << ", " << c.y << ")";
+    }
   }
   // The leftmost column in rows y0..y1 with a pixel of that colour, or -1.
   int32_t FirstColumnOf(Rgb colour, int32_t y0, int32_t y1) const {
@@ -79,12 +114,6 @@ class Preview : public ::testing::Test {
   int32_t text = 0;
 };
 
-struct PixelCase {
-  const char* name;
-  int32_t x, y;
-  Rgb expected;
-};
-
 const PixelCase kPixels[] = {
     {"RectangleTopLeftCorner", 10, 20, kNavy},      {"RectangleBottomRightCorner", 39, 59, kNavy},
     {"RectangleFill", 25, 40, kYellow},             {"LeftOfTheRectangle", 9, 20, kWhite},
@@ -98,9 +127,7 @@ TEST_F(Preview, PixelsAtKnownCoordinates) {
   ToolRun run = Draw(SaveWithFont());
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "");  // no findings
-  for (const PixelCase& c : kPixels) {
-    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
-  }
+  ExpectPixels(kPixels);
 }
 
 TEST_F(Preview, LeftAlignedTextStartsAtItsCompiledPosition) {
@@ -114,10 +141,10 @@ TEST_F(Preview, LeftAlignedTextStartsAtItsCompiledPosition) {
   EXPECT_EQ(FirstColumnOf(kBlack, 30, 43), 51);
 }
 
-// A 4 x 2 picture, red in its first pixel, placed three times: as it is at (60, 50), with its
-// key colour (its first pixel) left out at (70, 50), and as the display's background, its 8
-// pixels in the screen's top row. A picture without pixels at (85, 50) and one of 16 bits a
-// pixel at (92, 50) keep their frames.
+// A picture of 8 pixels, red in its first, placed three times: as it is at (60, 50), with its
+// key colour (its first pixel) left out at (70, 50), and as the display's background: 4 x 2,
+// as square as 8 pixels allow, wherever it is placed. A picture without pixels at (85, 50) is
+// crossed out; one of 16 bits a pixel at (92, 50) is drawn in RGB565.
 TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
   project.Insert("ProjectImages",
                  {{"ImageID", 1}, {"CRC", 0x5A5A}, {"Bits", 8}, {"Data8bpp", Compressed({9, 4, 4, 9, 4, 11, 11, 4})}});
@@ -137,12 +164,11 @@ TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
   const PixelCase pixels[] = {{"FirstPixel", 60, 50, kRed},         {"SecondPixel", 61, 50, kNavy},
                               {"SecondRow", 62, 51, kYellow},       {"BelowThePicture", 62, 52, kWhite},
                               {"KeyColourLeftOut", 70, 50, kWhite}, {"TransparentPictureKept", 72, 51, kYellow},
-                              {"BackgroundFirst", 0, 0, kRed},      {"BackgroundSixth", 5, 0, kYellow},
-                              {"PastTheBackground", 8, 0, kWhite},  {"FrameWithoutPixels", 88, 51, kBlack},
-                              {"FrameOf16Bits", 92, 50, kBlack},    {"TopOfThe16BitFrame", 93, 50, kBlack}};
-  for (const PixelCase& c : pixels) {
-    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
-  }
+                              {"BackgroundFirst", 0, 0, kRed},      {"BackgroundSixth", 1, 1, kYellow},
+                              {"PastTheBackground", 4, 0, kWhite},  {"BelowTheBackground", 0, 2, kWhite},
+                              {"CrossedOutCorner", 85, 50, kBlack}, {"CrossedOutOtherCorner", 88, 50, kBlack},
+                              {"Rgb565", 93, 51, {8, 32, 74}},      {"PastThe16BitPicture", 96, 51, kWhite}};
+  ExpectPixels(pixels);
 }
 
 // A white meter at (60, 40), 40 x 30, sweeping the upper half around (80, 65) with a reach of
@@ -159,9 +185,7 @@ TEST_F(Preview, MeterNeedleStandsAtTheMinimum) {
   const PixelCase pixels[] = {{"Centre", 80, 65, kBlack},     {"Tip", 65, 65, kBlack},
                               {"PastTheTip", 64, 65, kWhite}, {"Frame", 60, 40, kBlack},
                               {"NotAtTheMaximum", 90, 65, kWhite}};
-  for (const PixelCase& c : pixels) {
-    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
-  }
+  ExpectPixels(pixels);
 }
 
 // A white trend on a 320 x 240 screen at (100, 90), 200 x 140, its plot at (102, 92), 30 x 20,
@@ -188,12 +212,10 @@ TEST_F(Preview, TrendShowsItsAxesAndGrid) {
                               {"FirstColumnLine", 111, 92, kBlack},  {"ColumnLineGap", 111, 93, kWhite},
                               {"SecondColumnLine", 121, 94, kBlack}, {"RowLine", 104, 101, kBlack},
                               {"RowLineGap", 105, 101, kWhite},      {"InsideThePlot", 115, 105, kWhite}};
-  for (const PixelCase& c : pixels) {
-    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
-  }
+  ExpectPixels(pixels);
 }
 
-// A number of mask "99.9" and units "kg" at (50, 50), in a font without its file: its sample
+// A number of mask "99.9" and units "kg" at (50, 50), in a font drawn as boxes: its sample
 // "-00.0 kg", 8 characters of 6 pixels, is drawn as a hollow box 48 x 10 from its text position.
 TEST_F(Preview, NumberShowsItsSampleText) {
   AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
@@ -206,18 +228,15 @@ TEST_F(Preview, NumberShowsItsSampleText) {
   ToolRun dump = RunTool("dump " + db + " --element " + std::to_string(id));
   ASSERT_NE(dump.out.find("\"LN\" text position                          5050 = (50, 50)"), std::string::npos)
       << dump.out;
-  ToolRun run = Draw(db);
-  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  DrawHere(kNoFont);
   const PixelCase pixels[] = {{"BoxTopLeft", 50, 50, kBlack},  {"BoxRightEdge", 97, 52, kBlack},
                               {"PastTheBox", 98, 52, kWhite}, {"BoxBottom", 60, 59, kBlack},
                               {"InsideTheBox", 60, 55, kWhite}};
-  for (const PixelCase& c : pixels) {
-    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
-  }
+  ExpectPixels(pixels);
 }
 
 // A text list at (50, 50), 40 x 14, centred, whose first item is text 1 of the text table, "Go",
-// in a font without its file: a hollow box 12 x 10 centred on the anchor (70, 57).
+// in a font drawn as boxes: a hollow box 12 x 10 centred on the anchor (70, 57).
 TEST_F(Preview, LinkedTextOfTheTextTableStandsOnItsAnchor) {
   AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
   project.Insert("ProjectTexts", {{"TextIndex", 1}, {"Text", "Go"}});
@@ -229,14 +248,11 @@ TEST_F(Preview, LinkedTextOfTheTextTableStandsOnItsAnchor) {
   std::string db = Save();
   ToolRun dump = RunTool("dump " + db + " --element " + std::to_string(id));
   ASSERT_NE(dump.out.find("text anchor                     5770 = (70, 57)"), std::string::npos) << dump.out;
-  ToolRun run = Draw(db);
-  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  DrawHere(kNoFont);
   const PixelCase pixels[] = {{"BoxTopLeft", 64, 52, kBlack},    {"LeftOfTheBox", 63, 52, kWhite},
                               {"BoxRightEdge", 75, 55, kBlack}, {"RightOfTheBox", 76, 55, kWhite},
                               {"BoxBottom", 70, 61, kBlack},    {"InsideTheBox", 70, 56, kWhite}};
-  for (const PixelCase& c : pixels) {
-    EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
-  }
+  ExpectPixels(pixels);
 }
 
 // Each element by its ID: a second element of the same name with the same finding is
@@ -251,9 +267,11 @@ TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   EXPECT_EQ(run.exitCode, 0) << run.err;
   std::string warning = " is too small to fit text inside. Please resize it to solve the problem.\n";
   EXPECT_EQ(run.out, "1 warning: " + (name + warning) + "2 warning: " + name + warning);
-  EXPECT_EQ(Describe(PixelAt(9, 63)), Describe(kMark));  // the second one's outline
-  EXPECT_EQ(Describe(PixelAt(49, 29)), Describe(kMark));  // the outline, one pixel outside the frame
-  EXPECT_EQ(Describe(PixelAt(90, 44)), Describe(kMark));
+  // The outline: two pixels just outside the frame, in dashes of black and white.
+  const PixelCase outline[] = {{"SecondOne", 9, 63, kWhite}, {"InnerRing", 49, 29, kBlack},
+                               {"OuterRing", 50, 28, kWhite}, {"Corner", 90, 44, kBlack},
+                               {"NextDash", 51, 29, kWhite},  {"OuterDash", 53, 28, kBlack}};
+  ExpectPixels(outline);
   EXPECT_EQ(Describe(PixelAt(49, 22)), Describe(kMark));  // the number's label above the frame
   EXPECT_EQ(Describe(PixelAt(11, 20)), Describe(kNavy));  // the rectangle, without findings, is not marked
   EXPECT_EQ(Describe(PixelAt(9, 19)), Describe(kWhite));
@@ -268,22 +286,11 @@ TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   EXPECT_TRUE(fs::exists(dir / "all" / "display-1.png"));
 }
 
-TEST_F(Preview, FontWithoutItsFileDrawsBoxesAndSaysSo) {
+// A font file that another program broke says what is wrong with it.
+TEST_F(Preview, BrokenFontFileSaysWhy) {
   AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
-  ToolRun run = Draw(Save());
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_NE(run.err.find("notice: font 1 has no font file in the project: its texts are drawn as boxes"),
-            std::string::npos)
-      << run.err;
-  // "Hi" is two characters of 6 pixels: a box 12 x 10 from the line's position, hollow.
-  int32_t left = FirstColumnOf(kBlack, 30, 43);
-  ASSERT_GE(left, 50);
-  EXPECT_EQ(Describe(PixelAt(left + 11, 32)), Describe(kBlack));
-  EXPECT_EQ(Describe(PixelAt(left + 12, 32)), Describe(kWhite));
-  EXPECT_EQ(Describe(PixelAt(left + 5, 36)), Describe(kWhite));
-
-  // A font file that another program broke says what is wrong with it.
   const std::pair<const char*, const char*> broken[] = {
+      {"NULL", "font 1 has no font file in the project"},
       {"7", "font 1 has a font file in the project that is a number"},
       {"x'00112233'", "font 1 has a font file in the project that FreeType cannot read (error "},
   };
@@ -292,6 +299,67 @@ TEST_F(Preview, FontWithoutItsFileDrawsBoxesAndSaysSo) {
     ToolRun again = Draw(Save());
     EXPECT_EQ(again.exitCode, 0) << again.err;
     EXPECT_NE(again.err.find(notice), std::string::npos) << again.err;
+  }
+}
+
+// Drawn through the library: the notices by element ID and the marks on the picture, for a
+// font without its file (in the default font, or as boxes without that either), a text the
+// text table lacks, a picture without pixels and a display never compiled. Font 1 has no file;
+// "Hi" (element `text`) is two characters of 6 pixels at (50, 30).
+TEST_F(Preview, WhatCannotBeDrawnIsMarkedAndNoticed) {
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
+  nlohmann::json item = {{"ItemOperandType", 0}, {"ItemOperandAddress", 5}, {"ItemColor", 0}, {"ItemBackColor", 15}};
+  nlohmann::json list = {{"ItemCount", 1}, {"ItemAt", {item}}, {"IsLinked", -1}};
+  int32_t textList = project.AddElement({{"DisplayID", 1},
+                                         {"Type", 5},
+                                         {"VarType", 3},
+                                         {"Binary", list.dump()},
+                                         {"Xs", 10},
+                                         {"Ys", 62},
+                                         {"Dx", 30},
+                                         {"Dy", 8},
+                                         {"ColorBack", 15},
+                                         {"FontNumber", 1},
+                                         {"Alignment", 0}});
+  int32_t picture = project.AddElement(
+      {{"DisplayID", 1}, {"Type", 3}, {"Xs", 85}, {"Ys", 50}, {"Dx", 10}, {"Dy", 10}, {"ColorBack", 15}});
+  project.Insert("ElementsAndImages", {{"Element_ID", picture}, {"Image_Index", 0}, {"Image_CRC", 0x7777}});
+  std::string inDefault = std::to_string(text) + ": font 1 has no font file in the project: drawn in DejaVu Sans\n";
+  std::string rest = std::to_string(textList) + ": font 1 has no font file in the project: drawn in DejaVu Sans\n" +
+                     std::to_string(textList) + ": text 5 is not in the text table: crossed out\n" +
+                     std::to_string(picture) + ": image 0 (CRC 0x00007777) has no 8- or 16-bit pixels in the " +
+                     "project: crossed out\n";
+  struct Case {
+    const char* name;
+    std::string defaultFont;
+    bool compiled;
+    std::string notices;
+    std::vector<PixelCase> pixels;
+  };
+  const Case cases[] = {
+      {"InTheDefaultFont",
+       kDejaVuSans,
+       true,
+       inDefault + rest,
+       {{"NoBoxAroundHi", 61, 32, kWhite},
+        {"CrossedOutText", 10, 62, kBlack},
+        {"CrossedOutPicture", 85, 50, kBlack},
+        {"PictureCrossCentre", 89, 54, kBlack}}},
+      {"AsBoxesWithoutIt",
+       "/nonexistent/font.ttf",
+       true,
+       std::regex_replace(inDefault + rest, std::regex("in DejaVu Sans"), "as boxes"),
+       {{"BoxOfHi", 61, 32, kBlack}, {"InsideTheBox", 55, 36, kWhite}}},
+      {"NeverCompiled",
+       kDejaVuSans,
+       false,
+       inDefault + rest + "0: the display is of no module (-1) and never compiled: crossed out\n",
+       {{"DashedEdge", 0, 0, kBlack}, {"DashedEdgeOtherWay", 2, 0, kWhite}, {"CaptionStrip", 20, 35, kWhite}}},
+  };
+  for (const Case& c : cases) {
+    if (c.defaultFont == kDejaVuSans && !fs::exists(kDejaVuSans)) continue;
+    EXPECT_EQ(DrawHere(c.defaultFont, c.compiled), c.notices) << c.name;
+    ExpectPixels(c.pixels, std::string(c.name) + " ");
   }
 }
 
