@@ -72,6 +72,9 @@ inline constexpr std::string_view kAlignment = "alignment";
 inline constexpr std::string_view kAnchor = "anchor";
 inline constexpr std::string_view kTextAddress = "text address";
 inline constexpr std::string_view kEntryAnchors = "entry anchors";
+// "<block> operand": the text operand a linked block's text comes from ("\"ER\" units text
+// operand" beside the block "\"ER\" units text"); a block without it names a text-table text.
+inline constexpr std::string_view kOperand = "operand";
 
 // Faces: blocks of width, height, position, colour and these (the header's normal state, a
 // list's items, a framed picture's frame, a point list's area); an image block's number.

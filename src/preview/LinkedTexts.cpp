@@ -1,5 +1,5 @@
-// Linked text blocks found by their fields: "<block> font", "colour", "alignment", "anchor",
-// "text address" and "entry anchors".
+// Linked text blocks found by their fields: "<block> font", "colour", "alignment", "anchor" and
+// "text address"; a block beside "<block> operand" shows a text operand's value, not drawn.
 #include "preview/LinkedTexts.h"
 
 #include <algorithm>
@@ -32,7 +32,7 @@ void DrawLinkedTexts(const RecordView& r, Canvas& canvas, PanelFonts& fonts, Tex
     std::string prefix = name.substr(0, name.size() - field::kAnchor.size());
     auto font = r.Number(prefix + std::string(field::kFont)),
          index = r.Number(prefix + std::string(field::kTextAddress));
-    if (!font || !index || !r.Fields().Find(prefix + std::string(field::kEntryAnchors))) continue;
+    if (!font || !index || r.Fields().Find(prefix + std::string(field::kOperand))) continue;
     std::optional<std::string> text = texts.Text(*index);
     Bytes bytes = text ? ToCodePage(*text, fonts.CodePage()) : Bytes{};
     auto alignment = r.Number(prefix + std::string(field::kAlignment)).value_or(0);

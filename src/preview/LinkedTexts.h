@@ -10,8 +10,8 @@
 
 namespace brisklet {
 
-// Draws each linked text block of the record that names a text-table text (the blocks with
-// entry anchors), of a list's items only the first, in its font and colour: a left, centre or
+// Draws each linked text block of the record that names a text-table text (the blocks without
+// a text operand), of a list's items only the first, in its font and colour: a left, centre or
 // right column and a top, middle or bottom row of the alignment code put the text's left
 // edge, middle or right edge and its top, middle or bottom on the anchor. An index the text
 // table has no text for is a crossed-out square of the font's line height, aligned as the

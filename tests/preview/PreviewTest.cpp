@@ -96,7 +96,8 @@ class Preview : public ::testing::Test {
   }
   void ExpectPixels(std::span<const PixelCase> cases, const std::string& context = "") const {
     for (const PixelCase& c : cases) {
-      EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << context << c.name << " (" << c.x << ", " << c.y << ")";
+      EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected))
+          << context << c.name << " (" << c.x << ", " << c.y << ")";
     }
   }
   // The leftmost column in rows y0..y1 with a pixel of that colour, or -1.
@@ -325,8 +326,7 @@ TEST_F(Preview, WhatCannotBeDrawnIsMarkedAndNoticed) {
       {{"DisplayID", 1}, {"Type", 3}, {"Xs", 85}, {"Ys", 50}, {"Dx", 10}, {"Dy", 10}, {"ColorBack", 15}});
   project.Insert("ElementsAndImages", {{"Element_ID", picture}, {"Image_Index", 0}, {"Image_CRC", 0x7777}});
   std::string inDefault = std::to_string(text) + ": font 1 has no font file in the project: drawn in DejaVu Sans\n";
-  std::string rest = std::to_string(textList) + ": font 1 has no font file in the project: drawn in DejaVu Sans\n" +
-                     std::to_string(textList) + ": text 5 is not in the text table: crossed out\n" +
+  std::string rest = std::to_string(textList) + ": text 5 is not in the text table: crossed out\n" +
                      std::to_string(picture) + ": image 0 (CRC 0x00007777) has no 8- or 16-bit pixels in the " +
                      "project: crossed out\n";
   struct Case {
