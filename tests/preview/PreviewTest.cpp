@@ -144,7 +144,7 @@ TEST_F(Preview, LeftAlignedTextStartsAtItsCompiledPosition) {
 
 // A picture of 8 pixels, red in its first, placed three times: as it is at (60, 50), with its
 // key colour (its first pixel) left out at (70, 50), and as the display's background: 4 x 2,
-// as square as 8 pixels allow, wherever it is placed. A picture without pixels at (85, 50) is
+// as square as 8 pixels allow, in a box 6 wide or on the screen. A picture without pixels at (85, 50) is
 // crossed out; one of 16 bits a pixel at (92, 50) is drawn in RGB565.
 TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
   project.Insert("ProjectImages",
@@ -156,7 +156,7 @@ TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
   for (auto [x, crc, transparency] :
        {std::tuple{60, 0x5A5A, 0}, std::tuple{70, 0x5A5A, 1}, std::tuple{85, 0x7777, 0}, std::tuple{92, 0x1616, 0}}) {
     int32_t id = project.AddElement(
-        {{"DisplayID", 1}, {"Type", 3}, {"Xs", x}, {"Ys", 50}, {"Dx", 4}, {"Dy", 2}, {"ColorBack", 15}});
+        {{"DisplayID", 1}, {"Type", 3}, {"Xs", x}, {"Ys", 50}, {"Dx", 6}, {"Dy", 2}, {"ColorBack", 15}});
     project.Insert("ElementsAndImages",
                    {{"Element_ID", id}, {"Image_Index", 0}, {"Image_CRC", crc}, {"TransparencyLevel", transparency}});
   }
@@ -167,8 +167,9 @@ TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
                               {"KeyColourLeftOut", 70, 50, kWhite}, {"TransparentPictureKept", 72, 51, kYellow},
                               {"BackgroundFirst", 0, 0, kRed},      {"BackgroundSixth", 1, 1, kYellow},
                               {"PastTheBackground", 4, 0, kWhite},  {"BelowTheBackground", 0, 2, kWhite},
-                              {"CrossedOutCorner", 85, 50, kBlack}, {"CrossedOutOtherCorner", 88, 50, kBlack},
-                              {"Rgb565", 93, 51, {8, 32, 74}},      {"PastThe16BitPicture", 96, 51, kWhite}};
+                              {"CrossedOutCorner", 85, 50, kBlack}, {"CrossedOutOtherCorner", 90, 50, kBlack},
+                              {"Rgb565", 93, 51, {8, 32, 74}},      {"PastThe16BitPicture", 96, 51, kWhite},
+                              {"PastThePictureInItsBox", 64, 50, kWhite}};
   ExpectPixels(pixels);
 }
 
