@@ -312,17 +312,9 @@ TEST_F(Preview, WhatCannotBeDrawnIsMarkedAndNoticed) {
   AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
   nlohmann::json item = {{"ItemOperandType", 0}, {"ItemOperandAddress", 5}, {"ItemColor", 0}, {"ItemBackColor", 15}};
   nlohmann::json list = {{"ItemCount", 1}, {"ItemAt", {item}}, {"IsLinked", -1}};
-  int32_t textList = project.AddElement({{"DisplayID", 1},
-                                         {"Type", 5},
-                                         {"VarType", 3},
-                                         {"Binary", list.dump()},
-                                         {"Xs", 10},
-                                         {"Ys", 62},
-                                         {"Dx", 30},
-                                         {"Dy", 8},
-                                         {"ColorBack", 15},
-                                         {"FontNumber", 1},
-                                         {"Alignment", 0}});
+  int32_t textList = project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 3}, {"Binary", list.dump()},
+                                         {"Xs", 10}, {"Ys", 62}, {"Dx", 30}, {"Dy", 8}, {"ColorBack", 15},
+                                         {"FontNumber", 1}, {"Alignment", 0}});
   int32_t picture = project.AddElement(
       {{"DisplayID", 1}, {"Type", 3}, {"Xs", 85}, {"Ys", 50}, {"Dx", 10}, {"Dy", 10}, {"ColorBack", 15}});
   project.Insert("ElementsAndImages", {{"Element_ID", picture}, {"Image_Index", 0}, {"Image_CRC", 0x7777}});
@@ -338,22 +330,13 @@ TEST_F(Preview, WhatCannotBeDrawnIsMarkedAndNoticed) {
     std::vector<PixelCase> pixels;
   };
   const Case cases[] = {
-      {"InTheDefaultFont",
-       kDejaVuSans,
-       true,
-       inDefault + rest,
-       {{"NoBoxAroundHi", 61, 32, kWhite},
-        {"CrossedOutText", 10, 62, kBlack},
-        {"CrossedOutPicture", 85, 50, kBlack},
-        {"PictureCrossCentre", 89, 54, kBlack}}},
-      {"AsBoxesWithoutIt",
-       "/nonexistent/font.ttf",
-       true,
+      {"InTheDefaultFont", kDejaVuSans, true, inDefault + rest,
+       {{"NoBoxAroundHi", 61, 32, kWhite}, {"CrossedOutText", 10, 62, kBlack},
+        {"CrossedOutPicture", 85, 50, kBlack}, {"PictureCrossCentre", 89, 54, kBlack}}},
+      {"AsBoxesWithoutIt", kNoFont, true,
        std::regex_replace(inDefault + rest, std::regex("in DejaVu Sans"), "as boxes"),
        {{"BoxOfHi", 61, 32, kBlack}, {"InsideTheBox", 55, 36, kWhite}}},
-      {"NeverCompiled",
-       kDejaVuSans,
-       false,
+      {"NeverCompiled", kDejaVuSans, false,
        inDefault + rest + "0: the display is of no module (-1) and never compiled: crossed out\n",
        {{"DashedEdge", 0, 0, kBlack}, {"DashedEdgeOtherWay", 2, 0, kWhite}, {"CaptionStrip", 20, 35, kWhite}}},
   };
