@@ -11,6 +11,8 @@
 
 #include "decoding/FieldNames.h"
 #include "preview/ElementTexts.h"
+#include "preview/EntryDrawing.h"
+#include "preview/GraphDrawing.h"
 #include "preview/LinkedTexts.h"
 #include "preview/NumberSamples.h"
 #include "preview/ValueDrawing.h"
@@ -87,6 +89,8 @@ constexpr KindDrawing EllipseDrawing{false, false, DrawEllipse};
 constexpr KindDrawing RoundedBoxDrawing{false, false, DrawRoundedBox};
 constexpr KindDrawing MeterDrawing{true, false, DrawMeter};
 constexpr KindDrawing TrendDrawing{true, false, DrawTrend};
+constexpr KindDrawing ValueTextDrawing{true, false, DrawValueText};
+constexpr KindDrawing BarDrawing{true, false, DrawBar};
 
 struct KindTags {
   std::string_view tag, entryTag;
