@@ -50,7 +50,7 @@ Rgb ForeColour(const RecordView& r) {
 
 std::string KindPrefix(const RecordView& r) {
   for (const DecodedField& f : r.Fields().fields) {
-    if (f.offset == kHeaderSize && f.name.ends_with(field::kTag)) return f.name.substr(0, f.name.size() - 3);
+    if (f.offset == kHeaderSize && f.name.ends_with(field::kTag)) return f.name.substr(0, f.name.size() - field::kTag.size());
   }
   return "";
 }

@@ -2,6 +2,7 @@
 // of an element with a finding, and the boxes of a font whose file the project lacks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -35,34 +36,12 @@ class Preview : public ::testing::Test {
     project.SetSetting("ScreenHeight", 70);
     project.AddModule("Main");
     project.AddDisplay({{"ModuleID", 1}, {"Description", "Home"}, {"ColorBack", 15}});
-    project.AddElement({{"DisplayID", 1},
-                        {"Type", 1},
-                        {"Xs", 10},
-                        {"Ys", 20},
-                        {"Dx", 30},
-                        {"Dy", 40},
-                        {"ColorFore", 4},
-                        {"ColorBack", 11},
-                        {"PenWidth", 1}});
-    project.AddElement({{"DisplayID", 1},
-                        {"Type", 2},
-                        {"Xs", 50},
-                        {"Ys", 10},
-                        {"Dx", 30},
-                        {"Dy", 0},
-                        {"ColorFore", 9},
-                        {"PenWidth", 1}});
-    text = project.AddElement({{"DisplayID", 1},
-                               {"Type", 4},
-                               {"Text", "Hi"},
-                               {"Xs", 50},
-                               {"Ys", 30},
-                               {"Dx", 40},
-                               {"Dy", 14},
-                               {"ColorFore", 0},
-                               {"ColorBack", 15},
-                               {"FontNumber", 1},
-                               {"Alignment", 0}});
+    project.AddElement({{"DisplayID", 1}, {"Type", 1}, {"Xs", 10}, {"Ys", 20}, {"Dx", 30}, {"Dy", 40},
+                        {"ColorFore", 4}, {"ColorBack", 11}, {"PenWidth", 1}});
+    project.AddElement({{"DisplayID", 1}, {"Type", 2}, {"Xs", 50}, {"Ys", 10}, {"Dx", 30}, {"Dy", 0},
+                        {"ColorFore", 9}, {"PenWidth", 1}});
+    text = project.AddElement({{"DisplayID", 1}, {"Type", 4}, {"Text", "Hi"}, {"Xs", 50}, {"Ys", 30}, {"Dx", 40},
+                               {"Dy", 14}, {"ColorFore", 0}, {"ColorBack", 15}, {"FontNumber", 1}, {"Alignment", 0}});
   }
   ~Preview() override { fs::remove_all(dir); }
 
@@ -108,16 +87,11 @@ struct PixelCase {
 };
 
 const PixelCase kPixels[] = {
-    {"RectangleTopLeftCorner", 10, 20, kNavy},
-    {"RectangleBottomRightCorner", 39, 59, kNavy},
-    {"RectangleFill", 25, 40, kYellow},
-    {"LeftOfTheRectangle", 9, 20, kWhite},
-    {"BelowTheRectangle", 10, 60, kWhite},
-    {"LineStart", 50, 10, kRed},
-    {"LineEnd", 80, 10, kRed},
-    {"PastTheLineEnd", 81, 10, kWhite},
-    {"BelowTheLine", 60, 11, kWhite},
-    {"TextBoxBackground", 89, 43, kWhite},
+    {"RectangleTopLeftCorner", 10, 20, kNavy},      {"RectangleBottomRightCorner", 39, 59, kNavy},
+    {"RectangleFill", 25, 40, kYellow},             {"LeftOfTheRectangle", 9, 20, kWhite},
+    {"BelowTheRectangle", 10, 60, kWhite},          {"LineStart", 50, 10, kRed},
+    {"LineEnd", 80, 10, kRed},                      {"PastTheLineEnd", 81, 10, kWhite},
+    {"BelowTheLine", 60, 11, kWhite},               {"TextBoxBackground", 89, 43, kWhite},
 };
 
 TEST_F(Preview, PixelsAtKnownCoordinates) {
@@ -180,23 +154,13 @@ TEST_F(Preview, MeterNeedleStandsAtTheMinimum) {
                           {"GetNeedleWidth", 1},  {"GetNeedleCenterX", 20}, {"GetNeedleCenterY", 25},
                           {"GetArcRotation", 0},  {"GetArcSpan", 180},      {"GetMeterValue1", 1000},
                           {"GetMeterValue2", -1}};
-  project.AddElement({{"DisplayID", 1},
-                      {"Type", 5},
-                      {"VarType", 21},
-                      {"Binary", meter.dump()},
-                      {"Xs", 60},
-                      {"Ys", 40},
-                      {"Dx", 40},
-                      {"Dy", 30},
-                      {"ColorBack", 15}});
+  project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 21}, {"Binary", meter.dump()}, {"Xs", 60},
+                      {"Ys", 40}, {"Dx", 40}, {"Dy", 30}, {"ColorBack", 15}});
   ToolRun run = Draw(Save());
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const PixelCase pixels[] = {{"Centre", 80, 65, kBlack},
-                              {"Tip", 65, 65, kBlack},
-                              {"PastTheTip", 64, 65, kWhite},
-                              {"Frame", 60, 40, kBlack},
-                              {"NotAtTheMaximum", 90, 65, kWhite},
-                              {"MiddleTickOfTheScale", 80, 52, kBlack},
+  const PixelCase pixels[] = {{"Centre", 80, 65, kBlack},       {"Tip", 65, 65, kBlack},
+                              {"PastTheTip", 64, 65, kWhite},   {"Frame", 60, 40, kBlack},
+                              {"NotAtTheMaximum", 85, 65, kWhite}, {"MiddleTickOfTheScale", 80, 52, kBlack},
                               {"InsideTheMiddleTick", 80, 57, kWhite}};
   for (const PixelCase& c : pixels) {
     EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
@@ -216,24 +180,17 @@ TEST_F(Preview, TrendShowsItsAxesAndGrid) {
   nlohmann::json trend = {{"GetTrendNumber", 2}, {"GetPartRect", parts}, {"GetPointSpacing", 2},
                           {"GetXTicks", 3},      {"GetYTicks", 2},       {"GetCurves", nlohmann::json::array()}};
   project.Insert("Trends", {{"TrendID", 2}, {"HistoryPoints", 40}});
-  project.Insert("Curves", {{"CurveID", 9}});                           // trend 2 owns curves 9 to 16
+  project.Insert("Curves", {{"CurveID", 9}});  // trend 2 owns curves 9 to 16
   AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});  // the buttons' labels are measured
-  project.AddElement({{"DisplayID", 1},
-                      {"Type", 5},
-                      {"VarType", 23},
-                      {"Binary", trend.dump()},
-                      {"Xs", 100},
-                      {"Ys", 90},
-                      {"Dx", 200},
-                      {"Dy", 140},
-                      {"ColorBack", 15}});
+  project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 23}, {"Binary", trend.dump()}, {"Xs", 100},
+                      {"Ys", 90}, {"Dx", 200}, {"Dy", 140}, {"ColorBack", 15}});
   ToolRun run = Draw(Save());
   ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
-  const PixelCase pixels[] = {{"LeftAxisTop", 102, 92, kBlack},       {"Origin", 102, 111, kBlack},
-                              {"BottomAxisEnd", 131, 111, kBlack},    {"PastTheBottomAxis", 132, 111, kWhite},
-                              {"FirstColumnLine", 111, 92, kBlack},   {"ColumnLineGap", 111, 93, kWhite},
-                              {"SecondColumnLine", 121, 94, kBlack},  {"RowLine", 104, 101, kBlack},
-                              {"RowLineGap", 105, 101, kWhite},       {"InsideThePlot", 115, 105, kWhite},
+  const PixelCase pixels[] = {{"LeftAxisTop", 102, 92, kBlack},      {"Origin", 102, 111, kBlack},
+                              {"BottomAxisEnd", 131, 111, kBlack},   {"PastTheBottomAxis", 132, 111, kWhite},
+                              {"FirstColumnLine", 111, 92, kBlack},  {"ColumnLineGap", 111, 93, kWhite},
+                              {"SecondColumnLine", 121, 94, kBlack}, {"RowLine", 104, 101, kBlack},
+                              {"RowLineGap", 105, 101, kWhite},      {"InsideThePlot", 115, 105, kWhite},
                               {"TickBelowTheAxis", 111, 114, kBlack}, {"TickLeftOfTheAxis", 99, 101, kBlack}};
   for (const PixelCase& c : pixels) {
     EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
@@ -246,76 +203,61 @@ TEST_F(Preview, NumberShowsItsSampleText) {
   AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
   nlohmann::json number = {
       {"GetMask", "99.9"}, {"GetUnitsText", "kg"}, {"GetOperand1Type", 2}, {"GetOperand1Addr", 204}};
-  int32_t id = project.AddElement({{"DisplayID", 1},
-                                   {"Type", 5},
-                                   {"VarType", 8},
-                                   {"Binary", number.dump()},
-                                   {"Xs", 50},
-                                   {"Ys", 50},
-                                   {"Dx", 49},
-                                   {"Dy", 14},
-                                   {"ColorFore", 0},
-                                   {"ColorBack", 15},
-                                   {"FontNumber", 1},
-                                   {"Alignment", 0}});
+  int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 8}, {"Binary", number.dump()},
+                                   {"Xs", 50}, {"Ys", 50}, {"Dx", 49}, {"Dy", 14}, {"ColorFore", 0},
+                                   {"ColorBack", 15}, {"FontNumber", 1}, {"Alignment", 0}});
   std::string db = Save();
   ToolRun dump = RunTool("dump " + db + " --element " + std::to_string(id));
   ASSERT_NE(dump.out.find("\"LN\" text position                          5050 = (50, 50)"), std::string::npos)
       << dump.out;
   ToolRun run = Draw(db);
   ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
-  const PixelCase pixels[] = {{"BoxTopLeft", 50, 50, kBlack},
-                              {"BoxRightEdge", 97, 52, kBlack},
-                              {"PastTheBox", 98, 52, kWhite},
-                              {"BoxBottom", 60, 59, kBlack},
+  const PixelCase pixels[] = {{"BoxTopLeft", 50, 50, kBlack},  {"BoxRightEdge", 97, 52, kBlack},
+                              {"PastTheBox", 98, 52, kWhite}, {"BoxBottom", 60, 59, kBlack},
                               {"InsideTheBox", 60, 55, kWhite}};
   for (const PixelCase& c : pixels) {
     EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
   }
 }
 
-// The kinds that show a value as text, on a 200 x 100 screen in a font without its file (6
+// The kinds that show a value as text, below the other elements on a 200 x 150 screen in a font without its file (6
 // pixels a character, lines of 10): each text a hollow box from its text position, so its
 // width tells which text it is; an entry's label on a tab above its frame; a bar's scale.
 TEST_F(Preview, ValueKindsShowTheirTextsLabelsAndScales) {
   project.SetSetting("ScreenWidth", 200);
-  project.SetSetting("ScreenHeight", 100);
+  project.SetSetting("ScreenHeight", 150);
   AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
   auto add = [&](int32_t varType, const nlohmann::json& properties, int32_t x, int32_t y, int32_t width,
                  Columns more = {}) {
     Columns columns = {{"DisplayID", 1}, {"Type", 5},       {"VarType", varType}, {"Binary", properties.dump()},
-                       {"Xs", x},        {"Ys", y},         {"Dx", width},        {"Dy", 14},
+                       {"Xs", x},        {"Ys", y},         {"Dx", width},        {"Dy", 20},
                        {"ColorFore", 0}, {"ColorBack", 15}, {"FontNumber", 1},    {"Alignment", 0}};
-    columns.insert(columns.end(), more.begin(), more.end());
+    for (auto& [name, value] : more) {  // a column given again replaces the default
+      auto same = std::find_if(columns.begin(), columns.end(), [&](const auto& c) { return c.first == name; });
+      same != columns.end() ? void(same->second = value) : columns.push_back({name, value});
+    }
     project.AddElement(columns);
   };
   // "00:00.00" (48 pixels) for a format with hundredths, "00:00" (30) for an entry timer.
-  add(7, {{"GetTextObject", {{"GetText", "MM:SS.hh"}}}, {"GetTimerKind", 1}, {"GetTimerSubKind", 2}}, 10, 20, 60);
-  add(7, {{"GetTextObject", {{"GetText", "MM:SS"}}}, {"GetTimerKind", 2}}, 10, 60, 60,
+  add(7, {{"GetTextObject", {{"GetText", "MM:SS.hh"}}}, {"GetTimerKind", 1}, {"GetTimerSubKind", 2}}, 10, 80, 60);
+  add(7, {{"GetTextObject", {{"GetText", "MM:SS"}}}, {"GetTimerKind", 2}}, 10, 120, 60,
       {{"Text", "Go"}, {"DescriptionFontNumber", 1}, {"TouchOprndAddr", -2}});
-  add(15, {{"GetFieldText", "ABCDEF"}, {"GetFieldLength", 3}}, 80, 20, 40);  // "AAA", 18 pixels
-  add(6, {{"EntryMode", 5}}, 80, 60, 40, {{"Flat3D", 1}});                   // "9999", 24, raised
-  project.AddElement({{"DisplayID", 1},
-                      {"Type", 5},
-                      {"VarType", 9},
-                      {"Xs", 140},
-                      {"Ys", 20},
-                      {"Dx", 20},
-                      {"Dy", 50},
-                      {"ColorBack", 15}});
+  add(15, {{"GetFieldText", "ABCDEF"}, {"GetFieldLength", 3}}, 80, 80, 40);  // "AAA", 18 pixels
+  add(6, {{"EntryMode", 5}}, 80, 120, 40, {{"Flat3D", 1}});  // "9999", 24, 4 pixels into a raised frame
+  add(9, {{"GetBarSetting1", 1}}, 140, 80, 20, {{"Dy", 50}});
   ToolRun run = Draw(Save());
   ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
   constexpr Rgb kGrey{128, 128, 128};
   const PixelCase pixels[] = {
-      {"TimerSampleEnd", 57, 22, kBlack},      {"PastTheTimerSample", 58, 22, kWhite},
-      {"EntryTimerSampleEnd", 39, 62, kBlack}, {"PastTheEntryTimerSample", 40, 62, kWhite},
-      {"LabelTabCorner", 25, 48, kBlack},      {"PastTheLabelTab", 26, 48, kWhite},
-      {"LabelText", 12, 53, kBlack},           {"LabelMargin", 11, 53, kWhite},
-      {"TextFieldSampleEnd", 97, 22, kBlack},  {"PastTheTextFieldSample", 98, 22, kWhite},
-      {"EntrySampleEnd", 103, 62, kBlack},     {"PastTheEntrySample", 104, 62, kWhite},
-      {"RaisedBottomEdge", 100, 72, kGrey},    {"BarMajorTick", 144, 45, kBlack},
-      {"PastTheMajorTick", 145, 45, kWhite},   {"BarMinorTick", 142, 65, kBlack},
-      {"PastTheMinorTick", 143, 65, kWhite},
+      {"TimerSampleEnd", 57, 82, kBlack},      {"PastTheTimerSample", 58, 82, kWhite},
+      {"EntryTimerSampleEnd", 39, 122, kBlack}, {"PastTheEntryTimerSample", 40, 122, kWhite},
+      {"LabelTabCorner", 25, 108, kBlack},      {"PastTheLabelTab", 26, 108, kWhite},
+      {"LabelText", 12, 113, kBlack},           {"LabelMargin", 11, 113, kWhite},
+      {"TextFieldSampleEnd", 97, 82, kBlack},  {"PastTheTextFieldSample", 98, 82, kWhite},
+      {"EntrySampleEnd", 107, 126, kBlack},     {"PastTheEntrySample", 108, 126, kWhite},
+      {"RaisedBottomEdge", 100, 138, kGrey},    {"BarMajorTick", 144, 105, kBlack},
+      {"PastTheMajorTick", 145, 105, kWhite},   {"BarMinorTick", 142, 125, kBlack},
+      {"PastTheMinorTick", 143, 125, kWhite},
   };
   for (const PixelCase& c : pixels) {
     EXPECT_EQ(Describe(PixelAt(c.x, c.y)), Describe(c.expected)) << c.name << " (" << c.x << ", " << c.y << ")";
@@ -329,23 +271,15 @@ TEST_F(Preview, LinkedTextOfTheTextTableStandsOnItsAnchor) {
   project.Insert("ProjectTexts", {{"TextIndex", 1}, {"Text", "Go"}});
   nlohmann::json item = {{"ItemOperandType", 0}, {"ItemOperandAddress", 1}, {"ItemColor", 0}, {"ItemBackColor", 15}};
   nlohmann::json list = {{"ItemCount", 1}, {"ItemAt", {item}}, {"IsLinked", -1}};
-  int32_t id = project.AddElement({{"DisplayID", 1},
-                                   {"Type", 5},
-                                   {"VarType", 3},
-                                   {"Binary", list.dump()},
-                                   {"Xs", 50},
-                                   {"Ys", 50},
-                                   {"Dx", 40},
-                                   {"Dy", 14},
-                                   {"ColorBack", 15},
-                                   {"FontNumber", 1},
-                                   {"Alignment", 4}});
+  int32_t id = project.AddElement({{"DisplayID", 1}, {"Type", 5}, {"VarType", 3}, {"Binary", list.dump()},
+                                   {"Xs", 50}, {"Ys", 50}, {"Dx", 40}, {"Dy", 14}, {"ColorBack", 15},
+                                   {"FontNumber", 1}, {"Alignment", 4}});
   std::string db = Save();
   ToolRun dump = RunTool("dump " + db + " --element " + std::to_string(id));
   ASSERT_NE(dump.out.find("text anchor                     5770 = (70, 57)"), std::string::npos) << dump.out;
   ToolRun run = Draw(db);
   ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
-  const PixelCase pixels[] = {{"BoxTopLeft", 64, 52, kBlack},   {"LeftOfTheBox", 63, 52, kWhite},
+  const PixelCase pixels[] = {{"BoxTopLeft", 64, 52, kBlack},    {"LeftOfTheBox", 63, 52, kWhite},
                               {"BoxRightEdge", 75, 55, kBlack}, {"RightOfTheBox", 76, 55, kWhite},
                               {"BoxBottom", 70, 61, kBlack},    {"InsideTheBox", 70, 56, kWhite}};
   for (const PixelCase& c : pixels) {
@@ -359,19 +293,13 @@ TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
   const char* name = "A text far too long for its box";
   project.Db().Execute("UPDATE HMI_Elements SET Text=? WHERE ID=?", {name, text});
-  project.AddElement({{"DisplayID", 1},
-                      {"Type", 4},
-                      {"Text", name},
-                      {"Xs", 10},
-                      {"Ys", 64},
-                      {"Dx", 20},
-                      {"Dy", 5},
+  project.AddElement({{"DisplayID", 1}, {"Type", 4}, {"Text", name}, {"Xs", 10}, {"Ys", 64}, {"Dx", 20}, {"Dy", 5},
                       {"FontNumber", 1}});
   ToolRun run = Draw(SaveWithFont());
   EXPECT_EQ(run.exitCode, 0) << run.err;
   std::string warning = " is too small to fit text inside. Please resize it to solve the problem.\n";
   EXPECT_EQ(run.out, "1 warning: " + (name + warning) + "2 warning: " + name + warning);
-  EXPECT_EQ(Describe(PixelAt(9, 63)), Describe(kMark));   // the second one's outline
+  EXPECT_EQ(Describe(PixelAt(9, 63)), Describe(kMark));  // the second one's outline
   EXPECT_EQ(Describe(PixelAt(49, 29)), Describe(kMark));  // the outline, one pixel outside the frame
   EXPECT_EQ(Describe(PixelAt(90, 44)), Describe(kMark));
   EXPECT_EQ(Describe(PixelAt(49, 22)), Describe(kMark));  // the number's label above the frame
