@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "decoding/FieldNames.h"
 #include "preview/ValueDrawing.h"
@@ -17,6 +19,7 @@ constexpr int32_t kSteps = 10;                // the steps of a bar's or a meter
 constexpr int32_t kTick = 3, kMajorTick = 5;  // tick lengths; the ends and the middle are major
 constexpr int32_t kTrendParts = 12;           // a trend's parts are numbered 0 to 11
 constexpr uint32_t kTrendFont = 0;            // the font of a trend's button labels and curve names
+constexpr int32_t kNameMargin = 2;            // pixels between a curve name and its slot's edges
 
 int32_t TickLength(int32_t step) { return step % (kSteps / 2) == 0 ? kMajorTick : kTick; }
 
@@ -49,20 +52,30 @@ void DrawTrendParts(const RecordView& r, const std::string& kind, Rgb colour, Dr
   }
 }
 
-// The names of the curves the record carries, one line each from the top of part 9 (the part
-// the compiler fitted them to), at the name's x offset.
+// The names of the curves the record carries, side by side in part 9 (the part the compiler
+// fitted each of them to): each in an equal slot of its width, cut at the slot's right edge,
+// in the middle of its height.
 void DrawCurveNames(const RecordView& r, const std::string& kind, Rgb colour, DrawingTools& t) {
   auto legend = r.BoxAt(field::Prefix({kind, field::Counted(field::kPart, 9), field::kFrame}));
-  if (!legend) return;
-  int32_t y = legend->y + 1;
+  if (!legend || legend->width <= 0) return;
+  std::vector<std::span<const uint8_t>> names;
   for (size_t curve = 1;; ++curve) {
     std::string prefix = field::Prefix({kind, field::Counted(field::kCurve, curve)});
     if (!r.Fields().Find(prefix + std::string(field::kPosition))) break;
-    const DecodedField* name = r.Fields().Find(prefix + std::string(field::kName));
-    if (!name || name->size == 0) continue;
-    auto x = static_cast<int32_t>(r.Number(prefix + std::string(field::kNameX)).value_or(0));
-    t.fonts.DrawLine(t.canvas, kTrendFont, legend->x + x, y, r.BytesOf(*name), colour);
-    y += t.fonts.LineBox(kTrendFont, r.BytesOf(*name)).height;
+    if (const DecodedField* name = r.Fields().Find(prefix + std::string(field::kName)); name && name->size > 0) {
+      names.push_back(r.BytesOf(*name));
+    }
+  }
+  auto count = static_cast<int32_t>(names.size());
+  for (int32_t i = 0; i < count; ++i) {
+    int32_t left = legend->x + i * legend->width / count, right = legend->x + (i + 1) * legend->width / count;
+    std::span<const uint8_t> name = names[static_cast<size_t>(i)];
+    while (!name.empty() && t.fonts.LineBox(kTrendFont, name).width > right - left - 2 * kNameMargin) {
+      name = name.first(name.size() - 1);
+    }
+    Box line = t.fonts.LineBox(kTrendFont, name);
+    t.fonts.DrawLine(t.canvas, kTrendFont, left + kNameMargin, legend->y + (legend->height - line.height) / 2, name,
+                     colour);
   }
 }
 
