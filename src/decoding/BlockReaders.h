@@ -72,6 +72,6 @@ void ReadCurveBlock(RecordReader& in);
 // The plot of a trend graph: position, width, height, points shown, X and Y ticks.
 void ReadTrendPlot(RecordReader& in);
 // A block of one of a trend graph's parts, read by `read` under "part N what".
-void ReadTrendPart(RecordReader& in, int part, const char* what, void (*read)(RecordReader&));
+void ReadTrendPart(RecordReader& in, int part, std::string_view what, void (*read)(RecordReader&));
 
 }  // namespace brisklet

@@ -10,6 +10,7 @@
 //   9      1   zero
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -17,7 +18,7 @@ namespace brisklet {
 void DecodeClock(RecordReader& in, std::string_view tag) {
   ReadTagOrLabel(in, tag, LabelForm::Counted);
   ReadTextHead(in, "style");
-  in.U8("setting");
+  in.U8(field::kSetting);
   in.Reserved(1);
 }
 

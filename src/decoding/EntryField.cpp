@@ -13,6 +13,7 @@
 //  22      t   calendar text block (modes 2 to 4)
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -20,7 +21,7 @@ namespace brisklet {
 void DecodeEntryField(RecordReader& in, std::string_view tag) {
   ReadTagOrLabel(in, tag, LabelForm::Terminated);
   ReadTextHead(in, "display style");
-  uint32_t mode = in.U8("entry mode") + 1;
+  uint32_t mode = in.U8(field::kEntryMode) + 1;
   in.Explain("mode " + std::to_string(mode));
   in.Reserved(1);
   ReadKeypadBlocks(in, mode);

@@ -27,6 +27,8 @@ inline constexpr std::string_view kWidth = "width";
 inline constexpr std::string_view kHeight = "height";
 inline constexpr std::string_view kPosition = "position";
 inline constexpr std::string_view kColour = "colour";
+inline constexpr std::string_view kBorderWidth = "border width";
+inline constexpr std::string_view k3DFlag = "3D flag";
 
 // The shapes: a rectangle's edges, a line's block and its ends, the box of an ellipse or a
 // rounded box.
@@ -65,6 +67,34 @@ inline constexpr std::string_view kDigitsBefore = "digits before the point";
 inline constexpr std::string_view kDigitsAfter = "digits after the point";
 inline constexpr std::string_view kFlags = "flags";
 inline constexpr std::string_view kUnits = "units";
+
+// The value elements: the entry forms' label, the timer's format code, the clock's setting,
+// the text field's length, the entry field's mode and picker grid (its cells and their names).
+inline constexpr std::string_view kLabel = "label";
+inline constexpr std::string_view kFormatCode = "format code";
+inline constexpr std::string_view kSetting = "setting";
+inline constexpr std::string_view kFieldLength = "field length";
+inline constexpr std::string_view kEntryMode = "entry mode";
+inline constexpr std::string_view kGrid = "grid";
+inline constexpr std::string_view kCellWidth = "cell width";
+inline constexpr std::string_view kCellHeight = "cell height";
+inline constexpr std::string_view kFirstCell = "first cell";
+inline constexpr std::string_view kNames = "names";
+inline constexpr std::string_view kCell = "cell";
+inline constexpr std::string_view kName = "name";
+
+// The graphs: the meter's sweep, a trend's curves (their names and where they begin), its
+// parts' buttons and their labels.
+inline constexpr std::string_view kSecondAngle = "second angle";
+inline constexpr std::string_view kReversed = "reversed";
+inline constexpr std::string_view kCurve = "curve";
+inline constexpr std::string_view kNameX = "name x";
+inline constexpr std::string_view kPart = "part";
+inline constexpr std::string_view kButton = "button";
+inline constexpr std::string_view kFrame = "frame";
+inline constexpr std::string_view kPanel = "panel";
+inline constexpr std::string_view kLabelColour = "label colour";
+inline constexpr std::string_view kLabelPosition = "label position";
 
 // Text blocks: the static block's part and its lines, the linked block's fields.
 inline constexpr std::string_view kText = "text";

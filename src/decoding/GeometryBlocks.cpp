@@ -42,8 +42,8 @@ void ReadGeometryBlock(RecordReader& in) {
   in.Position(field::kPosition);
   in.Colour(field::kColour);
   in.Colour("companion colour");
-  in.U8("border width");
-  in.U8("3D flag");
+  in.U8(field::kBorderWidth);
+  in.U8(field::k3DFlag);
 }
 
 void ReadBoxBlock(RecordReader& in) {

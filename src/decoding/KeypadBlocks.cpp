@@ -10,6 +10,7 @@
 //  10      1   frame code                             name has only the zero and an offset
 //  11      1   plain flag
 #include "decoding/BlockReaders.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 #include "encoding/CalendarTexts.h"
 
@@ -17,10 +18,10 @@ namespace brisklet {
 namespace {
 
 void ReadGridBlock(RecordReader& in) {
-  RecordReader::Part grid(in, "grid");
-  in.U16("cell width");
-  in.U16("cell height");
-  in.Position("first cell");
+  RecordReader::Part grid(in, std::string(field::kGrid));
+  in.U16(field::kCellWidth);
+  in.U16(field::kCellHeight);
+  in.Position(field::kFirstCell);
   in.Colour("colour");
   in.Colour("companion colour");
   in.U8("frame code");
@@ -28,7 +29,7 @@ void ReadGridBlock(RecordReader& in) {
 }
 
 void ReadCellNames(RecordReader& in, int32_t cells) {
-  RecordReader::Part names(in, "names");
+  RecordReader::Part names(in, std::string(field::kNames));
   uint32_t width = in.U8("entry width");
   in.Reserved(1);
   if (width == 0) {
@@ -36,10 +37,10 @@ void ReadCellNames(RecordReader& in, int32_t cells) {
     return;
   }
   for (int32_t i = 1; i <= cells && !in.Failed(); ++i) {
-    RecordReader::Part cell(in, "cell " + std::to_string(i));
-    if (in.Peek() != uint8_t{0}) in.Text("name", width - 1);
+    RecordReader::Part cell(in, field::Counted(field::kCell, static_cast<size_t>(i)));
+    if (in.Peek() != uint8_t{0}) in.Text(field::kName, width - 1);
     in.Reserved(1, "end");
-    in.Position("position");
+    in.Position(field::kPosition);
   }
 }
 

@@ -16,6 +16,7 @@
 // A counted label of an odd number of characters whose last is the code page's FF cannot be
 // told from an even one with its pad: the FF is taken for the pad.
 #include "decoding/BlockReaders.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -52,8 +53,8 @@ bool IsEntryForm(std::string_view tag) { return tag.starts_with("E"); }
 
 void ReadLabelBlock(RecordReader& in, LabelForm form) {
   in.Tag();
-  RecordReader::Part label(in, "label");
-  in.Font("font", 1);
+  RecordReader::Part label(in, std::string(field::kLabel));
+  in.Font(field::kFont, 1);
   uint32_t length = in.U8("length");
   if (LinkedTextAhead(in, 1)) {
     in.Reserved(1, "zero");

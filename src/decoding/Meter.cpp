@@ -31,11 +31,11 @@ void DecodeMeter(RecordReader& in, std::string_view) {
   in.U8("setting");
   in.U8(field::kNeedleReach);
   in.U8(field::kNeedleWidth);
-  in.U8("reversed");
+  in.U8(field::kReversed);
   in.U16(field::kCentreX);
   in.U16(field::kCentreY);
   in.U16(field::kFirstAngle);
-  in.U16("second angle");
+  in.U16(field::kSecondAngle);
   in.I32("value 1");
   in.I32("value 2");
   in.Reserved(8);

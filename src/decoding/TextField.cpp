@@ -11,6 +11,7 @@
 //  10      8   the operand that holds the characters
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -19,7 +20,7 @@ void DecodeTextField(RecordReader& in, std::string_view tag) {
   ReadTagOrLabel(in, tag, LabelForm::Counted, false);
   if (IsEntryForm(tag)) in.Reserved(2);
   ReadTextHead(in, "style");
-  in.U8("field length");
+  in.U8(field::kFieldLength);
   in.Reserved(1);
   in.Operand("operand");
 }

@@ -11,6 +11,7 @@
 //  10      1   format code
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -20,7 +21,7 @@ void DecodeTimer(RecordReader& in, std::string_view tag) {
   ReadTextHead(in, "style");
   in.U8("setting A");
   in.U8("setting B");
-  in.U8("format code");
+  in.U8(field::kFormatCode);
 }
 
 }  // namespace brisklet

@@ -31,6 +31,7 @@
 // 222    54n   curve blocks
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -47,16 +48,16 @@ void DecodeTrend(RecordReader& in, std::string_view) {
   in.U8("setting D");
   in.U8("setting E");
   in.U8("setting F");
-  ReadTrendPart(in, 9, "frame", ReadFrameBlock);
-  for (int part : {6, 5, 2, 10}) ReadTrendPart(in, part, "button", ReadButtonBlock);
-  for (int part : {3, 4}) ReadTrendPart(in, part, "frame", ReadFrameBlock);
+  ReadTrendPart(in, 9, field::kFrame, ReadFrameBlock);
+  for (int part : {6, 5, 2, 10}) ReadTrendPart(in, part, field::kButton, ReadButtonBlock);
+  for (int part : {3, 4}) ReadTrendPart(in, part, field::kFrame, ReadFrameBlock);
   in.Explain("project setting " + std::to_string(static_cast<int32_t>(in.U8("setting G")) - 6));
   in.U8("point spacing");
-  for (int part : {0, 1}) ReadTrendPart(in, part, "frame", ReadFrameBlock);
+  for (int part : {0, 1}) ReadTrendPart(in, part, field::kFrame, ReadFrameBlock);
   uint32_t curves = in.U8("curve count");
   in.Fixed("constant 1", 1, 1);
   for (uint32_t i = 1; i <= curves && !in.Failed(); ++i) {
-    RecordReader::Part curve(in, "curve " + std::to_string(i));
+    RecordReader::Part curve(in, field::Counted(field::kCurve, i));
     ReadCurveBlock(in);
   }
 }

@@ -44,9 +44,9 @@ void ReadCorner(RecordReader& in) {
 void ReadCurveName(RecordReader& in) {
   size_t length = 0;
   while (length < kCurveNameLength && in.Peek(length).value_or(0) != 0) ++length;
-  in.Text("name", length);
+  in.Text(field::kName, length);
   in.Reserved(kCurveNameLength - length + 1, "name end");
-  in.U8("name x");
+  in.U8(field::kNameX);
 }
 
 }  // namespace
@@ -72,18 +72,18 @@ void ReadButtonBlock(RecordReader& in) {
   in.Colour("companion colour");
   in.Fixed("constant 2", 1, 2);
   in.Reserved(3);
-  in.Colour("label colour");
+  in.Colour(field::kLabelColour);
   in.Fixed("constant 1", 1, 1);
   uint32_t length = in.U8("label length");
   in.Reserved(1);
-  in.Position("label position");
+  in.Position(field::kLabelPosition);
   in.Fixed("constant 6", 1, 6);
   in.Reserved(1);
   if (length == 0) {
     in.Problem("a button label length of 0 leaves no room for the label");
     return;
   }
-  in.Text("label", length - 1);
+  in.Text(field::kLabel, length - 1);
   in.Reserved(length - 1 == 1 ? 1 : 2, "label end");
 }
 
@@ -121,8 +121,8 @@ void ReadTrendPlot(RecordReader& in) {
   in.U16(field::kYTicks);
 }
 
-void ReadTrendPart(RecordReader& in, int part, const char* what, void (*read)(RecordReader&)) {
-  RecordReader::Part name(in, "part " + std::to_string(part) + " " + what);
+void ReadTrendPart(RecordReader& in, int part, std::string_view what, void (*read)(RecordReader&)) {
+  RecordReader::Part name(in, field::Name({field::Counted(field::kPart, static_cast<size_t>(part)), what}));
   read(in);
 }
 

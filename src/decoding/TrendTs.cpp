@@ -29,6 +29,7 @@
 // 226     12   frame block (part 1)
 #include "decoding/BlockReaders.h"
 #include "decoding/DecoderRegistry.h"
+#include "decoding/FieldNames.h"
 #include "decoding/RecordReader.h"
 
 namespace brisklet {
@@ -75,14 +76,14 @@ void DecodeTrendTs(RecordReader& in, std::string_view) {
   in.U8("setting 4");
   in.U8("setting 5");
   in.U8("setting 6");
-  ReadTrendPart(in, 9, "frame", ReadFrameBlock);
-  for (int part : {6, 5}) ReadTrendPart(in, part, "button", ReadButtonBlock);
-  ReadTrendPart(in, 11, "panel", ReadPanelBlock);
-  ReadTrendPart(in, 10, "button", ReadButtonBlock);
-  for (int part : {3, 4}) ReadTrendPart(in, part, "frame", ReadFrameBlock);
+  ReadTrendPart(in, 9, field::kFrame, ReadFrameBlock);
+  for (int part : {6, 5}) ReadTrendPart(in, part, field::kButton, ReadButtonBlock);
+  ReadTrendPart(in, 11, field::kPanel, ReadPanelBlock);
+  ReadTrendPart(in, 10, field::kButton, ReadButtonBlock);
+  for (int part : {3, 4}) ReadTrendPart(in, part, field::kFrame, ReadFrameBlock);
   in.Explain("project setting " + std::to_string(static_cast<int32_t>(in.U8("setting 7")) - 6));
   in.U8("point spacing");
-  for (int part : {0, 1}) ReadTrendPart(in, part, "frame", ReadFrameBlock);
+  for (int part : {0, 1}) ReadTrendPart(in, part, field::kFrame, ReadFrameBlock);
   ReadEntries(in);
   in.Operand("closing operand");
 }

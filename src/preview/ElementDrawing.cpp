@@ -13,6 +13,8 @@
 
 #include "decoding/FieldNames.h"
 #include "preview/ElementTexts.h"
+#include "preview/EntryDrawing.h"
+#include "preview/GraphDrawing.h"
 #include "preview/LinkedTexts.h"
 #include "preview/NumberSamples.h"
 #include "preview/ValueDrawing.h"
@@ -184,6 +186,8 @@ constexpr KindDrawing PictureButtonDrawing{true, false, DrawButtonFrame};
 constexpr KindDrawing FramedPictureDrawing{true, false, nullptr, DrawFrameFace};
 constexpr KindDrawing PointListDrawing{true, false, DrawPoints, DrawFrameFace};
 constexpr KindDrawing CellLayoutDrawing{true, false, DrawCells};
+constexpr KindDrawing ValueTextDrawing{true, false, DrawValueText};
+constexpr KindDrawing BarDrawing{true, false, DrawBar};
 
 struct KindTags {
   std::string_view tag, entryTag;

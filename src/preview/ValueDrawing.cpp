@@ -1,17 +1,18 @@
-// The kinds that show a value, drawn as the panel shows them before their first value: a frame
-// at least, a meter's needle at its minimum, a trend's empty plot.
+// The frame, sample and label that the kinds showing a value share, from their decoded records.
 #include "preview/ValueDrawing.h"
 
 #include <algorithm>
-#include <cmath>
-#include <string>
+#include <span>
 
 #include "decoding/FieldNames.h"
 
 namespace brisklet {
 namespace {
 
-constexpr int32_t kGridSpacing = 4;  // the closest a trend's dotted grid lines stand
+constexpr size_t kHeaderSize = 90;  // the kind bytes begin behind the element header
+constexpr int32_t kTabMargin = 2;   // pixels between a label and the edge of its tab
+constexpr int32_t kEdgeWidth = 2;   // a 3D border's edges
+constexpr Rgb kLightEdge{255, 255, 255}, kDarkEdge{128, 128, 128};
 
 }  // namespace
 
@@ -26,55 +27,60 @@ void DrawFrame(const RecordView& r, DrawingTools& t) {
   if (auto box = r.BoxAt(field::Prefix({field::kHeader, field::kNormal}))) t.canvas.Frame(*box, FrameColour(r));
 }
 
-// A meter as the panel first shows it: its frame and its needle at the first angle (degrees
-// counter-clockwise from the right), `needle reach` pixels from its centre, `needle width` wide,
-// the tip rounded as the compiler rounds it when it checks the sweep.
-void DrawMeter(const RecordView& r, DrawingTools& t) {
-  DrawFrame(r, t);
-  std::string meter = field::KindPart("MG");
-  auto cx = r.Number(field::Name({meter, field::kCentreX})), cy = r.Number(field::Name({meter, field::kCentreY}));
-  auto angle = r.Number(field::Name({meter, field::kFirstAngle}));
-  auto reach = r.Number(field::Name({meter, field::kNeedleReach}));
-  if (!cx || !cy || !angle || !reach) return;
-  double a = static_cast<double>(*angle) * M_PI / 180;
-  auto x = static_cast<int32_t>(std::nearbyint(static_cast<double>(*cx) + static_cast<double>(*reach) * std::cos(a)));
-  auto y = static_cast<int32_t>(std::nearbyint(static_cast<double>(*cy) - static_cast<double>(*reach) * std::sin(a)));
-  auto pen =
-      static_cast<int32_t>(std::max<int64_t>(1, r.Number(field::Name({meter, field::kNeedleWidth})).value_or(1)));
-  t.canvas.Line(static_cast<int32_t>(*cx), static_cast<int32_t>(*cy), x, y, FrameColour(r), pen);
+void DrawBorder(const RecordView& r, DrawingTools& t) {
+  std::string normal = field::Prefix({field::kHeader, field::kNormal});
+  auto box = r.BoxAt(normal);
+  int64_t width = r.Number(normal + std::string(field::kBorderWidth)).value_or(0);
+  if (!box || width <= 0) return;
+  if (width == 1) {
+    t.canvas.Frame(*box, FrameColour(r));
+    return;
+  }
+  bool sunken = r.Number(normal + std::string(field::k3DFlag)).value_or(0) != 0;
+  Rgb topLeft = sunken ? kDarkEdge : kLightEdge, bottomRight = sunken ? kLightEdge : kDarkEdge;
+  t.canvas.Frame(*box, bottomRight, kEdgeWidth);
+  t.canvas.Fill({box->x, box->y, box->width, kEdgeWidth}, topLeft);
+  t.canvas.Fill({box->x, box->y, kEdgeWidth, box->height}, topLeft);
 }
 
-// A trend as the panel first shows it, with no points yet: its frame, the plot's axes (its left
-// and bottom edges) and a dotted grid that divides the plot into `X ticks` columns and `Y ticks`
-// rows, left out in a direction where the lines would stand closer than kGridSpacing pixels.
-void DrawTrend(const RecordView& r, DrawingTools& t) {
-  DrawFrame(r, t);
-  std::string kind = field::KindPart("TR");
-  if (!r.Number(field::Name({kind, field::kPlot, field::kWidth}))) kind = field::KindPart("TS");
-  auto plot = r.BoxAt(field::Prefix({kind, field::kPlot}));
-  if (!plot || plot->width <= 0 || plot->height <= 0) return;
-  Rgb colour = FrameColour(r);
-  int32_t right = plot->x + plot->width - 1, bottom = plot->y + plot->height - 1;
-  t.canvas.Fill({plot->x, plot->y, 1, plot->height}, colour);
-  t.canvas.Fill({plot->x, bottom, plot->width, 1}, colour);
-  auto columns = static_cast<int32_t>(r.Number(field::Name({kind, field::kXTicks})).value_or(0));
-  auto rows = static_cast<int32_t>(r.Number(field::Name({kind, field::kYTicks})).value_or(0));
-  if (columns > 0 && plot->width / columns < kGridSpacing) columns = 0;
-  if (rows > 0 && plot->height / rows < kGridSpacing) rows = 0;
-  // Only the part of the grid on the canvas is drawn: a plot from another program's record can
-  // be far larger than the screen.
-  int32_t top = std::max(plot->y, plot->y + (std::max(0, -plot->y) & ~1)), last = std::min(bottom, t.canvas.Height());
-  for (int32_t i = 1; i < columns; ++i) {
-    int64_t x = plot->x + int64_t{i} * (plot->width - 1) / columns;
-    if (x < 0 || x >= t.canvas.Width()) continue;
-    for (int32_t y = top; y < last; y += 2) t.canvas.Pixel(static_cast<int32_t>(x), y, colour);
+Rgb ForeColour(const RecordView& r) {
+  return PanelColour(
+      static_cast<uint32_t>(r.Number(field::Name({field::kHeader, field::kTouchedForeColour})).value_or(0)));
+}
+
+std::string KindPrefix(const RecordView& r) {
+  for (const DecodedField& f : r.Fields().fields) {
+    if (f.offset == kHeaderSize && f.name.ends_with(field::kTag)) return f.name.substr(0, f.name.size() - field::kTag.size());
   }
-  int32_t first = plot->x + 2 + (std::max(0, -(plot->x + 2)) & ~1), end = std::min(right, t.canvas.Width() - 1);
-  for (int32_t i = 1; i < rows; ++i) {
-    int64_t y = plot->y + int64_t{i} * (plot->height - 1) / rows;
-    if (y < 0 || y >= t.canvas.Height()) continue;
-    for (int32_t x = first; x <= end; x += 2) t.canvas.Pixel(x, static_cast<int32_t>(y), colour);
+  return "";
+}
+
+void DrawSample(const RecordView& r, const std::string& prefix, std::string_view text, DrawingTools& t) {
+  auto font = r.Number(prefix + std::string(field::kFont)), at = r.Number(prefix + std::string(field::kTextPosition));
+  auto box = r.BoxAt(field::Prefix({field::kHeader, field::kNormal}));
+  if (!font || !at || !box) return;
+  Point p = r.PointAt(*at);
+  std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+  auto index = static_cast<uint32_t>(*font);
+  while (!bytes.empty() && p.x + t.fonts.LineBox(index, bytes).width > box->x + box->width - 1) {
+    bytes = bytes.first(bytes.size() - 1);
   }
+  t.fonts.DrawLine(t.canvas, index, p.x, p.y, bytes, ForeColour(r));
+}
+
+void DrawEntryLabel(const RecordView& r, const std::string& prefix, DrawingTools& t) {
+  const DecodedField* text = r.Fields().Find(prefix + field::Name({field::kLabel, field::kText}));
+  auto font = r.Number(prefix + field::Name({field::kLabel, field::kFont}));
+  auto box = r.BoxAt(field::Prefix({field::kHeader, field::kNormal}));
+  if (!text || !font || !box || text->size == 0) return;
+  auto index = static_cast<uint32_t>(*font);
+  Box line = t.fonts.LineBox(index, r.BytesOf(*text));
+  Box tab{box->x, box->y - line.height - kTabMargin, line.width + 2 * kTabMargin, line.height + kTabMargin};
+  if (tab.y < 0) tab.y = box->y;
+  t.canvas.Fill(tab, PanelColour(static_cast<uint32_t>(
+                         r.Number(field::Name({field::kHeader, field::kNormal, field::kColour})).value_or(0))));
+  t.canvas.Frame(tab, FrameColour(r));
+  t.fonts.DrawLine(t.canvas, index, tab.x + kTabMargin, tab.y + 1, r.BytesOf(*text), ForeColour(r));
 }
 
 }  // namespace brisklet

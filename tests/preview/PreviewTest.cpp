@@ -3,6 +3,7 @@
 // its file, a missing text or picture, a display never compiled), marked and noticed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -174,7 +175,8 @@ TEST_F(Preview, PicturesAreDrawnFromTheProjectImages) {
 }
 
 // A white meter at (60, 40), 40 x 30, sweeping the upper half around (80, 65) with a reach of
-// 15: at its minimum the needle points left, from (80, 65) to (65, 65), black on white.
+// 15: at its minimum the needle points left, from (80, 65) to (65, 65), black on white; the
+// scale's middle tick stands straight up, from 10 to 15 pixels above the centre.
 TEST_F(Preview, MeterNeedleStandsAtTheMinimum) {
   nlohmann::json meter = {{"GetMeterSetting", 3}, {"GetNeedleScale", 15},   {"GetNeedlePercent", 100},
                           {"GetNeedleWidth", 1},  {"GetNeedleCenterX", 20}, {"GetNeedleCenterY", 25},
@@ -184,15 +186,16 @@ TEST_F(Preview, MeterNeedleStandsAtTheMinimum) {
                       {"Ys", 40}, {"Dx", 40}, {"Dy", 30}, {"ColorBack", 15}});
   ToolRun run = Draw(Save());
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const PixelCase pixels[] = {{"Centre", 80, 65, kBlack},     {"Tip", 65, 65, kBlack},
-                              {"PastTheTip", 64, 65, kWhite}, {"Frame", 60, 40, kBlack},
-                              {"NotAtTheMaximum", 90, 65, kWhite}};
+  const PixelCase pixels[] = {{"Centre", 80, 65, kBlack},       {"Tip", 65, 65, kBlack},
+                              {"PastTheTip", 64, 65, kWhite},   {"Frame", 60, 40, kBlack},
+                              {"NotAtTheMaximum", 85, 65, kWhite}, {"MiddleTickOfTheScale", 80, 52, kBlack},
+                              {"InsideTheMiddleTick", 80, 57, kWhite}};
   ExpectPixels(pixels);
 }
 
 // A white trend on a 320 x 240 screen at (100, 90), 200 x 140, its plot at (102, 92), 30 x 20,
 // with 3 X ticks and 2 Y ticks: axes on the plot's left and bottom edges, dotted grid lines at
-// x 111 and 121 and at y 101.
+// x 111 and 121 and at y 101, ticks of 3 pixels outside the axes.
 TEST_F(Preview, TrendShowsItsAxesAndGrid) {
   project.SetSetting("ScreenWidth", 320);
   project.SetSetting("ScreenHeight", 240);
@@ -213,7 +216,8 @@ TEST_F(Preview, TrendShowsItsAxesAndGrid) {
                               {"BottomAxisEnd", 131, 111, kBlack},   {"PastTheBottomAxis", 132, 111, kWhite},
                               {"FirstColumnLine", 111, 92, kBlack},  {"ColumnLineGap", 111, 93, kWhite},
                               {"SecondColumnLine", 121, 94, kBlack}, {"RowLine", 104, 101, kBlack},
-                              {"RowLineGap", 105, 101, kWhite},      {"InsideThePlot", 115, 105, kWhite}};
+                              {"RowLineGap", 105, 101, kWhite},      {"InsideThePlot", 115, 105, kWhite},
+                              {"TickBelowTheAxis", 111, 114, kBlack}, {"TickLeftOfTheAxis", 99, 101, kBlack}};
   ExpectPixels(pixels);
 }
 
@@ -234,6 +238,48 @@ TEST_F(Preview, NumberShowsItsSampleText) {
   const PixelCase pixels[] = {{"BoxTopLeft", 50, 50, kBlack},  {"BoxRightEdge", 97, 52, kBlack},
                               {"PastTheBox", 98, 52, kWhite}, {"BoxBottom", 60, 59, kBlack},
                               {"InsideTheBox", 60, 55, kWhite}};
+  ExpectPixels(pixels);
+}
+
+// The kinds that show a value as text, below the other elements on a 200 x 150 screen in a font without its file (6
+// pixels a character, lines of 10): each text a hollow box from its text position, so its
+// width tells which text it is; an entry's label on a tab above its frame; a bar's scale.
+TEST_F(Preview, ValueKindsShowTheirTextsLabelsAndScales) {
+  project.SetSetting("ScreenWidth", 200);
+  project.SetSetting("ScreenHeight", 150);
+  AddTestFont(project, {.number = 1, .lineHeight = 10, .advance = 6});
+  auto add = [&](int32_t varType, const nlohmann::json& properties, int32_t x, int32_t y, int32_t width,
+                 Columns more = {}) {
+    Columns columns = {{"DisplayID", 1}, {"Type", 5},       {"VarType", varType}, {"Binary", properties.dump()},
+                       {"Xs", x},        {"Ys", y},         {"Dx", width},        {"Dy", 20},
+                       {"ColorFore", 0}, {"ColorBack", 15}, {"FontNumber", 1},    {"Alignment", 0}};
+    for (auto& [name, value] : more) {  // a column given again replaces the default
+      auto same = std::find_if(columns.begin(), columns.end(), [&](const auto& c) { return c.first == name; });
+      same != columns.end() ? void(same->second = value) : columns.push_back({name, value});
+    }
+    project.AddElement(columns);
+  };
+  // "00:00.00" (48 pixels) for a format with hundredths, "00:00" (30) for an entry timer.
+  add(7, {{"GetTextObject", {{"GetText", "MM:SS.hh"}}}, {"GetTimerKind", 1}, {"GetTimerSubKind", 2}}, 10, 80, 60);
+  add(7, {{"GetTextObject", {{"GetText", "MM:SS"}}}, {"GetTimerKind", 2}}, 10, 120, 60,
+      {{"Text", "Go"}, {"DescriptionFontNumber", 1}, {"TouchOprndAddr", -2}});
+  add(15, {{"GetFieldText", "ABCDEF"}, {"GetFieldLength", 3}}, 80, 80, 40);  // "AAA", 18 pixels
+  add(6, {{"EntryMode", 5}}, 80, 120, 40, {{"Flat3D", 1}});  // "9999", 24, 4 pixels into a raised frame
+  add(9, {{"GetBarSetting1", 1}}, 140, 80, 20, {{"Dy", 50}});
+  ToolRun run = Draw(Save());
+  ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+  constexpr Rgb kGrey{128, 128, 128};
+  const PixelCase pixels[] = {
+      {"TimerSampleEnd", 57, 82, kBlack},      {"PastTheTimerSample", 58, 82, kWhite},
+      {"EntryTimerSampleEnd", 39, 122, kBlack}, {"PastTheEntryTimerSample", 40, 122, kWhite},
+      {"LabelTabCorner", 25, 108, kBlack},      {"PastTheLabelTab", 26, 108, kWhite},
+      {"LabelText", 12, 113, kBlack},           {"LabelMargin", 11, 113, kWhite},
+      {"TextFieldSampleEnd", 97, 82, kBlack},  {"PastTheTextFieldSample", 98, 82, kWhite},
+      {"EntrySampleEnd", 107, 126, kBlack},     {"PastTheEntrySample", 108, 126, kWhite},
+      {"RaisedBottomEdge", 100, 138, kGrey},    {"BarMajorTick", 144, 105, kBlack},
+      {"PastTheMajorTick", 145, 105, kWhite},   {"BarMinorTick", 142, 125, kBlack},
+      {"PastTheMinorTick", 143, 125, kWhite},
+  };
   ExpectPixels(pixels);
 }
 
