@@ -108,10 +108,9 @@ inline constexpr std::string_view kOperand = "operand";
 
 // Faces: blocks of width, height, position, colour and these (the header's normal state, a
 // list's items, a framed picture's frame, a point list's area); an image block's number.
+// (kBorderWidth and kFrame are above, with the value kinds' fields.)
 inline constexpr std::string_view kCompanionColour = "companion colour";
-inline constexpr std::string_view kBorderWidth = "border width";
 inline constexpr std::string_view k3dFlag = "3D flag";
-inline constexpr std::string_view kFrame = "frame";
 inline constexpr std::string_view kArea = "area";
 inline constexpr std::string_view kImageNumber = "image number";
 
@@ -119,7 +118,6 @@ inline constexpr std::string_view kImageNumber = "image number";
 // position and a tail whose first two 16-bit words are its width and height).
 inline constexpr std::string_view kPoint = "point";
 inline constexpr std::string_view kInner = "inner";
-inline constexpr std::string_view kCell = "cell";
 inline constexpr std::string_view kTail = "tail";
 
 // The display record's background.

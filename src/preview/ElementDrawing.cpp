@@ -96,8 +96,6 @@ void DrawFace(const RecordView& r, const std::string& prefix, bool fill, Drawing
 
 std::string HeaderFace() { return field::Prefix({field::kHeader, field::kNormal}); }
 
-// The kind part's prefix of the record ("\"LB\" "), from the tag behind the header.
-std::string KindPrefix(const RecordView& r);
 
 // Text buttons, frames and text boxes: the header's face (its fill is the own background's).
 void DrawHeaderFace(const RecordView& r, DrawingTools& t) { DrawFace(r, HeaderFace(), false, t); }
@@ -220,8 +218,6 @@ std::string KindTag(const RecordView& r) {
   }
   return "";
 }
-
-std::string KindPrefix(const RecordView& r) { return field::Prefix({field::KindPart(KindTag(r))}); }
 
 // Whether a field belongs to a picture other than the first ("picture 2 ...", "... item 2 ...").
 bool OfALaterPicture(const std::string& name) {
