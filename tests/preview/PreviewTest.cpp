@@ -245,12 +245,13 @@ TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
   const char* name = "A text far too long for its box";
   project.Db().Execute("UPDATE HMI_Elements SET Text=? WHERE ID=?", {name, text});
-  project.AddElement({{"DisplayID", 1}, {"Type", 4}, {"Text", name}, {"Xs", 10}, {"Ys", 64}, {"Dx", 20}, {"Dy", 5},
-                      {"FontNumber", 1}});
+  int32_t second = project.AddElement({{"DisplayID", 1}, {"Type", 4}, {"Text", name}, {"Xs", 10}, {"Ys", 64},
+                                       {"Dx", 20}, {"Dy", 5}, {"FontNumber", 1}});
   ToolRun run = Draw(SaveWithFont());
   EXPECT_EQ(run.exitCode, 0) << run.err;
   std::string warning = " is too small to fit text inside. Please resize it to solve the problem.\n";
-  EXPECT_EQ(run.out, "1 warning: " + (name + warning) + "2 warning: " + name + warning);
+  EXPECT_EQ(run.out, "1 warning element " + std::to_string(text) + ": " + name + warning + "2 warning element " +
+                        std::to_string(second) + ": " + name + warning);
   EXPECT_EQ(Describe(PixelAt(9, 63)), Describe(kMark));  // the second one's outline
   EXPECT_EQ(Describe(PixelAt(49, 29)), Describe(kMark));  // the outline, one pixel outside the frame
   EXPECT_EQ(Describe(PixelAt(90, 44)), Describe(kMark));
@@ -263,7 +264,8 @@ TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   std::stringstream index;
   index << std::ifstream(dir / "all" / "index.html").rdbuf();
   EXPECT_NE(index.str().find("<h2>display 1 (Home)</h2>\n<section><img src=\"display-1.png\""), std::string::npos);
-  EXPECT_NE(index.str().find("<b>1</b> warning: A text far too long for its box is too small"), std::string::npos)
+  EXPECT_NE(index.str().find("<b>1</b> warning [BRK001] element " + std::to_string(text) + ": A text far too long"),
+            std::string::npos)
       << index.str();
   EXPECT_TRUE(fs::exists(dir / "all" / "display-1.png"));
 }
