@@ -154,17 +154,17 @@ TEST_P(GoldenImages, MatchTheStoredPicture) {
 // clang-format off
 const GoldenCase kCases[] = {
     {"display_home", 0, 1}, {"display_settings", 0, 2}, {"display_alarms", 0, 3}, {"display_process", 0, 5},
-    {"display_controls", 0, 7}, {"rectangle_frame", 1, 0}, {"line", 2, 0}, {"line_slanted", 7, 0},
+    {"display_controls", 0, 7}, {"rectangle_frame", 1, 0}, {"line", 2, 0},
     {"ellipse_lamp", 3, 0}, {"touch_area", 4, 0}, {"static_picture", 5, 0}, {"text_box", 6, 0},
     {"text_box_two_lines", 19, 0}, {"rectangle_3d", 11, 0}, {"text_button_static", 8, 0}, {"text_field_static", 9, 0},
     {"picture_switch", 10, 0}, {"rectangle_touch", 12, 0}, {"ellipse_touch_hide", 13, 0}, {"picture_list", 14, 0},
     {"number", 15, 0}, {"number_with_label", 21, 0}, {"number_ranges", 22, 0}, {"number_ranges_limit", 23, 0},
     {"timer", 24, 0}, {"timer_delay", 25, 0}, {"clock", 26, 0}, {"date", 27, 0},
-    {"bar_graph", 60, 0}, {"meter", 61, 0}, {"trend", 63, 0}, {"trend_speed", 64, 0},
+    {"bar_graph", 60, 0}, {"meter", 61, 0}, {"trend", 63, 0},
     {"trend_batch", 65, 0}, {"picture_button", 70, 0}, {"text_button", 71, 0}, {"text_list", 72, 0},
     {"picture_list_state", 73, 0}, {"text_list_fault", 74, 0}, {"picture_list_fan", 75, 0}, {"framed_picture", 76, 0},
     {"point_list", 77, 0}, {"cell_layout", 79, 0}, {"entry_field_picker", 90, 0}, {"entry_field_number", 91, 0},
-    {"entry_field_month", 92, 0}, {"entry_field_day", 93, 0}, {"string_entry", 94, 0}, {"entry_text", 95, 0},
+    {"entry_field_month", 92, 0}, {"string_entry", 94, 0},
     {"text_field", 96, 0}, {"text_field_recipe", 97, 0}, {"entry_password", 98, 0}, {"string_entry_id", 99, 0},
     {"entry_text_name", 100, 0}, {"entry_text_view", 101, 0},
 };
