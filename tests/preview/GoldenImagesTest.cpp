@@ -145,7 +145,8 @@ TEST_P(GoldenImages, MatchTheStoredPicture) {
   if (differing > kMostPixelsDiffering * cut.width * cut.height) {
     cairo_surface_write_to_png(actual.get(), (stem.string() + ".actual.png").c_str());
     FAIL() << c.name << ": " << differing << " of " << cut.width * cut.height << " pixels differ"
-           << (sameSize ? "" : " (the sizes differ)") << "; see " << stem << ".actual.png and .diff.png";
+           << (sameSize ? "; see " : " (the sizes differ); see ") << stem.string() << ".actual.png"
+           << (sameSize ? " and .diff.png" : "");
   }
   fs::remove_all(dir);
 }
