@@ -5,14 +5,17 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <unordered_set>
 
 #include "CommandSupport.h"
 #include "Commands.h"
 #include "OutputPaths.h"
+#include "PreviewDiff.h"
+#include "PreviewElements.h"
 #include "PreviewFindings.h"
 #include "PreviewIndex.h"
-#include "database/Recordset.h"
 #include "component/ProjectCompile.h"
+#include "database/Recordset.h"
 #include "decoding/RecordDecoder.h"
 #include "preview/DisplayPreview.h"
 
@@ -26,40 +29,6 @@ struct PreviewOptions {
   std::string output;
   int scale = 1;
 };
-
-struct ElementRow {
-  int32_t id = 0;
-  uint16_t guid = 0;  // low 16 bits, as the display record lists it
-  std::string name;
-  Box frame;
-};
-
-std::vector<ElementRow> ElementsOf(Connection& db, int32_t displayId) {
-  std::vector<ElementRow> rows;
-  Recordset rs(db, "SELECT ID, GUID, Text, Xs, Ys, Dx, Dy FROM HMI_Elements WHERE DisplayID=? ORDER BY ID",
-               {Value(displayId)});
-  for (; !rs.Eof(); rs.MoveNext()) {
-    rows.push_back({rs.Long("ID"), static_cast<uint16_t>(rs.Long("GUID") & 0xFFFF), rs.Str("Text"),
-                    {rs.Long("Xs"), rs.Long("Ys"), rs.Long("Dx"), rs.Long("Dy")}});
-  }
-  return rows;
-}
-
-// The rows in the order the display record lists their elements (the order the panel draws
-// them in); elements it does not list come last.
-void SortAsListed(std::vector<ElementRow>& rows, const DecodedRecord& display, const Bytes& record) {
-  std::map<uint16_t, size_t> listed;
-  for (const DecodedField& f : display.fields) {
-    if (f.name.starts_with("\"PT\" element ") && f.name != "\"PT\" element count" && f.size == 2) {
-      listed.emplace(static_cast<uint16_t>(record[f.offset] | (record[f.offset + 1] << 8)), listed.size());
-    }
-  }
-  auto rank = [&](const ElementRow& r) {
-    auto it = listed.find(r.guid);
-    return it == listed.end() ? listed.size() : it->second;
-  };
-  std::ranges::stable_sort(rows, {}, rank);
-}
 
 struct Previewer {
   const PreviewOptions& o;
@@ -78,13 +47,17 @@ struct Previewer {
     try {
       return compiler.ElementRecord(elementId);
     } catch (const std::exception& e) {
-      host.Notice("element " + std::to_string(elementId) + " is drawn as its outline only: " + e.what());
+      notices.push_back("element " + std::to_string(elementId) + " is drawn as its outline only: " + e.what());
+      host.Notice(notices.back());
       return {};
     }
   }
 
+  std::vector<std::string> notices;  // of the display being drawn
+
   // Draws one display into `path`; its findings, or nothing when it has no record.
   std::optional<DisplayFindings> Draw(int32_t displayId, const std::string& path) {
+    notices.clear();
     Bytes record = compiler.DisplayRecord(displayId);
     if (record.empty()) {
       std::string why = "display " + std::to_string(displayId) + " does not exist, or its PaletteID names no palette";
@@ -92,11 +65,11 @@ struct Previewer {
       host.Notice(why + ": it is not drawn");
       return std::nullopt;
     }
-    std::vector<ElementRow> rows = ElementsOf(db, displayId);
-    SortAsListed(rows, DecodeRecord(record, context), record);
-    std::vector<NamedElement> names;
-    for (const ElementRow& r : rows) names.push_back({r.id, r.name});
-    DisplayFindings findings = FindingsOf(diagnostics, displayId, names);
+    if (db.QueryValue("SELECT 1 FROM Pages WHERE Id=? AND ModuleID=-1", {Value(displayId)})) {
+      notices.push_back("its module is -1: the display is never compiled, its elements have no records to draw");
+    }
+    std::vector<ElementRow> rows = ElementsOf(db, displayId, record, context);
+    DisplayFindings findings = FindingsOf(diagnostics, displayId, NamesOf(rows));
     auto canvas = DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, images, texts, height);
     RefuseProjectOutput(path, o.project.db);
     canvas->WritePng(path, o.scale);
@@ -114,10 +87,15 @@ struct Previewer {
   }
 };
 
-void WriteFindings(std::ostream& out, const std::vector<PreviewFinding>& findings) {
+// "1 error element 28: ..." a line, "-" for a finding of the display itself; then its notices.
+void WriteFindings(std::ostream& out, const std::vector<PreviewFinding>& findings,
+                   const std::vector<std::string>& notices) {
   for (const PreviewFinding& f : findings) {
-    out << (f.mark > 0 ? std::to_string(f.mark) : "-") << " " << f.severity << ": " << OneLine(f.message) << '\n';
+    out << (f.mark > 0 ? std::to_string(f.mark) : "-") << " " << f.severity;
+    for (size_t i = 0; i < f.elements.size(); ++i) out << (i == 0 ? " element " : ", ") << f.elements[i];
+    out << ": " << OneLine(f.message) << '\n';
   }
+  for (const std::string& notice : notices) out << "- notice: " << OneLine(notice) << '\n';
 }
 
 // Every display, with its title: "display 3 (Alarms)".
@@ -129,64 +107,135 @@ std::vector<std::pair<int32_t, std::string>> AllDisplays(Connection& db) {
   return displays;
 }
 
+// The message a finding was made of, to tell the command's own log again.
+DesignMessage MessageOf(const Diagnostic& d) {
+  return {d.rule, d.severity == "error" ? 0 : 1, d.moduleId, d.location, d.message, d.displayId, d.element, d.module};
+}
+
 void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
   DecodeContext context = ReadDecodeContext(host, db);
   CheckPanelSize(context.screenWidth, ScreenHeight(db, context.screenWidth), o.scale);
   auto log = std::dynamic_pointer_cast<DiagnosticsLog>(compiler.Findings());
-  // The findings, and a store brought up to date with the edits, on the private copy.
+  // The findings, and a store brought up to date with the edits, on the private copy; those of
+  // a preview of one display kept apart, so that it tells only that display's.
+  auto findings = o.display ? std::make_shared<DiagnosticsLog>() : log;
+  compiler.SetFindingSink(findings);
   ProjectCompile(compiler, host, db).Run();
-  std::vector<Diagnostic> diagnostics = log ? log->Items() : std::vector<Diagnostic>{};
   compiler.SetFindingSink(nullptr);  // the records drawn report their messages once, above
-  Previewer previewer{o, compiler, host, db, context, PanelFonts(db, context.codePage),
-                      PanelImages(db), TextTable(db), ScreenHeight(db, context.screenWidth), diagnostics};
-  std::vector<std::string> notices;
+  Previewer previewer{o,
+                      compiler,
+                      host,
+                      db,
+                      context,
+                      PanelFonts(db, context.codePage),
+                      PanelImages(db),
+                      TextTable(db),
+                      ScreenHeight(db, context.screenWidth),
+                      findings ? findings->Items() : std::vector<Diagnostic>{}};
+  const std::vector<Diagnostic>& diagnostics = previewer.diagnostics;
+  ProjectFindings general;
   for (const PanelFonts::Unusable& font : previewer.fonts.FontsWithoutFile()) {
-    notices.push_back("font " + std::to_string(font.number) + " " + font.why +
-                      ": its texts are drawn as boxes (add it again with brisklet font add to keep the file)");
+    general.notices.push_back("font " + std::to_string(font.number) + " " + font.why +
+                              ": its texts are drawn as boxes (add it again with brisklet font add to keep the file)");
   }
-  for (const std::string& notice : notices) host.Notice(notice);
   if (o.display) {
-    if (auto findings = previewer.Draw(*o.display, o.output)) WriteFindings(out, findings->list);
+    ElementIndex elements(NamesOf(ElementsOf(db, *o.display, {}, context)));
+    for (const Diagnostic& d : diagnostics) {
+      if (log && IsFindingOf(d, *o.display, elements)) log->AddFinding(MessageOf(d));
+    }
+    for (const std::string& notice : general.notices) host.Notice(notice);
+    auto drawn = previewer.Draw(*o.display, o.output);
+    if (drawn) WriteFindings(out, drawn->list, previewer.notices);
   } else {
+    for (const std::string& notice : general.notices) host.Notice(notice);
     std::filesystem::create_directories(o.output);
     std::vector<PreviewPage> pages;
     for (const auto& [id, title] : AllDisplays(db)) {
       std::string image = "display-" + std::to_string(id) + ".png";
-      if (auto findings = previewer.Draw(id, (std::filesystem::path(o.output) / image).string())) {
-        pages.push_back({title, image, findings->list});
+      if (auto drawn = previewer.Draw(id, (std::filesystem::path(o.output) / image).string())) {
+        pages.push_back({title, image, drawn->list, previewer.notices});
       }
+    }
+    std::unordered_set<const Diagnostic*> placed;
+    for (const PreviewPage& page : pages) {
+      for (const PreviewFinding& f : page.findings) placed.insert(f.source);
+    }
+    for (const Diagnostic& d : diagnostics) {
+      if (!placed.contains(&d) && (d.severity == "error" || d.severity == "warning")) {
+        general.findings.push_back(
+            {0, d.severity, d.location.empty() ? d.message : d.location + ": " + d.message, {}, d.rule, &d});
+      }
+    }
+    std::unordered_set<std::string> told(general.notices.begin(), general.notices.end());
+    for (const PreviewPage& page : pages) told.insert(page.notices.begin(), page.notices.end());
+    for (const Diagnostic& d : log ? log->Items() : std::vector<Diagnostic>{}) {
+      if (d.severity == "notice" && told.insert(d.message).second) general.notices.push_back(d.message);
     }
     std::string indexPath = (std::filesystem::path(o.output) / "index.html").string();
     RefuseProjectOutput(indexPath, o.project.db);
     std::ofstream index(indexPath);
-    WritePreviewIndex(index, std::filesystem::path(o.project.db).filename().string(), pages, notices);
+    WritePreviewIndex(index, std::filesystem::path(o.project.db).filename().string(), pages, general);
     if (!index.flush()) throw RuntimeError("Cannot write the preview ('" + indexPath + "'): " + std::strerror(errno));
     out << pages.size() << " displays drawn into " << o.output << '\n';
   }
   compiler.SetFindingSink(log);
 }
 
+// Opens the project only to see whether it has the display: an unknown display is said, as
+// the diagnostics say a failure, before anything is compiled.
+bool DisplayExists(const Options& o, int32_t display) {
+  try {
+    OpenOptions open;
+    open.busyTimeoutSeconds = o.busyTimeout;
+    RequireDisplay(*Connection::Open(ProjectDatabase(o.db), open), display);
+    return true;
+  } catch (const RuntimeError& e) {
+    DiagnosticsLog log;
+    log.Failure(e.Describe());
+    ExitCodeOf([&] { return WriteDiagnostics(o, OpenDiagnostics(o), log) ? 0 : 2; });
+    return false;
+  }
+}
+
 }  // namespace
 
 void AddPreviewCommand(CLI::App& app, int& exitCode) {
   static PreviewOptions preview;
+  static std::vector<std::string> diff;
   auto* p = AddDbCommand(app, "preview", "Draw displays as the panel shows them (PNG), their findings marked",
                          preview.project);
+  p->get_option("DB")->required(false);
   auto* display = p->add_option("--display", preview.display, "Draw this display (Pages.Id) into the file -o");
   auto* all = p->add_flag("--all", preview.all, "Draw every display into the folder -o, with an index.html");
-  display->excludes(all);
-  p->add_option("-o,--output", preview.output, "The PNG file (--display) or the folder (--all)")->required();
+  auto* changes = p->add_option("--diff", diff,
+                                "OLD NEW: draw each display whose records differ, before and after, into the folder -o")
+                      ->expected(2);
+  display->excludes(all)->excludes(changes);
+  all->excludes(changes);
+  p->add_option("-o,--output", preview.output, "The PNG file (--display) or the folder (--all, --diff)")->required();
   p->add_option("--scale", preview.scale, "Draw each panel pixel as N x N pixels")->check(CLI::Range(1, 16));
   AddDiagnosticsOption(p, preview.project);
-  p->callback([&exitCode, display, all] {
-    if (display->count() + all->count() == 0) throw CLI::RequiredError("--display or --all");
+  p->callback([&exitCode, display, all, changes] {
+    if (changes->count() > 0) {
+      if (!preview.project.db.empty()) throw CLI::ValidationError("--diff", "takes the two projects, not DB");
+      exitCode = ExitCodeOf([] {
+        PreviewDiffOptions o{diff[0], diff[1], preview.output, preview.scale, preview.project.busyTimeout};
+        return PreviewDiff(o, std::cout);
+      });
+      return;
+    }
+    if (preview.project.db.empty()) throw CLI::RequiredError("DB");
+    if (display->count() + all->count() == 0) throw CLI::RequiredError("--display, --all or --diff");
     if (!OutputIsNotTheProject(preview.output, preview.project.db)) {
+      exitCode = 2;
+      return;
+    }
+    if (preview.display && !DisplayExists(preview.project, *preview.display)) {
       exitCode = 2;
       return;
     }
     exitCode = RunWithCompiler(preview.project, true,
                                [](clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
-                                 if (preview.display) RequireDisplay(db, *preview.display);
                                  Preview(preview, compiler, host, db, out);
                                });
   });

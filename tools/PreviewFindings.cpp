@@ -14,30 +14,52 @@ std::string Flat(std::string text) {
   return text;
 }
 
-// Element names compare as the project's Text column does: without regard to ASCII case.
-bool SameName(const std::string& a, const std::string& b) {
-  return std::ranges::equal(Flat(a), Flat(b),
-                            [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+// A name folded as the project's Text column compares it: ASCII lower case.
+std::string Folded(const std::string& name) {
+  std::string folded = Flat(name);
+  for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return folded;
 }
 
 }  // namespace
 
+ElementIndex::ElementIndex(const std::vector<NamedElement>& elements) {
+  for (const NamedElement& e : elements) {
+    mIds.insert(e.id);
+    if (!e.name.empty()) mByName[Folded(e.name)].push_back(e.id);
+  }
+}
+
+std::vector<int32_t> ElementIndex::NamedBy(const Diagnostic& d) const {
+  if (d.element.id != 0) return Has(d.element.id) ? std::vector<int32_t>{d.element.id} : std::vector<int32_t>{};
+  if (d.element.name.empty()) return {};
+  auto named = mByName.find(Folded(d.element.name));
+  return named == mByName.end() ? std::vector<int32_t>{} : named->second;
+}
+
+bool IsFindingOf(const Diagnostic& d, int32_t displayId, const ElementIndex& elements) {
+  if (d.severity != "error" && d.severity != "warning") return false;
+  // A finding that names its element but not its display still belongs to the element's display.
+  return d.displayId == displayId || (d.displayId == 0 && d.element.id != 0 && elements.Has(d.element.id));
+}
+
 DisplayFindings FindingsOf(const std::vector<Diagnostic>& items, int32_t displayId,
                            const std::vector<NamedElement>& elements) {
   DisplayFindings findings;
+  ElementIndex index(elements);
+  int32_t numbered = 0;
   for (const Diagnostic& d : items) {
-    if (d.displayId != displayId || (d.severity != "error" && d.severity != "warning")) continue;
-    // By its ID; a finding about a name that several elements share (duplicate variable
-    // names) goes on the first element of that name.
-    const std::string& named = d.element.name;
-    auto element = std::ranges::find_if(elements, [&](const NamedElement& e) {
-      return d.element.id != 0 ? e.id == d.element.id : !named.empty() && SameName(e.name, named);
-    });
+    if (!IsFindingOf(d, displayId, index)) continue;
+    std::vector<int32_t> ids = index.NamedBy(d);
     int32_t mark = 0;
-    if (element != elements.end()) {
-      mark = findings.marks.emplace(element->id, static_cast<int32_t>(findings.marks.size()) + 1).first->second;
+    if (!ids.empty()) {
+      // An element with several findings keeps the number of its first; the elements of one
+      // name share a number.
+      auto known = findings.marks.find(ids.front());
+      mark = known != findings.marks.end() ? known->second : ++numbered;
+      for (int32_t id : ids) findings.marks.emplace(id, mark);
     }
-    findings.list.push_back({mark, d.severity, d.message});
+    findings.list.push_back({mark, d.severity, d.message, ids, d.rule, &d});
   }
   return findings;
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "Diagnostics.h"
@@ -14,6 +16,9 @@ struct PreviewFinding {
   int32_t mark = 0;  // the element's number on the picture; 0 for a finding of the display itself
   std::string severity;
   std::string message;
+  std::vector<int32_t> elements;  // the IDs of the elements it is about (several for a shared name)
+  int rule = 0;
+  const Diagnostic* source = nullptr;  // the diagnostic it was made of
 };
 
 struct DisplayFindings {
@@ -23,10 +28,28 @@ struct DisplayFindings {
 
 struct NamedElement {
   int32_t id = 0;
-  std::string name;  // HMI_Elements.Text, by which a finding about a shared name finds its element
+  std::string name;  // HMI_Elements.Text, by which a finding about a shared name finds its elements
 };
 
-// The findings among `items` of display `displayId`, each put on the element it is about.
+// A display's elements by ID and by name, to find the elements a finding names.
+class ElementIndex {
+ public:
+  explicit ElementIndex(const std::vector<NamedElement>& elements);
+  bool Has(int32_t id) const { return mIds.contains(id); }
+  // The element of the finding's ID, else every element of its name (names compare as the
+  // project's Text column does: without regard to ASCII case, line breaks as blanks).
+  std::vector<int32_t> NamedBy(const Diagnostic& d) const;
+
+ private:
+  std::unordered_set<int32_t> mIds;
+  std::unordered_map<std::string, std::vector<int32_t>> mByName;
+};
+
+// Whether `d` is an error or warning about display `displayId` or one of its elements.
+bool IsFindingOf(const Diagnostic& d, int32_t displayId, const ElementIndex& elements);
+
+// The findings among `items` of display `displayId`, each put on the element it names by ID, or
+// on every element of the name it gives without an ID (two variables of one name).
 DisplayFindings FindingsOf(const std::vector<Diagnostic>& items, int32_t displayId,
                            const std::vector<NamedElement>& elements);
 

@@ -1,11 +1,31 @@
 // A plain HTML page, no scripts: one section per display, the picture on the left and the
-// numbered findings on the right.
+// counts and numbered findings on the right.
 #include "PreviewIndex.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace brisklet::cli {
 namespace {
 
-std::string Escaped(const std::string& text) {
+constexpr const char* kStyle =
+    "body{font-family:sans-serif;margin:1em}section{display:flex;gap:2em;margin-bottom:2em}"
+    "img{image-rendering:pixelated;border:1px solid #888}.error{color:#b00}.warning{color:#a60}"
+    ".notice{color:#555}ol,ul{margin:0}table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:2px 6px}";
+
+std::string Count(size_t n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
+
+size_t CountOf(const std::vector<PreviewFinding>& findings, const char* severity) {
+  return std::ranges::count(findings, std::string(severity), &PreviewFinding::severity);
+}
+
+void WriteNotices(std::ostream& out, const std::vector<std::string>& notices) {
+  for (const std::string& notice : notices) out << "<li class=\"notice\">notice: " << HtmlEscaped(notice) << "</li>\n";
+}
+
+}  // namespace
+
+std::string HtmlEscaped(const std::string& text) {
   std::string out;
   for (char c : text) {
     switch (c) {
@@ -19,27 +39,40 @@ std::string Escaped(const std::string& text) {
   return out;
 }
 
-constexpr const char* kStyle =
-    "body{font-family:sans-serif;margin:1em}section{display:flex;gap:2em;margin-bottom:2em}"
-    "img{image-rendering:pixelated;border:1px solid #888}.error{color:#b00}.warning{color:#a60}"
-    "ol,ul{margin:0}";
+void WriteHtmlHead(std::ostream& out, const std::string& title) {
+  out << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" << HtmlEscaped(title) << "</title>\n<style>"
+      << kStyle << "</style></head><body>\n<h1>" << HtmlEscaped(title) << "</h1>\n";
+}
 
-}  // namespace
+void WriteFindingItem(std::ostream& out, const PreviewFinding& f) {
+  out << "<li class=\"" << f.severity << "\">" << (f.mark > 0 ? "<b>" + std::to_string(f.mark) + "</b> " : "")
+      << f.severity;
+  if (f.rule > 0) {
+    char rule[16];
+    std::snprintf(rule, sizeof rule, "BRK%03d", f.rule);
+    out << " [" << rule << "]";
+  }
+  for (size_t i = 0; i < f.elements.size(); ++i) out << (i == 0 ? " element " : ", ") << f.elements[i];
+  out << ": " << HtmlEscaped(f.message) << "</li>\n";
+}
 
 void WritePreviewIndex(std::ostream& out, const std::string& project, const std::vector<PreviewPage>& pages,
-                       const std::vector<std::string>& notices) {
-  out << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Preview of " << Escaped(project)
-      << "</title>\n<style>" << kStyle << "</style></head><body>\n<h1>Preview of " << Escaped(project) << "</h1>\n";
-  for (const std::string& notice : notices) out << "<p>" << Escaped(notice) << "</p>\n";
+                       const ProjectFindings& general) {
+  WriteHtmlHead(out, "Preview of " + project);
+  if (!general.findings.empty() || !general.notices.empty()) {
+    out << "<h2>The project</h2>\n<ul>\n";
+    for (const PreviewFinding& f : general.findings) WriteFindingItem(out, f);
+    WriteNotices(out, general.notices);
+    out << "</ul>\n";
+  }
   for (const PreviewPage& page : pages) {
-    out << "<h2>" << Escaped(page.title) << "</h2>\n<section><img src=\"" << Escaped(page.image) << "\" alt=\""
-        << Escaped(page.title) << "\">\n<ul>\n";
-    if (page.findings.empty()) out << "<li>no errors or warnings</li>\n";
-    for (const PreviewFinding& f : page.findings) {
-      out << "<li class=\"" << f.severity << "\">" << (f.mark > 0 ? "<b>" + std::to_string(f.mark) + "</b> " : "")
-          << f.severity << ": " << Escaped(f.message) << "</li>\n";
-    }
-    out << "</ul></section>\n";
+    out << "<h2>" << HtmlEscaped(page.title) << "</h2>\n<section><img src=\"" << HtmlEscaped(page.image) << "\" alt=\""
+        << HtmlEscaped(page.title) << "\">\n<div><p>" << Count(CountOf(page.findings, "error"), "error") << ", "
+        << Count(CountOf(page.findings, "warning"), "warning") << ", " << Count(page.notices.size(), "notice")
+        << "</p>\n<ul>\n";
+    for (const PreviewFinding& f : page.findings) WriteFindingItem(out, f);
+    WriteNotices(out, page.notices);
+    out << "</ul></div></section>\n";
   }
   out << "</body></html>\n";
 }

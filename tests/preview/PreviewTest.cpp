@@ -308,12 +308,13 @@ TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   if (!fs::exists(kDejaVuSans)) GTEST_SKIP() << kDejaVuSans << " is not installed";
   const char* name = "A text far too long for its box";
   project.Db().Execute("UPDATE HMI_Elements SET Text=? WHERE ID=?", {name, text});
-  project.AddElement({{"DisplayID", 1}, {"Type", 4}, {"Text", name}, {"Xs", 10}, {"Ys", 64}, {"Dx", 20}, {"Dy", 5},
-                      {"FontNumber", 1}});
+  int32_t second = project.AddElement({{"DisplayID", 1}, {"Type", 4}, {"Text", name}, {"Xs", 10}, {"Ys", 64},
+                                       {"Dx", 20}, {"Dy", 5}, {"FontNumber", 1}});
   ToolRun run = Draw(SaveWithFont());
   EXPECT_EQ(run.exitCode, 0) << run.err;
   std::string warning = " is too small to fit text inside. Please resize it to solve the problem.\n";
-  EXPECT_EQ(run.out, "1 warning: " + (name + warning) + "2 warning: " + name + warning);
+  EXPECT_EQ(run.out, "1 warning element " + std::to_string(text) + ": " + name + warning + "2 warning element " +
+                        std::to_string(second) + ": " + name + warning);
   // The outline: two pixels just outside the frame, in dashes of black and white.
   const PixelCase outline[] = {{"SecondOne", 9, 63, kWhite}, {"InnerRing", 49, 29, kBlack},
                                {"OuterRing", 50, 28, kWhite}, {"Corner", 90, 44, kBlack},
@@ -328,7 +329,8 @@ TEST_F(Preview, ElementWithAFindingIsOutlinedNumberedAndListed) {
   std::stringstream index;
   index << std::ifstream(dir / "all" / "index.html").rdbuf();
   EXPECT_NE(index.str().find("<h2>display 1 (Home)</h2>\n<section><img src=\"display-1.png\""), std::string::npos);
-  EXPECT_NE(index.str().find("<b>1</b> warning: A text far too long for its box is too small"), std::string::npos)
+  EXPECT_NE(index.str().find("<b>1</b> warning [BRK001] element " + std::to_string(text) + ": A text far too long"),
+            std::string::npos)
       << index.str();
   EXPECT_TRUE(fs::exists(dir / "all" / "display-1.png"));
 }
