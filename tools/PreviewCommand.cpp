@@ -41,6 +41,7 @@ struct Previewer {
   TextTable texts;
   int32_t height;
   std::vector<Diagnostic> diagnostics;
+  std::vector<std::string> notices = {};  // of the display being drawn
 
   // The element's record, compiled without reporting its messages again; empty when it has none.
   Bytes RecordOf(int32_t elementId) {
@@ -53,8 +54,6 @@ struct Previewer {
     }
   }
 
-  std::vector<std::string> notices;  // of the display being drawn
-
   // Draws one display into `path`; its findings, or nothing when it has no record.
   std::optional<DisplayFindings> Draw(int32_t displayId, const std::string& path) {
     notices.clear();
@@ -65,12 +64,20 @@ struct Previewer {
       host.Notice(why + ": it is not drawn");
       return std::nullopt;
     }
-    if (db.QueryValue("SELECT 1 FROM Pages WHERE Id=? AND ModuleID=-1", {Value(displayId)})) {
+    bool compiled = DisplayIsCompiled(db, displayId);
+    if (!compiled) {
       notices.push_back("its module is -1: the display is never compiled, its elements have no records to draw");
     }
     std::vector<ElementRow> rows = ElementsOf(db, displayId, record, context);
     DisplayFindings findings = FindingsOf(diagnostics, displayId, NamesOf(rows));
-    auto canvas = DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, images, texts, height);
+    std::vector<PreviewNotice> drawn;
+    auto canvas = DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, images, texts, height, &drawn,
+                              compiled);
+    for (const PreviewNotice& notice : drawn) {
+      if (notice.elementId == 0 && !compiled) continue;  // said above
+      notices.push_back((notice.elementId != 0 ? "element " + std::to_string(notice.elementId) + ": " : "") +
+                        notice.text);
+    }
     RefuseProjectOutput(path, o.project.db);
     canvas->WritePng(path, o.scale);
     return findings;
@@ -81,7 +88,7 @@ struct Previewer {
     std::vector<PreviewElement> elements;
     for (const ElementRow& r : rows) {
       auto mark = findings.marks.find(r.id);
-      elements.push_back({RecordOf(r.id), r.frame, mark == findings.marks.end() ? 0 : mark->second});
+      elements.push_back({RecordOf(r.id), r.frame, mark == findings.marks.end() ? 0 : mark->second, r.id});
     }
     return elements;
   }
@@ -135,8 +142,9 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
   const std::vector<Diagnostic>& diagnostics = previewer.diagnostics;
   ProjectFindings general;
   for (const PanelFonts::Unusable& font : previewer.fonts.FontsWithoutFile()) {
-    general.notices.push_back("font " + std::to_string(font.number) + " " + font.why +
-                              ": its texts are drawn as boxes (add it again with brisklet font add to keep the file)");
+    general.notices.push_back("font " + std::to_string(font.number) + " " + font.why + ": its texts are drawn " +
+                              (font.inDefaultFont ? std::string("in ") + kDefaultFontName : std::string("as boxes")) +
+                              " (add it again with brisklet font add to keep the file)");
   }
   if (o.display) {
     ElementIndex elements(NamesOf(ElementsOf(db, *o.display, {}, context)));

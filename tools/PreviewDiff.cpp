@@ -67,7 +67,7 @@ struct Side {
     for (const ElementRow& r : rows) {
       const Bytes* record = Find(elements, r.id);
       auto mark = marks.find(r.id);
-      drawn.push_back({record ? *record : Bytes{}, r.frame, mark == marks.end() ? 0 : mark->second});
+      drawn.push_back({record ? *record : Bytes{}, r.frame, mark == marks.end() ? 0 : mark->second, r.id});
     }
     auto canvas = DrawDisplay(displays.at(displayId), drawn, context, *fonts, *images, *texts, height);
     canvas->WritePng(path, scale);
