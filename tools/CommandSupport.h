@@ -33,6 +33,7 @@ struct Options {
   bool reference = false;  // compile: run the checks by reference
   bool rebuild = false;    // compile: every item, as if nothing were stored
   bool asMarked = false;   // compile: only CompileHMI over what DownloadDLUs marks
+  bool ownExitCode = false;  // the work's outcome alone decides exit code 1 (preview of one display)
 };
 
 // Where the diagnostics go: stderr, stdout ("-", or a path that is stdout, as /dev/stdout) or a
@@ -118,7 +119,8 @@ int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
     } else {
       work(*project.compiler, *project.host, *project.conn, output);
     }
-    bool errors = project.compiler->ErrorCount() > 0 || (o.werror && project.compiler->WarningCount() > 0);
+    bool errors = !o.ownExitCode &&
+                  (project.compiler->ErrorCount() > 0 || (o.werror && project.compiler->WarningCount() > 0));
     exitCode = errors ? 1 : outcome;
   } catch (const RuntimeError& e) {
     log->Failure(e.Describe());

@@ -119,7 +119,9 @@ DesignMessage MessageOf(const Diagnostic& d) {
   return {d.rule, d.severity == "error" ? 0 : 1, d.moduleId, d.location, d.message, d.displayId, d.element, d.module};
 }
 
-void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
+// 0, or 1 when the display previewed alone has errors (warnings too with --werror); a preview of
+// every display leaves the exit code to the whole project's count.
+int Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
   DecodeContext context = ReadDecodeContext(host, db);
   CheckPanelSize(context.screenWidth, ScreenHeight(db, context.screenWidth), o.scale);
   auto log = std::dynamic_pointer_cast<DiagnosticsLog>(compiler.Findings());
@@ -154,6 +156,11 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
     for (const std::string& notice : general.notices) host.Notice(notice);
     auto drawn = previewer.Draw(*o.display, o.output);
     if (drawn) WriteFindings(out, drawn->list, previewer.notices);
+    compiler.SetFindingSink(log);
+    bool counted = drawn && std::any_of(drawn->list.begin(), drawn->list.end(), [&o](const PreviewFinding& f) {
+                     return f.severity == "error" || (o.project.werror && f.severity == "warning");
+                   });
+    return counted ? 1 : 0;
   } else {
     for (const std::string& notice : general.notices) host.Notice(notice);
     std::filesystem::create_directories(o.output);
@@ -187,6 +194,7 @@ void Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, 
     out << pages.size() << " displays drawn into " << o.output << '\n';
   }
   compiler.SetFindingSink(log);
+  return 0;
 }
 
 // Opens the project only to see whether it has the display: an unknown display is said, as
@@ -242,9 +250,10 @@ void AddPreviewCommand(CLI::App& app, int& exitCode) {
       exitCode = 2;
       return;
     }
+    preview.project.ownExitCode = preview.display.has_value();
     exitCode = RunWithCompiler(preview.project, true,
                                [](clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
-                                 Preview(preview, compiler, host, db, out);
+                                 return Preview(preview, compiler, host, db, out);
                                });
   });
 }

@@ -2,6 +2,8 @@
 // palette, 16-bit pixels as RGB565 (docs/host-services.md, "Picture files").
 #include "textproject/PictureFiles.h"
 
+#include "preview/PanelImages.h"
+
 #include <cairo.h>
 #include <zlib.h>
 
@@ -230,16 +232,8 @@ Picture PictureOfPng(std::string_view pngBytes, int32_t bits, const std::string&
   return picture;
 }
 
-uint32_t WidthForPixels(size_t count) {
-  if (count == 0) return 0;
-  size_t root = 0, width = count;
-  for (size_t d = 1; d * d <= count; ++d) {
-    root = d;
-    if (count % d == 0) width = count / d;
-  }
-  if (width > kMaxSide) width = root * root == count ? root : root + 1;
-  return static_cast<uint32_t>(width);
-}
+// The preview lays out a picture without a known width the same way.
+uint32_t WidthForPixels(size_t count) { return PanelImages::WidthForPixels(count); }
 
 Bytes PackPixels(const Bytes& pixels) {
   uLongf size = compressBound(static_cast<uLong>(pixels.size()));

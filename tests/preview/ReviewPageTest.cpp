@@ -45,14 +45,17 @@ TEST_F(DemoPreview, FindingsArePinnedByElementAndToldForTheirDisplayOnly) {
     int display;
     std::string line;       // of the findings on stdout
     std::string elsewhere;  // a finding of another display, not told
+    int exitCode;           // 1 for errors of this display only
   };
   const Case cases[] = {
-      {7, "2 error element 78: Belt plot is too small.\n", "Flow rate"},
-      {3, "element 15, 16: 2 Or more Vars have the Same Name: 'Pressure'", "Belt plot"},
-      {3, "- error: The HMI Display: 'Alarms' has 2 or more elements with the same touch", "'Settings'"},
+      {7, "2 error element 78: Belt plot is too small.\n", "Flow rate", 1},
+      {3, "element 15, 16: 2 Or more Vars have the Same Name: 'Pressure'", "Belt plot", 1},
+      {3, "- error: The HMI Display: 'Alarms' has 2 or more elements with the same touch", "'Settings'", 1},
+      {1, "1 warning element 19: Press the green button", "Flow rate", 0},
   };
   for (const Case& c : cases) {
     ToolRun run = Display(c.display);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.display;
     EXPECT_NE(run.out.find(c.line), std::string::npos) << run.out;
     EXPECT_EQ(run.err.find(c.elsewhere), std::string::npos) << run.err;
     EXPECT_EQ((run.out + run.err).find("Trends Tree"), std::string::npos);
