@@ -1,12 +1,11 @@
 // Reading the text form back: every file parsed, every row checked against its table, and
 // every mistake reported with its file, line and column, so that one run shows them all.
 #include <algorithm>
-#include <climits>
 #include <tuple>
 #include <set>
 
 #include "base/RuntimeError.h"
-#include "textproject/PictureFiles.h"
+#include "textproject/ImageEntries.h"
 #include "textproject/TextForm.h"
 #include "textproject/TextValues.h"
 
@@ -18,14 +17,6 @@ TextLocation At(const std::string& file, const toml::source_region& where) {
 }
 
 std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
-
-const char* TypeName(const Value& v) {
-  if (v.IsNull()) return "null";
-  if (v.IntegerPtr()) return "a whole number";
-  if (v.IsText()) return "a string";
-  if (v.IsBytes()) return "a blob";
-  return "a fraction";
-}
 
 // What a table's rows are called in the files.
 std::string RowName(const std::string& table) {
@@ -148,31 +139,18 @@ class Reader {
     if (auto png = entry.get_as<std::string>("png")) mReferenced.insert(png->get());
   }
 
-  // An image entry whose pixels are a PNG: packed as the project keeps them, with the CRC it gets
-  // when the entry gives none, and its width when the PNG is not as wide as the pixels' own.
-  bool PictureFromPng(Row& row, const TextLocation& at) {
+  // An image entry whose pixels are a PNG (ImageEntries.h); every entry has its CRC then.
+  bool PictureFromPng(Row& row, const TextLocation& at, bool newPicture = false) {
     DesignTable& images = T("ProjectImages");
-    size_t crc = images.ColumnIndex("CRC");
     if (mPendingPng) {
-      const Value& bits = row[images.ColumnIndex("Bits")];
-      if (!bits.IntegerPtr() || (*bits.IntegerPtr() != 8 && *bits.IntegerPtr() != 16)) {
-        Problem(mPendingPng->second, "a picture from a PNG has 8 or 16 Bits");
-        return false;
-      }
-      try {
-        Picture picture = PictureOfPng(mFiles.at(mPendingPng->first), static_cast<int32_t>(*bits.IntegerPtr()),
-                                       mPendingPng->first);
-        row[images.ColumnIndex("Data8bpp")] = Value(PackPixels(picture.pixels));
-        size_t count = picture.pixels.size() / (picture.bits / 8);
-        size_t width = images.ColumnIndex("Width");
-        if (row[width].IsNull() && picture.width != WidthForPixels(count)) row[width] = Value(int64_t{picture.width});
-        if (row[crc].IsNull()) row[crc] = Value(PictureCrc(picture.pixels));
-      } catch (const RuntimeError& e) {
-        Problem(mPendingPng->second, e.Describe());
+      std::string wrong =
+          PngIntoImageRow(images, row, mFiles.at(mPendingPng->first), mPendingPng->first, newPicture);
+      if (!wrong.empty()) {
+        Problem(mPendingPng->second, wrong);
         return false;
       }
     }
-    if (row[crc].IsNull()) {
+    if (row[images.ColumnIndex("CRC")].IsNull()) {
       Problem(at, "image has no CRC (and no PNG to compute it from)");
       return false;
     }
@@ -183,24 +161,15 @@ class Reader {
   void NewPictures() {
     DesignTable& images = T("ProjectImages");
     for (const auto& [path, bytes] : mFiles) {
-      bool png = path.rfind("images/", 0) == 0 && path.size() > 11 && path.compare(path.size() - 4, 4, ".png") == 0;
-      if (!png || mReferenced.count(path)) continue;
-      int64_t id = images.rows.empty() || !images.rows.rbegin()->first[0].IntegerPtr()
-                       ? 1
-                       : *images.rows.rbegin()->first[0].IntegerPtr() + 1;
-      Row row = images.DefaultRow();
-      row[0] = Value(id);
-      row[images.ColumnIndex("Bits")] = Value(16);
+      if (!IsLoosePicture(path) || mReferenced.count(path)) continue;
+      Row row = NewImageRow(images);
       mPendingPng = {path, TextLocation{path}};
-      if (!PictureFromPng(row, {path})) continue;
-      row[images.ColumnIndex("Width")] = Value(int64_t{WidthOfPng(path)});
-      mRead.notices.push_back(path + ": a new picture, image " + std::to_string(id) + " with CRC " +
+      if (!PictureFromPng(row, {path}, true)) continue;
+      mRead.notices.push_back(path + ": a new picture, image " + row[0].SqlText() + " with CRC " +
                               row[images.ColumnIndex("CRC")].SqlText() + " (16 bits)");
       Add(images, row, {path});
     }
   }
-
-  uint32_t WidthOfPng(const std::string& path) { return PictureOfPng(mFiles.at(path), 16, path).width; }
 
   void ReadGlyphs(const toml::node& node) {
     auto fonts = node.as_table();
@@ -369,18 +338,9 @@ class Reader {
       Problem(at, name + ": " + v.error);
       return false;
     }
-    const std::string& type = table.types[column];
-    bool special = node.is_table();
-    if (!special && type == "INTEGER" && !v.value->IntegerPtr()) {
-      Problem(at, name + " is " + TypeName(*v.value) + ", expected a whole number");
-      return false;
-    }
-    if (!special && type == "TEXT" && !v.value->IsText()) {
-      Problem(at, name + " is " + TypeName(*v.value) + ", expected a string");
-      return false;
-    }
-    if (const int64_t* n = v.value->IntegerPtr(); n && type == "INTEGER" && (*n < INT32_MIN || *n > UINT32_MAX)) {
-      Problem(at, name + " = " + std::to_string(*n) + " is out of range (a 32-bit number)");
+    std::string wrong = ColumnValueError(name, table.types[column], *v.value, node.is_table());
+    if (!wrong.empty()) {
+      Problem(at, wrong);
       return false;
     }
     out = std::move(*v.value);

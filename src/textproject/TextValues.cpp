@@ -2,6 +2,7 @@
 #include "textproject/TextValues.h"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -220,6 +221,17 @@ ReadValue ValueOfNode(const toml::node& node) {
     }
   }
   return {std::nullopt, "expected a number, a string or { null = true }, { blob = \"...\" }"};
+}
+
+std::string ColumnValueError(const std::string& column, const std::string& type, const Value& value, bool typedForm) {
+  const char* is = value.IsNull() ? "null" : value.IntegerPtr() ? "a whole number" : value.IsText() ? "a string"
+                   : value.IsBytes() ? "a blob" : "a fraction";
+  if (!typedForm && type == "INTEGER" && !value.IntegerPtr()) return column + " is " + is + ", expected a whole number";
+  if (!typedForm && type == "TEXT" && !value.IsText()) return column + " is " + is + ", expected a string";
+  if (const int64_t* n = value.IntegerPtr(); n && type == "INTEGER" && (*n < INT32_MIN || *n > UINT32_MAX)) {
+    return column + " = " + std::to_string(*n) + " is out of range (a 32-bit number)";
+  }
+  return "";
 }
 
 std::optional<nlohmann::json> JsonOfNode(const toml::node& node, std::string& error, std::string& where) {

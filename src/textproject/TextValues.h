@@ -38,6 +38,9 @@ struct ReadValue {
   std::string error;
 };
 ReadValue ValueOfNode(const toml::node& node);
+// What is wrong with a value read for a column of that declared type ("" when nothing): a value
+// of another type (unless given in a typed form, `typedForm`), a whole number beyond 32 bits.
+std::string ColumnValueError(const std::string& column, const std::string& type, const Value& value, bool typedForm);
 // A properties table as JSON (error text when it holds a type JSON blobs do not have).
 std::optional<nlohmann::json> JsonOfNode(const toml::node& node, std::string& error, std::string& where);
 
