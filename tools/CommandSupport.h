@@ -12,6 +12,7 @@
 #include <type_traits>
 
 #include "Diagnostics.h"
+#include "LintSupport.h"
 #include "base/RuntimeError.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
@@ -30,11 +31,18 @@ struct Options {
   int busyTimeout = 5;
   int id = 0;
   bool json = false;
-  bool reference = false;  // compile: run the checks by reference
-  bool rebuild = false;    // compile: every item, as if nothing were stored
-  bool asMarked = false;   // compile: only CompileHMI over what DownloadDLUs marks
+  bool reference = false;    // compile: run the checks by reference
+  bool rebuild = false;      // compile: every item, as if nothing were stored
+  bool asMarked = false;     // compile: only CompileHMI over what DownloadDLUs marks
   bool ownExitCode = false;  // the work's outcome alone decides exit code 1 (preview of one display)
+  bool lint = false;         // our own checks run after the work (also when it fails)
+  std::string config;        // --config FILE of our own checks
 };
+
+// Whether our own checks found errors (or warnings, with --werror).
+inline bool LintFailed(const Options& o, const DiagnosticsLog& log) {
+  return log.CountLint("error") > 0 || (o.werror && log.CountLint("warning") > 0);
+}
 
 // Where the diagnostics go: stderr, stdout ("-", or a path that is stdout, as /dev/stdout) or a
 // file of their own, opened before the work so that one that cannot be written stops the command
@@ -93,9 +101,9 @@ struct OpenProject {
 bool OutputIsNotTheProject(const std::string& output, const std::string& project);
 
 // Opens the project, runs the work, then writes the diagnostics and the output, and turns the
-// outcome into the exit code: 1 when the compiler counted errors or the work returns 1, 2 for a
-// run-time failure (whose half-made output is not shown). Nothing is written before the work
-// is over, so a reader that stops early cannot break off a compile.
+// outcome into the exit code: 1 when the compiler or our own checks (o.lint) found errors or the
+// work returns 1, 2 for a run-time failure (whose half-made output is not shown). Nothing is
+// written before the work is over, so a reader that stops early cannot break off a compile.
 // Structured diagnostics sent to stdout have it to themselves: the output goes to stderr then.
 template <typename Work>
 int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
@@ -112,15 +120,25 @@ int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
   int exitCode = 2;
   try {
     OpenProject project(o.db, o, inspectOnly, log);
+    std::optional<LintConfig> lint;
+    if (o.lint) lint = LintConfigOf(o.db, o.config);
     int outcome = 0;
     using Result = std::invoke_result_t<Work, clsDownload&, DefaultHost&, Connection&, std::ostream&>;
-    if constexpr (std::is_same_v<Result, int>) {
-      outcome = work(*project.compiler, *project.host, *project.conn, output);
-    } else {
-      work(*project.compiler, *project.host, *project.conn, output);
+    try {
+      if constexpr (std::is_same_v<Result, int>) {
+        outcome = work(*project.compiler, *project.host, *project.conn, output);
+      } else {
+        work(*project.compiler, *project.host, *project.conn, output);
+      }
+    } catch (const std::exception&) {
+      // What our own checks find still helps most when the work failed (a text the code page
+      // cannot hold ends a compile at the first one).
+      if (lint) AddLintFindings(*log, *project.conn, *project.host, *lint);
+      throw;
     }
-    bool errors = !o.ownExitCode &&
-                  (project.compiler->ErrorCount() > 0 || (o.werror && project.compiler->WarningCount() > 0));
+    if (lint) AddLintFindings(*log, *project.conn, *project.host, *lint);
+    bool errors = !o.ownExitCode && (project.compiler->ErrorCount() > 0 ||
+                                     (o.werror && project.compiler->WarningCount() > 0) || LintFailed(o, *log));
     exitCode = errors ? 1 : outcome;
   } catch (const RuntimeError& e) {
     log->Failure(e.Describe());

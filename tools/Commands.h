@@ -7,6 +7,7 @@ namespace brisklet::cli {
 
 void AddInitCommand(CLI::App& app, int& exitCode);
 void AddCompileCommands(CLI::App& app, int& exitCode);
+void AddCheckCommand(CLI::App& app, int& exitCode);
 void AddFontCommand(CLI::App& app, int& exitCode);
 void AddGenerateCommand(CLI::App& app, int& exitCode);
 void AddDumpCommand(CLI::App& app, int& exitCode);

@@ -29,8 +29,10 @@ int64_t CountPending(Connection& conn) {
 void AddCompileCommands(CLI::App& app, int& exitCode) {
   static Options compile, element, display, table, units, minsize;
 
-  auto* c = AddDbCommand(app, "compile", "Compile every pending element and display, then run the checks", compile);
+  auto* c = AddDbCommand(app, "compile", "Compile every pending element and display, then run the checks and our own", compile);
   AddDiagnosticsOption(c, compile);
+  AddConfigOption(c, compile.config);
+  compile.lint = true;
   c->add_flag("--reference", compile.reference,
               "Run every check over the whole project by its own query, not just over what changed since the "
               "last compile (same results, slower; for comparison)");

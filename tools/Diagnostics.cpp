@@ -13,16 +13,14 @@ constexpr size_t kLongestName = 40;  // a module, display or element name in a t
 
 const char* ColorOf(const std::string& severity) {
   if (severity == "warning") return "\033[1;35m";
-  if (severity == "notice") return "\033[1;36m";
+  if (severity == "notice" || severity == "note") return "\033[1;36m";
   return "\033[1;31m";  // an error or a failure
 }
 
 std::string Plural(int count, const char* noun) { return std::to_string(count) + " " + noun + (count == 1 ? "" : "s"); }
 
-bool IsFinding(const Diagnostic& d) { return d.severity == "error" || d.severity == "warning"; }
-
 // "Main / Setup / Box [17]": the names the finding has, each shortened.
-std::string Place(const Diagnostic& d) {
+std::string PlaceText(const Diagnostic& d) {
   std::string place;
   auto add = [&place](const std::string& part) {
     if (part.empty()) return;
@@ -43,10 +41,10 @@ std::string TextLine(const Diagnostic& d, const DiagnosticsStyle& style) {
   std::string where = style.project.empty() ? "brisklet" : style.project;
   if (!d.file.empty()) where = d.file + ":" + std::to_string(d.line) + ":" + std::to_string(d.column);
   std::string line = paint(where + ":", "\033[1m") + " ";
-  std::string place = IsFinding(d) ? Place(d) : "";
+  std::string place = IsFinding(d) ? PlaceText(d) : "";
   if (!place.empty()) line += paint(place + ":", "\033[1m") + " ";
   std::string label = d.severity + (IsFinding(d) ? "[" + RuleId(d.rule) + "]" : "");
-  return line + paint(label + ":", ColorOf(d.severity)) + " " + Flattened(d.message);
+  return line + paint(label + ":", ColorOf(d.severity)) + " " + Flattened(d.message) + (d.lint ? " [lint]" : "");
 }
 
 std::string JsonLine(const Diagnostic& d, const std::string& project) {
@@ -54,6 +52,7 @@ std::string JsonLine(const Diagnostic& d, const std::string& project) {
   Json line = {{"project", project}, {"severity", d.severity}, {"message", d.message}};
   if (IsFinding(d)) {
     line["rule"] = RuleId(d.rule);
+    if (d.lint) line["family"] = "lint";
     if (!d.file.empty()) {
       line["file"] = d.file;
       line["line"] = d.line;
@@ -88,6 +87,30 @@ void DiagnosticsLog::AddFinding(const DesignMessage& f) {
   d.displayId = f.displayId;
   d.rule = f.rule;
   d.element = f.element;
+  Place(d);
+  mItems.push_back(std::move(d));
+}
+
+void DiagnosticsLog::AddLintFinding(const LintFinding& f) {
+  Diagnostic d;
+  d.severity = SeverityName(f.severity);
+  d.module = f.moduleName;
+  d.location = f.displayName;
+  d.message = f.message;
+  d.moduleId = f.moduleId;
+  d.displayId = f.displayId;
+  d.rule = f.rule;
+  d.lint = true;
+  d.element = f.element;
+  d.file = f.file;
+  d.line = f.line;
+  d.column = f.column;
+  if (d.file.empty()) Place(d);
+  mItems.push_back(std::move(d));
+}
+
+// The display's GUID, and where a text project writes the element or display.
+void DiagnosticsLog::Place(Diagnostic& d) const {
   if (d.displayId != 0 && mGuidOf) d.displayGuid = mGuidOf(d.displayId);
   if (mPlaceOf && (d.element.id != 0 || d.displayId != 0)) {
     if (auto at = mPlaceOf(d.element.id, d.displayId)) {
@@ -96,18 +119,25 @@ void DiagnosticsLog::AddFinding(const DesignMessage& f) {
       d.column = at->column;
     }
   }
-  mItems.push_back(std::move(d));
 }
+
+bool IsFinding(const Diagnostic& d) { return d.severity == "error" || d.severity == "warning" || d.severity == "note"; }
 
 int DiagnosticsLog::Count(const std::string& severity) const {
   return static_cast<int>(
       std::count_if(mItems.begin(), mItems.end(), [&severity](const Diagnostic& d) { return d.severity == severity; }));
 }
 
+int DiagnosticsLog::CountLint(const std::string& severity) const {
+  return static_cast<int>(std::count_if(mItems.begin(), mItems.end(),
+                                        [&severity](const Diagnostic& d) { return d.lint && d.severity == severity; }));
+}
+
 std::string DiagnosticsLog::Summary() const {
-  int notices = Count("notice");
-  if (Count("error") + Count("warning") + notices == 0) return "";
+  int notes = Count("note"), notices = Count("notice");
+  if (Count("error") + Count("warning") + notes + notices == 0) return "";
   std::string summary = Plural(Count("error"), "error") + ", " + Plural(Count("warning"), "warning");
+  if (notes > 0) summary += ", " + Plural(notes, "note");
   return notices > 0 ? summary + ", " + Plural(notices, "notice") : summary;
 }
 
@@ -133,7 +163,7 @@ void DiagnosticsLog::WriteTo(std::ostream& out, const DiagnosticsStyle& style) c
     return;
   }
   for (const Diagnostic& d : mItems) {
-    if (style.quiet && (d.severity == "warning" || d.severity == "notice")) continue;
+    if (style.quiet && (d.severity == "warning" || d.severity == "note" || d.severity == "notice")) continue;
     out << (style.format == DiagnosticsFormat::Json ? JsonLine(d, style.project) : TextLine(d, style)) << '\n';
   }
 }

@@ -11,19 +11,21 @@
 #include <vector>
 
 #include "host/FindingSink.h"
+#include "lint/LintFinding.h"
 
 namespace brisklet::cli {
 
 enum class DiagnosticsFormat { Text, Json, Sarif };
 
 struct Diagnostic {
-  std::string severity;  // "error", "warning", "notice" or "failure"
+  std::string severity;  // "error", "warning", "note" (our own checks only), "notice" or "failure"
   std::string module;
   std::string location;  // the display's name
   std::string message;
   int moduleId = 0;
   int displayId = 0;         // 0: about no one display
-  int rule = 0;              // an error's or warning's rule number (2: "BRK002")
+  int rule = 0;              // an error's, warning's or note's rule number (2: "BRK002")
+  bool lint = false;         // found by our own checks (BRK100 on), not by the compiler
   MessageElement element{};  // the element it is about (id 0: none)
   int displayGuid = 0;
   // Where a text project writes the element (or the display): its file as the user names it
@@ -52,6 +54,10 @@ struct DiagnosticsStyle {
 class DiagnosticsLog : public FindingSink {
  public:
   void AddFinding(const DesignMessage& finding) override;
+  // A finding of our own checks (those turned off or suppressed never get here).
+  void AddLintFinding(const LintFinding& finding);
+  // A diagnostic told again (a preview of one display passes on that display's).
+  void Add(const Diagnostic& d) { mItems.push_back(d); }
   void Notice(const std::string& text) { mItems.push_back(Said("notice", text)); }
   void Failure(const std::string& text) { mItems.push_back(Said("failure", text)); }
   // The GUID of a display by its ID, asked once for each display a finding names.
@@ -60,9 +66,11 @@ class DiagnosticsLog : public FindingSink {
   void SetTextPlaces(std::function<std::optional<TextPlace>(int, int)> placeOf) { mPlaceOf = std::move(placeOf); }
 
   void WriteTo(std::ostream& out, const DiagnosticsStyle& style) const;
-  // "3 errors, 4 warnings, 1 notice" (what was found; "" when nothing was).
+  // "3 errors, 4 warnings, 2 notes, 1 notice" (what was found; "" when nothing was).
   std::string Summary() const;
   int Count(const std::string& severity) const;
+  // The findings of that severity of our own checks alone.
+  int CountLint(const std::string& severity) const;
   const std::vector<Diagnostic>& Items() const { return mItems; }
 
  private:
@@ -75,7 +83,11 @@ class DiagnosticsLog : public FindingSink {
   }
   std::function<int(int)> mGuidOf;
   std::function<std::optional<TextPlace>(int, int)> mPlaceOf;
+  void Place(Diagnostic& d) const;
 };
+
+// Whether a diagnostic is a finding (an error, warning or note with its rule), not a notice or failure.
+bool IsFinding(const Diagnostic& d);
 
 // A text as one line: line breaks become blanks.
 std::string Flattened(const std::string& text);

@@ -71,8 +71,8 @@ struct Previewer {
     std::vector<ElementRow> rows = ElementsOf(db, displayId, record, context);
     DisplayFindings findings = FindingsOf(diagnostics, displayId, NamesOf(rows));
     std::vector<PreviewNotice> drawn;
-    auto canvas = DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, images, texts, height, &drawn,
-                              compiled);
+    auto canvas =
+        DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, images, texts, height, &drawn, compiled);
     for (const PreviewNotice& notice : drawn) {
       if (notice.elementId == 0 && !compiled) continue;  // said above
       notices.push_back((notice.elementId != 0 ? "element " + std::to_string(notice.elementId) + ": " : "") +
@@ -114,11 +114,6 @@ std::vector<std::pair<int32_t, std::string>> AllDisplays(Connection& db) {
   return displays;
 }
 
-// The message a finding was made of, to tell the command's own log again.
-DesignMessage MessageOf(const Diagnostic& d) {
-  return {d.rule, d.severity == "error" ? 0 : 1, d.moduleId, d.location, d.message, d.displayId, d.element, d.module};
-}
-
 // 0, or 1 when the display previewed alone has errors (warnings too with --werror); a preview of
 // every display leaves the exit code to the whole project's count.
 int Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
@@ -130,6 +125,7 @@ int Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, C
   auto findings = o.display ? std::make_shared<DiagnosticsLog>() : log;
   compiler.SetFindingSink(findings);
   ProjectCompile(compiler, host, db).Run();
+  if (findings) AddLintFindings(*findings, db, host, LintConfigOf(o.project.db, o.project.config));
   compiler.SetFindingSink(nullptr);  // the records drawn report their messages once, above
   Previewer previewer{o,
                       compiler,
@@ -151,7 +147,7 @@ int Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, C
   if (o.display) {
     ElementIndex elements(NamesOf(ElementsOf(db, *o.display, {}, context)));
     for (const Diagnostic& d : diagnostics) {
-      if (log && IsFindingOf(d, *o.display, elements)) log->AddFinding(MessageOf(d));
+      if (log && IsFindingOf(d, *o.display, elements)) log->Add(d);
     }
     for (const std::string& notice : general.notices) host.Notice(notice);
     auto drawn = previewer.Draw(*o.display, o.output);
@@ -176,7 +172,7 @@ int Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, C
       for (const PreviewFinding& f : page.findings) placed.insert(f.source);
     }
     for (const Diagnostic& d : diagnostics) {
-      if (!placed.contains(&d) && (d.severity == "error" || d.severity == "warning")) {
+      if (!placed.contains(&d) && IsFinding(d)) {
         general.findings.push_back(
             {0, d.severity, d.location.empty() ? d.message : d.location + ": " + d.message, {}, d.rule, &d});
       }
@@ -231,6 +227,7 @@ void AddPreviewCommand(CLI::App& app, int& exitCode) {
   p->add_option("-o,--output", preview.output, "The PNG file (--display) or the folder (--all, --diff)")->required();
   p->add_option("--scale", preview.scale, "Draw each panel pixel as N x N pixels")->check(CLI::Range(1, 16));
   AddDiagnosticsOption(p, preview.project);
+  AddConfigOption(p, preview.project.config);
   p->callback([&exitCode, display, all, changes] {
     if (changes->count() > 0) {
       if (!preview.project.db.empty()) throw CLI::ValidationError("--diff", "takes the two projects, not DB");

@@ -38,7 +38,7 @@ std::vector<int32_t> ElementIndex::NamedBy(const Diagnostic& d) const {
 }
 
 bool IsFindingOf(const Diagnostic& d, int32_t displayId, const ElementIndex& elements) {
-  if (d.severity != "error" && d.severity != "warning") return false;
+  if (!IsFinding(d)) return false;
   // A finding that names its element but not its display still belongs to the element's display.
   return d.displayId == displayId || (d.displayId == 0 && d.element.id != 0 && elements.Has(d.element.id));
 }

@@ -8,6 +8,7 @@
 
 #include "Diagnostics.h"
 #include "checks/CheckTable.h"
+#include "lint/LintRules.h"
 
 namespace brisklet::cli {
 namespace {
@@ -21,18 +22,32 @@ std::string Lowercase(std::string text) {
   return text;
 }
 
+// The compiler's rules, then our own (tagged "lint", with their default level).
 Json Rules(const std::vector<RuleText>& all) {
   Json rules = Json::array();
   for (const RuleText& rule : all) {
     std::string id = RuleId(rule.number);
-    rules.push_back({{"id", id},
-                     {"name", rule.name},
-                     {"shortDescription", {{"text", rule.summary}}},
-                     {"fullDescription", {{"text", rule.description}}},
-                     {"help", {{"text", rule.help}}},
-                     {"helpUri", kRulesPage + Lowercase(id)}});
+    Json entry = {{"id", id},
+                  {"name", rule.name},
+                  {"shortDescription", {{"text", rule.summary}}},
+                  {"fullDescription", {{"text", rule.description}}},
+                  {"help", {{"text", rule.help}}},
+                  {"helpUri", kRulesPage + Lowercase(id)}};
+    if (const LintRule* lint = LintRuleOf(rule.number)) {
+      LintSeverity level = lint->defaultSeverity;
+      entry["defaultConfiguration"] = {{"level", level == LintSeverity::Off ? "none" : SeverityName(level)}};
+      entry["properties"] = {{"tags", Json::array({"lint"})}};
+    }
+    rules.push_back(entry);
   }
   return rules;
+}
+
+// Every rule a result can name: the compiler's, then our own.
+std::vector<RuleText> EveryRule() {
+  std::vector<RuleText> all = AllRules();
+  for (const LintRule& rule : LintRules()) all.push_back(rule.text);
+  return all;
 }
 
 size_t RuleIndex(const std::vector<RuleText>& all, int rule) {
@@ -88,21 +103,23 @@ Json Result(const Diagnostic& d, const std::vector<RuleText>& all, const std::st
   if (!d.file.empty()) location["physicalLocation"]["region"] = {{"startLine", d.line}, {"startColumn", d.column}};
   Json places = LogicalLocations(d);
   if (!places.empty()) location["logicalLocations"] = places;
-  return {{"ruleId", RuleId(d.rule)},
-          {"ruleIndex", RuleIndex(all, d.rule)},
-          {"level", d.severity == "error" ? "error" : "warning"},
-          {"message", {{"text", d.message}}},
-          {"locations", Json::array({location})}};
+  Json result = {{"ruleId", RuleId(d.rule)},
+                 {"ruleIndex", RuleIndex(all, d.rule)},
+                 {"level", d.severity},
+                 {"message", {{"text", d.message}}},
+                 {"locations", Json::array({location})}};
+  if (d.lint) result["properties"] = {{"family", "lint"}};
+  return result;
 }
 
 }  // namespace
 
 void WriteSarif(std::ostream& out, const std::vector<Diagnostic>& items, const std::string& project) {
-  std::vector<RuleText> all = AllRules();
+  std::vector<RuleText> all = EveryRule();
   Json results = Json::array(), notifications = Json::array();
   bool failed = false;
   for (const Diagnostic& d : items) {
-    if (d.severity == "error" || d.severity == "warning") {
+    if (IsFinding(d)) {
       results.push_back(Result(d, all, project));
     } else {
       failed = failed || d.severity == "failure";

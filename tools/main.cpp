@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   int exitCode = 0;
   brisklet::cli::AddInitCommand(app, exitCode);
   brisklet::cli::AddCompileCommands(app, exitCode);
+  brisklet::cli::AddCheckCommand(app, exitCode);
   brisklet::cli::AddStatusCommand(app, exitCode);
   brisklet::cli::AddFontCommand(app, exitCode);
   brisklet::cli::AddGenerateCommand(app, exitCode);

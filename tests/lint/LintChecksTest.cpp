@@ -74,16 +74,21 @@ const LintCase kCases[] = {
      },
      {}},
     // BRK107
-    {"a picture without its image row, and rows naming unknown images",
+    {"pictures missing or naming images the project does not have",
      [](Home& h) {
+       h.project.Insert("ProjectImages", {{"CRC", 55}});
        h.Element({{"Type", 3}, {"Dx", 10}, {"Dy", 10}, {"Text", "Logo"}});
-       int32_t framed = h.Element({{"Type", 5}, {"VarType", 34}, {"Dx", 10}, {"Dy", 10}, {"Text", "Framed"}});
-       h.project.Insert("ElementsAndImages", {{"Element_ID", framed}, {"Image_Index", 0}, {"Image_CRC", 1234}});
-       h.project.Insert("ElementsAndImages", {{"Element_ID", framed}, {"Image_Index", 1}, {"Image_CRC", -1}});
+       int32_t box = h.Element({{"Type", 4}, {"Dx", 10}, {"Dy", 10}, {"Text", "Boxed"}});
+       h.project.Insert("ElementsAndImages", {{"Element_ID", box}, {"Image_Index", 0}, {"Image_CRC", 1234}});
+       h.Element({{"Type", 5}, {"VarType", 1}, {"Binary", R"({"Image":[{"ImageCrc":55}]})"}, {"Text", "Switch"}});
+       h.Element({{"Type", 5}, {"VarType", 4}, {"Binary", R"({"ImageCount":0})"}, {"Text", "Empty list"}});
+       h.Element({{"Type", 5}, {"VarType", 22}, {"Binary", R"({"GetFramePicture":{"ImageCrc":55}})"}});
        h.project.Insert("PagesAndImages", {{"Page_ID", 1}, {"Image_CRC", 777}});
      },
      {"BRK107 element 1: 'Logo' shows a picture but has none",
-      "BRK107 element 2: picture 0 of 'Framed' is image CRC 1234, which the project's images do not have",
+      "BRK107 element 2: picture row 0 of 'Boxed' is image CRC 1234, which the project's images do not have",
+      "BRK107 element 3: picture 2 of 'Switch' is not given",
+      "BRK107 element 4: 'Empty list' shows a picture but has none",
       "BRK107 display 1: the background of the display is image CRC 777, which the project's images do not have"}},
 };
 
