@@ -163,7 +163,11 @@ LintConfig ParseLintConfig(const std::string& text, const std::string& file, std
   config.file = file;
   try {
     toml::table table = toml::parse(text, file);
-    Reader(config, problems).Read(table);
+    std::vector<ConfigProblem> found;
+    Reader(config, found).Read(table);
+    // A table's keys come sorted by name: the mistakes are told in the order of the file.
+    std::ranges::stable_sort(found, {}, [](const ConfigProblem& p) { return std::pair(p.line, p.column); });
+    problems.insert(problems.end(), found.begin(), found.end());
   } catch (const toml::parse_error& e) {
     problems.push_back({static_cast<int>(e.source().begin.line), static_cast<int>(e.source().begin.column),
                         std::string(e.description())});

@@ -3,6 +3,7 @@
 // framed pictures from their property blobs; text boxes, meters and point lists may have a
 // picture row. Every picture the download would name must be among the project's images, as
 // must each display's background.
+#include <algorithm>
 #include <functional>
 #include <string_view>
 #include <unordered_set>
@@ -87,7 +88,10 @@ void CheckBlobPictures(const LintContext& context, LintFindings& found) {
     } catch (const RuntimeError&) {
       continue;  // a broken blob: the compile names it
     }
-    if (crcs.empty()) found.push_back(ElementFinding(rows, 107, ElementNamed(rows) + " shows a picture but has none"));
+    if (std::ranges::all_of(crcs, [](int64_t crc) { return crc == 0; })) {
+      found.push_back(ElementFinding(rows, 107, ElementNamed(rows) + " shows a picture but has none"));
+      continue;
+    }
     for (size_t k = 0; k < crcs.size(); ++k) {
       if (images.contains(crcs[k])) continue;
       std::string which = "picture " + std::to_string(k + 1) + " of " + ElementNamed(rows);
