@@ -100,7 +100,7 @@ void WriteFindings(std::ostream& out, const std::vector<PreviewFinding>& finding
   for (const PreviewFinding& f : findings) {
     out << (f.mark > 0 ? std::to_string(f.mark) : "-") << " " << f.severity;
     for (size_t i = 0; i < f.elements.size(); ++i) out << (i == 0 ? " element " : ", ") << f.elements[i];
-    out << ": " << OneLine(f.message) << '\n';
+    out << ": " << OneLine(f.message) << (f.source && f.source->lint ? " [lint]" : "") << '\n';
   }
   for (const std::string& notice : notices) out << "- notice: " << OneLine(notice) << '\n';
 }

@@ -11,7 +11,7 @@ namespace {
 constexpr const char* kStyle =
     "body{font-family:sans-serif;margin:1em}section{display:flex;gap:2em;margin-bottom:2em}"
     "img{image-rendering:pixelated;border:1px solid #888}.error{color:#b00}.warning{color:#a60}"
-    ".notice{color:#555}ol,ul{margin:0}table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:2px 6px}";
+    ".note,.notice{color:#555}ol,ul{margin:0}table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:2px 6px}";
 
 std::string Count(size_t n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
 
@@ -53,7 +53,7 @@ void WriteFindingItem(std::ostream& out, const PreviewFinding& f) {
     out << " [" << rule << "]";
   }
   for (size_t i = 0; i < f.elements.size(); ++i) out << (i == 0 ? " element " : ", ") << f.elements[i];
-  out << ": " << HtmlEscaped(f.message) << "</li>\n";
+  out << ": " << HtmlEscaped(f.message) << (f.source && f.source->lint ? " <i>(lint)</i>" : "") << "</li>\n";
 }
 
 void WritePreviewIndex(std::ostream& out, const std::string& project, const std::vector<PreviewPage>& pages,
