@@ -42,6 +42,9 @@ class DesignChecks : public DisplayCompiler {
   // Runs a check over the whole project by its own text (the reference run).
   void prvRunCheck(const CheckRow& check);
   std::string prvGetElementLocation(Recordset& row) override;
+  // The location texts of a run by display (unset outside a run): nothing a run changes alters
+  // them, and each query reads every element of the display and every display of its module.
+  std::optional<std::map<int32_t, std::string>> mElementLocations;
 
   // The incremental compile. The checks walk again the rows of the displays and names that
   // changed (CompileChangedDisplays, CompileChangedNames) and keep what they find in place of

@@ -47,9 +47,14 @@ void DesignChecks::prvWalkTrendsTree(Recordset& rows) {
 }
 
 std::string DesignChecks::prvGetElementLocation(Recordset& row) {
+  int32_t displayId = row.Long("DisplayID");
+  if (mElementLocations) {
+    auto known = mElementLocations->find(displayId);
+    if (known != mElementLocations->end()) return known->second;
+  }
   std::string text;
   int32_t moduleId = 0;
-  auto display = GetRecordset(kSqlLocationDisplay, {Value(row.Long("DisplayID"))});
+  auto display = GetRecordset(kSqlLocationDisplay, {Value(displayId)});
   if (!display->Eof()) {
     display->MoveFirst();
     text = "Display: " + display->Str("Description");
@@ -60,6 +65,7 @@ std::string DesignChecks::prvGetElementLocation(Recordset& row) {
     module->MoveFirst();
     text = "Module: " + module->Str("ModuleName") + ", " + text;
   }
+  if (mElementLocations) mElementLocations->emplace(displayId, text);
   return text;
 }
 

@@ -6,10 +6,10 @@
 #include "base/RuntimeError.h"
 #include "component/KeptItemFindings.h"
 #include "component/Queries.h"
-#include "encoding/HostMessages.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "database/ProjectUpgrades.h"
+#include "encoding/HostMessages.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
@@ -41,16 +41,20 @@ class KeptItem {
 
 void clsDownload::CompileHMI() {
   ActiveHost active(mHost);
-  // Nothing in a run changes the module names or the message texts: each is read once per run.
+  // Nothing in a run changes the module names, the message texts or the element locations: each
+  // is read once per run.
   mModuleNames.emplace();
+  mElementLocations.emplace();
   struct ForgetModuleNames {
     std::optional<std::map<int32_t, std::string>>& names;
     std::optional<std::string>& fontWarning;
+    std::optional<std::map<int32_t, std::string>>& locations;
     ~ForgetModuleNames() {
       names.reset();
       fontWarning.reset();
+      locations.reset();
     }
-  } forget{mModuleNames, mFontWarningText};
+  } forget{mModuleNames, mFontWarningText, mElementLocations};
   auto scope = mHost.NewCompileScope();
   scope->Prepare();
   scope->Begin();
