@@ -114,9 +114,11 @@ void CheckScreenBounds(const LintContext& context, LintFindings& found) {
                     " AND (Xs + Dx < 0 OR Ys + Dy < 0))";
   Recordset rows(context.db,
                  std::string("SELECT ") + kElementPlace + ", HMI_Elements.Type AS Type, Xs, Ys, Dx, Dy" +
-                     kElementsOnDisplays + " WHERE " + kDownloaded + " AND (" + off +
-                     ") ORDER BY HMI_Elements.DisplayID, HMI_Elements.ID",
+                     kElementsOnDisplays + " WHERE " + kDownloaded + " AND (" + off + ") ORDER BY HMI_Elements.ID",
                  0, 1);
+  // Read in the order of the table (much faster than by display), the findings then put in the
+  // order of their displays.
+  size_t before = found.size();
   for (; !rows.Eof(); rows.MoveNext()) {
     std::optional<int32_t> type = WholeOf(rows.Field("Type")), xs = WholeOf(rows.Field("Xs")),
                            ys = WholeOf(rows.Field("Ys")), dx = WholeOf(rows.Field("Dx")),
@@ -127,6 +129,8 @@ void CheckScreenBounds(const LintContext& context, LintFindings& found) {
                                                             : BoxProblem(screen, name, {*xs, *ys}, *dx, *dy);
     if (problem) found.push_back(ElementFinding(rows, 101, *problem));
   }
+  std::stable_sort(found.begin() + static_cast<std::ptrdiff_t>(before), found.end(),
+                   [](const LintFinding& a, const LintFinding& b) { return a.displayId < b.displayId; });
 }
 
 }  // namespace brisklet

@@ -13,6 +13,7 @@
 // swept in the order of their x; elements of one and the same box are swept as one stack (all its
 // members overlap each other), so ten thousand elements on one spot cost no more than one.
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "base/Constants.h"
@@ -34,7 +35,7 @@ struct Box {
 
 struct TouchElement {
   Box box;
-  LintFinding place;   // the finding's element and display, its message still empty
+  MessageElement element;
   int32_t first = -1;  // the earliest element it overlaps (an index), and how many earlier ones
   int32_t earlier = 0;
 };
@@ -62,12 +63,13 @@ std::string VarTypesTouched(bool switches) {
 
 class Display {
  public:
-  explicit Display(LintFindings& found) : mFound(found) {}
+  // The display's place, from the row of its first element.
+  explicit Display(LintFinding place) : mPlace(std::move(place)) {}
 
   void Add(TouchElement element) { mElements.push_back(std::move(element)); }
 
   // The findings of the display's elements, by ID (the order they were added in).
-  void Report() {
+  void Report(LintFindings& found) {
     std::vector<Stack> stacks = Stacks();
     std::vector<size_t> active;  // stacks whose x range is still open, in the order of their x
     for (size_t s = 0; s < stacks.size(); ++s) {
@@ -82,9 +84,8 @@ class Display {
       active.push_back(s);
     }
     for (TouchElement& e : mElements) {
-      if (e.first >= 0) mFound.push_back(Finding(e, mElements[e.first]));
+      if (e.first >= 0) found.push_back(Finding(e, mElements[e.first]));
     }
-    mElements.clear();
   }
 
  private:
@@ -111,12 +112,13 @@ class Display {
     }
   }
 
-  static LintFinding Finding(const TouchElement& e, const TouchElement& first) {
+  LintFinding Finding(const TouchElement& e, const TouchElement& first) const {
     Box common{std::max(e.box.x0, first.box.x0), std::max(e.box.y0, first.box.y0), std::min(e.box.x1, first.box.x1),
                std::min(e.box.y1, first.box.y1)};
-    LintFinding f = e.place;
-    f.message = "'" + e.place.element.name + "' overlaps the touch area of '" + first.place.element.name + "' [" +
-                std::to_string(first.place.element.id) + "] by " + std::to_string(common.x1 - common.x0) + " x " +
+    LintFinding f = mPlace;
+    f.element = e.element;
+    f.message = "'" + e.element.name + "' overlaps the touch area of '" + first.element.name + "' [" +
+                std::to_string(first.element.id) + "] by " + std::to_string(common.x1 - common.x0) + " x " +
                 std::to_string(common.y1 - common.y0) + " pixels at (" + std::to_string(common.x0) + ", " +
                 std::to_string(common.y0) + ")";
     if (e.earlier > 1) {
@@ -126,7 +128,7 @@ class Display {
     return f;
   }
 
-  LintFindings& mFound;
+  LintFinding mPlace;
   std::vector<TouchElement> mElements;
 };
 
@@ -152,22 +154,22 @@ void CheckTouchOverlaps(const LintContext& context, LintFindings& found) {
                      " WHERE " + kDownloaded +
                      " AND Dx > 0 AND Dy > 0 AND (TouchOprndAddr >= 0 OR TouchOprndAddr = -2 OR "
                      "HMI_Elements.VarType IN " +
-                     VarTypesTouched(false) + " OR " + switches + ") ORDER BY HMI_Elements.DisplayID, HMI_Elements.ID",
+                     VarTypesTouched(false) + " OR " + switches + ") ORDER BY HMI_Elements.ID",
                  0, 1);
-  Display display(found);
-  std::optional<int32_t> displayId;
+  // Read in the order of the table (much faster than by display), each display's elements by ID.
+  std::map<int32_t, Display> displays;
   for (; !rows.Eof(); rows.MoveNext()) {
-    if (std::optional<int32_t> id = WholeOf(rows.Field("DisplayID")); id != displayId) {
-      display.Report();
-      displayId = id;
-    }
-    std::optional<int32_t> xs = WholeOf(rows.Field("Xs")), ys = WholeOf(rows.Field("Ys")),
-                           dx = WholeOf(rows.Field("Dx")), dy = WholeOf(rows.Field("Dy"));
-    if (!xs || !ys || !dx || !dy || !WholeOf(rows.Field("TouchOprndAddr"))) continue;
+    std::optional<int32_t> display = WholeOf(rows.Field("DisplayID")), xs = WholeOf(rows.Field("Xs")),
+                           ys = WholeOf(rows.Field("Ys")), dx = WholeOf(rows.Field("Dx")),
+                           dy = WholeOf(rows.Field("Dy"));
+    if (!display || !xs || !ys || !dx || !dy || !WholeOf(rows.Field("TouchOprndAddr"))) continue;
     if (!rows.Field("Binary").IsNull() && !Switches(rows)) continue;
-    display.Add({{*xs, *ys, int64_t{*xs} + *dx, int64_t{*ys} + *dy}, ElementFinding(rows, 106, "")});
+    auto at = displays.find(*display);
+    if (at == displays.end()) at = displays.emplace(*display, DisplayFinding(rows, 106, "")).first;
+    at->second.Add({{*xs, *ys, int64_t{*xs} + *dx, int64_t{*ys} + *dy},
+                    ElementOfRow(rows, TextOf(rows.Field("ElementName")), "ElementID", "ElementGUID")});
   }
-  display.Report();
+  for (auto& [id, display] : displays) display.Report(found);
 }
 
 }  // namespace brisklet
