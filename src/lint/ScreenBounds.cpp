@@ -9,7 +9,8 @@
 // line block sends them (a straight line with a negative Dx or Dy starts at its other end): its
 // start must be a pixel of the screen; its end may lie on the right or bottom edge, and an end
 // past the right edge is pulled back to the last column. One finding per element, its first
-// problem: the corner (or start), then the edges (or end).
+// problem: the corner (or start), then the edges (or end). Elements of Type 8 are never listed on
+// their display and never shown: they are left out.
 #include <algorithm>
 #include <climits>
 #include <optional>
@@ -114,7 +115,8 @@ void CheckScreenBounds(const LintContext& context, LintFindings& found) {
                     " AND (Xs + Dx < 0 OR Ys + Dy < 0))";
   Recordset rows(context.db,
                  std::string("SELECT ") + kElementPlace + ", HMI_Elements.Type AS Type, Xs, Ys, Dx, Dy" +
-                     kElementsOnDisplays + " WHERE " + kDownloaded + " AND (" + off + ") ORDER BY HMI_Elements.ID",
+                     kElementsOnDisplays + " WHERE " + kDownloaded + " AND HMI_Elements.Type <> " +
+                     std::to_string(kTypeHidden) + " AND (" + off + ") ORDER BY HMI_Elements.ID",
                  0, 1);
   // Read in the order of the table (much faster than by display), the findings then put in the
   // order of their displays.

@@ -6,7 +6,8 @@
 // always takes touches (the trends with their buttons, button sets, entry texts), or a button
 // working as a switch. Its touch area is its box (Xs, Ys, Dx, Dy); a box without area (a zero or
 // negative Dx or Dy) takes no touch. Areas overlap when they have a common area of positive
-// size; touching edges do not.
+// size; touching edges do not. Elements of Type 8 are never listed on their display: they take
+// no touch.
 //
 // Each element is reported once at most, on the later element of its overlapping pairs (by ID):
 // it names the earliest element it overlaps and counts the other earlier ones. The elements are
@@ -151,7 +152,7 @@ void CheckTouchOverlaps(const LintContext& context, LintFindings& found) {
                  std::string("SELECT ") + kElementPlace +
                      ", Xs, Ys, Dx, Dy, TouchOprndAddr, CASE WHEN TouchOprndAddr < 0 AND TouchOprndAddr <> -2 AND " +
                      switches + " THEN COALESCE(HMI_Elements.Binary, '') END AS Binary" + kElementsOnDisplays +
-                     " WHERE " + kDownloaded +
+                     " WHERE " + kDownloaded + " AND HMI_Elements.Type <> " + std::to_string(kTypeHidden) +
                      " AND Dx > 0 AND Dy > 0 AND (TouchOprndAddr >= 0 OR TouchOprndAddr = -2 OR "
                      "HMI_Elements.VarType IN " +
                      VarTypesTouched(false) + " OR " + switches + ") ORDER BY HMI_Elements.ID",

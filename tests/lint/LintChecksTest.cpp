@@ -62,12 +62,13 @@ const LintCase kCases[] = {
       "BRK101 element 4: 'Low' at (10, 200) reaches past the bottom edge of the 320 x 240 screen (y 200 + height 50 > "
       "240)",
       "BRK101 element 5: 'Below' at (10, 240) is outside the 320 x 240 screen (below the bottom edge)"}},
-    {"boxes up to the edges, without area, or with a broken position are not reported",
+    {"boxes up to the edges, without area, with a broken position, or never listed (Type 8) are not reported",
      [](Home& h) {
        h.Element({{"Type", 1}, {"Xs", 280}, {"Ys", 200}, {"Dx", 40}, {"Dy", 40}});
        h.Element({{"Type", 1}, {"Xs", 319}, {"Ys", 0}, {"Dx", -400}, {"Dy", 0}});
        h.Element({{"Type", 1}, {"Xs", Value()}, {"Ys", 10}, {"Dx", 10}, {"Dy", 10}});
        h.Element({{"Type", 1}, {"Xs", -1.5}, {"Ys", 10}, {"Dx", 10}, {"Dy", 10}});
+       h.Element({{"Type", 8}, {"Xs", -50}, {"Ys", 10}, {"Dx", 10}, {"Dy", 10}});
      },
      {}},
     {"lines by the end points they are sent with",
@@ -113,13 +114,14 @@ const LintCase kCases[] = {
      },
      {}},
     // BRK106
-    {"overlapping touch areas; edges that only touch, and elements without touch, are apart",
+    {"overlapping touch areas; edges that only touch, elements without touch and Type 8 are apart",
      [](Home& h) {
        h.Element({{"Xs", 20}, {"Ys", 50}, {"Dx", 40}, {"Dy", 20}, {"TouchOprndAddr", 1}, {"Text", "Cancel"}});
        h.Element({{"Xs", 40}, {"Ys", 60}, {"Dx", 40}, {"Dy", 20}, {"TouchOprndAddr", 2}, {"Text", "OK"}});
        h.Element({{"Xs", 50}, {"Ys", 55}, {"Dx", 5}, {"Dy", 5}, {"TouchOprndAddr", -2}, {"Text", "Entry"}});
        h.Element({{"Xs", 60}, {"Ys", 50}, {"Dx", 10}, {"Dy", 10}, {"TouchOprndAddr", 3}, {"Text", "Edge"}});
        h.Element({{"Xs", 30}, {"Ys", 55}, {"Dx", 10}, {"Dy", 10}, {"Text", "Plain"}});
+       h.Element({{"Type", 8}, {"Xs", 30}, {"Ys", 55}, {"Dx", 10}, {"Dy", 10}, {"TouchOprndAddr", 4}});
        h.Element({{"Type", 5},
                   {"VarType", 2},
                   {"Xs", 30},
