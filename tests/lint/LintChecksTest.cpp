@@ -46,6 +46,46 @@ const LintCase kCases[] = {
        h.Element({{"Type", 1}, {"Dx", 10}, {"Dy", 10}});
      },
      {}},
+    // BRK101
+    {"boxes off the screen: wrapped to another row, or past an edge",
+     [](Home& h) {
+       h.Element({{"Type", 1}, {"Xs", -50}, {"Ys", 10}, {"Dx", 10}, {"Dy", 10}, {"Text", "Left"}});
+       h.Element({{"Type", 1}, {"Xs", 1000}, {"Ys", 900}, {"Dx", 10}, {"Dy", 10}});
+       h.Element({{"Type", 1}, {"Xs", 300}, {"Ys", 210}, {"Dx", 40}, {"Dy", 50}, {"Text", "Corner"}});
+       h.Element({{"Type", 1}, {"Xs", 10}, {"Ys", 200}, {"Dx", 10}, {"Dy", 50}, {"Text", "Low"}});
+       h.Element({{"Type", 1}, {"Xs", 10}, {"Ys", 240}, {"Dx", 10}, {"Dy", 10}, {"Text", "Below"}});
+     },
+     {"BRK101 element 1: 'Left' at (-50, 10) is outside the 320 x 240 screen: the panel shows it at (270, 9)",
+      "BRK101 element 2: 'Box' at (1000, 900) is outside the 320 x 240 screen: the panel shows it at (40, 903)",
+      "BRK101 element 3: 'Corner' at (300, 210) reaches past the right and bottom edges of the 320 x 240 screen "
+      "(x 300 + width 40 > 320, y 210 + height 50 > 240)",
+      "BRK101 element 4: 'Low' at (10, 200) reaches past the bottom edge of the 320 x 240 screen (y 200 + height 50 > "
+      "240)",
+      "BRK101 element 5: 'Below' at (10, 240) is outside the 320 x 240 screen (below the bottom edge)"}},
+    {"boxes up to the edges, without area, with a broken position, or never listed (Type 8) are not reported",
+     [](Home& h) {
+       h.Element({{"Type", 1}, {"Xs", 280}, {"Ys", 200}, {"Dx", 40}, {"Dy", 40}});
+       h.Element({{"Type", 1}, {"Xs", 319}, {"Ys", 0}, {"Dx", -400}, {"Dy", 0}});
+       h.Element({{"Type", 1}, {"Xs", Value()}, {"Ys", 10}, {"Dx", 10}, {"Dy", 10}});
+       h.Element({{"Type", 1}, {"Xs", -1.5}, {"Ys", 10}, {"Dx", 10}, {"Dy", 10}});
+       h.Element({{"Type", 8}, {"Xs", -50}, {"Ys", 10}, {"Dx", 10}, {"Dy", 10}});
+     },
+     {}},
+    {"lines by the end points they are sent with",
+     [](Home& h) {
+       h.Element({{"Type", 2}, {"Xs", 10}, {"Ys", 5}, {"Dx", 0}, {"Dy", -20}, {"Text", "Up"}});
+       h.Element({{"Type", 2}, {"Xs", 300}, {"Ys", 10}, {"Dx", 40}, {"Dy", 20}, {"Text", "Slant"}});
+       h.Element({{"Type", 2}, {"Xs", 10}, {"Ys", 10}, {"Dx", -20}, {"Dy", 5}, {"Text", "Back"}});
+       h.Element({{"Type", 2}, {"Xs", 320}, {"Ys", 0}, {"Dx", -320}, {"Dy", 0}, {"Text", "Full"}});
+       h.Element({{"Type", 2}, {"Xs", 0}, {"Ys", 240}, {"Dx", 10}, {"Dy", -240}, {"Text", "Diagonal"}});
+     },
+     {"BRK101 element 1: 'Up' (a line) starts at (10, -15), outside the 320 x 240 screen (above the top edge)",
+      "BRK101 element 2: 'Slant' (a line) ends at (340, 30), outside the 320 x 240 screen: the panel ends it at (319, "
+      "30)",
+      "BRK101 element 3: 'Back' (a line) ends at (-10, 15), outside the 320 x 240 screen: the panel ends it at (310, "
+      "14)",
+      "BRK101 element 5: 'Diagonal' (a line) starts at (0, 240), outside the 320 x 240 screen (below the bottom "
+      "edge)"}},
     // BRK102
     {"a jump to a display that does not exist",
      [](Home& h) {
@@ -73,6 +113,47 @@ const LintCase kCases[] = {
        h.project.Db().Execute("DELETE FROM DownloadDLUs WHERE Guid >= 1001");
      },
      {}},
+    // BRK106
+    {"overlapping touch areas; edges that only touch, elements without touch and Type 8 are apart",
+     [](Home& h) {
+       h.Element({{"Xs", 20}, {"Ys", 50}, {"Dx", 40}, {"Dy", 20}, {"TouchOprndAddr", 1}, {"Text", "Cancel"}});
+       h.Element({{"Xs", 40}, {"Ys", 60}, {"Dx", 40}, {"Dy", 20}, {"TouchOprndAddr", 2}, {"Text", "OK"}});
+       h.Element({{"Xs", 50}, {"Ys", 55}, {"Dx", 5}, {"Dy", 5}, {"TouchOprndAddr", -2}, {"Text", "Entry"}});
+       h.Element({{"Xs", 60}, {"Ys", 50}, {"Dx", 10}, {"Dy", 10}, {"TouchOprndAddr", 3}, {"Text", "Edge"}});
+       h.Element({{"Xs", 30}, {"Ys", 55}, {"Dx", 10}, {"Dy", 10}, {"Text", "Plain"}});
+       h.Element({{"Type", 8}, {"Xs", 30}, {"Ys", 55}, {"Dx", 10}, {"Dy", 10}, {"TouchOprndAddr", 4}});
+       h.Element({{"Type", 5},
+                  {"VarType", 2},
+                  {"Xs", 30},
+                  {"Ys", 55},
+                  {"Dx", 10},
+                  {"Dy", 10},
+                  {"Binary", std::string(R"({"IsSwitch": false})")},
+                  {"Text", "Lamp"}});
+     },
+     {"BRK106 element 2: 'OK' overlaps the touch area of 'Cancel' [1] by 20 x 10 pixels at (40, 60)",
+      "BRK106 element 3: 'Entry' overlaps the touch area of 'Cancel' [1] by 5 x 5 pixels at (50, 55)"}},
+    {"elements on one spot each name the first and count the others; module -1 is left out",
+     [](Home& h) {
+       for (const char* name : {"A", "B", "C"}) {
+         h.Element({{"Dx", 10}, {"Dy", 10}, {"TouchOprndAddr", 1}, {"Text", name}});
+       }
+       h.Element({{"Type", 5},
+                  {"VarType", 2},
+                  {"Dx", 10},
+                  {"Dy", 10},
+                  {"Binary", std::string(R"({"IsSwitch": true})")},
+                  {"Text", "Switch"}});
+       h.project.AddModule("Templates", -1);
+       h.project.AddDisplay({{"ModuleID", -1}, {"Description", "Template"}});
+       for (int i = 0; i < 2; ++i)
+         h.project.AddElement({{"DisplayID", 2}, {"Dx", 10}, {"Dy", 10}, {"TouchOprndAddr", 1}});
+     },
+     {"BRK106 element 2: 'B' overlaps the touch area of 'A' [1] by 10 x 10 pixels at (0, 0)",
+      "BRK106 element 3: 'C' overlaps the touch area of 'A' [1] by 10 x 10 pixels at (0, 0), and those of 1 more "
+      "element of lower ID",
+      "BRK106 element 4: 'Switch' overlaps the touch area of 'A' [1] by 10 x 10 pixels at (0, 0), and those of 2 more "
+      "elements of lower ID"}},
     // BRK107
     {"pictures missing or naming images the project does not have",
      [](Home& h) {
