@@ -1,0 +1,37 @@
+// What an element shows of its own texts and of the text table, read from its design the way
+// its compiler reads it: the texts whose code-page bytes the compile takes, and the linked
+// texts of operand type 0, by where the element shows them.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "database/Recordset.h"
+
+namespace brisklet {
+
+struct ElementText {
+  std::string place;  // "text", "label", "units", "item 2", "text 1", "curve 3 name"
+  std::string text;
+};
+
+struct LinkedEntry {
+  std::string place;
+  int32_t address;  // the design's address; the panel takes its low 16 bits as the index
+};
+
+struct ElementTexts {
+  std::vector<ElementText> texts;
+  std::vector<LinkedEntry> linked;
+};
+
+// "SELECT " kElementPlace ", " kTextColumns kElementsOnDisplays " WHERE " kDownloaded " AND "
+// TextKinds(): the elements of the kinds that have texts, with the columns TextsOf reads.
+extern const char* const kTextColumns;
+std::string TextKinds();
+
+// The texts of a row read so. A column or property blob the compile cannot read leaves out
+// what depends on it (the compile reports it).
+ElementTexts TextsOf(const Recordset& row);
+
+}  // namespace brisklet
