@@ -26,10 +26,8 @@ std::string Fault(const CodePageFault& f, const std::string& text, int32_t codeP
 }  // namespace
 
 void CheckCodePageCharacters(const LintContext& context, LintFindings& found) {
-  Recordset elements(context.db,
-                     std::string("SELECT ") + kElementPlace + ", " + kTextColumns + kElementsOnDisplays + " WHERE " +
-                         kDownloaded + " AND " + TextKinds() + " ORDER BY HMI_Elements.DisplayID, HMI_Elements.ID",
-                     0, 1);
+  size_t first = found.size();
+  Recordset elements(context.db, TextElementsQuery(false), 0, 1);
   for (; !elements.Eof(); elements.MoveNext()) {
     for (const ElementText& t : TextsOf(elements).texts) {
       for (const CodePageFault& f : CodePageFaults(t.text, context.codePage)) {
@@ -39,6 +37,7 @@ void CheckCodePageCharacters(const LintContext& context, LintFindings& found) {
       }
     }
   }
+  InDisplayOrder(found, first);
   // The panel shows the text table's entries in the code page too.
   Recordset entries(context.db, "SELECT TextIndex, Text FROM ProjectTexts ORDER BY TextIndex", 0, 1);
   for (; !entries.Eof(); entries.MoveNext()) {

@@ -4,6 +4,7 @@
 // text's two texts (elements/EntryText.cpp) and a trend's curve names (elements/Trend.cpp).
 #include "lint/ElementTexts.h"
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 #include <set>
@@ -18,12 +19,6 @@
 #include "lint/ItemRows.h"
 
 namespace brisklet {
-
-const char* const kTextColumns =
-    "HMI_Elements.Type AS Type, HMI_Elements.VarType AS VarType, HMI_Elements.VarOprndType AS VarOprndType, "
-    "HMI_Elements.VarOprndAddr AS VarOprndAddr, HMI_Elements.TouchOprndAddr AS TouchOprndAddr, "
-    "HMI_Elements.StorageText AS StorageText, HMI_Elements.StrStorageOprndType AS StrStorageOprndType, "
-    "HMI_Elements.StrStorageOprndAddr AS StrStorageOprndAddr, HMI_Elements.Binary AS Binary";
 
 namespace {
 
@@ -145,14 +140,37 @@ void AddBlobTexts(ElementTexts& out, const Recordset& row, int32_t varType) {
 
 }  // namespace
 
-std::string TextKinds() {
+namespace {
+
+std::string Codes(std::set<int32_t> codes) {
+  std::string list;
+  for (int32_t c : codes) list += (list.empty() ? "" : ", ") + std::to_string(c);
+  return list;
+}
+
+}  // namespace
+
+std::string TextElementsQuery(bool linkedOnly) {
   std::set<int32_t> varTypes(std::begin(kLabelKinds), std::end(kLabelKinds));
   varTypes.insert(std::begin(kBlobKinds), std::end(kBlobKinds));
-  std::string codes;
-  for (int32_t v : varTypes) codes += (codes.empty() ? "" : ", ") + std::to_string(v);
-  return "(HMI_Elements.Type IN (" + std::to_string(kTypeTextBox) + ", " + std::to_string(kTypeTextButton) + ", " +
-         std::to_string(kTypeFrame) + ") OR (HMI_Elements.Type = " + std::to_string(kTypeVariable) +
-         " AND HMI_Elements.VarType IN (" + codes + ")))";
+  std::string variable = "HMI_Elements.Type = " + std::to_string(kTypeVariable) + " AND HMI_Elements.VarType IN ";
+  return std::string("SELECT ") + kElementPlace +
+         ", HMI_Elements.Type AS Type, HMI_Elements.VarType AS VarType, HMI_Elements.VarOprndType AS VarOprndType, "
+         "HMI_Elements.VarOprndAddr AS VarOprndAddr, HMI_Elements.TouchOprndAddr AS TouchOprndAddr, "
+         "HMI_Elements.StorageText AS StorageText, HMI_Elements.StrStorageOprndType AS StrStorageOprndType, "
+         "HMI_Elements.StrStorageOprndAddr AS StrStorageOprndAddr, CASE WHEN " +
+         variable + "(" + Codes({std::begin(kBlobKinds), std::end(kBlobKinds)}) + ", " +
+         std::to_string(kVarEntryField) + ") THEN HMI_Elements.Binary END AS Binary" + kElementsOnDisplays + " WHERE " +
+         kDownloaded + " AND (HMI_Elements.Type IN (" + Codes({kTypeTextBox, kTypeTextButton, kTypeFrame}) + ")" +
+         (linkedOnly ? " AND HMI_Elements.VarOprndType = 0 AND HMI_Elements.VarOprndAddr > -1" : "") + " OR " +
+         variable + "(" + Codes(varTypes) + ")) ORDER BY HMI_Elements.ID";
+}
+
+void InDisplayOrder(LintFindings& found, size_t from) {
+  std::stable_sort(found.begin() + static_cast<std::ptrdiff_t>(from), found.end(),
+                   [](const LintFinding& a, const LintFinding& b) {
+                     return std::pair(a.displayId, a.element.id) < std::pair(b.displayId, b.element.id);
+                   });
 }
 
 ElementTexts TextsOf(const Recordset& row) {

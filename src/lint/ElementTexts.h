@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "database/Recordset.h"
+#include "lint/LintFinding.h"
 
 namespace brisklet {
 
@@ -25,10 +26,12 @@ struct ElementTexts {
   std::vector<LinkedEntry> linked;
 };
 
-// "SELECT " kElementPlace ", " kTextColumns kElementsOnDisplays " WHERE " kDownloaded " AND "
-// TextKinds(): the elements of the kinds that have texts, with the columns TextsOf reads.
-extern const char* const kTextColumns;
-std::string TextKinds();
+// The elements of the kinds that have texts, placed (kElementPlace), with the columns TextsOf
+// reads, in the order of their IDs (a scan without sorting; InDisplayOrder sorts the findings).
+// `linkedOnly` leaves out the text boxes that are not linked to the text table, most of them.
+std::string TextElementsQuery(bool linkedOnly);
+// The findings from `from` on in the order of the other checks: by display, then element.
+void InDisplayOrder(LintFindings& found, size_t from);
 
 // The texts of a row read so. A column or property blob the compile cannot read leaves out
 // what depends on it (the compile reports it).

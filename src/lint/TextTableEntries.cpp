@@ -15,10 +15,8 @@ void CheckTextTableEntries(const LintContext& context, LintFindings& found) {
   for (Recordset rs(context.db, "SELECT DISTINCT TextIndex FROM ProjectTexts", 0, 1); !rs.Eof(); rs.MoveNext()) {
     if (const int64_t* index = rs.Field("TextIndex").IntegerPtr()) entries.insert(*index);
   }
-  Recordset elements(context.db,
-                     std::string("SELECT ") + kElementPlace + ", " + kTextColumns + kElementsOnDisplays + " WHERE " +
-                         kDownloaded + " AND " + TextKinds() + " ORDER BY HMI_Elements.DisplayID, HMI_Elements.ID",
-                     0, 1);
+  size_t first = found.size();
+  Recordset elements(context.db, TextElementsQuery(true), 0, 1);
   for (; !elements.Eof(); elements.MoveNext()) {
     for (const LinkedEntry& linked : TextsOf(elements).linked) {
       // The record holds the address's low 16 bits, the index the panel looks up.
@@ -32,6 +30,7 @@ void CheckTextTableEntries(const LintContext& context, LintFindings& found) {
                                          ", which the text table does not have: the panel shows nothing there"));
     }
   }
+  InDisplayOrder(found, first);
 }
 
 }  // namespace brisklet
