@@ -62,16 +62,9 @@ void AddLinkedTexts(TestProject& p) {
   p.AddDisplay({{"ModuleID", 1}, {"Description", "Linked"}});
   AddTestFont(p, {.number = 1});
   p.Insert("ProjectTexts", {{"TextIndex", 0}, {"Text", "T"}});  // the linked blocks repeat their anchors for it
-  auto add = [&p](Columns columns, const std::string& blob = "{}") {
-    p.AddElement(With({{"DisplayID", 1},
-                       {"Type", 5},
-                       {"FontNumber", 1},
-                       {"Xs", 10},
-                       {"Ys", 20},
-                       {"Dx", 60},
-                       {"Dy", 20},
-                       {"Binary", blob}},
-                      columns));
+  Columns frame = {{"DisplayID", 1}, {"Type", 5}, {"FontNumber", 1}, {"Xs", 10}, {"Ys", 20}, {"Dx", 60}, {"Dy", 20}};
+  auto add = [&](Columns columns, const std::string& blob = "{}") {
+    p.AddElement(With(With(frame, {{"Binary", blob}}), columns));
   };
   add({{"Type", 4}, {"VarOprndAddr", 5}});
   add({{"Type", 4}, {"VarOprndType", 3}, {"VarOprndAddr", 6}});
