@@ -100,7 +100,7 @@ void AddLabel(ElementTexts& out, const Recordset& row) {
   if (type == kTextTableOperand && address) out.linked.push_back({"label", *address});
 }
 
-void AddBlobTexts(ElementTexts& out, const Recordset& row, int32_t varType) {
+void AddBlobTexts(ElementTexts& out, const Recordset& row, int32_t varType, const std::set<int32_t>& namedCurves) {
   if (varType == kVarTextList || varType == kVarTextListRange) {
     TextListProperties p;
     if (Loaded(row, p) && p.ItemCount() >= 0) AddItems(out, p.ItemAt(), p.ItemCount(), p.IsLinked());
@@ -133,6 +133,7 @@ void AddBlobTexts(ElementTexts& out, const Recordset& row, int32_t varType) {
     if (!Loaded(row, p)) return;
     std::vector<CurveProperties> curves = p.GetCurves();
     for (size_t i = 0; i < curves.size(); ++i) {
+      if (!namedCurves.contains(curves[i].GetCurveId())) continue;
       out.texts.push_back({"curve " + std::to_string(i + 1) + " name", curves[i].GetCurveName()});
     }
   }
@@ -173,7 +174,18 @@ void InDisplayOrder(LintFindings& found, size_t from) {
                    });
 }
 
-ElementTexts TextsOf(const Recordset& row) {
+std::set<int32_t> NamedCurves(Connection& db) {
+  std::set<int32_t> named;
+  Recordset curves(db, "SELECT CurveID, StorageOprndType, StorageOprndAddress FROM Curves", 0, 1);
+  for (; !curves.Eof(); curves.MoveNext()) {
+    std::optional<int32_t> id = WholeOf(curves.Field("CurveID"));
+    std::optional<int32_t> address = WholeOf(curves.Field("StorageOprndAddress"));
+    if (id && WholeOf(curves.Field("StorageOprndType")) == 0 && address && *address < 0) named.insert(*id);
+  }
+  return named;
+}
+
+ElementTexts TextsOf(const Recordset& row, const std::set<int32_t>& namedCurves) {
   ElementTexts out;
   std::optional<int32_t> type = WholeOf(row.Field("Type"));
   if (!type) return out;
@@ -188,7 +200,7 @@ ElementTexts TextsOf(const Recordset& row) {
   std::optional<int32_t> varType = WholeOf(row.Field("VarType"));
   if (*type != kTypeVariable || !varType) return out;
   if (IsOneOf(*varType, kLabelKinds) && HasLabel(row, *varType)) AddLabel(out, row);
-  if (IsOneOf(*varType, kBlobKinds)) AddBlobTexts(out, row, *varType);
+  if (IsOneOf(*varType, kBlobKinds)) AddBlobTexts(out, row, *varType, namedCurves);
   return out;
 }
 

@@ -3,6 +3,7 @@
 // texts of operand type 0, by where the element shows them.
 #pragma once
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,12 @@ std::string TextElementsQuery(bool linkedOnly);
 // The findings from `from` on in the order of the other checks: by display, then element.
 void InDisplayOrder(LintFindings& found, size_t from);
 
+// The curves whose name a trend sends: those whose Curves row stores the curve nowhere
+// (StorageOprndType 0, StorageOprndAddress below 0; a curve without a row is stored at address 0).
+std::set<int32_t> NamedCurves(Connection& db);
+
 // The texts of a row read so. A column or property blob the compile cannot read leaves out
 // what depends on it (the compile reports it).
-ElementTexts TextsOf(const Recordset& row);
+ElementTexts TextsOf(const Recordset& row, const std::set<int32_t>& namedCurves);
 
 }  // namespace brisklet

@@ -96,6 +96,13 @@ const LintCase kCases[] = {
                   {"Binary", R"({"ItemCount": 1, "ItemAt": [{"ItemText": "A\u03a9\u0007"}]})"}});
        h.Element({{"Type", 5}, {"VarType", 8}, {"Text", "\u03a9"}, {"Binary", R"({"GetUnitsText": "k\u03a9"})"}});
        h.project.Insert("ProjectTexts", {{"TextIndex", 5}, {"Text", "\u03a9 \u00b5"}});
+       h.project.Insert("Curves", {{"CurveID", 1}, {"StorageOprndAddress", -1}});  // its name is sent
+       h.project.Insert("Curves", {{"CurveID", 2}, {"StorageOprndAddress", 4}});   // stored at an address
+       h.Element({{"Type", 5},
+                  {"VarType", 23},
+                  {"Text", "Trend"},
+                  {"Binary", R"({"GetCurves": [{"GetCurveId": 1, "GetCurveName": "\u03a9"},
+                                               {"GetCurveId": 2, "GetCurveName": "\u03a9"}]})"}});
      },
      {"BRK104 element 1: 'Motor \u03a9' text: character '\u03a9' (U+03A9) at position 7 of 'Motor \u03a9' is not "
       "in code page 1252: the compile stops at it",
@@ -104,6 +111,8 @@ const LintCase kCases[] = {
       "BRK104 element 3: 'List' item 1: character '\u03a9' (U+03A9) at position 2 of 'A\u03a9\u0007' is not in "
       "code page 1252: the compile stops at it",
       "BRK104 element 4: '\u03a9' units: character '\u03a9' (U+03A9) at position 2 of 'k\u03a9' is not in code "
+      "page 1252: the compile stops at it",
+      "BRK104 element 5: 'Trend' curve 1 name: character '\u03a9' (U+03A9) at position 1 of '\u03a9' is not in code "
       "page 1252: the compile stops at it",
       "BRK104 :0: text-table entry 5: character '\u03a9' (U+03A9) at position 1 of '\u03a9 \u00b5' is not in "
       "code page 1252: the panel cannot show it"}},
