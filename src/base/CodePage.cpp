@@ -59,15 +59,17 @@ Converter& CachedConverter(const std::string& to, const std::string& from, int32
 // The single-byte Windows code pages, which all hold ASCII unchanged in their lower half.
 bool KeepsAscii(int32_t codePage) { return codePage == 874 || (codePage >= 1250 && codePage <= 1258); }
 
-std::string Describe(const std::string& character) {
-  uint32_t cp = 0;
+// The code point of one UTF-8 character.
+char32_t CodePoint(const std::string& character) {
   unsigned char lead = static_cast<unsigned char>(character[0]);
   size_t len = character.size();
-  cp = len == 1 ? lead : (lead & (0x7F >> len));
+  char32_t cp = len == 1 ? lead : (lead & (0x7F >> len));
   for (size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
-  char hex[16];
-  std::snprintf(hex, sizeof hex, "U+%04X", cp);
-  return "'" + character + "' (" + hex + ")";
+  return cp;
+}
+
+std::string Describe(const std::string& character) {
+  return "'" + character + "' (" + CodePointNamed(CodePoint(character)) + ")";
 }
 
 // The length of the UTF-8 sequence that starts at `i`, 0 when none starts there.
@@ -95,24 +97,46 @@ bool IsForbiddenControl(const std::string& s, size_t i, size_t length) {
 }
 
 // Texts are valid UTF-8 without control characters (a NUL would end the text on the panel).
-void CheckText(const std::string& utf8) {
-  size_t character = 1;
+// Each fault is added to `faults` when given; without, the first ends the scan (false).
+bool ScanText(const std::string& utf8, std::vector<CodePageFault>* faults) {
+  int32_t character = 1;
   for (size_t i = 0; i < utf8.size(); ++character) {
     size_t length = SequenceLength(utf8, i);
     if (length == 0) {
-      throw RuntimeError("Invalid text", "character " + std::to_string(character) + " of \"" + utf8 +
-                                             "\" is not valid UTF-8 (byte " + std::to_string(i + 1) + ")");
+      if (!faults) return false;
+      faults->push_back({CodePageFault::kNotUtf8, character, i, utf8.substr(i, 1), static_cast<unsigned char>(utf8[i]),
+                         "Invalid text",
+                         "character " + std::to_string(character) + " of \"" + utf8 + "\" is not valid UTF-8 (byte " +
+                             std::to_string(i + 1) + ")"});
+      ++i;
+      continue;
     }
     if (IsForbiddenControl(utf8, i, length)) {
-      char code[16];
-      std::snprintf(code, sizeof code, "U+%04X",
-                    length == 1 ? static_cast<unsigned>(static_cast<unsigned char>(utf8[i]))
-                                : static_cast<unsigned>(static_cast<unsigned char>(utf8[i + 1])));
-      throw RuntimeError("Invalid text", "character " + std::to_string(character) + " is the control character " +
-                                             code + ", which a text cannot hold");
+      if (!faults) return false;
+      char32_t code = CodePoint(utf8.substr(i, length));
+      faults->push_back({CodePageFault::kControl, character, i, utf8.substr(i, length), code, "Invalid text",
+                         "character " + std::to_string(character) + " is the control character " +
+                             CodePointNamed(code) + ", which a text cannot hold"});
     }
     i += length;
   }
+  return !faults || faults->empty();
+}
+
+bool IsAscii(const std::string& utf8) {
+  return std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The text's bytes when all of it converts (checked whole, then in one conversion), else nothing.
+std::optional<Bytes> Converted(const std::string& utf8, int32_t codePage) {
+  if (!ScanText(utf8, nullptr)) return std::nullopt;
+  if (KeepsAscii(codePage) && IsAscii(utf8)) return Bytes(utf8.begin(), utf8.end());
+  Converter& converter = CachedConverter(IconvName(codePage), "UTF-8", codePage);
+  std::string out;
+  if (converter.Convert(utf8, out) && out.size() == static_cast<size_t>(CharacterCount(utf8))) {
+    return Bytes(out.begin(), out.end());
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -131,28 +155,41 @@ int32_t CharacterCount(const std::string& utf8) {
       std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+std::vector<CodePageFault> CodePageFaults(const std::string& utf8, int32_t codePage) {
+  if (utf8.empty() || Converted(utf8, codePage)) return {};
+  std::vector<CodePageFault> faults;
+  ScanText(utf8, &faults);
+  Converter& converter = CachedConverter(IconvName(codePage), "UTF-8", codePage);
+  int32_t character = 1;
+  for (size_t i = 0; i < utf8.size(); ++character) {
+    size_t length = SequenceLength(utf8, i);
+    if (length == 0 || IsForbiddenControl(utf8, i, length)) {  // found above
+      i += length == 0 ? 1 : length;
+      continue;
+    }
+    std::string one, bytes = utf8.substr(i, length);
+    if (!(KeepsAscii(codePage) && length == 1) && (!converter.Convert(bytes, one) || one.size() != 1)) {
+      faults.push_back({CodePageFault::kNotInCodePage, character, i, bytes, CodePoint(bytes), "Overflow",
+                        "character " + Describe(bytes) + " of \"" + utf8 + "\" is not in code page " +
+                            std::to_string(codePage) + ", expected characters of that code page"});
+    }
+    i += length;
+  }
+  return faults;
+}
+
 Bytes ToCodePage(const std::string& utf8, int32_t codePage) {
   if (utf8.empty()) return {};
-  CheckText(utf8);
-  if (KeepsAscii(codePage) &&
-      std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    return Bytes(utf8.begin(), utf8.end());
-  }
-  Converter& converter = CachedConverter(IconvName(codePage), "UTF-8", codePage);
-  std::vector<size_t> offsets = CharacterOffsets(utf8);
-  size_t characters = offsets.size() - 1;
-  std::string out;
-  if (converter.Convert(utf8, out) && out.size() == characters) return Bytes(out.begin(), out.end());
-  // Find the first character that has no single byte in the code page.
-  for (size_t i = 0; i < characters; ++i) {
-    std::string character = utf8.substr(offsets[i], offsets[i + 1] - offsets[i]);
-    std::string one;
-    if (!converter.Convert(character, one) || one.size() != 1) {
-      throw RuntimeError("Overflow", "character " + Describe(character) + " of \"" + utf8 + "\" is not in code page " +
-                                         std::to_string(codePage) + ", expected characters of that code page");
-    }
-  }
-  throw RuntimeError("Overflow", "text \"" + utf8 + "\" is not valid UTF-8");
+  if (std::optional<Bytes> bytes = Converted(utf8, codePage)) return std::move(*bytes);
+  std::vector<CodePageFault> faults = CodePageFaults(utf8, codePage);
+  if (faults.empty()) throw RuntimeError("Overflow", "text \"" + utf8 + "\" is not valid UTF-8");
+  throw RuntimeError(faults.front().title, faults.front().text);
+}
+
+std::string CodePointNamed(char32_t code) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
+  return hex;
 }
 
 std::optional<char32_t> CodePageCharacter(uint8_t byte, int32_t codePage) {

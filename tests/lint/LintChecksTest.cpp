@@ -94,6 +94,68 @@ const LintCase kCases[] = {
        h.project.Insert("HMIJumps", {{"PageNum", 1}, {"DispOpAddress", 99}});
      },
      {"BRK102 display 1: jump 2 goes to display 99, which does not exist: the download leaves the jump out"}},
+    // BRK103
+    {"linked texts whose text-table entries are missing",
+     [](Home& h) {
+       h.project.Insert("ProjectTexts", {{"TextIndex", 1}, {"Text", "On"}});
+       h.Element({{"Type", 4}, {"Text", "Mode"}, {"VarOprndAddr", 42}});
+       h.Element({{"Type", 4}, {"Text", "Value"}, {"VarOprndType", 3}, {"VarOprndAddr", 42}});  // a text operand
+       auto items = R"([{"ItemOperandAddress": 1}, {"ItemOperandAddress": 7}])";
+       h.Element({{"Type", 5},
+                  {"VarType", 3},
+                  {"Text", "Linked"},
+                  {"Binary", std::string(R"({"IsLinked": -1, "ItemCount": 2, "ItemAt": )") + items + "}"}});
+       h.Element({{"Type", 5},
+                  {"VarType", 3},
+                  {"Text", "Fixed"},
+                  {"Binary", std::string(R"({"ItemCount": 2, "ItemAt": )") + items + "}"}});
+       h.Element({{"Type", 5},
+                  {"VarType", 8},
+                  {"Text", "Speed"},
+                  {"TouchOprndAddr", -2},
+                  {"StorageText", 1},
+                  {"StrStorageOprndAddr", 9},
+                  {"Binary", R"({"IsUnitsLinked": -1, "GetUnitsSource": {"GetSourceOperandAddr": 70000}})"}});
+     },
+     {"BRK103 element 1: 'Mode' shows text-table entry 42 as its text, which the text table does not have: the "
+      "panel shows nothing there",
+      "BRK103 element 3: 'Linked' shows text-table entry 7 as its item 2, which the text table does not have: the "
+      "panel shows nothing there",
+      "BRK103 element 5: 'Speed' shows text-table entry 9 as its label, which the text table does not have: the "
+      "panel shows nothing there",
+      "BRK103 element 5: 'Speed' shows text-table entry 4464 (address 70000 cut to 16 bits) as its units, which the "
+      "text table does not have: the panel shows nothing there"}},
+    // BRK104
+    {"characters the code page cannot hold, each in its place",
+     [](Home& h) {
+       h.Element({{"Type", 4}, {"Text", "Motor \u03a9"}});
+       h.Element({{"Type", 1}, {"Dx", 10}, {"Dy", 10}, {"Text", "\u03a9"}});  // a name the panel never shows
+       h.Element({{"Type", 5},
+                  {"VarType", 3},
+                  {"Text", "List"},
+                  {"Binary", R"({"ItemCount": 1, "ItemAt": [{"ItemText": "A\u03a9\u0007"}]})"}});
+       h.Element({{"Type", 5}, {"VarType", 8}, {"Text", "\u03a9"}, {"Binary", R"({"GetUnitsText": "k\u03a9"})"}});
+       h.project.Insert("ProjectTexts", {{"TextIndex", 5}, {"Text", "\u03a9 \u00b5"}});
+       h.project.Insert("Curves", {{"CurveID", 1}, {"StorageOprndAddress", -1}});  // its name is sent
+       h.project.Insert("Curves", {{"CurveID", 2}, {"StorageOprndAddress", 4}});   // stored at an address
+       h.Element({{"Type", 5},
+                  {"VarType", 23},
+                  {"Text", "Trend"},
+                  {"Binary", R"({"GetCurves": [{"GetCurveId": 1, "GetCurveName": "\u03a9"},
+                                               {"GetCurveId": 2, "GetCurveName": "\u03a9"}]})"}});
+     },
+     {"BRK104 element 1: 'Motor \u03a9' text: character '\u03a9' (U+03A9) at position 7 of 'Motor \u03a9' is not "
+      "in code page 1252: the compile stops at it",
+      "BRK104 element 3: 'List' item 1: the control character U+0007 at position 3 cannot be held by a text: the "
+      "compile stops at it",
+      "BRK104 element 3: 'List' item 1: character '\u03a9' (U+03A9) at position 2 of 'A\u03a9\u0007' is not in "
+      "code page 1252: the compile stops at it",
+      "BRK104 element 4: '\u03a9' units: character '\u03a9' (U+03A9) at position 2 of 'k\u03a9' is not in code "
+      "page 1252: the compile stops at it",
+      "BRK104 element 5: 'Trend' curve 1 name: character '\u03a9' (U+03A9) at position 1 of '\u03a9' is not in code "
+      "page 1252: the compile stops at it",
+      "BRK104 :0: text-table entry 5: character '\u03a9' (U+03A9) at position 1 of '\u03a9 \u00b5' is not in "
+      "code page 1252: the panel cannot show it"}},
     // BRK105
     {"an element and a display without bookkeeping rows",
      [](Home& h) {
