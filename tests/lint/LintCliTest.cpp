@@ -90,9 +90,10 @@ TEST_F(LintCli, CheckExitCodesAndConfigurationMistakes) {
       {"warnings only", "", "", 0, "[lint]"},
       {"warnings with --werror", "", " --werror", 1, "warning[BRK107]"},
       {"a rule made an error", "[rules]\nMissingPicture = \"error\"\n", "", 1, "error[BRK107]"},
-      {"notes never fail", "[rules]\nMissingPicture = \"note\"\nBRK101 = \"note\"\nBRK102 = \"note\"\nBRK106 = \"note\"\n",
-       " --werror", 0,
-       "note[BRK107]"},
+      {"notes never fail",
+       "[rules]\nMissingPicture = \"note\"\nBRK101 = \"note\"\nBRK102 = \"note\"\nBRK103 = \"note\"\nBRK106 = "
+       "\"note\"\n",
+       " --werror", 0, "note[BRK107]"},
       {"a mistake in the file", "[rules]\nBRK001 = \"off\"\n", "", 2, "brisklet.toml:2:10: error: BRK001 is a rule"},
       {"--config of a file that is not there", "", " --config nowhere.toml", 2, "nowhere.toml: error: cannot be read"},
   };
@@ -125,6 +126,23 @@ TEST_F(LintCli, JsonAndSarifMarkOurFindings) {
   EXPECT_EQ(result["properties"]["family"], "lint");
   EXPECT_EQ(rules[result["ruleIndex"].get<size_t>()]["id"], result["ruleId"]);
   EXPECT_EQ(rules[result["ruleIndex"].get<size_t>()]["properties"]["tags"][0], "lint");
+}
+
+TEST(LintCompile, ACompileThatStopsAtTheFirstBadCharacterStillNamesEveryOne) {
+  std::string path = TempPath("lint-code-page.db");
+  TestProject project(TestProject::EmptyFile{path});
+  project.Insert("HMI_Palettes", {{"ID", 1}, {"GUID", 500}});
+  project.AddModule("Main");
+  project.AddDisplay({{"ModuleID", 1}, {"Description", "Home"}});
+  for (const char* text : {"Motor \xCE\xA9", "\xCE\xA9mega \xE2\x89\xA0"}) {  // Omega, not-equal: not in 1252
+    project.AddElement({{"DisplayID", 1}, {"Type", 4}, {"Text", text}, {"Dx", 100}, {"Dy", 20}});
+  }
+  ToolRun run = RunTool("compile " + path);
+  EXPECT_EQ(run.exitCode, 2) << run.err;
+  size_t named = 0;
+  for (size_t at = 0; (at = run.err.find("error[BRK104]", at)) != std::string::npos; ++at) ++named;
+  EXPECT_EQ(named, 3u) << run.err;
+  EXPECT_NE(run.err.find(": failure: "), std::string::npos) << run.err;
 }
 
 }  // namespace
