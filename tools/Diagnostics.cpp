@@ -75,33 +75,37 @@ std::string JsonLine(const Diagnostic& d, const std::string& project) {
   return line.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+// What every finding has: its severity and rule, its module, display and element, its text.
+Diagnostic FindingOf(const char* severity, int rule, const std::string& module, int moduleId,
+                     const std::string& display, int displayId, const MessageElement& element,
+                     const std::string& message) {
+  Diagnostic d;
+  d.severity = severity;
+  d.rule = rule;
+  d.module = module;
+  d.moduleId = moduleId;
+  d.location = display;
+  d.displayId = displayId;
+  d.element = element;
+  d.message = message;
+  return d;
+}
+
 }  // namespace
 
 void DiagnosticsLog::AddFinding(const DesignMessage& f) {
-  Diagnostic d;
-  d.severity = f.severity == 0 ? "error" : "warning";
-  d.module = f.moduleName;
-  d.location = f.location;
-  d.message = f.message;
-  d.moduleId = f.moduleId;
-  d.displayId = f.displayId;
-  d.rule = f.rule;
-  d.element = f.element;
+  Diagnostic d = FindingOf(f.severity == 0 ? "error" : "warning", f.rule, f.moduleName, f.moduleId, f.location,
+                           f.displayId, f.element, f.message);
   Place(d);
   mItems.push_back(std::move(d));
 }
 
+// A finding about the configuration file keeps its place there; one about the project gets its
+// place in the project.
 void DiagnosticsLog::AddLintFinding(const LintFinding& f) {
-  Diagnostic d;
-  d.severity = SeverityName(f.severity);
-  d.module = f.moduleName;
-  d.location = f.displayName;
-  d.message = f.message;
-  d.moduleId = f.moduleId;
-  d.displayId = f.displayId;
-  d.rule = f.rule;
+  Diagnostic d = FindingOf(SeverityName(f.severity), f.rule, f.moduleName, f.moduleId, f.displayName, f.displayId,
+                           f.element, f.message);
   d.lint = true;
-  d.element = f.element;
   d.file = f.file;
   d.line = f.line;
   d.column = f.column;
