@@ -1,10 +1,12 @@
-// brisklet generate DB --displays N --elements-per-display M [--seed S]: a new synthetic project.
+// brisklet generate DB --displays N --elements-per-display M [--seed S] [--mix classic|every-kind]:
+// a new synthetic project.
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <map>
 
 #include "Commands.h"
 #include "Progress.h"
@@ -26,6 +28,9 @@ void AddGenerateCommand(CLI::App& app, int& exitCode) {
       ->required()
       ->check(CLI::Range(0, kMaxElementsPerDisplay));
   cmd->add_option("--seed", options.seed, "Seed of the generator; the same seed gives the same project");
+  cmd->add_option("--mix", options.mix, "Element mix: classic (shapes, texts, pictures, buttons) or every-kind")
+      ->transform(CLI::CheckedTransformer(std::map<std::string, GeneratorMix>{
+          {"classic", GeneratorMix::Classic}, {"every-kind", GeneratorMix::EveryKind}}));
   cmd->callback([&exitCode] {
     // Made under a name of this run's own and linked to the name asked for when complete: a
     // run that is killed or fails never leaves a half-made project under that name, two runs
