@@ -473,13 +473,13 @@ struct EveryKind {
 };
 
 constexpr EveryKind kKinds[] = {
-    {Made::Classic, ClassicKind::TextBox, false, 190},
+    {Made::Classic, ClassicKind::TextBox, false, 200},
     {Made::Classic, ClassicKind::Frame, false, 20},
-    {Made::Classic, ClassicKind::Rectangle, false, 50},
+    {Made::Classic, ClassicKind::Rectangle, false, 55},
     {Made::Classic, ClassicKind::Line, false, 30},
     {Made::Classic, ClassicKind::Ellipse, false, 25},
     {Made::Classic, ClassicKind::RoundRect, false, 15},
-    {Made::Classic, ClassicKind::TextButton, false, 70},
+    {Made::Classic, ClassicKind::TextButton, false, 74},
     {Made::Classic, ClassicKind::Picture, false, 25},
     {Made::Classic, ClassicKind::VarPicture, false, 20},
     {Made::Number, {}, false, 150},
@@ -515,6 +515,13 @@ constexpr EveryKind kKinds[] = {
     {Made::Cells, {}, false, 3},
     {Made::Points, {}, false, 2},
 };
+
+constexpr int32_t TotalWeight() {
+  int32_t total = 0;
+  for (const EveryKind& k : kKinds) total += k.weight;
+  return total;
+}
+static_assert(TotalWeight() == 1000, "the weights share out a thousand elements");
 
 Element Make(DisplayState& d, std::span<const Image> images, const EveryKind& k) {
   switch (k.made) {
@@ -559,7 +566,7 @@ const EveryKind& Roll(Random& r) {
     if (roll < k.weight) return k;
     roll -= k.weight;
   }
-  return kKinds[0];
+  return kKinds[0];  // not reached: the weights add up to a thousand
 }
 
 // An element of a kind, sized but not yet placed; a Type 5 kind named uniquely on its display.
