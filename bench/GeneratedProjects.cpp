@@ -5,8 +5,8 @@
 
 #include <filesystem>
 #include <map>
+#include <tuple>
 
-#include "ProjectGenerator.h"
 #include "database/Connection.h"
 
 namespace brisklet::bench {
@@ -20,7 +20,7 @@ std::string TempName(const std::string& what) {
 
 // The files made by this program, removed at its end.
 struct Files {
-  std::map<std::pair<int32_t, int32_t>, std::string> templates;
+  std::map<std::tuple<int32_t, int32_t, GeneratorMix>, std::string> templates;
   std::string copy = TempName("work");
   ~Files() {
     for (auto& [size, path] : templates) fs::remove(path);
@@ -37,12 +37,13 @@ Files& TheFiles() {
 }  // namespace
 
 const std::string& TemplateProject(ProjectSize size) {
-  std::string& path = TheFiles().templates[{size.displays, size.elementsPerDisplay}];
+  std::string& path = TheFiles().templates[{size.displays, size.elementsPerDisplay, size.mix}];
   if (path.empty()) {
-    path = TempName(std::to_string(size.displays) + "x" + std::to_string(size.elementsPerDisplay));
+    path = TempName(std::to_string(size.displays) + "x" + std::to_string(size.elementsPerDisplay) +
+                    (size.mix == GeneratorMix::EveryKind ? "-every-kind" : ""));
     fs::remove(path);
     auto db = Connection::Create(path);
-    GenerateProject(*db, {size.displays, size.elementsPerDisplay, 1});
+    GenerateProject(*db, {size.displays, size.elementsPerDisplay, 1, size.mix});
   }
   return path;
 }

@@ -4,15 +4,18 @@
 #include <cstdint>
 #include <string>
 
+#include "ProjectGenerator.h"
+
 namespace brisklet::bench {
 
 struct ProjectSize {
   int32_t displays;
   int32_t elementsPerDisplay;
+  GeneratorMix mix = GeneratorMix::Classic;
   int64_t Elements() const { return int64_t{displays} * elementsPerDisplay; }
 };
 
-// The untouched generated project of that size (seed 1), every item pending.
+// The untouched generated project of that size and mix (seed 1), every item pending.
 const std::string& TemplateProject(ProjectSize size);
 
 // A copy of the template in /tmp to compile, replacing the previous copy.

@@ -1,4 +1,5 @@
-// brisklet generate DB --displays N --elements-per-display M [--seed S]: a new synthetic project.
+// brisklet generate DB --displays N --elements-per-display M [--seed S] [--mix classic|every-kind]:
+// a new synthetic project.
 #include <unistd.h>
 
 #include <cerrno>
@@ -26,7 +27,11 @@ void AddGenerateCommand(CLI::App& app, int& exitCode) {
       ->required()
       ->check(CLI::Range(0, kMaxElementsPerDisplay));
   cmd->add_option("--seed", options.seed, "Seed of the generator; the same seed gives the same project");
+  static std::string mix = "classic";
+  cmd->add_option("--mix", mix, "Element mix: classic (shapes, texts, pictures, buttons) or every-kind")
+      ->check(CLI::IsMember({"classic", "every-kind"}));
   cmd->callback([&exitCode] {
+    options.mix = mix == "every-kind" ? GeneratorMix::EveryKind : GeneratorMix::Classic;
     // Made under a name of this run's own and linked to the name asked for when complete: a
     // run that is killed or fails never leaves a half-made project under that name, two runs
     // never share a file, and a project that appears meanwhile is never replaced.

@@ -1,6 +1,7 @@
 // The synthetic project: modules of 25 displays on an 800 x 480 screen, each display holding
-// a mix of shapes, texts, pictures and buttons sized so that their texts fit, with its own
-// tab order, jumps to its neighbours, loader functions and (on some) a background picture.
+// a mix of shapes, texts, pictures and buttons (or of every element kind) sized so that their
+// texts fit, with its own tab order, jumps to its neighbours, loader functions and (on some) a
+// background picture.
 // Display 1 carries the deliberate problems: a box too small for its 3D frame and two touch
 // areas on one MB; the trends tree has a trend without curves.
 #include "ProjectGenerator.h"
@@ -97,8 +98,9 @@ void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, co
   Inserter elements(db,
                     "INSERT INTO HMI_Elements(ID, GUID, DisplayID, Type, VarType, Text, TabIndex, ORDERINDEX, Xs, Ys, "
                     "Dx, Dy, Flat3D, ColorBack, ColorFore, ColorBackTouch, ColorForeTouch, PenWidth, FontNumber, "
-                    "Alignment, TouchOprndAddr, VisibleOpAddr, EnabledOpAddr, VarOprndType, VarOprndAddr, Binary) "
-                    "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                    "Alignment, TouchOprndAddr, VisibleOpAddr, EnabledOpAddr, VarOprndType, VarOprndAddr, Binary, "
+                    "DescriptionFontNumber) "
+                    "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
   Inserter pictures(db,
                     "INSERT INTO ElementsAndImages(Element_ID, Image_Index, Image_CRC, TransparencyLevel) "
                     "VALUES(?, 0, ?, ?)");
@@ -141,8 +143,17 @@ void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, co
     DisplayState state(id, random);
     std::vector<Element> problems = id == 1 && o.elementsPerDisplay >= 3 ? Problems() : std::vector<Element>();
     int32_t ordinary = o.elementsPerDisplay - static_cast<int32_t>(problems.size());
+    ScreenLayout layout(problems.empty() ? kScreenHeight : kProblemsTop);  // the problems sit below
     for (int32_t k = 0; k < o.elementsPerDisplay; ++k) {
-      Element e = k < ordinary ? MakeElement(state, images) : problems[static_cast<size_t>(k - ordinary)];
+      Element e;
+      if (k >= ordinary) {
+        e = problems[static_cast<size_t>(k - ordinary)];
+      } else if (o.mix == GeneratorMix::EveryKind) {
+        int32_t forced = elementId < EveryKindCount() ? elementId : -1;
+        e = MakeEveryKindElement(state, layout, images, forced);
+      } else {
+        e = MakeElement(state, images);
+      }
       ++elementId;
       int32_t elementGuid = kFirstElementGuid + elementId;
       elements.Row({Value(elementId),
@@ -170,7 +181,8 @@ void WriteDisplays(Connection& db, const GeneratorOptions& o, Random& random, co
                     Value(e.enabled),
                     Value(e.varOprndType),
                     Value(e.varOprndAddr),
-                    e.binary});
+                    e.binary,
+                    Value(e.descriptionFont)});
       if (e.image) pictures.Row({Value(elementId), Value(e.image->crc), Value(e.transparency)});
       pending.Row({Value(elementGuid)});
       ++summary.elements;

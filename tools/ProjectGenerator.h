@@ -8,10 +8,15 @@ namespace brisklet {
 
 class Connection;
 
+// Which elements a display holds: the shapes, texts, pictures and buttons of the first
+// benchmarks (classic), or every element kind the compiler builds with the rows they read.
+enum class GeneratorMix { Classic, EveryKind };
+
 struct GeneratorOptions {
   int32_t displays = 10;            // 1 to kMaxGeneratedDisplays
   int32_t elementsPerDisplay = 20;  // 0 to kMaxElementsPerDisplay
   uint64_t seed = 1;                // the same seed gives the same project, row for row
+  GeneratorMix mix = GeneratorMix::Classic;
 };
 
 // Told as the displays are made: displays done, displays in all.

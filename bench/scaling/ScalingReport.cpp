@@ -1,10 +1,12 @@
 // How compile times grow with the project: for generated projects of 1,000 to 1,000,000
-// elements, the whole `brisklet compile` process for a full compile and after one element
+// elements, in the classic mix and in the mix of every element kind, the whole
+// `brisklet compile` process for a full compile and after one element
 // changed, the full compile in this process against its floor (reading the same input rows
 // and writing the same units once with SQLite in one transaction), and peak memory. Writes
 // the figures into the measured section of docs/performance.md.
 //
-//   brisklet_scaling [--sizes 1000,10000,100000,1000000] [--runs 7] [--report docs/performance.md]
+//   brisklet_scaling [--sizes 1000,10000,100000,1000000] [--mixes classic,every-kind] [--runs 7]
+//                    [--report docs/performance.md]
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -93,6 +95,7 @@ DefaultHostOptions Quiet() {
 }
 
 struct Figures {
+  std::string mix;
   int64_t elements = 0;
   double fullProcessMs = 0, fullPeakMiB = 0;
   double fullInProcessMs = 0, floorReadMs = 0, floorWriteMs = 0;
@@ -188,16 +191,17 @@ std::string Report(const std::vector<Figures>& all, int runs) {
   std::strftime(date, sizeof date, "%Y-%m-%d %H:%M UTC", std::gmtime(&now));
   std::ostringstream out;
   out << "Measured by `brisklet_scaling` on " << date << ": " << Machine() << ".\n\n"
-      << "| Elements | Full compile, process | Full, in process | Floor (read + write) | Full / floor | "
+      << "| Mix | Elements | Full compile, process | Full, in process | Floor (read + write) | Full / floor | "
          "One element changed, process (median of "
       << runs << ") | Slowest of those | Peak memory full / one |\n"
-      << "|---|---|---|---|---|---|---|---|\n";
+      << "|---|---|---|---|---|---|---|---|---|\n";
   for (const Figures& f : all) {
     double floor = f.floorReadMs + f.floorWriteMs;
-    out << "| " << f.elements << " | " << Fixed(f.fullProcessMs) << " ms | " << Fixed(f.fullInProcessMs) << " ms | "
-        << Fixed(floor) << " ms (" << Fixed(f.floorReadMs) << " + " << Fixed(f.floorWriteMs) << ") | "
-        << Fixed(f.fullInProcessMs / floor, 1) << " | " << Fixed(f.oneElementMs) << " ms | " << Fixed(f.oneElementMaxMs)
-        << " ms | " << Fixed(f.fullPeakMiB) << " / " << Fixed(f.oneElementPeakMiB) << " MiB |\n";
+    out << "| " << f.mix << " | " << f.elements << " | " << Fixed(f.fullProcessMs) << " ms | "
+        << Fixed(f.fullInProcessMs) << " ms | " << Fixed(floor) << " ms (" << Fixed(f.floorReadMs) << " + "
+        << Fixed(f.floorWriteMs) << ") | " << Fixed(f.fullInProcessMs / floor, 1) << " | " << Fixed(f.oneElementMs)
+        << " ms | " << Fixed(f.oneElementMaxMs) << " ms | " << Fixed(f.fullPeakMiB) << " / "
+        << Fixed(f.oneElementPeakMiB) << " MiB |\n";
   }
   return out.str();
 }
@@ -228,6 +232,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::vector<int64_t> sizes = {1000, 10000, 100000, 1000000};
+  std::vector<std::string> mixes = {"classic", "every-kind"};
   int runs = 7;
   std::string report, tool = BRISKLET_TOOL;
   for (int i = 1; i + 1 < argc; i += 2) {
@@ -236,6 +241,10 @@ int main(int argc, char** argv) {
       sizes.clear();
       std::stringstream list(value);
       for (std::string n; std::getline(list, n, ',');) sizes.push_back(std::stoll(n));
+    } else if (option == "--mixes") {
+      mixes.clear();
+      std::stringstream list(value);
+      for (std::string m; std::getline(list, m, ',');) mixes.push_back(m);
     } else if (option == "--runs") {
       runs = std::stoi(value);
     } else if (option == "--report") {
@@ -246,14 +255,19 @@ int main(int argc, char** argv) {
   }
   try {
     std::vector<Figures> all;
-    for (int64_t elements : sizes) {
-      ProjectSize size{static_cast<int32_t>(std::max<int64_t>(1, elements / 100)), 100};
-      Figures f;
-      f.elements = size.Elements();
-      std::cerr << "measuring " << f.elements << " elements\n";
-      MeasureInProcess(size, f);
-      MeasureTool(tool, size, runs, f);
-      all.push_back(f);
+    for (const std::string& mix : mixes) {
+      if (mix != "classic" && mix != "every-kind") throw std::runtime_error("unknown mix " + mix);
+      for (int64_t elements : sizes) {
+        ProjectSize size{static_cast<int32_t>(std::max<int64_t>(1, elements / 100)), 100,
+                         mix == "classic" ? brisklet::GeneratorMix::Classic : brisklet::GeneratorMix::EveryKind};
+        Figures f;
+        f.mix = mix;
+        f.elements = size.Elements();
+        std::cerr << "measuring " << f.elements << " elements, " << mix << "\n";
+        MeasureInProcess(size, f);
+        MeasureTool(tool, size, runs, f);
+        all.push_back(f);
+      }
     }
     std::string text = Report(all, runs);
     std::cout << text;

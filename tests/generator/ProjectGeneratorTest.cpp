@@ -5,9 +5,11 @@
 #include <zlib.h>
 
 #include <filesystem>
+#include <set>
 #include <tuple>
 
 #include "ProjectGenerator.h"
+#include "elements/KindRegistry.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -39,13 +41,15 @@ class Generator : public ::testing::Test {
 };
 
 TEST_F(Generator, SameSeedGivesTheSameProjectRowForRow) {
-  Generate(4, 30, 7);
-  TestProject again(TestProject::EmptyFile{TempPath("again.db")});
-  GenerateProject(again.Db(), {4, 30, 7});
-  TestProject other(TestProject::EmptyFile{TempPath("other.db")});
-  GenerateProject(other.Db(), {4, 30, 8});
-  EXPECT_EQ(Dump(project), Dump(again));
-  EXPECT_NE(Dump(project), Dump(other));
+  for (GeneratorMix mix : {GeneratorMix::Classic, GeneratorMix::EveryKind}) {
+    auto dump = [mix](const char* name, uint64_t seed) {
+      TestProject made(TestProject::EmptyFile{TempPath(name)});
+      GenerateProject(made.Db(), {4, 30, seed, mix});
+      return Dump(made);
+    };
+    EXPECT_EQ(dump("one.db", 7), dump("again.db", 7));
+    EXPECT_NE(dump("one.db", 7), dump("other.db", 8));
+  }
 }
 
 TEST_F(Generator, CountsWhatItMadeAndLeavesEverythingPending) {
@@ -113,6 +117,22 @@ TEST_F(Generator, ACompileFindsExactlyTheDeliberateProblemsAndStoresEveryItem) {
   EXPECT_EQ(compiler.WarningCount(), 0);
   EXPECT_EQ(Count("SELECT COUNT(*) FROM DownloadUnits"), 6 * 50 + 6);
   EXPECT_EQ(Count("SELECT COUNT(*) FROM DownloadDLUs WHERE IsCompiled=0"), 0);
+}
+
+// The every-kind mix stores a record of each kind the compiler builds, in both forms where the
+// kind has two (the tag behind the 90-byte header), and still only the deliberate problems.
+TEST_F(Generator, EveryKindMixStoresARecordOfEveryBuiltKind) {
+  GenerateProject(project.Db(), {2, 60, 1, GeneratorMix::EveryKind});
+  project.Compiler().CompileHMI();
+  EXPECT_EQ(project.Messages().Texts().size(), 3u);
+  std::set<std::string> built;
+  for (const KindRow& kind : KindTable()) {
+    if (kind.compile) built.insert({std::string(kind.tag), std::string(kind.entryTag)});
+  }
+  built.erase("");
+  std::vector<std::string> tags =
+      project.Texts("SELECT DISTINCT CAST(substr(Data, 91, 2) AS TEXT) FROM DownloadUnits WHERE UnitGuid > 32000");
+  EXPECT_EQ(std::set<std::string>(tags.begin(), tags.end()), built);
 }
 
 TEST_F(Generator, OptionsOutOfRangeAreRefusedAndNothingIsWritten) {

@@ -235,19 +235,7 @@ Element Button(DisplayState& d, std::span<const Image> images, int32_t varType) 
   return e;
 }
 
-enum class Kind {
-  Rectangle,
-  Line,
-  Ellipse,
-  RoundRect,
-  TextBox,
-  Frame,
-  TextButton,
-  Picture,
-  VarPicture,
-  PictureButton,
-  TextSwitch
-};
+using Kind = ClassicKind;
 
 struct KindWeight {
   Kind kind;
@@ -262,6 +250,23 @@ constexpr KindWeight kMix[] = {
 
 }  // namespace
 
+Element MakeClassicKind(DisplayState& d, std::span<const Image> images, ClassicKind kind) {
+  switch (kind) {
+    case Kind::Rectangle: return Rectangle(d);
+    case Kind::Line: return Line(d);
+    case Kind::Ellipse: return BoundedShape(d, 6, "Lamp");
+    case Kind::RoundRect: return BoundedShape(d, 7, "Panel");
+    case Kind::TextBox: return TextBox(d, 4);
+    case Kind::Frame: return TextBox(d, 12);
+    case Kind::TextButton: return TextButton(d, images);
+    case Kind::Picture: return Picture(d, images, false);
+    case Kind::VarPicture: return Picture(d, images, true);
+    case Kind::PictureButton: return Button(d, images, 1);
+    case Kind::TextSwitch: return Button(d, images, 2);
+  }
+  return {};
+}
+
 Element MakeElement(DisplayState& d, std::span<const Image> images) {
   int32_t roll = d.Rand().Between(0, 99);
   Kind kind = Kind::Rectangle;
@@ -272,20 +277,7 @@ Element MakeElement(DisplayState& d, std::span<const Image> images) {
     }
     roll -= k.weight;
   }
-  Element e;
-  switch (kind) {
-    case Kind::Rectangle: e = Rectangle(d); break;
-    case Kind::Line: e = Line(d); break;
-    case Kind::Ellipse: e = BoundedShape(d, 6, "Lamp"); break;
-    case Kind::RoundRect: e = BoundedShape(d, 7, "Panel"); break;
-    case Kind::TextBox: e = TextBox(d, 4); break;
-    case Kind::Frame: e = TextBox(d, 12); break;
-    case Kind::TextButton: e = TextButton(d, images); break;
-    case Kind::Picture: e = Picture(d, images, false); break;
-    case Kind::VarPicture: e = Picture(d, images, true); break;
-    case Kind::PictureButton: e = Button(d, images, 1); break;
-    case Kind::TextSwitch: e = Button(d, images, 2); break;
-  }
+  Element e = MakeClassicKind(d, images, kind);
   if (e.touch < 0 && d.Rand().Chance(10)) e.visible = d.TakeVisible();  // a hide operand
   return e;
 }

@@ -2,6 +2,7 @@
 // screen, the operand ranges, the random numbers, the fonts and pictures, an element row.
 #pragma once
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -29,6 +30,7 @@ constexpr int32_t kVisibleBase = 11000;
 constexpr int32_t kSwitchBase = 22000;
 constexpr int32_t kEnabledBase = 33000;
 constexpr int32_t kJumpBase = 44000;
+constexpr int32_t kValueBase = 55000;  // the variables that values, lists and graphs show
 
 // splitmix64: the same sequence on every platform and standard library.
 class Random {
@@ -101,6 +103,7 @@ struct Element {
   int32_t colorBack = 0, colorFore = 0, colorBackTouch = 0, colorForeTouch = 0;
   int32_t penWidth = 1;
   int32_t font = 0;
+  int32_t descriptionFont = 0;  // the label font of an entry
   int32_t alignment = 0;
   int32_t touch = -1, visible = -1, enabled = -1;
   int32_t varOprndType = 0, varOprndAddr = -1;
@@ -124,6 +127,7 @@ class DisplayState {
   int32_t TakeVisible() { return kVisibleBase + mVisibles++; }
   int32_t TakeSwitch() { return kSwitchBase + mSwitches++; }
   int32_t TakeEnabled() { return kEnabledBase + mEnables++; }
+  int32_t TakeValue() { return kValueBase + mValues++; }
   // A name that no other Type 5 element of the display has.
   std::string UniqueName(const std::string& word) { return word + " " + std::to_string(++mNames); }
 
@@ -132,11 +136,52 @@ class DisplayState {
   Random& mRandom;
   int32_t mNextTab = 1;
   bool mGapDone = false;
-  int32_t mTouches = 0, mVisibles = 0, mSwitches = 0, mEnables = 0, mNames = 0;
+  int32_t mTouches = 0, mVisibles = 0, mSwitches = 0, mEnables = 0, mValues = 0, mNames = 0;
 };
 
-// One generated element of a display, and the deliberate problems of display 1.
+// The kinds of the classic mix.
+enum class ClassicKind {
+  Rectangle,
+  Line,
+  Ellipse,
+  RoundRect,
+  TextBox,
+  Frame,
+  TextButton,
+  Picture,
+  VarPicture,
+  PictureButton,
+  TextSwitch
+};
+
+// One generated element of a display in the classic mix, one of a given classic kind (placed
+// anywhere on the screen), and the deliberate problems of display 1.
 Element MakeElement(DisplayState& d, std::span<const Image> images);
+Element MakeClassicKind(DisplayState& d, std::span<const Image> images, ClassicKind kind);
 std::vector<Element> Problems();
+constexpr int32_t kProblemsTop = 395;  // the problems lie below this line
+
+// Where the elements of an every-kind display go: side by side in rows that fill the screen
+// from the top (a skyline of 4-pixel columns), 4 pixels apart, so that no two overlap. A
+// display that is full starts a new layer over the first, whose elements take no touch.
+class ScreenLayout {
+ public:
+  explicit ScreenLayout(int32_t height) : mHeight(height) { mSky.fill(0); }
+  // The top-left corner for an element of dx x dy (dx, dy >= 0); false when it does not fit.
+  bool Take(int32_t dx, int32_t dy, int32_t& xs, int32_t& ys);
+  void NewLayer() { mSky.fill(0), ++mLayer; }
+  int32_t Layer() const { return mLayer; }
+
+ private:
+  static constexpr int32_t kColumn = 4;
+  std::array<int32_t, kScreenWidth / kColumn> mSky;
+  int32_t mHeight;
+  int32_t mLayer = 0;
+};
+
+// The every-kind mix: one element of a kind chosen by weight, or of the kind numbered `forced`
+// (0 to EveryKindCount() - 1; the first elements of a project go through every kind once).
+int32_t EveryKindCount();
+Element MakeEveryKindElement(DisplayState& d, ScreenLayout& layout, std::span<const Image> images, int32_t forced);
 
 }  // namespace brisklet::generator
