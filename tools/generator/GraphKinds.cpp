@@ -9,9 +9,7 @@ namespace brisklet::generator::every {
 // A text list (VarType 3 "LL", 11 "LR" whose items stand for ranges of the operand).
 Element TextList(DisplayState& d, int32_t varType) {
   Random& r = d.Rand();
-  Element e = Start(r, varType);
-  e.varOprndType = 2;
-  e.varOprndAddr = d.TakeValue();
+  Element e = OnValue(d, varType);
   int32_t count = r.Between(2, 4);
   std::string items, widest;
   int32_t widestWidth = 0;
@@ -71,9 +69,7 @@ Element PictureButton(DisplayState& d, std::span<const Image> images) {
 // A picture list (VarType 4 "PL", 12 "PR" whose pictures stand for ranges of the operand).
 Element PictureList(DisplayState& d, std::span<const Image> images, int32_t varType) {
   Random& r = d.Rand();
-  Element e = Start(r, varType);
-  e.varOprndType = 2;
-  e.varOprndAddr = d.TakeValue();
+  Element e = OnValue(d, varType);
   e.colorBack = -1;
   int32_t count = r.Between(1, 3);
   std::string entries;
@@ -123,9 +119,7 @@ Element Meter(DisplayState& d) {
 // A framed picture (VarType 22, "TG") whose picture moves with two operands.
 Element FramedPicture(DisplayState& d, std::span<const Image> images) {
   Random& r = d.Rand();
-  Element e = Start(r, 22);
-  e.varOprndType = 2;
-  e.varOprndAddr = d.TakeValue();
+  Element e = OnValue(d, 22);
   e.dx = 100;
   e.dy = 80;
   e.binary = Value(
@@ -186,9 +180,7 @@ Element SampledTrend(DisplayState& d) {
 // A cell layout (VarType 24, "LG"): a row of keypad cells.
 Element CellLayout(DisplayState& d) {
   Random& r = d.Rand();
-  Element e = Start(r, 24);
-  e.varOprndType = 2;
-  e.varOprndAddr = d.TakeValue();
+  Element e = OnValue(d, 24);
   e.flat3D = 3;
   int32_t cells = r.Between(2, 4);
   e.dx = 8 + 44 * cells;
@@ -207,9 +199,7 @@ Element CellLayout(DisplayState& d) {
 // A point list (VarType 25, "TM"): a line plotted through points inside its plot area.
 Element PointList(DisplayState& d) {
   Random& r = d.Rand();
-  Element e = Start(r, 25);
-  e.varOprndType = 2;
-  e.varOprndAddr = d.TakeValue();
+  Element e = OnValue(d, 25);
   e.flat3D = 1;
   e.dx = 150;
   e.dy = 100;

@@ -20,6 +20,14 @@ inline Element Start(Random& r, int32_t varType) {
   return e;
 }
 
+// A Type 5 element of a VarType shown on the next value operand (an MI).
+inline Element OnValue(DisplayState& d, int32_t varType) {
+  Element e = Start(d.Rand(), varType);
+  e.varOprndType = 2;
+  e.varOprndAddr = d.TakeValue();
+  return e;
+}
+
 // Sizes an element so that `sample` fits inside its frame, with a little room to spare.
 inline void FitTo(Element& e, const std::string& sample, Random& r, int32_t extraWidth = 0) {
   int32_t width = 0, lines = 0;

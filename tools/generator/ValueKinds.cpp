@@ -100,9 +100,7 @@ Element Timer(DisplayState& d, bool entry) {
 // names come from the calendar file of its language ("LF").
 Element EntryField(DisplayState& d, bool entry) {
   Random& r = d.Rand();
-  Element e = Start(r, 6);
-  e.varOprndType = 2;
-  e.varOprndAddr = d.TakeValue();
+  Element e = OnValue(d, 6);
   e.alignment = entry ? 3 : 4;
   if (entry) {
     e.binary = Value(std::string("{\"EntryMode\": 5, \"EntryStyle\": 1, \"TextSource\": {\"SampleText\": \"9999\"}}"));
@@ -123,9 +121,7 @@ Element EntryField(DisplayState& d, bool entry) {
 // A text field (VarType 15, "LA" / "EA"): characters of an operand.
 Element TextField(DisplayState& d, bool entry) {
   Random& r = d.Rand();
-  Element e = Start(r, 15);
-  e.varOprndType = 2;
-  e.varOprndAddr = d.TakeValue();
+  Element e = OnValue(d, 15);
   std::string text = entry ? "R" : "Line A";
   int32_t length = entry ? 6 : 8;
   e.binary = Value("{\"GetFieldText\": " + Quoted(text) + ", \"GetFieldLength\": " + Num(length) +
@@ -139,9 +135,7 @@ Element TextField(DisplayState& d, bool entry) {
 // A string entry (VarType 16 "LO" / "EO", 19 "LU" / "EU").
 Element StringEntry(DisplayState& d, int32_t varType, bool entry) {
   Random& r = d.Rand();
-  Element e = Start(r, varType);
-  e.varOprndType = 2;
-  e.varOprndAddr = d.TakeValue();
+  Element e = OnValue(d, varType);
   std::string sample = varType == 16 ? (entry ? "OP-1234" : "Operator name") : "Batch 42";
   std::string blob = "{\"TextSource\": {\"SampleText\": " + Quoted(sample) + "}";
   if (entry) blob += ", \"DisplayStyle\": 1, \"EntryStyle\": " + Num(varType == 16 ? 1 : 2);
@@ -156,9 +150,7 @@ Element StringEntry(DisplayState& d, int32_t varType, bool entry) {
 // An entry text (VarType 30, "EP"): a code entered against an operand.
 Element EntryText(DisplayState& d) {
   Random& r = d.Rand();
-  Element e = Start(r, 30);
-  e.varOprndType = 2;
-  e.varOprndAddr = d.TakeValue();
+  Element e = OnValue(d, 30);
   e.binary = Value("{\"GetCodeFlag\": 1, \"GetCodeOperandType\": 2, \"GetCodeOperandAddr\": " + Num(d.TakeValue()) +
                    ", \"GetCodeValue\": 4, \"GetEntryStyle\": 1, \"GetText1\": \"Code\", \"GetText2\": \"Enter\"}");
   e.alignment = 3;
