@@ -37,17 +37,21 @@ struct Compiled {
   clsDownload compiler;
 };
 
-constexpr ProjectSize kLarge{1000, 100};
+// The 100,000-element project of the classic mix (Arg 0) or of every kind (Arg 1).
+ProjectSize Large(const benchmark::State& state) {
+  return {1000, 100, state.range(0) == 0 ? GeneratorMix::Classic : GeneratorMix::EveryKind};
+}
 
 void BM_LintAllChecks(benchmark::State& state) {
-  Compiled project(kLarge);
+  ProjectSize large = Large(state);
+  Compiled project(large);
   LintContext context = ContextOf(*project.conn, project.host);
   size_t findings = 0;
   for (auto _ : state) {
     LintReport report = RunLint(context, LintConfig{});
     findings = report.findings.size();
   }
-  state.counters["elements"] = static_cast<double>(kLarge.Elements());
+  state.counters["elements"] = static_cast<double>(large.Elements());
   state.counters["findings"] = static_cast<double>(findings);
   for (const LintRule& rule : LintRules()) {  // one more run of each check alone, for its share
     LintFindings found;
@@ -57,18 +61,19 @@ void BM_LintAllChecks(benchmark::State& state) {
         1000.0 * std::chrono::duration<double>(Clock::now() - start).count();
   }
 }
-BENCHMARK(BM_LintAllChecks)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_LintAllChecks)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 void BM_ReferenceChecks(benchmark::State& state) {
-  Compiled project(kLarge);
+  ProjectSize large = Large(state);
+  Compiled project(large);
   project.compiler.SetReferenceRun(true);
   for (auto _ : state) {
     project.compiler.CompileHMI();
     benchmark::DoNotOptimize(project.compiler.ErrorCount());
   }
-  state.counters["elements"] = static_cast<double>(kLarge.Elements());
+  state.counters["elements"] = static_cast<double>(large.Elements());
 }
-BENCHMARK(BM_ReferenceChecks)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_ReferenceChecks)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 // n touch elements of one display, 20 x 20 pixels at (step * k, step * k) for k = 1..n.
 void TimeTouchOverlaps(benchmark::State& state, int step) {

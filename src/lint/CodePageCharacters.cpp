@@ -28,9 +28,10 @@ std::string Fault(const CodePageFault& f, const std::string& text, int32_t codeP
 void CheckCodePageCharacters(const LintContext& context, LintFindings& found) {
   size_t first = found.size();
   std::set<int32_t> curves = NamedCurves(context.db);
+  BlobsWanted wanted{.beyondAscii = HoldsPrintableAscii(context.codePage)};
   Recordset elements(context.db, TextElementsQuery(false), 0, 1);
   for (; !elements.Eof(); elements.MoveNext()) {
-    for (const ElementText& t : TextsOf(elements, curves).texts) {
+    for (const ElementText& t : TextsOf(elements, curves, wanted).texts) {
       for (const CodePageFault& f : CodePageFaults(t.text, context.codePage)) {
         found.push_back(ElementFinding(elements, 104,
                                        ElementNamed(elements) + " " + t.place + ": " +

@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 
+#include "base/CodePage.h"
 #include "base/Constants.h"
 #include "base/RuntimeError.h"
 #include "elements/EntryTextProperties.h"
@@ -38,10 +39,12 @@ bool IsOneOf(int32_t v, const auto& list) {
 
 bool IsBox(int32_t type) { return type == kTypeTextBox || type == kTypeTextButton || type == kTypeFrame; }
 
-// The blob loaded into `p`; false when the compile could not load it.
-bool Loaded(const Recordset& row, ElementProperties& p) {
+// The blob loaded into `p`; false when the compile could not load it, or `wanted` leaves it.
+bool Loaded(const Recordset& row, ElementProperties& p, const BlobsWanted& wanted = {}) {
   try {
-    p.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
+    Bytes blob = row.Field("Binary").ToBytes("Binary");
+    if (!wanted.Wants(blob)) return false;
+    p.LoadFromBinary(blob);
     return true;
   } catch (const RuntimeError&) {
     return false;
@@ -100,22 +103,23 @@ void AddLabel(ElementTexts& out, const Recordset& row) {
   if (type == kTextTableOperand && address) out.linked.push_back({"label", *address});
 }
 
-void AddBlobTexts(ElementTexts& out, const Recordset& row, int32_t varType, const std::set<int32_t>& namedCurves) {
+void AddBlobTexts(ElementTexts& out, const Recordset& row, int32_t varType, const std::set<int32_t>& namedCurves,
+                  const BlobsWanted& wanted) {
   if (varType == kVarTextList || varType == kVarTextListRange) {
     TextListProperties p;
-    if (Loaded(row, p) && p.ItemCount() >= 0) AddItems(out, p.ItemAt(), p.ItemCount(), p.IsLinked());
+    if (Loaded(row, p, wanted) && p.ItemCount() >= 0) AddItems(out, p.ItemAt(), p.ItemCount(), p.IsLinked());
   } else if (varType == kVarTextButton) {
     ButtonProperties p;
-    if (Loaded(row, p)) AddItems(out, p.ItemAt(), 2, p.IsLinked());
+    if (Loaded(row, p, wanted)) AddItems(out, p.ItemAt(), 2, p.IsLinked());
   } else if (varType == kVarNumeric || varType == kVarNumericAlt) {
     NumericProperties p;
-    if (Loaded(row, p)) AddUnits(out, p);
+    if (Loaded(row, p, wanted)) AddUnits(out, p);
   } else if (varType == kVarNumericRanges) {
     RangeNumericProperties p;
-    if (Loaded(row, p)) AddUnits(out, p);
+    if (Loaded(row, p, wanted)) AddUnits(out, p);
   } else if (varType == kVarEntryText) {
     EntryTextProperties p;
-    if (!Loaded(row, p)) return;
+    if (!Loaded(row, p, wanted)) return;
     if (p.GetCodeFlag() == 0) {
       if (p.IsText1Linked() == 0) {
         out.texts.push_back({"text 1", p.GetText1()});
@@ -130,7 +134,7 @@ void AddBlobTexts(ElementTexts& out, const Recordset& row, int32_t varType, cons
     }
   } else if (varType == kVarTrend) {
     TrendProperties p;
-    if (!Loaded(row, p)) return;
+    if (!Loaded(row, p, wanted)) return;
     std::vector<CurveProperties> curves = p.GetCurves();
     for (size_t i = 0; i < curves.size(); ++i) {
       if (!namedCurves.contains(curves[i].GetCurveId())) continue;
@@ -185,7 +189,24 @@ std::set<int32_t> NamedCurves(Connection& db) {
   return named;
 }
 
-ElementTexts TextsOf(const Recordset& row, const std::set<int32_t>& namedCurves) {
+bool BlobsWanted::Wants(const Bytes& blob) const {
+  std::string_view text(reinterpret_cast<const char*>(blob.data()), blob.size());
+  bool escaped = text.find('\\') != std::string_view::npos;  // a key or text spelt with escapes
+  if (linking && !escaped && text.find("Linked") == std::string_view::npos) return false;
+  if (beyondAscii && !escaped &&
+      std::all_of(blob.begin(), blob.end(), [](uint8_t b) { return b >= 0x20 && b < 0x7F; })) {
+    return false;
+  }
+  return true;
+}
+
+bool HoldsPrintableAscii(int32_t codePage) {
+  std::string printable;
+  for (char c = 0x20; c < 0x7F; ++c) printable += c;
+  return CodePageFaults(printable, codePage).empty();
+}
+
+ElementTexts TextsOf(const Recordset& row, const std::set<int32_t>& namedCurves, const BlobsWanted& wanted) {
   ElementTexts out;
   std::optional<int32_t> type = WholeOf(row.Field("Type"));
   if (!type) return out;
@@ -200,7 +221,7 @@ ElementTexts TextsOf(const Recordset& row, const std::set<int32_t>& namedCurves)
   std::optional<int32_t> varType = WholeOf(row.Field("VarType"));
   if (*type != kTypeVariable || !varType) return out;
   if (IsOneOf(*varType, kLabelKinds) && HasLabel(row, *varType)) AddLabel(out, row);
-  if (IsOneOf(*varType, kBlobKinds)) AddBlobTexts(out, row, *varType, namedCurves);
+  if (IsOneOf(*varType, kBlobKinds)) AddBlobTexts(out, row, *varType, namedCurves, wanted);
   return out;
 }
 

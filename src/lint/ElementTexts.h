@@ -38,8 +38,20 @@ void InDisplayOrder(LintFindings& found, size_t from);
 // (StorageOprndType 0, StorageOprndAddress below 0; a curve without a row is stored at address 0).
 std::set<int32_t> NamedCurves(Connection& db);
 
+// Which property blobs a check reads for its texts: parsing a blob costs more than the rest of
+// the check, and most blobs cannot hold what it looks for. Both false: every blob.
+struct BlobsWanted {
+  bool linking = false;      // only blobs that can link a text: a key with "Linked" (or an escape)
+  bool beyondAscii = false;  // only blobs with a byte beyond printable ASCII, or an escape
+  bool Wants(const Bytes& blob) const;
+};
+
+// Whether the code page holds every printable ASCII character as it is (then a blob of those
+// alone has no text it cannot hold).
+bool HoldsPrintableAscii(int32_t codePage);
+
 // The texts of a row read so. A column or property blob the compile cannot read leaves out
-// what depends on it (the compile reports it).
-ElementTexts TextsOf(const Recordset& row, const std::set<int32_t>& namedCurves);
+// what depends on it (the compile reports it), as does a blob `wanted` leaves unread.
+ElementTexts TextsOf(const Recordset& row, const std::set<int32_t>& namedCurves, const BlobsWanted& wanted = {});
 
 }  // namespace brisklet

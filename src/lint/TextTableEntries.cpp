@@ -19,7 +19,7 @@ void CheckTextTableEntries(const LintContext& context, LintFindings& found) {
   const std::set<int32_t> curves;  // curve names are no linked texts
   Recordset elements(context.db, TextElementsQuery(true), 0, 1);
   for (; !elements.Eof(); elements.MoveNext()) {
-    for (const LinkedEntry& linked : TextsOf(elements, curves).linked) {
+    for (const LinkedEntry& linked : TextsOf(elements, curves, {.linking = true}).linked) {
       // The record holds the address's low 16 bits, the index the panel looks up.
       auto index = static_cast<uint16_t>(linked.address);
       if (entries.contains(index)) continue;
