@@ -97,7 +97,7 @@ std::unique_ptr<TextFitter> DefaultHost::NewTextFitter() { return std::make_uniq
 std::unique_ptr<Decompressor> DefaultHost::NewDecompressor() { return std::make_unique<ZlibDecompressor>(); }
 // The folder the project environment hands out.
 std::unique_ptr<CalendarService> DefaultHost::NewCalendarService() {
-  return std::make_unique<FolderCalendarService>(NewProjectEnvironment()->GetStringsFolder());
+  return std::make_unique<FolderCalendarService>(NewProjectEnvironment()->GetStringsFolder(), &mCache.calendarFiles);
 }
 
 }  // namespace brisklet

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/HostFactory.h"
 
@@ -26,6 +27,7 @@ struct CallCache {
   std::map<int32_t, int32_t> imageNumbers;
   std::map<int32_t, std::shared_ptr<const FontMetrics>> fonts;
   bool toldNoFonts = false;  // the notice that texts cannot be measured, once per call
+  std::map<std::string, std::vector<std::string>> calendarFiles;  // by path, as read
 };
 
 class DefaultHost : public HostFactory {

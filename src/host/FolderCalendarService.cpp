@@ -10,6 +10,10 @@ namespace brisklet {
 
 std::vector<std::string> FolderCalendarService::ReadCalendarFile(const std::string& fileName) {
   std::filesystem::path path = std::filesystem::path(mFolder) / fileName;
+  if (mRead) {
+    auto known = mRead->find(path.string());
+    if (known != mRead->end() && !fileName.empty()) return known->second;
+  }
   std::ifstream in;
   if (!fileName.empty() && std::filesystem::is_regular_file(path)) in.open(path, std::ios::binary);
   if (!in.is_open()) {
@@ -21,6 +25,7 @@ std::vector<std::string> FolderCalendarService::ReadCalendarFile(const std::stri
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(std::move(line));
   }
+  if (mRead) mRead->emplace(path.string(), lines);
   return lines;
 }
 
