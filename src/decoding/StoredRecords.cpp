@@ -1,6 +1,8 @@
 // Reading the download store with the items its units belong to.
 #include "decoding/StoredRecords.h"
 
+#include <sqlite3.h>
+
 #include "base/Constants.h"
 #include "base/RuntimeError.h"
 #include "database/Connection.h"

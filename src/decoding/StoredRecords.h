@@ -1,12 +1,12 @@
 // The records of a project's download store, each with the item it belongs to.
 #pragma once
-#include <sqlite3.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "base/Bytes.h"
+
+struct sqlite3_stmt;
 
 namespace brisklet {
 
