@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 
 #include "OutputPaths.h"
 #include "textproject/ProjectFolder.h"
@@ -23,6 +23,9 @@ DiagnosticsStyle StyleOf(const Options& o) {
   style.color = style.format == DiagnosticsFormat::Text && (o.color == "always" || (o.color == "auto" && terminal));
   return style;
 }
+
+// Why output written as it went stopped (errno), 0 while it goes on.
+int gOutputStoppedBy = 0;
 
 }  // namespace
 
@@ -83,9 +86,15 @@ bool WriteDiagnostics(const Options& o, const DiagnosticsOut& to, const Diagnost
   return written;
 }
 
+bool OutputStopped(const std::ostream& out) {
+  if (out) return false;
+  if (gOutputStoppedBy == 0) gOutputStoppedBy = errno != 0 ? errno : EIO;
+  return true;
+}
+
 bool FlushOutput() {
   static bool readerGone = false;
-  int before = errno;
+  int before = gOutputStoppedBy != 0 ? gOutputStoppedBy : errno;
   errno = 0;
   if (std::cout.flush()) return true;
   int reason = errno != 0 ? errno : before;
@@ -113,7 +122,8 @@ bool ReportTextProblems(const std::string& folder, const std::vector<TextProblem
   for (const TextProblem& problem : problems) {
     std::cerr << (std::filesystem::path(folder) / problem.Describe()).string() << '\n';
   }
-  if (!problems.empty()) std::cerr << problems.size() << (problems.size() == 1 ? " error" : " errors") << ", nothing imported\n";
+  if (!problems.empty())
+    std::cerr << problems.size() << (problems.size() == 1 ? " error" : " errors") << ", nothing imported\n";
   return problems.empty();
 }
 
@@ -129,7 +139,8 @@ std::string ProjectDatabase(const std::string& path) {
 OpenProject::OpenProject(const std::string& path, const Options& o, bool inspectOnly,
                          const std::shared_ptr<DiagnosticsLog>& log) {
   OpenOptions open;
-  open.snapshot = inspectOnly;
+  open.snapshot = inspectOnly && !o.readInPlace;
+  open.readTransaction = inspectOnly && o.readInPlace;
   open.busyTimeoutSeconds = o.busyTimeout;
   open.waiting = [](const std::string& text) { std::cerr << "brisklet: " << text << std::endl; };
   conn = Connection::Open(ProjectDatabase(path), open);

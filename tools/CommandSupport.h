@@ -35,6 +35,7 @@ struct Options {
   bool rebuild = false;      // compile: every item, as if nothing were stored
   bool asMarked = false;     // compile: only CompileHMI over what DownloadDLUs marks
   bool ownExitCode = false;  // the work's outcome alone decides exit code 1 (preview of one display)
+  bool readInPlace = false;  // inspection of the stored units alone: see RunWithCompiler
   bool lint = false;         // our own checks run after the work (also when it fails)
   std::string config;        // --config FILE of our own checks
 };
@@ -60,6 +61,9 @@ bool WriteDiagnostics(const Options& o, const DiagnosticsOut& to, const Diagnost
 // Flushes stdout; false, after saying why on stderr, when it could not be written. A reader
 // that went away (| head) is no failure: the command ends quietly, as cat does.
 bool FlushOutput();
+// For work that writes as it goes: whether its output can no longer be written (the reader went
+// away, a full disk), so that the work stops there; FlushOutput then says why, or nothing.
+bool OutputStopped(const std::ostream& out);
 
 // A RuntimeError "no element 9999" / "no display 9999" when the project has no such item.
 void RequireElement(Connection& conn, int id);
@@ -88,7 +92,8 @@ std::string ProjectDatabase(const std::string& path);
 bool ReportTextProblems(const std::string& folder, const std::vector<TextProblem>& problems);
 
 // A project opened for a command (a private copy in memory when the command only inspects
-// it), with its host and a compiler whose messages and notices go to `log`.
+// it, or with o.readInPlace the file itself in one read transaction), with its host and a
+// compiler whose messages and notices go to `log`.
 struct OpenProject {
   OpenProject(const std::string& path, const Options& o, bool inspectOnly, const std::shared_ptr<DiagnosticsLog>& log);
   std::unique_ptr<Connection> conn;
@@ -105,6 +110,11 @@ bool OutputIsNotTheProject(const std::string& output, const std::string& project
 // work returns 1, 2 for a run-time failure (whose half-made output is not shown). Nothing is
 // written before the work is over, so a reader that stops early cannot break off a compile.
 // Structured diagnostics sent to stdout have it to themselves: the output goes to stderr then.
+// With o.readInPlace (work that only reads stored units and keeps nothing of what it wrote) the
+// output goes to stdout as the work makes it, so that its memory does not grow with the
+// project: a failure then leaves what was written before it, and is said after it on stderr
+// with exit code 2 as always; the work stops when OutputStopped. Diagnostics sent to stdout keep
+// the output held back until they are written, as without it.
 template <typename Work>
 int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
   if (o.diagnosticsFile != "-" && !OutputIsNotTheProject(o.diagnosticsFile, o.db)) return 2;
@@ -116,7 +126,9 @@ int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
     return 2;
   }
   auto log = std::make_shared<DiagnosticsLog>();
-  std::ostringstream output;
+  std::ostringstream held;
+  bool streamed = o.readInPlace && !diagnostics.toStdout;
+  std::ostream& output = streamed ? static_cast<std::ostream&>(std::cout) : held;
   int exitCode = 2;
   try {
     OpenProject project(o.db, o, inspectOnly, log);
@@ -146,9 +158,11 @@ int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
     log->Failure(e.what());
   }
   bool failed = exitCode == 2;
+  if (streamed && !FlushOutput()) exitCode = 2;
   if (!WriteDiagnostics(o, diagnostics, *log)) exitCode = 2;
+  if (streamed) return exitCode;
   errno = 0;
-  if (!failed) (diagnostics.toStdout && o.diagnostics != "text" ? std::cerr : std::cout) << output.str();
+  if (!failed) (diagnostics.toStdout && o.diagnostics != "text" ? std::cerr : std::cout) << held.str();
   if (!FlushOutput()) exitCode = 2;
   return exitCode;
 }

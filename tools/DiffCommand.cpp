@@ -2,6 +2,8 @@
 // fields), removed and changed, each change as the decoded fields and list entries that differ.
 // Exit 0 when the downloads are equal, 1 when they differ, 2 when one was never compiled.
 #include <map>
+#include <memory>
+#include <optional>
 #include <sstream>
 
 #include "CommandSupport.h"
@@ -21,27 +23,59 @@ struct DiffOptions {
   std::string newer;
 };
 
-// A project's download: its stored units and its page table, by GUID.
-struct Download {
-  DecodeContext context;
-  std::map<int32_t, DecodedUnit> units;
-  UnitLabels labels;  // by the low 16 bits of the GUID, as records name units
-};
+// A project's download read one unit at a time in GUID order, its page table in its place, so
+// that two projects of a million units are compared without holding either.
+class Download {
+ public:
+  // A failure when the project stores no unit, as a project never compiled.
+  Download(clsDownload& compiler, DefaultHost& host, Connection& db, const std::string& path)
+      : context(ReadDecodeContext(host, db)) {
+    StoredRecordReader guids(db, false);
+    bool any = false;
+    for (StoredRecord r; guids.Next(r); any = true) labels.emplace(static_cast<uint16_t>(r.guid), r.label);
+    if (!any) throw RuntimeError(path + " has no compiled download: compile it first");
+    if (db.QueryValue("SELECT COUNT(*) FROM Pages").value_or(Value(0)).ToLong("COUNT(*)") > 0) {
+      mPageTable = DecodedUnit{"page table", compiler.GetConvertionPageNumToPointerTable().front()->Data(), {}, {}};
+    }
+    mStored = std::make_unique<StoredRecordReader>(db);
+    ReadAhead();
+  }
 
-// The download a project stores; a failure when it stores none, as a project never compiled.
-Download DownloadOf(clsDownload& compiler, DefaultHost& host, Connection& db, const std::string& path) {
-  Download d;
-  d.context = ReadDecodeContext(host, db);
-  for (StoredRecord& r : ReadStoredRecords(db)) {
-    d.labels.emplace(static_cast<uint16_t>(r.guid), r.label);
-    d.units[r.guid] = {r.label, std::move(r.data), {}, {}};
+  // Moves `guid` and `unit` to the next unit; false after the last.
+  bool Next() {
+    if (mPageTable && (!mAhead || mAheadGuid >= kPageTableGuid)) {
+      if (mAhead && mAheadGuid == kPageTableGuid) ReadAhead();  // the page table stands for it
+      guid = kPageTableGuid;
+      unit = std::move(*mPageTable);
+      mPageTable.reset();
+      return true;
+    }
+    if (!mAhead) return false;
+    guid = mAheadGuid;
+    unit = std::move(*mAhead);
+    ReadAhead();
+    return true;
   }
-  if (d.units.empty()) throw RuntimeError(path + " has no compiled download: compile it first");
-  if (db.QueryValue("SELECT COUNT(*) FROM Pages").value_or(Value(0)).ToLong("COUNT(*)") > 0) {
-    d.units[kPageTableGuid] = {"page table", compiler.GetConvertionPageNumToPointerTable().front()->Data(), {}, {}};
+
+  DecodeContext context;
+  UnitLabels labels;  // by the low 16 bits of the GUID, as records name units
+  int32_t guid = 0;
+  DecodedUnit unit;
+
+ private:
+  void ReadAhead() {
+    StoredRecord r;
+    mAhead.reset();
+    if (!mStored->Next(r)) return;
+    mAheadGuid = r.guid;
+    mAhead = DecodedUnit{std::move(r.label), std::move(r.data), {}, {}};
   }
-  return d;
-}
+
+  std::unique_ptr<StoredRecordReader> mStored;
+  std::optional<DecodedUnit> mAhead;  // the next stored unit
+  int32_t mAheadGuid = 0;
+  std::optional<DecodedUnit> mPageTable;  // until its turn
+};
 
 void WriteJson(std::ostream& out, const nlohmann::ordered_json& json) {
   out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
@@ -90,24 +124,27 @@ void Changed(std::ostream& out, bool json, const DecodedUnit& before, const Deco
   }
 }
 
-// Writes what changed from `older` to `newer`; 1 when anything did.
-int Diff(bool json, const Download& older, const Download& newer, std::ostream& out) {
+// Writes what changed from `older` to `newer`, unit by unit as they are read; 1 when anything did.
+int Diff(bool json, Download& older, Download& newer, std::ostream& out) {
   int outcome = 0;
-  auto was = older.units.begin();
-  auto is = newer.units.begin();
-  while (was != older.units.end() || is != newer.units.end()) {
-    if (is == newer.units.end() || (was != older.units.end() && was->first < is->first)) {
-      Removed(out, json, was++->second);
+  bool was = older.Next();
+  bool is = newer.Next();
+  while ((was || is) && !OutputStopped(out)) {
+    if (!is || (was && older.guid < newer.guid)) {
+      Removed(out, json, older.unit);
       outcome = 1;
-    } else if (was == older.units.end() || is->first < was->first) {
-      Added(out, json, is++->second, newer);
+      was = older.Next();
+    } else if (!was || newer.guid < older.guid) {
+      Added(out, json, std::move(newer.unit), newer);
       outcome = 1;
+      is = newer.Next();
     } else {
-      if (was->second.data != is->second.data) {
-        Changed(out, json, was->second, is->second, older, newer);
+      if (older.unit.data != newer.unit.data) {
+        Changed(out, json, older.unit, newer.unit, older, newer);
         outcome = 1;
       }
-      ++was, ++is;
+      was = older.Next();
+      is = newer.Next();
     }
   }
   return outcome;
@@ -124,14 +161,15 @@ void AddDiffCommand(CLI::App& app, int& exitCode) {
       ->check(CLI::Range(0, 86400));
   d->add_flag("--json", diff.project.json, "One JSON object per unit added, removed or changed");
   d->callback([&exitCode] {
-    exitCode = RunWithCompiler(
-        diff.project, true, [](clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
-          auto log = std::make_shared<DiagnosticsLog>();
-          Download older = DownloadOf(compiler, host, db, diff.project.db);
-          OpenProject project(diff.newer, diff.project, true, log);
-          Download newer = DownloadOf(*project.compiler, *project.host, *project.conn, diff.newer);
-          return Diff(diff.project.json, older, newer, out);
-        });
+    diff.project.readInPlace = true;  // both projects read from their files, the changes written as found
+    exitCode = RunWithCompiler(diff.project, true,
+                               [](clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
+                                 auto log = std::make_shared<DiagnosticsLog>();
+                                 Download older(compiler, host, db, diff.project.db);
+                                 OpenProject project(diff.newer, diff.project, true, log);
+                                 Download newer(*project.compiler, *project.host, *project.conn, diff.newer);
+                                 return Diff(diff.project.json, older, newer, out);
+                               });
   });
 }
 

@@ -22,8 +22,9 @@ struct DumpOptions {
   bool all = false;
 };
 
-// The records the options ask for, with their labels.
-std::vector<DecodedUnit> Records(const DumpOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db) {
+// The record the options ask for, compiled on the private copy, with its label; none for an
+// element that is never compiled.
+std::vector<DecodedUnit> Compiled(const DumpOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db) {
   if (o.element) {
     RequireElement(db, *o.element);
     Bytes record = compiler.ElementRecord(*o.element);
@@ -42,24 +43,18 @@ std::vector<DecodedUnit> Records(const DumpOptions& o, clsDownload& compiler, De
     }
     return {{DisplayLabel(db, *o.display), std::move(record), {}, {}}};
   }
-  if (o.pageTable) return {{"page table", compiler.GetConvertionPageNumToPointerTable().front()->Data(), {}, {}}};
-  std::map<int64_t, std::vector<KeptFinding>> kept;
-  for (KeptFinding& f : ReadKeptFindings(db)) kept[f.guid].push_back(std::move(f));
-  std::vector<DecodedUnit> units;
-  for (StoredRecord& r : ReadStoredRecords(db)) {
-    auto findings = kept.find(r.guid);
-    units.push_back(
-        {r.label, std::move(r.data), {}, findings == kept.end() ? std::vector<KeptFinding>{} : findings->second});
-  }
-  return units;
+  return {{"page table", compiler.GetConvertionPageNumToPointerTable().front()->Data(), {}, {}}};
 }
 
-// Writes the records decoded; 1 when one of them could not be read to its last byte.
+bool StoredOnly(const DumpOptions& o) { return !o.element && !o.display && !o.pageTable; }
+
+// Writes the records decoded, each stored unit as it is read; 1 when one of them could not be
+// read to its last byte.
 int Dump(const DumpOptions& o, clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
   DecodeContext context = ReadDecodeContext(host, db);
   int outcome = 0;
   bool first = true;
-  for (DecodedUnit& unit : Records(o, compiler, host, db)) {
+  auto write = [&](DecodedUnit& unit) {
     unit.record = DecodeRecord(unit.data, context);
     if (!unit.record.Complete()) outcome = 1;
     if (o.project.json) {
@@ -69,6 +64,21 @@ int Dump(const DumpOptions& o, clsDownload& compiler, DefaultHost& host, Connect
       WriteUnitText(out, unit);
     }
     first = false;
+  };
+  if (!StoredOnly(o)) {
+    for (DecodedUnit& unit : Compiled(o, compiler, host, db)) write(unit);
+    return outcome;
+  }
+  std::map<int64_t, std::vector<KeptFinding>> kept;
+  for (KeptFinding& f : ReadKeptFindings(db)) kept[f.guid].push_back(std::move(f));
+  StoredRecordReader stored(db);
+  for (StoredRecord r; !OutputStopped(out) && stored.Next(r);) {
+    auto findings = kept.find(r.guid);
+    DecodedUnit unit{std::move(r.label),
+                     std::move(r.data),
+                     {},
+                     findings == kept.end() ? std::vector<KeptFinding>{} : std::move(findings->second)};
+    write(unit);
   }
   return outcome;
 }
@@ -88,6 +98,9 @@ void AddDumpCommand(CLI::App& app, int& exitCode) {
   d->add_flag("--json", dump.project.json, "One JSON object per record");
   AddDiagnosticsOption(d, dump.project);
   d->callback([&exitCode] {
+    // The stored units are read from the file and written as they are read; a record compiled
+    // on the fly needs the private copy.
+    dump.project.readInPlace = StoredOnly(dump);
     exitCode = RunWithCompiler(dump.project, true,
                                [](clsDownload& compiler, DefaultHost& host, Connection& db, std::ostream& out) {
                                  return Dump(dump, compiler, host, db, out);

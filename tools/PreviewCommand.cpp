@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <unordered_set>
 
@@ -41,7 +42,8 @@ struct Previewer {
   TextTable texts;
   int32_t height;
   std::vector<Diagnostic> diagnostics;
-  std::vector<std::string> notices = {};  // of the display being drawn
+  std::vector<std::string> notices = {};              // of the display being drawn
+  std::unique_ptr<FindingsByDisplay> byDisplay = {};  // made at the first display drawn
 
   // The element's record, compiled without reporting its messages again; empty when it has none.
   Bytes RecordOf(int32_t elementId) {
@@ -69,7 +71,8 @@ struct Previewer {
       notices.push_back("its module is -1: the display is never compiled, its elements have no records to draw");
     }
     std::vector<ElementRow> rows = ElementsOf(db, displayId, record, context);
-    DisplayFindings findings = FindingsOf(diagnostics, displayId, NamesOf(rows));
+    if (!byDisplay) byDisplay = std::make_unique<FindingsByDisplay>(diagnostics);
+    DisplayFindings findings = FindingsOf(byDisplay->Of(displayId), displayId, NamesOf(rows));
     std::vector<PreviewNotice> drawn;
     auto canvas =
         DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, images, texts, height, &drawn, compiled);

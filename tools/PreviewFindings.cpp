@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
+#include <iterator>
 
 namespace brisklet::cli {
 namespace {
@@ -43,12 +45,13 @@ bool IsFindingOf(const Diagnostic& d, int32_t displayId, const ElementIndex& ele
   return d.displayId == displayId || (d.displayId == 0 && d.element.id != 0 && elements.Has(d.element.id));
 }
 
-DisplayFindings FindingsOf(const std::vector<Diagnostic>& items, int32_t displayId,
+DisplayFindings FindingsOf(const std::vector<const Diagnostic*>& items, int32_t displayId,
                            const std::vector<NamedElement>& elements) {
   DisplayFindings findings;
   ElementIndex index(elements);
   int32_t numbered = 0;
-  for (const Diagnostic& d : items) {
+  for (const Diagnostic* item : items) {
+    const Diagnostic& d = *item;
     if (!IsFindingOf(d, displayId, index)) continue;
     std::vector<int32_t> ids = index.NamedBy(d);
     int32_t mark = 0;
@@ -62,6 +65,27 @@ DisplayFindings FindingsOf(const std::vector<Diagnostic>& items, int32_t display
     findings.list.push_back({mark, d.severity, d.message, ids, d.rule, &d});
   }
   return findings;
+}
+
+FindingsByDisplay::FindingsByDisplay(const std::vector<Diagnostic>& items) {
+  for (const Diagnostic& d : items) {
+    if (!IsFinding(d)) continue;
+    if (d.displayId != 0) {
+      mOfDisplay[d.displayId].push_back(&d);
+    } else if (d.element.id != 0) {
+      mOfElementAlone.push_back(&d);
+    }
+  }
+}
+
+std::vector<const Diagnostic*> FindingsByDisplay::Of(int32_t displayId) const {
+  auto of = mOfDisplay.find(displayId);
+  if (of == mOfDisplay.end()) return mOfElementAlone;
+  std::vector<const Diagnostic*> items;
+  items.reserve(of->second.size() + mOfElementAlone.size());
+  // Both point into one list: their addresses give its order.
+  std::ranges::merge(of->second, mOfElementAlone, std::back_inserter(items), std::less<const Diagnostic*>());
+  return items;
 }
 
 }  // namespace brisklet::cli

@@ -50,7 +50,20 @@ bool IsFindingOf(const Diagnostic& d, int32_t displayId, const ElementIndex& ele
 
 // The findings among `items` of display `displayId`, each put on the element it names by ID, or
 // on every element of the name it gives without an ID (two variables of one name).
-DisplayFindings FindingsOf(const std::vector<Diagnostic>& items, int32_t displayId,
+DisplayFindings FindingsOf(const std::vector<const Diagnostic*>& items, int32_t displayId,
                            const std::vector<NamedElement>& elements);
+
+// The diagnostics that may be findings of each display, so that a preview of every display
+// does not walk all of a large project's findings once per display.
+class FindingsByDisplay {
+ public:
+  explicit FindingsByDisplay(const std::vector<Diagnostic>& items);
+  // Those naming the display, and those naming an element but no display, in the order given.
+  std::vector<const Diagnostic*> Of(int32_t displayId) const;
+
+ private:
+  std::unordered_map<int32_t, std::vector<const Diagnostic*>> mOfDisplay;
+  std::vector<const Diagnostic*> mOfElementAlone;
+};
 
 }  // namespace brisklet::cli

@@ -51,6 +51,7 @@ Connection::~Connection() {
   for (auto& [text, entry] : mStatements) sqlite3_finalize(entry.stmt);
   if (InTransaction()) sqlite3_exec(mDb, kSqlCommit, nullptr, nullptr, nullptr);
   sqlite3_close(mDb);
+  if (mReadOnlyFile) RemoveLeftOverWal(mPath, mWalBefore);
 }
 
 int Connection::OnBusy(void* self, int count) {
@@ -87,7 +88,8 @@ std::unique_ptr<Connection> Connection::Open(const std::string& path, const Open
     throw RuntimeError("Cannot open project database", "'" + path + "' is not a regular file");
   }
   bool walBefore = HasWalFiles(path);
-  int flags = (options.snapshot ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | kThreading;
+  bool readOnly = options.snapshot || options.readTransaction;
+  int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | kThreading;
   sqlite3* db = nullptr;
   if (sqlite3_open_v2(PlainFileName(path).c_str(), &db, flags, nullptr) != SQLITE_OK) {
     std::string msg = db ? sqlite3_errmsg(db) : "out of memory";
@@ -117,6 +119,13 @@ std::unique_ptr<Connection> Connection::Open(const std::string& path, const Open
     conn.reset();
     RemoveLeftOverWal(path, walBefore);
     return copy;
+  }
+  if (options.readTransaction) {
+    conn->mReadOnlyFile = true;
+    conn->mWalBefore = walBefore;
+    conn->BeginTransaction();
+    conn->QueryValue("SELECT COUNT(*) FROM sqlite_master");  // the view is taken at the first read
+    return conn;
   }
   if (sqlite3_db_readonly(db, "main") == 1) {
     throw RuntimeError("Project database is read-only", "'" + path + "' cannot be written");

@@ -25,6 +25,9 @@ struct OpenOptions {
   // Read the file without a write lock into a private copy in memory: whatever the work
   // writes stays in the copy, and a read-only file can be read.
   bool snapshot = false;
+  // Read the file itself, without a write lock, in one read transaction held until the
+  // connection closes: the same consistent view as a copy, for work that only reads stored rows.
+  bool readTransaction = false;
 };
 
 class Connection {
@@ -100,6 +103,9 @@ class Connection {
   int mBusyTimeoutMs = 5000;
   std::function<void(const std::string&)> mWaiting;
   bool mToldWaiting = false;
+  // Opened read-only on the file: the WAL files it made go again when it closes.
+  bool mReadOnlyFile = false;
+  bool mWalBefore = false;
 };
 
 // Binds parameters 1..n of a prepared statement.

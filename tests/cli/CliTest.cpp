@@ -453,8 +453,31 @@ TEST_F(Cli, OutputThatFailsNeverUndoesTheCompile) {
   EXPECT_NE(ReadFile(err).find("cannot write the output"), std::string::npos) << ReadFile(err);
 }
 
-// element, display, pagetable and units read a private copy: the file stays as it was, even
-// where a compile writes (the Null marking colours of a display).
+// dump writes each unit as it reads it: a failure at a unit leaves the units before it written,
+// a reader that goes away mid-way ends it quietly, a full disk is said.
+TEST_F(Cli, DumpWritesAsItReads) {
+  for (int i = 0; i < 150; ++i) Rectangle();  // more output than a pipe holds
+  std::string path = Save(), err = (dir / "err").string(), rc = (dir / "rc").string();
+  ASSERT_EQ(RunTool("compile " + path).exitCode, 0);
+  std::string run = "{ " + std::string(BRISKLET_CLI) + " dump " + path + " 2>" + err + "; echo $? >" + rc +
+                    "; } | head -c 1 >/dev/null";
+  [[maybe_unused]] int status = std::system(run.c_str());  // the exit code is read from rc
+  EXPECT_EQ(ReadFile(rc), "0\n") << ReadFile(err);
+  status = std::system((std::string(BRISKLET_CLI) + " dump " + path + " >/dev/full 2>" + err).c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  EXPECT_NE(ReadFile(err).find("cannot write the output: No space left on device"), std::string::npos) << ReadFile(err);
+
+  std::string whole = RunTool("dump " + path).out;
+  Connection::Open(path)->Execute("INSERT INTO DownloadUnits (UnitGuid, Data) VALUES (5000000000, x'00')");
+  ToolRun failed = RunTool("dump " + path);  // the unit no 32-bit GUID holds is read last
+  EXPECT_EQ(failed.exitCode, 2);
+  EXPECT_TRUE(failed.out == whole) << failed.out.size() << " bytes written of " << whole.size();
+  EXPECT_NE(failed.err.find("unit 5000000000 of DownloadUnits"), std::string::npos) << failed.err;
+}
+
+// element, display, pagetable and units read a private copy, dump the file in a read
+// transaction: the file stays as it was, even where a compile writes (the Null marking colours
+// of a display).
 TEST_F(Cli, InspectionLeavesTheFileAsItWas) {
   int32_t id = Rectangle();
   project.Db().Execute("UPDATE Pages SET ColorMarkingText=NULL, ColorMarkingGradient=NULL");
@@ -462,7 +485,7 @@ TEST_F(Cli, InspectionLeavesTheFileAsItWas) {
   std::string before = ReadFile(path);
   for (const std::string& args :
        {"element " + path + " " + std::to_string(id), "display " + path + " " + std::to_string(setup),
-        "pagetable " + path, "units " + path}) {
+        "pagetable " + path, "units " + path, "dump " + path}) {
     ToolRun run = RunTool(args);
     EXPECT_EQ(run.exitCode, 0) << args << ": " << run.err;
     EXPECT_EQ(ReadFile(path), before) << args;
