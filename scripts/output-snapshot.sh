@@ -30,6 +30,11 @@ for seed in 1 2 3; do
   "$tool" generate "$work/gen$seed.db" --displays 6 --elements-per-display 40 --seed "$seed" >/dev/null
   projects+=("gen$seed")
 done
+for seed in 1 2; do
+  "$tool" generate "$work/every$seed.db" --displays 6 --elements-per-display 60 --seed "$seed" \
+    --mix every-kind >/dev/null
+  projects+=("every$seed")
+done
 
 for name in "${projects[@]}"; do
   db=$work/$name.db
