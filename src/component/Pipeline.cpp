@@ -9,6 +9,7 @@
 #include "component/clsDownload.h"
 #include "database/Connection.h"
 #include "database/ProjectUpgrades.h"
+#include "elements/ElementRowsAhead.h"
 #include "encoding/HostMessages.h"
 #include "host/RecordsetAccess.h"
 
@@ -113,9 +114,18 @@ void clsDownload::prvCompilePending(const char* displaysSql, const std::function
   auto progress = [&] {
     if (mProgress) mProgress(++done, total);
   };
-  for (; !elements->Eof(); elements->MoveNext()) {
-    int32_t id = elements->Long("ID");
+  std::vector<int32_t> order;
+  order.reserve(static_cast<size_t>(std::max(elements->RecordCount(), 0)));
+  for (; !elements->Eof(); elements->MoveNext()) order.push_back(elements->Long("ID"));
+  mRowsAhead = std::make_unique<ElementRowsAhead>(ProjectConnection(), order);
+  struct Forget {  // rows read ahead hold only for this walk, however it ends
+    std::unique_ptr<ElementRowsAhead>& rows;
+    ~Forget() { rows.reset(); }
+  } forget{mRowsAhead};
+  for (size_t at = 0; at < order.size(); ++at) {
+    int32_t id = order[at];
     prvTellKept(kUnitElement, kSqlElementGuid, id, false);
+    mRowsAhead->MoveTo(at);
     if (!mGuidClashes.elements.contains(id)) CompileHmiElement(id);
     progress();
   }

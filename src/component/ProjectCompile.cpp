@@ -8,9 +8,9 @@
 #include "component/Queries.h"
 #include "component/clsDownload.h"
 #include "database/Connection.h"
+#include "database/EditLog.h"
 #include "database/ProjectUpgrades.h"
 #include "database/Recordset.h"
-#include "database/EditLog.h"
 #include "database/TrackingCheck.h"
 #include "host/DefaultHost.h"
 
@@ -108,9 +108,9 @@ void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompil
     if (compiledBefore) report.recompileReason = "the project was compiled before its edits were tracked";
   } else if (schema != SchemaText(mConn)) {
     std::vector<std::string> foreign = ForeignIndexes(mConn);
-    report.recompileReason = "the project's tables, indexes or triggers changed since the last compile" +
-                             (foreign.empty() ? std::string() : " (indexes not of Brisklet's making: " +
-                                                                    Joined(foreign) + ")");
+    report.recompileReason =
+        "the project's tables, indexes or triggers changed since the last compile" +
+        (foreign.empty() ? std::string() : " (indexes not of Brisklet's making: " + Joined(foreign) + ")");
   } else if (StateText(mConn, "Kept") != KeptText()) {
     report.recompileReason =
         "the findings kept by the last compile were changed, or the project was compiled as marked since";
@@ -122,7 +122,7 @@ void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompil
     SetState(mConn, "AllChanged", Value(1));
   }
   bool everything = HasEdits(kEditEverything);
-  MarkEdits();
+  MarkEdits(everything);
   RemoveWhatDeletedItemsLeft(everything, report);
   FindItemsWithoutBookkeeping(everything, report);
   mConn.Execute(kSqlForgetEdits);
@@ -130,22 +130,21 @@ void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompil
 
 bool ProjectCompile::HasEdits(const char* what) { return mConn.QueryValue(kSqlHasEdits, {Value(what)}).has_value(); }
 
-void ProjectCompile::MarkEdits() {
+void ProjectCompile::MarkEdits(bool everything) {
+  // Everything marked leaves nothing for the narrower steps to add.
+  if (everything) {
+    mConn.Execute(kSqlMarkEverything);
+    return;
+  }
   // Each step runs when the log holds what it reads, in an order where each adds what the
   // later ones read.
   const std::pair<const char*, const char*> steps[] = {
-      {kEditModule, kSqlEditsOfModules},
-      {kEditPalette, kSqlEditsOfPalettes},
-      {kEditFunction, kSqlEditsOfFunctions},
-      {kEditElementPictures, kSqlEditsOfElementPictures},
-      {kEditPicture, kSqlEditsOfPictures},
-      {kEditPicture, kSqlBlobEditsOfPictures},
-      {kEditPicture, kSqlDisplayEditsOfPictures},
-      {kEditDisplay, kSqlRecordsOfDisplays},
-      {kEditDisplay, kSqlElementsOfDisplays},
-      {kEditDisplayRecord, kSqlItemsOfDisplayRecords},
-      {kEditItem, kSqlMarkEditedItems},
-      {kEditAllElements, kSqlMarkAllElements},
+      {kEditModule, kSqlEditsOfModules},          {kEditPalette, kSqlEditsOfPalettes},
+      {kEditFunction, kSqlEditsOfFunctions},      {kEditElementPictures, kSqlEditsOfElementPictures},
+      {kEditPicture, kSqlEditsOfPictures},        {kEditPicture, kSqlBlobEditsOfPictures},
+      {kEditPicture, kSqlDisplayEditsOfPictures}, {kEditDisplay, kSqlRecordsOfDisplays},
+      {kEditDisplay, kSqlElementsOfDisplays},     {kEditDisplayRecord, kSqlItemsOfDisplayRecords},
+      {kEditItem, kSqlMarkEditedItems},           {kEditAllElements, kSqlMarkAllElements},
       {kEditEverything, kSqlMarkEverything},
   };
   for (const auto& [what, sql] : steps) {
@@ -213,8 +212,6 @@ void ProjectCompile::Finish(ProjectCompileReport& report, const std::unordered_s
   mConn.Execute(kSqlLastCompile);
 }
 
-std::string ProjectCompile::KeptText() {
-  return mConn.QueryValue(kSqlKeptText).value_or(Value()).SqlText();
-}
+std::string ProjectCompile::KeptText() { return mConn.QueryValue(kSqlKeptText).value_or(Value()).SqlText(); }
 
 }  // namespace brisklet

@@ -29,12 +29,12 @@ struct ItemWithoutRow {
 
 // What the run did beside compiling.
 struct ProjectCompileReport {
-  std::vector<std::string> trackingProblems;  // found and repaired before the run
-  std::string recompileReason;                // why every item was compiled ("" when not)
-  std::vector<int64_t> deletedItemGuids;      // units removed of items that no longer exist
-  int64_t unitsWithoutItems = 0;              // units removed of items without a bookkeeping row
+  std::vector<std::string> trackingProblems;     // found and repaired before the run
+  std::string recompileReason;                   // why every item was compiled ("" when not)
+  std::vector<int64_t> deletedItemGuids;         // units removed of items that no longer exist
+  int64_t unitsWithoutItems = 0;                 // units removed of items without a bookkeeping row
   std::vector<ItemWithoutRow> itemsWithoutRows;  // never compiled
-  int64_t staleUnitsRemoved = 0;              // units of items that now fail or are skipped
+  int64_t staleUnitsRemoved = 0;                 // units of items that now fail or are skipped
 };
 
 class ProjectCompile {
@@ -51,7 +51,7 @@ class ProjectCompile {
  private:
   void Prepare(const ProjectCompileOptions& options, ProjectCompileReport& report);
   bool HasEdits(const char* what);
-  void MarkEdits();
+  void MarkEdits(bool everything);
   // Looked for among the GUIDs the edit log names, or among all items when everything changed.
   void RemoveWhatDeletedItemsLeft(bool everything, ProjectCompileReport& report);
   void FindItemsWithoutBookkeeping(bool everything, ProjectCompileReport& report);

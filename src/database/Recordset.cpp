@@ -61,6 +61,34 @@ Recordset::Recordset(Connection& conn, const std::string& sql, const std::vector
   ReadAll(query.stmt, std::move(query.columns));
 }
 
+Recordset::Recordset(Connection& conn, std::string sql, std::vector<Value> params, int cursorType, int lockType,
+                     std::shared_ptr<const Columns> columns)
+    : mConn(&conn),
+      mSql(std::move(sql)),
+      mParams(std::move(params)),
+      mCursorType(cursorType),
+      mLockType(lockType),
+      mColumns(std::move(columns)),
+      mWidth(static_cast<size_t>(mColumns->Count())) {
+  mCurrent.resize(mWidth);
+  mMade.resize(mWidth);
+}
+
+std::unique_ptr<Recordset> Recordset::CurrentRowAs(const std::string& sql, const std::vector<Value>& params,
+                                                   int cursorType, int lockType) const {
+  if (Eof()) throw RuntimeError("Either BOF or EOF is True, or the current record has been deleted");
+  std::unique_ptr<Recordset> row(new Recordset(*mConn, sql, params, cursorType, lockType, mColumns));
+  size_t begin = mRowStart[mRow];
+  size_t end = mRow + 1 < mRowStart.size() ? mRowStart[mRow + 1] : mDataSize;
+  std::memcpy(row->Reserve(end - begin), mData.get() + begin, end - begin);
+  row->mDataSize = end - begin;
+  row->mRowStart.push_back(0);
+  for (const auto& [at, value] : mChanged) {
+    if (at / mWidth == mRow) row->mChanged[at % mWidth] = value;
+  }
+  return row;
+}
+
 std::string Recordset::Shown() const { return mParams.empty() ? mSql : WithValues(mSql, mParams); }
 
 void Recordset::ReadAll(sqlite3_stmt* stmt, std::shared_ptr<const Columns> columns) {

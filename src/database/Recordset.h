@@ -50,7 +50,14 @@ class Recordset {
 
   Connection& ActiveConnection() { return *mConn; }
 
+  // The current row alone, as if read by that query (the text its errors show), with the
+  // same columns: a row read ahead in a batch handed out as its own recordset.
+  std::unique_ptr<Recordset> CurrentRowAs(const std::string& sql, const std::vector<Value>& params, int cursorType,
+                                          int lockType) const;
+
  private:
+  Recordset(Connection& conn, std::string sql, std::vector<Value> params, int cursorType, int lockType,
+            std::shared_ptr<const Columns> columns);
   // The text as errors show it, the values in place of its '?'.
   std::string Shown() const;
   void ReadAll(sqlite3_stmt* stmt, std::shared_ptr<const Columns> columns);

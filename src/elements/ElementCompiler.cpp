@@ -2,6 +2,7 @@
 #include "elements/ElementCompiler.h"
 
 #include "base/RuntimeError.h"
+#include "elements/ElementRowsAhead.h"
 #include "elements/Queries.h"
 #include "host/RecordsetAccess.h"
 
@@ -52,6 +53,9 @@ std::unique_ptr<DownloadUnit> ElementCompiler::prvNewUnit(int32_t guid, const By
 }
 
 std::unique_ptr<Recordset> ElementCompiler::prvOpenElementRow(int32_t elementId) {
+  if (mRowsAhead) {
+    if (auto row = mRowsAhead->Take(elementId)) return row;
+  }
   return GetRecordset(kSqlElementRow + std::string("?"), {elementId}, 0, 3);
 }
 

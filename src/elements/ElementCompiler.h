@@ -97,6 +97,8 @@ class ElementCompiler {
 #undef KIND_PENDING
 
   HostFactory& mHost;
+  // Rows read ahead for the walk over pending elements (null outside it).
+  std::unique_ptr<class ElementRowsAhead> mRowsAhead;
   std::unique_ptr<ImageService> mImageService;
   std::unique_ptr<FontNameService> mFontService;
   std::unique_ptr<TextService> mTextService;
