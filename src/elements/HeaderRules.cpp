@@ -23,15 +23,20 @@ int32_t prvGetBorder3DFlag(int32_t flat3D) { return flat3D == kFrame3DSunken ? 1
 
 bool IsEntryTouchMode(Recordset& row) {
   EntryFieldProperties props;
-  props.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
+  Bytes blob = row.Field("Binary").ToBytes("Binary");
+  props.LoadFromBinary(blob);
   int32_t mode = props.EntryMode();
+  props.HandOn(blob);  // the entry field's compiler reads it next
   return mode == 2 || mode == 3 || mode == 4;
 }
 
 bool IsSwitchButton(Recordset& row) {
   ButtonProperties props;
-  props.LoadFromBinary(row.Field("Binary").ToBytes("Binary"));
-  return props.IsSwitch() == -1;
+  Bytes blob = row.Field("Binary").ToBytes("Binary");
+  props.LoadFromBinary(blob);
+  bool isSwitch = props.IsSwitch() == -1;
+  props.HandOn(blob);  // the button's compiler reads it next
+  return isSwitch;
 }
 
 int32_t BackgroundMode(Recordset& row) {

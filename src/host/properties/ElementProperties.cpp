@@ -54,9 +54,11 @@ bool Fits(const nlohmann::json& v, int64_t low, int64_t high) {
 
 void CheckWhole(const nlohmann::json& v, int64_t low, int64_t high, const std::string& path, const char* range) {
   if (!v.is_number_integer()) {
-    throw RuntimeError("Invalid property data", "property '" + path + "' is " + JsonTypeName(v) + ", expected a number");
+    throw RuntimeError("Invalid property data",
+                       "property '" + path + "' is " + JsonTypeName(v) + ", expected a number");
   }
-  if (!Fits(v, low, high)) throw RuntimeError("Overflow", "property '" + path + "' is " + v.dump() + ", outside " + range);
+  if (!Fits(v, low, high))
+    throw RuntimeError("Overflow", "property '" + path + "' is " + v.dump() + ", outside " + range);
 }
 
 const PropertyDecl* Find(std::span<const PropertyDecl> decls, const std::string& name) {
@@ -107,15 +109,42 @@ void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> dec
 
 }  // namespace
 
+namespace {
+
+// A blob handed on by its first reader (an element header reads one property of a button or
+// entry field), taken by the next load of the same bytes: the kind's own properties.
+struct HandedOn {
+  Bytes blob;
+  nlohmann::json parsed;
+  bool held = false;
+};
+thread_local HandedOn tHandedOn;
+
+}  // namespace
+
 void ElementProperties::LoadFromBinary(const Bytes& blob) {
   mValues = nlohmann::json::object();
   if (blob.empty()) return;
-  nlohmann::json parsed = nlohmann::json::parse(blob.begin(), blob.end(), nullptr, false);
-  if (parsed.is_discarded() || !parsed.is_object()) {
-    throw RuntimeError("Invalid property data", "Binary is not a JSON object");
+  nlohmann::json parsed;
+  if (tHandedOn.held && tHandedOn.blob == blob) {
+    parsed = std::move(tHandedOn.parsed);
+  } else {
+    parsed = nlohmann::json::parse(blob.begin(), blob.end(), nullptr, false);
+    if (parsed.is_discarded() || !parsed.is_object()) {
+      throw RuntimeError("Invalid property data", "Binary is not a JSON object");
+    }
   }
+  tHandedOn.held = false;
   CheckObject(parsed, mDecls, "");
   mValues = std::move(parsed);
+}
+
+void ElementProperties::HandOn(const Bytes& blob) {
+  if (blob.empty()) return;
+  tHandedOn.blob = blob;
+  tHandedOn.parsed = std::move(mValues);
+  tHandedOn.held = true;
+  mValues = nlohmann::json::object();
 }
 
 int32_t PropertyView::Read(prop::Long, const char* name) const {

@@ -129,6 +129,10 @@ class ElementProperties : public PropertyView {
   ElementProperties& operator=(const ElementProperties&) = delete;
   // NULL or empty blobs are an empty object. A broken blob is a RuntimeError naming the key.
   void LoadFromBinary(const Bytes& blob);
+  // Hands what was loaded from that blob on to the next load of the same blob, which then
+  // checks it against its own kind instead of parsing it again; this object is left empty.
+  // Only for a reader that has read plain values (an object getter adds what it finds missing).
+  void HandOn(const Bytes& blob);
 
  protected:
   explicit ElementProperties(std::span<const PropertyDecl> decls) : PropertyView(mValues), mDecls(decls) {}
