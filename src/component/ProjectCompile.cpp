@@ -98,6 +98,7 @@ void ProjectCompile::Prepare(const ProjectCompileOptions& options, ProjectCompil
   UpgradeProject(mConn);
   report.trackingProblems = TrackingProblems(mConn);
   if (!report.trackingProblems.empty()) RepairTracking(mConn);
+  NoteTrackingSound(mConn);
   std::string schema = StateText(mConn, "Schema");
   bool compiledBefore = mConn.QueryValue(kSqlAnyItemCompiled).has_value();
   if (options.rebuild) {

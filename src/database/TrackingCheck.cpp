@@ -2,6 +2,7 @@
 #include "database/TrackingCheck.h"
 
 #include <map>
+#include <optional>
 
 #include "database/Connection.h"
 #include "database/Recordset.h"
@@ -38,11 +39,32 @@ const std::map<std::string, SchemaObject>& ExpectedObjects() {
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
+// The project's own objects, with the build's fingerprint of the texts that make them: a
+// build with other texts never takes another's note for its own.
+std::string SoundText(const std::map<std::string, SchemaObject>& objects) {
+  std::string text = BRISKLET_SCHEMA_FINGERPRINT;
+  for (const auto& [name, object] : objects) text += "\n" + object.type + " " + name + ": " + object.sql;
+  return text;
+}
+
+bool NotedSound(Connection& conn, const std::map<std::string, SchemaObject>& present) {
+  if (!present.contains("CompileState")) return false;
+  std::optional<Value> noted = conn.QueryValue("SELECT Value FROM CompileState WHERE Name = 'Tracking'");
+  return noted && noted->IsText() && noted->ToString("Value") == SoundText(present);
+}
+
 }  // namespace
+
+void NoteTrackingSound(Connection& conn) {
+  std::map<std::string, SchemaObject> present = OwnObjects(conn);
+  if (NotedSound(conn, present)) return;
+  conn.Execute("INSERT OR REPLACE INTO CompileState VALUES ('Tracking', ?)", {Value(SoundText(present))});
+}
 
 std::vector<std::string> TrackingProblems(Connection& conn) {
   std::vector<std::string> problems;
   std::map<std::string, SchemaObject> present = OwnObjects(conn);
+  if (NotedSound(conn, present)) return problems;
   for (const auto& [name, object] : ExpectedObjects()) {
     auto found = present.find(name);
     if (found == present.end()) {
@@ -76,8 +98,7 @@ void RepairTracking(Connection& conn) {
 
 std::string SchemaText(Connection& conn) {
   std::string text;
-  for (Recordset rs(conn, "SELECT type, name, sql FROM sqlite_master WHERE sql IS NOT NULL ORDER BY type, name", 0,
-                    1);
+  for (Recordset rs(conn, "SELECT type, name, sql FROM sqlite_master WHERE sql IS NOT NULL ORDER BY type, name", 0, 1);
        !rs.Eof(); rs.MoveNext()) {
     text += rs.Str("type") + " " + rs.Str("name") + ": " + rs.Str("sql") + "\n";
   }
