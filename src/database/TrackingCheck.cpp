@@ -72,12 +72,13 @@ void RepairTracking(Connection& conn) {
       "INSERT OR IGNORE INTO CompileState VALUES ('AllChanged', 1), ('Unchecked', 1), ('Messages', NULL), "
       "('Schema', NULL), ('Kept', NULL), ('LastCompile', NULL), ('Runs', 0)");
   conn.Execute("UPDATE CompileState SET Value = 1 WHERE Name IN ('AllChanged', 'Unchecked')");
+  // Edits went unnoted: our own checks look at everything again.
+  conn.Execute("DELETE FROM CompileLintKept");
 }
 
 std::string SchemaText(Connection& conn) {
   std::string text;
-  for (Recordset rs(conn, "SELECT type, name, sql FROM sqlite_master WHERE sql IS NOT NULL ORDER BY type, name", 0,
-                    1);
+  for (Recordset rs(conn, "SELECT type, name, sql FROM sqlite_master WHERE sql IS NOT NULL ORDER BY type, name", 0, 1);
        !rs.Eof(); rs.MoveNext()) {
     text += rs.Str("type") + " " + rs.Str("name") + ": " + rs.Str("sql") + "\n";
   }
