@@ -37,6 +37,7 @@ struct Options {
   bool ownExitCode = false;  // the work's outcome alone decides exit code 1 (preview of one display)
   bool readInPlace = false;  // inspection of the stored units alone: see RunWithCompiler
   bool lint = false;         // our own checks run after the work (also when it fails)
+  bool keepLint = false;     // compile: the project keeps what our own checks find (not when the work fails)
   std::string config;        // --config FILE of our own checks
 };
 
@@ -148,7 +149,7 @@ int RunWithCompiler(const Options& o, bool inspectOnly, Work work) {
       if (lint) AddLintFindings(*log, *project.conn, *project.host, *lint);
       throw;
     }
-    if (lint) AddLintFindings(*log, *project.conn, *project.host, *lint);
+    if (lint) AddLintFindings(*log, *project.conn, *project.host, *lint, o.keepLint);
     bool errors = !o.ownExitCode && (project.compiler->ErrorCount() > 0 ||
                                      (o.werror && project.compiler->WarningCount() > 0) || LintFailed(o, *log));
     exitCode = errors ? 1 : outcome;

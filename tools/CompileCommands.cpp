@@ -29,7 +29,8 @@ int64_t CountPending(Connection& conn) {
 void AddCompileCommands(CLI::App& app, int& exitCode) {
   static Options compile, element, display, table, units, minsize;
 
-  auto* c = AddDbCommand(app, "compile", "Compile every pending element and display, then run the checks and our own", compile);
+  auto* c = AddDbCommand(app, "compile", "Compile every pending element and display, then run the checks and our own",
+                         compile);
   AddDiagnosticsOption(c, compile);
   AddConfigOption(c, compile.config);
   compile.lint = true;
@@ -47,6 +48,7 @@ void AddCompileCommands(CLI::App& app, int& exitCode) {
       exitCode = 2;
       return;
     }
+    compile.keepLint = !compile.reference;  // by reference, our own checks walk everything too
     exitCode = RunWithCompiler(
         compile, false, [](clsDownload& compiler, DefaultHost& host, Connection& conn, std::ostream& out) {
           ProgressLine line("compiling", "items", compile.diagnostics == "text");

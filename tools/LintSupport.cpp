@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "base/RuntimeError.h"
-#include "lint/LintRun.h"
+#include "lint/KeptLint.h"
 #include "textproject/ProjectFolder.h"
 
 namespace brisklet::cli {
@@ -33,10 +33,10 @@ LintConfig LintConfigOf(const std::string& project, const std::string& config) {
   return read;
 }
 
-void AddLintFindings(DiagnosticsLog& log, Connection& db, HostFactory& host, const LintConfig& config) {
+void AddLintFindings(DiagnosticsLog& log, Connection& db, HostFactory& host, const LintConfig& config, bool keep) {
   LintReport report;
   try {
-    report = RunLint(ContextOf(db, host), config);
+    report = keep ? RunKeptLint(ContextOf(db, host), config) : RunLint(ContextOf(db, host), config);
   } catch (const RuntimeError& e) {
     log.Notice("our own checks could not run: " + e.Describe());  // the screen or code page setting
     return;

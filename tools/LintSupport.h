@@ -20,8 +20,10 @@ std::string ConfigPathOf(const std::string& project, const std::string& config);
 // written to stderr as "FILE:line:column: error: ..."; then a RuntimeError.
 LintConfig LintConfigOf(const std::string& project, const std::string& config);
 // Runs the checks over the project and adds their findings, and a notice for each check that
-// could not run, to the log.
-void AddLintFindings(DiagnosticsLog& log, Connection& db, HostFactory& host, const LintConfig& config);
+// could not run, to the log. With `keep` (a compile) the project keeps what they find, and they
+// look again only at what edits touched since (lint/KeptLint.h).
+void AddLintFindings(DiagnosticsLog& log, Connection& db, HostFactory& host, const LintConfig& config,
+                     bool keep = false);
 // Adds --config FILE to a command.
 void AddConfigOption(CLI::App* cmd, std::string& config);
 

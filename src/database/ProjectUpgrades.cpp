@@ -9,6 +9,7 @@
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
 #include "database/EditLog.h"
+#include "database/LintTracking.h"
 
 namespace brisklet {
 
@@ -236,11 +237,15 @@ INSERT OR IGNORE INTO CompileState VALUES ('Schema', NULL), ('Kept', NULL), ('La
 // it as it was (the pixels alone do not say); pictures without one have Null.
 void AddPictureWidths(Connection& conn) { AddColumnIfMissing(conn, "ProjectImages", "Width", "INTEGER DEFAULT NULL"); }
 
+// Step 8: the findings of our own checks kept between compiles, and the log of what edits touched
+// for them (database/LintTracking.h).
+void AddLintTracking(Connection& conn) { conn.Execute(LintTrackingScript()); }
+
 void Run(Connection& conn, std::string_view script) { conn.Execute(std::string(script)); }
 
 // Every step can run again on a project that already has it (a project whose version was
 // reset, as a dump and restore does, gains nothing twice).
-const std::array<std::function<void(Connection&)>, 7> kSteps = {
+const std::array<std::function<void(Connection&)>, 8> kSteps = {
     [](Connection& c) { Run(c, kIndexes); },
     [](Connection& c) { Run(c, kChangeTracking); },
     AddFontFiles,
@@ -248,6 +253,7 @@ const std::array<std::function<void(Connection&)>, 7> kSteps = {
     [](Connection& c) { Run(c, kVariableNamesById); },
     [](Connection& c) { Run(c, std::string(kStoredDownload) + EditLogScript()); },
     AddPictureWidths,
+    AddLintTracking,
 };
 
 }  // namespace

@@ -29,7 +29,7 @@ void CheckCodePageCharacters(const LintContext& context, LintFindings& found) {
   size_t first = found.size();
   std::set<int32_t> curves = NamedCurves(context.db);
   BlobsWanted wanted{.beyondAscii = HoldsPrintableAscii(context.codePage)};
-  Recordset elements(context.db, TextElementsQuery(false), 0, 1);
+  Recordset elements(context.db, TextElementsQuery(false, Downloaded(context)), 0, 1);
   for (; !elements.Eof(); elements.MoveNext()) {
     for (const ElementText& t : TextsOf(elements, curves, wanted).texts) {
       for (const CodePageFault& f : CodePageFaults(t.text, context.codePage)) {
@@ -40,13 +40,15 @@ void CheckCodePageCharacters(const LintContext& context, LintFindings& found) {
     }
   }
   InDisplayOrder(found, first);
-  // The panel shows the text table's entries in the code page too.
+  // The panel shows the text table's entries in the code page too: a part about the project.
+  if (!context.displays.empty()) return;
   Recordset entries(context.db, "SELECT TextIndex, Text FROM ProjectTexts ORDER BY TextIndex", 0, 1);
   for (; !entries.Eof(); entries.MoveNext()) {
     std::string text = TextOf(entries.Field("Text"));
     for (const CodePageFault& f : CodePageFaults(text, context.codePage)) {
       LintFinding finding;
       finding.rule = 104;
+      finding.part = 1;
       finding.message = "text-table entry " + entries.Field("TextIndex").SqlText() + ": " +
                         Fault(f, text, context.codePage) + ": the panel cannot show it";
       found.push_back(std::move(finding));

@@ -155,7 +155,7 @@ std::string Codes(std::set<int32_t> codes) {
 
 }  // namespace
 
-std::string TextElementsQuery(bool linkedOnly) {
+std::string TextElementsQuery(bool linkedOnly, const std::string& downloaded) {
   std::set<int32_t> varTypes(std::begin(kLabelKinds), std::end(kLabelKinds));
   varTypes.insert(std::begin(kBlobKinds), std::end(kBlobKinds));
   std::string variable = "HMI_Elements.Type = " + std::to_string(kTypeVariable) + " AND HMI_Elements.VarType IN ";
@@ -166,7 +166,7 @@ std::string TextElementsQuery(bool linkedOnly) {
          "HMI_Elements.StrStorageOprndAddr AS StrStorageOprndAddr, CASE WHEN " +
          variable + "(" + Codes({std::begin(kBlobKinds), std::end(kBlobKinds)}) + ", " +
          std::to_string(kVarEntryField) + ") THEN HMI_Elements.Binary END AS Binary" + kElementsOnDisplays + " WHERE " +
-         kDownloaded + " AND (HMI_Elements.Type IN (" + Codes({kTypeTextBox, kTypeTextButton, kTypeFrame}) + ")" +
+         downloaded + " AND (HMI_Elements.Type IN (" + Codes({kTypeTextBox, kTypeTextButton, kTypeFrame}) + ")" +
          (linkedOnly ? " AND HMI_Elements.VarOprndType = 0 AND HMI_Elements.VarOprndAddr > -1" : "") + " OR " +
          variable + "(" + Codes(varTypes) + ")) ORDER BY HMI_Elements.ID";
 }

@@ -29,8 +29,9 @@ struct ElementTexts {
 
 // The elements of the kinds that have texts, placed (kElementPlace), with the columns TextsOf
 // reads, in the order of their IDs (a scan without sorting; InDisplayOrder sorts the findings).
-// `linkedOnly` leaves out the text boxes that are not linked to the text table, most of them.
-std::string TextElementsQuery(bool linkedOnly);
+// `linkedOnly` leaves out the text boxes that are not linked to the text table, most of them;
+// `downloaded` is the condition on their displays (Downloaded).
+std::string TextElementsQuery(bool linkedOnly, const std::string& downloaded);
 // The findings from `from` on in the order of the other checks: by display, then element.
 void InDisplayOrder(LintFindings& found, size_t from);
 

@@ -15,6 +15,11 @@ std::optional<int32_t> WholeOf(const Value& v) {
   return std::nullopt;
 }
 
+std::string Downloaded(const LintContext& context) {
+  if (context.displays.empty()) return kDownloaded;
+  return std::string(kDownloaded) + " AND Pages.Id IN (" + context.displays + ")";
+}
+
 std::string TextOf(const Value& v) {
   const std::string* text = v.TextPtr();
   return text ? *text : std::string();
@@ -22,9 +27,10 @@ std::string TextOf(const Value& v) {
 
 namespace {
 
-LintFinding PlacedFinding(const Recordset& row, int32_t rule, std::string message) {
+LintFinding PlacedFinding(const Recordset& row, int32_t rule, std::string message, int32_t part) {
   LintFinding f;
   f.rule = rule;
+  f.part = part;
   f.message = std::move(message);
   f.moduleId = WholeOf(row.Field("ModuleID")).value_or(0);
   f.moduleName = TextOf(row.Field("ModuleName"));
@@ -35,14 +41,14 @@ LintFinding PlacedFinding(const Recordset& row, int32_t rule, std::string messag
 
 }  // namespace
 
-LintFinding ElementFinding(const Recordset& row, int32_t rule, std::string message) {
-  LintFinding f = PlacedFinding(row, rule, std::move(message));
+LintFinding ElementFinding(const Recordset& row, int32_t rule, std::string message, int32_t part) {
+  LintFinding f = PlacedFinding(row, rule, std::move(message), part);
   f.element = ElementOfRow(row, TextOf(row.Field("ElementName")), "ElementID", "ElementGUID");
   return f;
 }
 
-LintFinding DisplayFinding(const Recordset& row, int32_t rule, std::string message) {
-  return PlacedFinding(row, rule, std::move(message));
+LintFinding DisplayFinding(const Recordset& row, int32_t rule, std::string message, int32_t part) {
+  return PlacedFinding(row, rule, std::move(message), part);
 }
 
 std::string ElementNamed(const Recordset& row) { return "'" + TextOf(row.Field("ElementName")) + "'"; }

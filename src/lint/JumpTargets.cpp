@@ -9,7 +9,7 @@ namespace brisklet {
 void CheckJumpTargets(const LintContext& context, LintFindings& found) {
   Recordset jumps(context.db,
                   std::string("SELECT ") + kDisplayPlace + ", HMIJumps.ID AS JumpID, HMIJumps.DispOpAddress AS Target" +
-                      kDisplays + " INNER JOIN HMIJumps ON HMIJumps.PageNum = Pages.Id WHERE " + kDownloaded +
+                      kDisplays + " INNER JOIN HMIJumps ON HMIJumps.PageNum = Pages.Id WHERE " + Downloaded(context) +
                       " AND NOT EXISTS (SELECT 1 FROM Pages AS Target WHERE Target.Id = HMIJumps.DispOpAddress)"
                       " ORDER BY Pages.Id, HMIJumps.ID",
                   0, 1);

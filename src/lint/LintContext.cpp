@@ -10,7 +10,7 @@ namespace brisklet {
 LintContext ContextOf(Connection& db, HostFactory& host) {
   int32_t reserved = 0;
   int32_t width = host.NewScreenInfo()->GetScreenWidth(reserved);
-  return {db, width, ScreenHeight(db, width), host.AnsiCodePage()};
+  return {db, width, ScreenHeight(db, width), host.AnsiCodePage(), ""};
 }
 
 }  // namespace brisklet

@@ -12,6 +12,9 @@ namespace brisklet {
 
 struct LintFinding {
   int32_t rule = 0;  // 101 is written "BRK101"
+  // The part of its check that found it: a check reports its parts one after the other, each in
+  // the order of its displays.
+  int32_t part = 0;
   LintSeverity severity = LintSeverity::Warning;
   std::string message;
   int32_t moduleId = 0;

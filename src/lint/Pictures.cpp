@@ -76,7 +76,7 @@ void CheckBlobPictures(const LintContext& context, LintFindings& found) {
   Recordset rows(context.db,
                  std::string("SELECT ") + kElementPlace +
                      ", HMI_Elements.VarType AS VarType, HMI_Elements.Binary AS Binary" + kElementsOnDisplays +
-                     " WHERE " + kDownloaded + " AND " +
+                     " WHERE " + Downloaded(context) + " AND " +
                      KindsBuiltBy({"prvCompilePictureButton", "prvCompilePictureList", "prvCompileOperandPictureList",
                                    "prvCompileFramedPicture"}) +
                      " ORDER BY HMI_Elements.DisplayID, HMI_Elements.ID",
@@ -89,14 +89,14 @@ void CheckBlobPictures(const LintContext& context, LintFindings& found) {
       continue;  // a broken blob: the compile names it
     }
     if (std::ranges::all_of(crcs, [](int64_t crc) { return crc == 0; })) {
-      found.push_back(ElementFinding(rows, 107, ElementNamed(rows) + " shows a picture but has none"));
+      found.push_back(ElementFinding(rows, 107, ElementNamed(rows) + " shows a picture but has none", 2));
       continue;
     }
     for (size_t k = 0; k < crcs.size(); ++k) {
       if (images.contains(crcs[k])) continue;
       std::string which = "picture " + std::to_string(k + 1) + " of " + ElementNamed(rows);
       found.push_back(ElementFinding(
-          rows, 107, crcs[k] == 0 ? which + " is not given" : which + " is " + Unknown(std::to_string(crcs[k]))));
+          rows, 107, crcs[k] == 0 ? which + " is not given" : which + " is " + Unknown(std::to_string(crcs[k])), 2));
     }
   }
 }
@@ -105,8 +105,8 @@ void CheckBlobPictures(const LintContext& context, LintFindings& found) {
 
 void CheckPictures(const LintContext& context, LintFindings& found) {
   Recordset without(context.db,
-                    std::string("SELECT ") + kElementPlace + kElementsOnDisplays + " WHERE " + kDownloaded + " AND " +
-                        KindsBuiltBy({"prvCompileStaticPicture"}) +
+                    std::string("SELECT ") + kElementPlace + kElementsOnDisplays + " WHERE " + Downloaded(context) +
+                        " AND " + KindsBuiltBy({"prvCompileStaticPicture"}) +
                         " AND NOT EXISTS (SELECT 1 FROM ElementsAndImages WHERE Element_ID = HMI_Elements.ID AND "
                         "Image_Index = 0 AND Image_CRC <> -1) ORDER BY HMI_Elements.DisplayID, HMI_Elements.ID",
                     0, 1);
@@ -116,23 +116,25 @@ void CheckPictures(const LintContext& context, LintFindings& found) {
   Recordset unknown(context.db,
                     std::string("SELECT ") + kElementPlace + ", Image_Index, Image_CRC" + kElementsOnDisplays +
                         " INNER JOIN ElementsAndImages ON ElementsAndImages.Element_ID = HMI_Elements.ID WHERE " +
-                        kDownloaded + " AND " + NamesNoImage("ElementsAndImages.Image_CRC") +
+                        Downloaded(context) + " AND " + NamesNoImage("ElementsAndImages.Image_CRC") +
                         " ORDER BY HMI_Elements.DisplayID, HMI_Elements.ID, Image_Index",
                     0, 1);
   for (; !unknown.Eof(); unknown.MoveNext()) {
     found.push_back(ElementFinding(unknown, 107,
                                    "picture row " + unknown.Field("Image_Index").SqlText() + " of " +
-                                       ElementNamed(unknown) + " is " + Unknown(unknown.Field("Image_CRC").SqlText())));
+                                       ElementNamed(unknown) + " is " + Unknown(unknown.Field("Image_CRC").SqlText()),
+                                   1));
   }
   CheckBlobPictures(context, found);
   Recordset backgrounds(context.db,
                         std::string("SELECT ") + kDisplayPlace + ", Image_CRC" + kDisplays +
-                            " INNER JOIN PagesAndImages ON PagesAndImages.Page_ID = Pages.Id WHERE " + kDownloaded +
-                            " AND " + NamesNoImage("PagesAndImages.Image_CRC") + " ORDER BY Pages.Id",
+                            " INNER JOIN PagesAndImages ON PagesAndImages.Page_ID = Pages.Id WHERE " +
+                            Downloaded(context) + " AND " + NamesNoImage("PagesAndImages.Image_CRC") +
+                            " ORDER BY Pages.Id",
                         0, 1);
   for (; !backgrounds.Eof(); backgrounds.MoveNext()) {
     found.push_back(DisplayFinding(
-        backgrounds, 107, "the background of the display is " + Unknown(backgrounds.Field("Image_CRC").SqlText())));
+        backgrounds, 107, "the background of the display is " + Unknown(backgrounds.Field("Image_CRC").SqlText()), 3));
   }
 }
 

@@ -115,7 +115,7 @@ void CheckScreenBounds(const LintContext& context, LintFindings& found) {
                     " AND (Xs + Dx < 0 OR Ys + Dy < 0))";
   Recordset rows(context.db,
                  std::string("SELECT ") + kElementPlace + ", HMI_Elements.Type AS Type, Xs, Ys, Dx, Dy" +
-                     kElementsOnDisplays + " WHERE " + kDownloaded + " AND HMI_Elements.Type <> " +
+                     kElementsOnDisplays + " WHERE " + Downloaded(context) + " AND HMI_Elements.Type <> " +
                      std::to_string(kTypeHidden) + " AND (" + off + ") ORDER BY HMI_Elements.ID",
                  0, 1);
   // Read in the order of the table (much faster than by display), the findings then put in the

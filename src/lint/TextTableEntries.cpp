@@ -17,7 +17,7 @@ void CheckTextTableEntries(const LintContext& context, LintFindings& found) {
   }
   size_t first = found.size();
   const std::set<int32_t> curves;  // curve names are no linked texts
-  Recordset elements(context.db, TextElementsQuery(true), 0, 1);
+  Recordset elements(context.db, TextElementsQuery(true, Downloaded(context)), 0, 1);
   for (; !elements.Eof(); elements.MoveNext()) {
     for (const LinkedEntry& linked : TextsOf(elements, curves, {.linking = true}).linked) {
       // The record holds the address's low 16 bits, the index the panel looks up.

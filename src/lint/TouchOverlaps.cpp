@@ -152,7 +152,7 @@ void CheckTouchOverlaps(const LintContext& context, LintFindings& found) {
                  std::string("SELECT ") + kElementPlace +
                      ", Xs, Ys, Dx, Dy, TouchOprndAddr, CASE WHEN TouchOprndAddr < 0 AND TouchOprndAddr <> -2 AND " +
                      switches + " THEN COALESCE(HMI_Elements.Binary, '') END AS Binary" + kElementsOnDisplays +
-                     " WHERE " + kDownloaded + " AND HMI_Elements.Type <> " + std::to_string(kTypeHidden) +
+                     " WHERE " + Downloaded(context) + " AND HMI_Elements.Type <> " + std::to_string(kTypeHidden) +
                      " AND Dx > 0 AND Dy > 0 AND (TouchOprndAddr >= 0 OR TouchOprndAddr = -2 OR "
                      "HMI_Elements.VarType IN " +
                      VarTypesTouched(false) + " OR " + switches + ") ORDER BY HMI_Elements.ID",

@@ -10,9 +10,9 @@
 //   store gives, with the same bookkeeping, and the same findings in the same order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <functional>
 #include <random>
 #include <set>
@@ -20,6 +20,7 @@
 #include "ProjectGenerator.h"
 #include "database/Connection.h"
 #include "database/ProjectUpgrades.h"
+#include "lint/KeptLint.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -71,9 +72,11 @@ std::string Differences(const std::vector<std::string>& a, const std::vector<std
   }
   std::string text;
   int shown = 0;
-  for (const std::string& line : onlyA) if (shown++ < 8) text += "\n- " + line.substr(0, 200);
+  for (const std::string& line : onlyA)
+    if (shown++ < 8) text += "\n- " + line.substr(0, 200);
   shown = 0;
-  for (const std::string& line : onlyB) if (shown++ < 8) text += "\n+ " + line.substr(0, 200);
+  for (const std::string& line : onlyB)
+    if (shown++ < 8) text += "\n+ " + line.substr(0, 200);
   return text.empty() ? "\nthe same lines in another order" : text;
 }
 
@@ -163,7 +166,8 @@ class Editor {
       case 13:  // a trend graph of some size, on trend 1 or 2 of the trends tree
         Run("UPDATE HMI_Elements SET Type = 5, VarType = 23, Dx = ?, Dy = ?, Binary = ? WHERE ID = ?",
             {OneOf({150, 250}), OneOf({100, 200}),
-             Below(2) ? R"({"GetTrendNumber": 1, "GetPointSpacing": 2})" : R"({"GetTrendNumber": 2, "GetPointSpacing": 3})",
+             Below(2) ? R"({"GetTrendNumber": 1, "GetPointSpacing": 2})"
+                      : R"({"GetTrendNumber": 2, "GetPointSpacing": 3})",
              element});
         break;
       case 14:  // a display row comes or goes
@@ -185,7 +189,8 @@ class Editor {
             {OneOf({1, 3}), OneOf({0x41, 0x45, 0x50, 0x61, 0x65, 0x20})});
         break;
       case 18:  // the order of the fonts
-        Run("UPDATE tblFonts SET id = (SELECT max(id) FROM tblFonts) + 1 WHERE id = (SELECT min(id) FROM tblFonts)", {});
+        Run("UPDATE tblFonts SET id = (SELECT max(id) FROM tblFonts) + 1 WHERE id = (SELECT min(id) FROM tblFonts)",
+            {});
         break;
       case 19:  // a picture's pixels, or the picture gone
         if (Below(3)) {
@@ -242,7 +247,8 @@ class Editor {
         break;
       case 26:  // only the property blob, from another element of the kind
         Run("UPDATE HMI_Elements SET Binary = COALESCE((SELECT Binary FROM HMI_Elements AS o WHERE o.Type = "
-            "HMI_Elements.Type AND o.VarType = HMI_Elements.VarType AND o.ID <> HMI_Elements.ID AND o.Binary IS NOT NULL "
+            "HMI_Elements.Type AND o.VarType = HMI_Elements.VarType AND o.ID <> HMI_Elements.ID AND o.Binary IS NOT "
+            "NULL "
             "ORDER BY o.ID LIMIT 1 OFFSET ?), Binary) WHERE ID = ?",
             {Below(3), element});
         break;
@@ -280,7 +286,8 @@ class Editor {
         if (Below(2)) {
           Run("DELETE FROM DownloadDLUs WHERE Guid = ?", {Pick("SELECT Guid FROM DownloadDLUs")});
         } else {
-          Run("INSERT OR IGNORE INTO DownloadDLUs (Guid, IsCompiled) SELECT GUID, 0 FROM HMI_Elements WHERE GUID IS NOT "
+          Run("INSERT OR IGNORE INTO DownloadDLUs (Guid, IsCompiled) SELECT GUID, 0 FROM HMI_Elements WHERE GUID IS "
+              "NOT "
               "NULL UNION SELECT GUID, 0 FROM Pages",
               {});
         }
@@ -324,8 +331,8 @@ class Editor {
   // the rows copied, the old table dropped (its triggers and indexes go with it).
   void RebuildTable(const std::string& table) {
     for (TestProject* copy : mCopies) {
-      std::string sql = copy->Scalar("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = '" + table + "'")
-                            .ToString();
+      std::string sql =
+          copy->Scalar("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = '" + table + "'").ToString();
       copy->Db().Execute("ALTER TABLE " + table + " RENAME TO " + table + "_old");
       copy->Db().Execute(sql);
       copy->Db().Execute("INSERT INTO " + table + " SELECT * FROM " + table + "_old");
@@ -369,17 +376,16 @@ TEST_P(IncrementalRun, GivesWhatTheReferenceRunAndACompileFromScratchGiveAfterEv
     std::vector<std::string> outcome = Compile(incremental, bothByReference, &failure);
     std::vector<std::string> byReference = Compile(reference, true);
     ASSERT_TRUE(outcome == byReference) << "seed " << seed << " step " << step << Differences(outcome, byReference)
-                                       << editor.LastEdits();
+                                        << editor.LastEdits();
     // A run that fails part-way keeps what was stored; a compile from scratch fails the same way.
     std::vector<std::string> fromScratch = CompileFromScratch(incremental);
     if (!failure.empty()) {
       ASSERT_EQ(outcome.back(), fromScratch.back()) << "seed " << seed << " step " << step << editor.LastEdits();
       ++failedRuns;
 
-
     } else {
-      ASSERT_TRUE(outcome == fromScratch) << "seed " << seed << " step " << step << Differences(outcome, fromScratch)
-                                          << editor.LastEdits();
+      ASSERT_TRUE(outcome == fromScratch)
+          << "seed " << seed << " step " << step << Differences(outcome, fromScratch) << editor.LastEdits();
     }
     incrementalRuns += incremental.Compiler().LastRunIncremental();
     messages += static_cast<int>(incremental.Messages().messages.size());
@@ -395,6 +401,54 @@ TEST_P(IncrementalRun, GivesWhatTheReferenceRunAndACompileFromScratchGiveAfterEv
 
 INSTANTIATE_TEST_SUITE_P(Seeds, IncrementalRun, ::testing::Range<uint64_t>(1, 13),
                          [](const auto& info) { return "Seed" + std::to_string(info.param); });
+
+// Our own checks with their kept findings against a whole run, after the same random edits, with
+// a compile (whose own writes are edits too) after every few, and rules turned off and on again.
+std::vector<std::string> Lines(const LintReport& report) {
+  std::vector<std::string> lines = report.notices;
+  for (const LintFinding& f : report.findings) {
+    lines.push_back(std::to_string(f.rule) + " " + SeverityName(f.severity) + " " + std::to_string(f.moduleId) + " " +
+                    f.moduleName + " " + std::to_string(f.displayId) + " " + f.displayName + " " +
+                    std::to_string(f.element.id) + " " + std::to_string(f.element.guid) + " " + f.element.name + ": " +
+                    f.message);
+  }
+  return lines;
+}
+
+class KeptLintRun : public ::testing::TestWithParam<std::tuple<uint64_t, GeneratorMix>> {};
+
+TEST_P(KeptLintRun, ReportsWhatAWholeRunReportsAfterEveryEdit) {
+  auto [seed, mix] = GetParam();
+  TestProject p(TestProject::EmptyFile{TempPath("kept-lint.db")});
+  p.Db().Execute("PRAGMA synchronous = OFF");
+  GenerateProject(p.Db(), {4, 20, seed, mix});
+  Editor editor(seed, {&p});
+  std::mt19937_64 random(seed);
+  size_t findings = 0, keptRuns = 0;
+  for (int step = 0; step < 60; ++step) {
+    LintConfig config;
+    if (step % 7 == 3) config.severities[100 + step % 8] = LintSeverity::Off;
+    LintContext context = ContextOf(p.Db(), p.Host());
+    keptRuns += p.Scalar("SELECT count(*) FROM CompileLintKept").ToLong() > 0;
+    std::vector<std::string> kept = Lines(RunKeptLint(context, config)), whole = Lines(RunLint(context, config));
+    ASSERT_TRUE(kept == whole) << "seed " << seed << " step " << step << Differences(kept, whole) << editor.LastEdits();
+    findings += whole.size();
+    if (step % 4 == 3) Compile(p, false);
+    // Elements moved on and off the screen and onto each other, besides the edits of every table.
+    p.Db().Execute(
+        "UPDATE HMI_Elements SET Xs = ?, Ys = ? WHERE ID = (SELECT ID FROM HMI_Elements ORDER BY ID LIMIT 1 "
+        "OFFSET ?)",
+        {Value(static_cast<int64_t>(random() % 400) - 40), Value(static_cast<int64_t>(random() % 300) - 30),
+         Value(static_cast<int64_t>(random() % 40))});
+    if (!editor.RandomEdit()) Compile(p, false);
+  }
+  EXPECT_GE(findings, 200u);
+  EXPECT_GE(keptRuns, 30u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, KeptLintRun,
+                         ::testing::Combine(::testing::Range<uint64_t>(1, 7),
+                                            ::testing::Values(GeneratorMix::Classic, GeneratorMix::EveryKind)));
 
 // A run that fails part-way fails the same way incrementally and by reference, and keeps what
 // it did before the failure: display 1's tab order (3, 3) renumbered. Display 2's tab indexes
@@ -473,7 +527,9 @@ TEST(ProjectUpgrade, AnEarlierProjectGainsTheTrackingAndGivesTheSameResults) {
 // and a host that keeps the bookkeeping itself.
 class StoredDownload : public ::testing::Test {
  protected:
-  StoredDownload() : project(TestProject::EmptyFile{TempPath("stored.db")}) { GenerateProject(project.Db(), {3, 12, 7}); }
+  StoredDownload() : project(TestProject::EmptyFile{TempPath("stored.db")}) {
+    GenerateProject(project.Db(), {3, 12, 7});
+  }
   // The elements a compile compiles (the pending elements at its start, as its progress says).
   int64_t ElementsCompiled(const std::function<void()>& compile) {
     int64_t first = -1;
@@ -489,8 +545,12 @@ class StoredDownload : public ::testing::Test {
 
 TEST_F(StoredDownload, ASecondCompileCompilesOnlyWhatStaysPendingAndReportsTheSameFindings) {
   std::vector<std::string> first = Compile(project, false);
-  int64_t pending = project.Scalar("SELECT count(*) FROM DownloadDLUs JOIN HMI_Elements ON HMI_Elements.GUID = DownloadDLUs.Guid WHERE "
-                                   "IsCompiled = 0").ToLong();
+  int64_t pending =
+      project
+          .Scalar(
+              "SELECT count(*) FROM DownloadDLUs JOIN HMI_Elements ON HMI_Elements.GUID = DownloadDLUs.Guid WHERE "
+              "IsCompiled = 0")
+          .ToLong();
   std::vector<std::string> second;
   EXPECT_EQ(ElementsCompiled([&] { second = Compile(project, false); }), pending);
   EXPECT_EQ(second, first);
@@ -510,7 +570,8 @@ TEST_F(StoredDownload, ADeletedElementOrDisplayLeavesTheDownloadAndIsSaidOnce) {
     EXPECT_TRUE(project.Column("SELECT Guid FROM DownloadDLUs WHERE Guid = " + std::to_string(guid)).empty());
   }
   std::vector<std::string> removed;
-  for (const std::string& n : project.Notices()) if (StartsWith(n, "removed")) removed.push_back(n);
+  for (const std::string& n : project.Notices())
+    if (StartsWith(n, "removed")) removed.push_back(n);
   EXPECT_EQ(removed, std::vector<std::string>{"removed 2 units of deleted items (GUIDs " +
                                               std::to_string(std::min(element, display)) + ", " +
                                               std::to_string(std::max(element, display)) + ")"});
@@ -526,19 +587,22 @@ TEST_F(StoredDownload, ADeletedElementOrDisplayLeavesTheDownloadAndIsSaidOnce) {
 TEST_F(StoredDownload, AHostThatKeepsTheBookkeepingItselfSeesNoConflict) {
   project.Compiler().CompileHMI();  // as marked
   int32_t guid = 99001;
-  project.Db().Execute("INSERT INTO HMI_Elements (ID, GUID, DisplayID, Type, Xs, Ys, Dx, Dy) SELECT max(ID) + 1, ?, 1, "
-                       "1, 5, 5, 20, 20 FROM HMI_Elements",
-                       {Value(guid)});
+  project.Db().Execute(
+      "INSERT INTO HMI_Elements (ID, GUID, DisplayID, Type, Xs, Ys, Dx, Dy) SELECT max(ID) + 1, ?, 1, "
+      "1, 5, 5, 20, 20 FROM HMI_Elements",
+      {Value(guid)});
   project.Db().Execute("INSERT INTO DownloadDLUs (Guid, IsCompiled) VALUES (?, 0)", {Value(guid)});
   project.Db().Execute("UPDATE HMI_Elements SET Xs = Xs + 2 WHERE ID = 4");
-  project.Db().Execute("UPDATE DownloadDLUs SET IsCompiled = 0 WHERE Guid = ? OR Guid = (SELECT GUID FROM Pages "
-                       "WHERE Id = 1) OR Guid = (SELECT GUID FROM Pages WHERE Id = (SELECT DisplayID FROM HMI_Elements "
-                       "WHERE ID = 4))",
-                       {Value(project.GuidOf(4))});
+  project.Db().Execute(
+      "UPDATE DownloadDLUs SET IsCompiled = 0 WHERE Guid = ? OR Guid = (SELECT GUID FROM Pages "
+      "WHERE Id = 1) OR Guid = (SELECT GUID FROM Pages WHERE Id = (SELECT DisplayID FROM HMI_Elements "
+      "WHERE ID = 4))",
+      {Value(project.GuidOf(4))});
   project.Compiler().CompileHMI();
   EXPECT_NE(project.UnitHex(guid), "");
-  EXPECT_EQ(project.Scalar("SELECT count(*) FROM DownloadDLUs").ToLong(),
-            project.Scalar("SELECT count(*) FROM (SELECT GUID FROM HMI_Elements UNION SELECT GUID FROM Pages)").ToLong());
+  EXPECT_EQ(
+      project.Scalar("SELECT count(*) FROM DownloadDLUs").ToLong(),
+      project.Scalar("SELECT count(*) FROM (SELECT GUID FROM HMI_Elements UNION SELECT GUID FROM Pages)").ToLong());
   // What the host stored is what brisklet's compile stores.
   std::vector<std::string> units = project.Texts("SELECT UnitGuid, hex(Data) FROM DownloadUnits ORDER BY 1");
   Compile(project, false);
