@@ -53,10 +53,20 @@ void WriteFindingItem(std::ostream& out, const PreviewFinding& f) {
     out << " [" << rule << "]";
   }
   for (size_t i = 0; i < f.elements.size(); ++i) out << (i == 0 ? " element " : ", ") << f.elements[i];
-  out << ": " << HtmlEscaped(f.message) << (f.source && f.source->lint ? " <i>(lint)</i>" : "") << "</li>\n";
+  out << ": " << HtmlEscaped(f.message) << (f.lint ? " <i>(lint)</i>" : "") << "</li>\n";
 }
 
-void WritePreviewIndex(std::ostream& out, const std::string& project, const std::vector<PreviewPage>& pages,
+void WritePreviewPage(std::ostream& out, const PreviewPage& page) {
+  out << "<h2>" << HtmlEscaped(page.title) << "</h2>\n<section><img src=\"" << HtmlEscaped(page.image) << "\" alt=\""
+      << HtmlEscaped(page.title) << "\">\n<div><p>" << Count(CountOf(page.findings, "error"), "error") << ", "
+      << Count(CountOf(page.findings, "warning"), "warning") << ", " << Count(page.notices.size(), "notice")
+      << "</p>\n<ul>\n";
+  for (const PreviewFinding& f : page.findings) WriteFindingItem(out, f);
+  WriteNotices(out, page.notices);
+  out << "</ul></div></section>\n";
+}
+
+void WritePreviewIndex(std::ostream& out, const std::string& project, std::istream& pages,
                        const ProjectFindings& general) {
   WriteHtmlHead(out, "Preview of " + project);
   if (!general.findings.empty() || !general.notices.empty()) {
@@ -65,15 +75,7 @@ void WritePreviewIndex(std::ostream& out, const std::string& project, const std:
     WriteNotices(out, general.notices);
     out << "</ul>\n";
   }
-  for (const PreviewPage& page : pages) {
-    out << "<h2>" << HtmlEscaped(page.title) << "</h2>\n<section><img src=\"" << HtmlEscaped(page.image) << "\" alt=\""
-        << HtmlEscaped(page.title) << "\">\n<div><p>" << Count(CountOf(page.findings, "error"), "error") << ", "
-        << Count(CountOf(page.findings, "warning"), "warning") << ", " << Count(page.notices.size(), "notice")
-        << "</p>\n<ul>\n";
-    for (const PreviewFinding& f : page.findings) WriteFindingItem(out, f);
-    WriteNotices(out, page.notices);
-    out << "</ul></div></section>\n";
-  }
+  if (pages.peek() != std::istream::traits_type::eof()) out << pages.rdbuf();
   out << "</body></html>\n";
 }
 
