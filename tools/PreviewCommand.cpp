@@ -189,8 +189,8 @@ int Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, C
     for (size_t place = 0; place < placed.size(); ++place) {
       const Diagnostic& d = diagnostics[place];
       if (!placed[place] && IsFinding(d)) {
-        general.findings.push_back({0, d.severity, d.location.empty() ? d.message : d.location + ": " + d.message, {},
-                                    d.rule, d.lint, place});
+        general.findings.push_back(
+            {0, d.severity, d.location.empty() ? d.message : d.location + ": " + d.message, {}, d.rule, d.lint, place});
       }
     }
     for (const Diagnostic& d : log ? log->Items() : kNone) {

@@ -11,7 +11,8 @@ namespace {
 constexpr const char* kStyle =
     "body{font-family:sans-serif;margin:1em}section{display:flex;gap:2em;margin-bottom:2em}"
     "img{image-rendering:pixelated;border:1px solid #888}.error{color:#b00}.warning{color:#a60}"
-    ".note,.notice{color:#555}ol,ul{margin:0}table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:2px 6px}";
+    ".note,.notice{color:#555}ol,ul{margin:0}table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:2px "
+    "6px}";
 
 std::string Count(size_t n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
 
