@@ -92,8 +92,8 @@ std::string ProjectDatabase(const std::string& path);
 // there were any.
 bool ReportTextProblems(const std::string& folder, const std::vector<TextProblem>& problems);
 
-// A project opened for a command (a private copy in memory when the command only inspects
-// it, or with o.readInPlace the file itself in one read transaction), with its host and a
+// A project opened for a command (a private copy, in SQLite's temporary file, when the command
+// only inspects it, or with o.readInPlace the file itself in one read transaction), with its host and a
 // compiler whose messages and notices go to `log`.
 struct OpenProject {
   OpenProject(const std::string& path, const Options& o, bool inspectOnly, const std::shared_ptr<DiagnosticsLog>& log);

@@ -102,11 +102,18 @@ void DiagnosticsLog::AddFinding(const DesignMessage& f) {
 
 // A finding about the configuration file keeps its place there; one about the project gets its
 // place in the project.
-void DiagnosticsLog::AddLintFinding(const LintFinding& f) {
-  Diagnostic d = FindingOf(SeverityName(f.severity), f.rule, f.moduleName, f.moduleId, f.displayName, f.displayId,
-                           f.element, f.message);
+void DiagnosticsLog::AddLintFinding(LintFinding&& f) {
+  Diagnostic d;
+  d.severity = SeverityName(f.severity);
+  d.rule = f.rule;
+  d.module = std::move(f.moduleName);
+  d.moduleId = f.moduleId;
+  d.location = std::move(f.displayName);
+  d.displayId = f.displayId;
+  d.element = std::move(f.element);
+  d.message = std::move(f.message);
   d.lint = true;
-  d.file = f.file;
+  d.file = std::move(f.file);
   d.line = f.line;
   d.column = f.column;
   if (d.file.empty()) Place(d);

@@ -54,8 +54,12 @@ struct DiagnosticsStyle {
 class DiagnosticsLog : public FindingSink {
  public:
   void AddFinding(const DesignMessage& finding) override;
-  // A finding of our own checks (those turned off or suppressed never get here).
-  void AddLintFinding(const LintFinding& finding);
+  // A finding of our own checks (those turned off or suppressed never get here); its texts are
+  // taken, not copied.
+  void AddLintFinding(LintFinding&& finding);
+  // Room for `more` diagnostics beyond those held, so that a long list added at once is not
+  // copied into ever larger ones (the old list and one twice its size held together).
+  void Reserve(size_t more) { mItems.reserve(mItems.size() + more); }
   // A diagnostic told again (a preview of one display passes on that display's).
   void Add(const Diagnostic& d) { mItems.push_back(d); }
   void Notice(const std::string& text) { mItems.push_back(Said("notice", text)); }

@@ -41,8 +41,9 @@ void AddLintFindings(DiagnosticsLog& log, Connection& db, HostFactory& host, con
     log.Notice("our own checks could not run: " + e.Describe());  // the screen or code page setting
     return;
   }
+  log.Reserve(report.notices.size() + report.findings.size());
   for (const std::string& notice : report.notices) log.Notice(notice);
-  for (const LintFinding& f : report.findings) log.AddLintFinding(f);
+  for (LintFinding& f : report.findings) log.AddLintFinding(std::move(f));
 }
 
 void AddConfigOption(CLI::App* cmd, std::string& config) {

@@ -1,6 +1,7 @@
 // brisklet preview: displays drawn from their compiled records as the panel shows them, one
 // PNG each, the elements with errors or warnings outlined and numbered. The project is opened
-// as a private copy: its compile, for the findings, and the records drawn are never stored.
+// as a private copy (in a temporary file): its compile, for the findings, and the records drawn
+// are never stored.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "PreviewElements.h"
 #include "PreviewFindings.h"
 #include "PreviewIndex.h"
+#include "ScratchFile.h"
 #include "component/ProjectCompile.h"
 #include "database/Recordset.h"
 #include "decoding/RecordDecoder.h"
@@ -41,7 +43,9 @@ struct Previewer {
   PanelImages images;
   TextTable texts;
   int32_t height;
-  std::vector<Diagnostic> diagnostics;
+  // The findings' list: the command's own log with --all, which the notices of the displays
+  // drawn make longer (so findings are known by their place in it).
+  const std::vector<Diagnostic>& diagnostics;
   std::vector<std::string> notices = {};              // of the display being drawn
   std::unique_ptr<FindingsByDisplay> byDisplay = {};  // made at the first display drawn
 
@@ -72,7 +76,7 @@ struct Previewer {
     }
     std::vector<ElementRow> rows = ElementsOf(db, displayId, record, context);
     if (!byDisplay) byDisplay = std::make_unique<FindingsByDisplay>(diagnostics);
-    DisplayFindings findings = FindingsOf(byDisplay->Of(displayId), displayId, NamesOf(rows));
+    DisplayFindings findings = FindingsOf(diagnostics, byDisplay->Of(displayId), displayId, NamesOf(rows));
     std::vector<PreviewNotice> drawn;
     auto canvas =
         DrawDisplay(record, ElementsToDraw(rows, findings), context, fonts, images, texts, height, &drawn, compiled);
@@ -103,7 +107,7 @@ void WriteFindings(std::ostream& out, const std::vector<PreviewFinding>& finding
   for (const PreviewFinding& f : findings) {
     out << (f.mark > 0 ? std::to_string(f.mark) : "-") << " " << f.severity;
     for (size_t i = 0; i < f.elements.size(); ++i) out << (i == 0 ? " element " : ", ") << f.elements[i];
-    out << ": " << OneLine(f.message) << (f.source && f.source->lint ? " [lint]" : "") << '\n';
+    out << ": " << OneLine(f.message) << (f.lint ? " [lint]" : "") << '\n';
   }
   for (const std::string& notice : notices) out << "- notice: " << OneLine(notice) << '\n';
 }
@@ -130,6 +134,7 @@ int Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, C
   ProjectCompile(compiler, host, db).Run();
   if (findings) AddLintFindings(*findings, db, host, LintConfigOf(o.project.db, o.project.config));
   compiler.SetFindingSink(nullptr);  // the records drawn report their messages once, above
+  static const std::vector<Diagnostic> kNone;
   Previewer previewer{o,
                       compiler,
                       host,
@@ -139,7 +144,7 @@ int Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, C
                       PanelImages(db),
                       TextTable(db),
                       ScreenHeight(db, context.screenWidth),
-                      findings ? findings->Items() : std::vector<Diagnostic>{}};
+                      findings ? findings->Items() : kNone};
   const std::vector<Diagnostic>& diagnostics = previewer.diagnostics;
   ProjectFindings general;
   for (const PanelFonts::Unusable& font : previewer.fonts.FontsWithoutFile()) {
@@ -163,34 +168,40 @@ int Preview(const PreviewOptions& o, clsDownload& compiler, DefaultHost& host, C
   } else {
     for (const std::string& notice : general.notices) host.Notice(notice);
     std::filesystem::create_directories(o.output);
-    std::vector<PreviewPage> pages;
+    // Each display's section is written as it is drawn, into a file of its own, since the
+    // project's findings that come before them are known only once every display is drawn.
+    std::fstream sections = OpenScratchFile();
+    std::vector<bool> placed(diagnostics.size());  // put on a display
+    std::unordered_set<std::string> told(general.notices.begin(), general.notices.end());
+    size_t drawnDisplays = 0;
     for (const auto& [id, title] : AllDisplays(db)) {
       std::string image = "display-" + std::to_string(id) + ".png";
       if (auto drawn = previewer.Draw(id, (std::filesystem::path(o.output) / image).string())) {
-        pages.push_back({title, image, drawn->list, previewer.notices});
+        for (const PreviewFinding& f : drawn->list) placed[f.source] = true;
+        told.insert(previewer.notices.begin(), previewer.notices.end());
+        WritePreviewPage(sections, {title, image, std::move(drawn->list), previewer.notices});
+        ++drawnDisplays;
       }
     }
-    std::unordered_set<const Diagnostic*> placed;
-    for (const PreviewPage& page : pages) {
-      for (const PreviewFinding& f : page.findings) placed.insert(f.source);
+    if (!sections.flush() || !sections.seekg(0)) {
+      throw RuntimeError("Cannot write the preview", "its index's temporary file could not be written");
     }
-    for (const Diagnostic& d : diagnostics) {
-      if (!placed.contains(&d) && IsFinding(d)) {
+    for (size_t place = 0; place < placed.size(); ++place) {
+      const Diagnostic& d = diagnostics[place];
+      if (!placed[place] && IsFinding(d)) {
         general.findings.push_back(
-            {0, d.severity, d.location.empty() ? d.message : d.location + ": " + d.message, {}, d.rule, &d});
+            {0, d.severity, d.location.empty() ? d.message : d.location + ": " + d.message, {}, d.rule, d.lint, place});
       }
     }
-    std::unordered_set<std::string> told(general.notices.begin(), general.notices.end());
-    for (const PreviewPage& page : pages) told.insert(page.notices.begin(), page.notices.end());
-    for (const Diagnostic& d : log ? log->Items() : std::vector<Diagnostic>{}) {
+    for (const Diagnostic& d : log ? log->Items() : kNone) {
       if (d.severity == "notice" && told.insert(d.message).second) general.notices.push_back(d.message);
     }
     std::string indexPath = (std::filesystem::path(o.output) / "index.html").string();
     RefuseProjectOutput(indexPath, o.project.db);
     std::ofstream index(indexPath);
-    WritePreviewIndex(index, std::filesystem::path(o.project.db).filename().string(), pages, general);
+    WritePreviewIndex(index, std::filesystem::path(o.project.db).filename().string(), sections, general);
     if (!index.flush()) throw RuntimeError("Cannot write the preview ('" + indexPath + "'): " + std::strerror(errno));
-    out << pages.size() << " displays drawn into " << o.output << '\n';
+    out << drawnDisplays << " displays drawn into " << o.output << '\n';
   }
   compiler.SetFindingSink(log);
   return 0;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <functional>
 #include <iterator>
 
 namespace brisklet::cli {
@@ -45,13 +44,13 @@ bool IsFindingOf(const Diagnostic& d, int32_t displayId, const ElementIndex& ele
   return d.displayId == displayId || (d.displayId == 0 && d.element.id != 0 && elements.Has(d.element.id));
 }
 
-DisplayFindings FindingsOf(const std::vector<const Diagnostic*>& items, int32_t displayId,
+DisplayFindings FindingsOf(const std::vector<Diagnostic>& items, const std::vector<size_t>& of, int32_t displayId,
                            const std::vector<NamedElement>& elements) {
   DisplayFindings findings;
   ElementIndex index(elements);
   int32_t numbered = 0;
-  for (const Diagnostic* item : items) {
-    const Diagnostic& d = *item;
+  for (size_t place : of) {
+    const Diagnostic& d = items[place];
     if (!IsFindingOf(d, displayId, index)) continue;
     std::vector<int32_t> ids = index.NamedBy(d);
     int32_t mark = 0;
@@ -62,30 +61,30 @@ DisplayFindings FindingsOf(const std::vector<const Diagnostic*>& items, int32_t 
       mark = known != findings.marks.end() ? known->second : ++numbered;
       for (int32_t id : ids) findings.marks.emplace(id, mark);
     }
-    findings.list.push_back({mark, d.severity, d.message, ids, d.rule, &d});
+    findings.list.push_back({mark, d.severity, d.message, ids, d.rule, d.lint, place});
   }
   return findings;
 }
 
 FindingsByDisplay::FindingsByDisplay(const std::vector<Diagnostic>& items) {
-  for (const Diagnostic& d : items) {
+  for (size_t place = 0; place < items.size(); ++place) {
+    const Diagnostic& d = items[place];
     if (!IsFinding(d)) continue;
     if (d.displayId != 0) {
-      mOfDisplay[d.displayId].push_back(&d);
+      mOfDisplay[d.displayId].push_back(place);
     } else if (d.element.id != 0) {
-      mOfElementAlone.push_back(&d);
+      mOfElementAlone.push_back(place);
     }
   }
 }
 
-std::vector<const Diagnostic*> FindingsByDisplay::Of(int32_t displayId) const {
+std::vector<size_t> FindingsByDisplay::Of(int32_t displayId) const {
   auto of = mOfDisplay.find(displayId);
   if (of == mOfDisplay.end()) return mOfElementAlone;
-  std::vector<const Diagnostic*> items;
-  items.reserve(of->second.size() + mOfElementAlone.size());
-  // Both point into one list: their addresses give its order.
-  std::ranges::merge(of->second, mOfElementAlone, std::back_inserter(items), std::less<const Diagnostic*>());
-  return items;
+  std::vector<size_t> places;
+  places.reserve(of->second.size() + mOfElementAlone.size());
+  std::ranges::merge(of->second, mOfElementAlone, std::back_inserter(places));
+  return places;
 }
 
 }  // namespace brisklet::cli

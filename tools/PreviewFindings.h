@@ -1,6 +1,7 @@
 // The errors and warnings of one display for its preview: numbered by the element they name
 // (the numbers drawn beside the outlines), the display's own ones unnumbered.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -18,7 +19,8 @@ struct PreviewFinding {
   std::string message;
   std::vector<int32_t> elements;  // the IDs of the elements it is about (several for a shared name)
   int rule = 0;
-  const Diagnostic* source = nullptr;  // the diagnostic it was made of
+  bool lint = false;  // found by our own checks
+  size_t source = 0;  // the place among the diagnostics of the one it was made of
 };
 
 struct DisplayFindings {
@@ -48,22 +50,24 @@ class ElementIndex {
 // Whether `d` is an error or warning about display `displayId` or one of its elements.
 bool IsFindingOf(const Diagnostic& d, int32_t displayId, const ElementIndex& elements);
 
-// The findings among `items` of display `displayId`, each put on the element it names by ID, or
-// on every element of the name it gives without an ID (two variables of one name).
-DisplayFindings FindingsOf(const std::vector<const Diagnostic*>& items, int32_t displayId,
+// The findings of display `displayId` among the diagnostics at places `of` of `items`, each put
+// on the element it names by ID, or on every element of the name it gives without an ID (two
+// variables of one name).
+DisplayFindings FindingsOf(const std::vector<Diagnostic>& items, const std::vector<size_t>& of, int32_t displayId,
                            const std::vector<NamedElement>& elements);
 
-// The diagnostics that may be findings of each display, so that a preview of every display
-// does not walk all of a large project's findings once per display.
+// The places of the diagnostics that may be findings of each display, so that a preview of
+// every display does not walk all of a large project's findings once per display. Places, not
+// addresses: the list may grow (the notices of the displays drawn) while they are used.
 class FindingsByDisplay {
  public:
   explicit FindingsByDisplay(const std::vector<Diagnostic>& items);
   // Those naming the display, and those naming an element but no display, in the order given.
-  std::vector<const Diagnostic*> Of(int32_t displayId) const;
+  std::vector<size_t> Of(int32_t displayId) const;
 
  private:
-  std::unordered_map<int32_t, std::vector<const Diagnostic*>> mOfDisplay;
-  std::vector<const Diagnostic*> mOfElementAlone;
+  std::unordered_map<int32_t, std::vector<size_t>> mOfDisplay;
+  std::vector<size_t> mOfElementAlone;
 };
 
 }  // namespace brisklet::cli

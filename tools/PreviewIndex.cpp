@@ -11,7 +11,8 @@ namespace {
 constexpr const char* kStyle =
     "body{font-family:sans-serif;margin:1em}section{display:flex;gap:2em;margin-bottom:2em}"
     "img{image-rendering:pixelated;border:1px solid #888}.error{color:#b00}.warning{color:#a60}"
-    ".note,.notice{color:#555}ol,ul{margin:0}table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:2px 6px}";
+    ".note,.notice{color:#555}ol,ul{margin:0}table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:2px "
+    "6px}";
 
 std::string Count(size_t n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
 
@@ -53,10 +54,20 @@ void WriteFindingItem(std::ostream& out, const PreviewFinding& f) {
     out << " [" << rule << "]";
   }
   for (size_t i = 0; i < f.elements.size(); ++i) out << (i == 0 ? " element " : ", ") << f.elements[i];
-  out << ": " << HtmlEscaped(f.message) << (f.source && f.source->lint ? " <i>(lint)</i>" : "") << "</li>\n";
+  out << ": " << HtmlEscaped(f.message) << (f.lint ? " <i>(lint)</i>" : "") << "</li>\n";
 }
 
-void WritePreviewIndex(std::ostream& out, const std::string& project, const std::vector<PreviewPage>& pages,
+void WritePreviewPage(std::ostream& out, const PreviewPage& page) {
+  out << "<h2>" << HtmlEscaped(page.title) << "</h2>\n<section><img src=\"" << HtmlEscaped(page.image) << "\" alt=\""
+      << HtmlEscaped(page.title) << "\">\n<div><p>" << Count(CountOf(page.findings, "error"), "error") << ", "
+      << Count(CountOf(page.findings, "warning"), "warning") << ", " << Count(page.notices.size(), "notice")
+      << "</p>\n<ul>\n";
+  for (const PreviewFinding& f : page.findings) WriteFindingItem(out, f);
+  WriteNotices(out, page.notices);
+  out << "</ul></div></section>\n";
+}
+
+void WritePreviewIndex(std::ostream& out, const std::string& project, std::istream& pages,
                        const ProjectFindings& general) {
   WriteHtmlHead(out, "Preview of " + project);
   if (!general.findings.empty() || !general.notices.empty()) {
@@ -65,15 +76,7 @@ void WritePreviewIndex(std::ostream& out, const std::string& project, const std:
     WriteNotices(out, general.notices);
     out << "</ul>\n";
   }
-  for (const PreviewPage& page : pages) {
-    out << "<h2>" << HtmlEscaped(page.title) << "</h2>\n<section><img src=\"" << HtmlEscaped(page.image) << "\" alt=\""
-        << HtmlEscaped(page.title) << "\">\n<div><p>" << Count(CountOf(page.findings, "error"), "error") << ", "
-        << Count(CountOf(page.findings, "warning"), "warning") << ", " << Count(page.notices.size(), "notice")
-        << "</p>\n<ul>\n";
-    for (const PreviewFinding& f : page.findings) WriteFindingItem(out, f);
-    WriteNotices(out, page.notices);
-    out << "</ul></div></section>\n";
-  }
+  if (pages.peek() != std::istream::traits_type::eof()) out << pages.rdbuf();
   out << "</body></html>\n";
 }
 

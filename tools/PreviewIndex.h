@@ -2,6 +2,7 @@
 // beside it, the project's own findings and notices first. One file, no scripts, no external
 // fonts or styles: it reads the same offline.
 #pragma once
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -23,7 +24,11 @@ struct ProjectFindings {
   std::vector<std::string> notices;
 };
 
-void WritePreviewIndex(std::ostream& out, const std::string& project, const std::vector<PreviewPage>& pages,
+// One display's section, written as the display is drawn.
+void WritePreviewPage(std::ostream& out, const PreviewPage& page);
+// The whole page: the project's findings and notices, then `pages`, the sections as
+// WritePreviewPage wrote them.
+void WritePreviewIndex(std::ostream& out, const std::string& project, std::istream& pages,
                        const ProjectFindings& general);
 
 // A text for HTML: & < > " escaped.

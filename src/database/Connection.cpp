@@ -134,11 +134,15 @@ std::unique_ptr<Connection> Connection::Open(const std::string& path, const Open
 }
 
 std::unique_ptr<Connection> Connection::Snapshot(sqlite3* file, const std::string& path) {
-  sqlite3* memory = nullptr;
-  sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kThreading, nullptr);
-  std::unique_ptr<Connection> copy(new Connection(memory, path));
-  sqlite3_backup* backup = sqlite3_backup_init(memory, "main", file, "main");
-  int rc = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(memory);
+  // An empty name is SQLite's private temporary database: its pages beyond the page cache go to
+  // a file in SQLITE_TMPDIR or TMPDIR (else /var/tmp, /usr/tmp or /tmp), removed from its
+  // folder as soon as it is made, so that it is gone when the connection closes or the process
+  // ends, however it ends.
+  sqlite3* temporary = nullptr;
+  sqlite3_open_v2("", &temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | kThreading, nullptr);
+  std::unique_ptr<Connection> copy(new Connection(temporary, path));
+  sqlite3_backup* backup = sqlite3_backup_init(temporary, "main", file, "main");
+  int rc = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(temporary);
   sqlite3_backup_finish(backup);
   if (rc != SQLITE_DONE) {
     throw RuntimeError("Cannot read project database", "'" + path + "': " + sqlite3_errstr(rc));

@@ -22,8 +22,8 @@ struct OpenOptions {
   int busyTimeoutSeconds = 5;
   // Told once when a wait for a lock has lasted a second (may be empty).
   std::function<void(const std::string&)> waiting;
-  // Read the file without a write lock into a private copy in memory: whatever the work
-  // writes stays in the copy, and a read-only file can be read.
+  // Read the file without a write lock into a private copy in a temporary file (see Snapshot):
+  // whatever the work writes stays in the copy, and a read-only file can be read.
   bool snapshot = false;
   // Read the file itself, without a write lock, in one read transaction held until the
   // connection closes: the same consistent view as a copy, for work that only reads stored rows.
@@ -79,7 +79,8 @@ class Connection {
   Connection(sqlite3* db, std::string path);
   void WaitForLocks(const OpenOptions& options);
   static int OnBusy(void* self, int count);
-  // The file's tables copied into a new private database in memory.
+  // The file's tables copied into a new private database, which SQLite keeps in a temporary
+  // file beyond its page cache, so that a large project's copy is not held in memory.
   static std::unique_ptr<Connection> Snapshot(sqlite3* file, const std::string& path);
   [[noreturn]] void Fail(const std::string& sql);
   struct CachedStatement {

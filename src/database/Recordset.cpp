@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
@@ -107,9 +108,10 @@ void Recordset::ReadAll(sqlite3_stmt* stmt, std::shared_ptr<const Columns> colum
 uint8_t* Recordset::Reserve(size_t bytes) {
   if (mDataCapacity - mDataSize < bytes) {
     size_t capacity = std::max({mDataCapacity * 2, mDataSize + bytes, size_t{512}});
-    auto grown = std::make_unique_for_overwrite<uint8_t[]>(capacity);
-    if (mDataSize > 0) std::memcpy(grown.get(), mData.get(), mDataSize);
-    mData = std::move(grown);
+    auto* grown = static_cast<uint8_t*>(std::realloc(mData.get(), capacity));
+    if (grown == nullptr) throw std::bad_alloc();
+    static_cast<void>(mData.release());
+    mData.reset(grown);
     mDataCapacity = capacity;
   }
   return mData.get() + mDataSize;

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
@@ -80,7 +81,12 @@ class Recordset {
   // The rows as read, one after the other, each field a tag byte and its value: integers as
   // variable-length numbers, texts and blobs with their length. Most fields are small
   // numbers, so a row takes a few bytes a field where Values would take forty.
-  std::unique_ptr<uint8_t[]> mData;
+  // Held by malloc, so that it grows by realloc: a large block is moved by remapping its pages,
+  // never copied while the old one is still held (which would be twice its size at once).
+  struct FreeBytes {
+    void operator()(uint8_t* p) const { std::free(p); }
+  };
+  std::unique_ptr<uint8_t, FreeBytes> mData;
   size_t mDataSize = 0;
   size_t mDataCapacity = 0;
   std::vector<size_t> mRowStart;     // where each row begins in mData
