@@ -35,45 +35,48 @@ Columns::Columns(sqlite3_stmt* stmt) {
   }
 }
 
-namespace {
-// A quick hash of a field name: its length and its first and last eight bytes.
-uint64_t HashName(std::string_view name) {
-  uint64_t head = 0, tail = 0;
-  size_t n = name.size();
-  std::memcpy(&head, name.data(), std::min<size_t>(n, 8));
-  if (n > 8) std::memcpy(&tail, name.data() + n - std::min<size_t>(n - 8, 8), std::min<size_t>(n - 8, 8));
-  uint64_t h = (head ^ (tail * 0x9E3779B97F4A7C15ull) ^ n) * 0xBF58476D1CE4E5B9ull;
+uint64_t Columns::HashOf(const NameKey& key) {
+  uint64_t h = (key.head ^ (key.tail * 0x9E3779B97F4A7C15ull) ^ key.size) * 0xBF58476D1CE4E5B9ull;
   return h ^ (h >> 29);
+}
+
+namespace {
+// The bytes a key does not hold: those between the first and last eight of a longer name.
+std::string_view MiddleOf(std::string_view name) {
+  return name.size() > 16 ? name.substr(8, name.size() - 16) : std::string_view();
 }
 }  // namespace
 
 int Columns::Find(std::string_view name) const {
-  uint64_t hash = HashName(name);
+  NameKey key = KeyOf(name);
   size_t mask = mAnswers.size() - 1;
-  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+  for (size_t i = HashOf(key) & mask;; i = (i + 1) & mask) {
     const Answer& a = mAnswers[i];
     if (!a.used) break;
-    if (a.hash == hash && a.name == name) return a.index;
+    if (a.key == key && (key.size <= 16 || a.middle == MiddleOf(name))) return a.index;
   }
   int index = Resolve(ToLower(std::string(name)));
-  Remember(hash, name, index);
+  Remember(key, name, index);
   return index;
 }
 
-void Columns::Remember(uint64_t hash, std::string_view name, int index) const {
+void Columns::Remember(const NameKey& key, std::string_view name, int index) const {
   if (2 * (mAnswerCount + 1) > mAnswers.size()) {  // keep the table at most half full
     std::vector<Answer> old(mAnswers.size() * 2);
     old.swap(mAnswers);
-    mAnswerCount = 0;
     for (Answer& a : old) {
-      if (a.used) Remember(a.hash, a.name, a.index);
+      if (a.used) Place(std::move(a));
     }
   }
-  size_t mask = mAnswers.size() - 1;
-  size_t i = hash & mask;
-  while (mAnswers[i].used) i = (i + 1) & mask;
-  mAnswers[i] = Answer{hash, std::string(name), index, true};
+  Place(Answer{key, std::string(MiddleOf(name)), index, true});
   ++mAnswerCount;
+}
+
+void Columns::Place(Answer answer) const {
+  size_t mask = mAnswers.size() - 1;
+  size_t i = HashOf(answer.key) & mask;
+  while (mAnswers[i].used) i = (i + 1) & mask;
+  mAnswers[i] = std::move(answer);
 }
 
 int Columns::Resolve(const std::string& lower) const {

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,16 +31,45 @@ class Columns {
   int Resolve(const std::string& lowerName) const;
   std::vector<ColumnInfo> mColumns;
   // The answers given so far, by the exact spelling asked for: compilers read the same few
-  // fields row after row, so this small open-addressed table answers nearly every call.
+  // fields row after row, so this small open-addressed table answers nearly every call. A
+  // name is kept as its length and its first and last eight bytes (which, for a name of up
+  // to 16 bytes, is the whole name) and the bytes between, so a lookup compares three words.
+  struct NameKey {
+    uint64_t head = 0, tail = 0;
+    size_t size = 0;
+    bool operator==(const NameKey&) const = default;
+  };
   struct Answer {
-    uint64_t hash = 0;
-    std::string name;
+    NameKey key;
+    std::string middle;  // the bytes between the first and last eight, of a longer name
     int index = -1;
     bool used = false;
   };
+  // Fixed-size loads, so the compiler reads words instead of calling memcpy. A name of up to
+  // three bytes is its first, middle and last byte; of four to seven, two overlapping words.
+  static NameKey KeyOf(std::string_view name) {
+    NameKey key;
+    key.size = name.size();
+    const char* p = name.data();
+    if (key.size >= 8) {
+      std::memcpy(&key.head, p, 8);
+      if (key.size > 8) std::memcpy(&key.tail, p + key.size - 8, 8);
+    } else if (key.size >= 4) {
+      uint32_t first = 0, last = 0;
+      std::memcpy(&first, p, 4);
+      std::memcpy(&last, p + key.size - 4, 4);
+      key.head = first | uint64_t{last} << 32;
+    } else if (key.size > 0) {
+      auto byte = [&](size_t i) { return uint64_t{static_cast<unsigned char>(p[i])}; };
+      key.head = byte(0) | byte(key.size / 2) << 8 | byte(key.size - 1) << 16;
+    }
+    return key;
+  }
+  static uint64_t HashOf(const NameKey& key);
   mutable std::vector<Answer> mAnswers = std::vector<Answer>(64);
   mutable size_t mAnswerCount = 0;
-  void Remember(uint64_t hash, std::string_view name, int index) const;
+  void Remember(const NameKey& key, std::string_view name, int index) const;
+  void Place(Answer answer) const;
 };
 
 std::string ToLower(std::string s);

@@ -6,6 +6,7 @@
 #include "elements/CellLayoutProperties.h"
 #include "elements/KindProperties.h"
 #include "elements/PointListProperties.h"
+#include "host/properties/PlainJson.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -159,6 +160,36 @@ TEST(ElementProperties, WideNumbersAndArrays) {
     } catch (const RuntimeError& e) {
       EXPECT_EQ(e.Text(), c.text) << c.blob;
       EXPECT_NE(e.Detail().find("'" + std::string(c.mention) + "'"), std::string::npos) << c.blob << ": " << e.Detail();
+    }
+  }
+}
+
+// The quick reader of plain blobs reads what nlohmann reads, to the type of each number, and
+// leaves every other text to it (the fuzzer tries many more).
+TEST(ElementProperties, QuickReaderAgreesWithNlohmann) {
+  const std::pair<const char*, bool> texts[] = {
+      {R"({"GetMask": "99.9", "GetOperand1Addr": 55000, "GetEntryCount": -1, "On": true, "Off": false})", true},
+      {R"( {"A": {"B": [1, {"C": null}, []], "D": {}}, "E": "", "": 0, "F": -0} )", true},
+      {R"({"Max": 999999999999999999, "Min": -999999999999999999})", true},
+      {R"({"Big": 1000000000000000000})", false},  // beyond 18 digits: nlohmann reads it
+      {R"({"A": 1.5})", false},
+      {R"({"A": 1e3})", false},
+      {R"({"A": "\u00e9"})", false},
+      {"{\"A\": \"\xc3\xa9\"}", false},
+      {R"({"A": 1, "A": 2})", false},  // a repeated key: the last wins in nlohmann
+      {R"({"A": 01})", false},
+      {R"({"A": 1,})", false},
+      {R"({"A": tru})", false},
+      {R"({"A": 1} x)", false},
+      {R"([1, 2])", false},
+      {"\xef\xbb\xbf{}", false},
+  };
+  for (const auto& [text, quick] : texts) {
+    Bytes blob = Blob(text);
+    std::optional<nlohmann::json> plain = ReadPlainJsonObject(blob);
+    EXPECT_EQ(plain.has_value(), quick) << text;
+    if (plain) {
+      EXPECT_TRUE(IdenticalJson(*plain, nlohmann::json::parse(blob))) << text;
     }
   }
 }

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "base/RuntimeError.h"
+#include "host/properties/PlainJson.h"
 
 namespace brisklet {
 namespace {
@@ -61,7 +62,7 @@ void CheckWhole(const nlohmann::json& v, int64_t low, int64_t high, const std::s
     throw RuntimeError("Overflow", "property '" + path + "' is " + v.dump() + ", outside " + range);
 }
 
-const PropertyDecl* Find(std::span<const PropertyDecl> decls, const std::string& name) {
+const PropertyDecl* Find(std::span<const PropertyDecl> decls, std::string_view name) {
   for (const PropertyDecl& d : decls) {
     if (name == d.name) return &d;
   }
@@ -72,38 +73,45 @@ const PropertyDecl* Find(std::span<const PropertyDecl> decls, const std::string&
   throw RuntimeError("Invalid property data", "property '" + key + "' " + why);
 }
 
-void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& path);
+void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& prefix);
 
-// One value against its declaration; path is the key as the user wrote it ("GetRange[1].GetRangeCode").
-void CheckValue(const nlohmann::json& value, const PropertyDecl& decl, const std::string& path) {
+// One value against its declaration. The key as the user wrote it ("GetRange[1].GetRangeCode")
+// is prefix + key, spelt out only for a message or a nested object.
+void CheckValue(const nlohmann::json& value, const PropertyDecl& decl, const std::string& prefix,
+                const std::string& key) {
+  auto path = [&] { return prefix + key; };
   if (!Matches(decl.type, value))
-    Refuse(path, "is " + std::string(JsonTypeName(value)) + ", expected " + TypeName(decl.type));
+    Refuse(path(), "is " + std::string(JsonTypeName(value)) + ", expected " + TypeName(decl.type));
+  // A whole number within [low, high], its path spelt out only when it is not.
+  auto whole = [](const nlohmann::json& v, int64_t low, int64_t high, auto where, const char* range) {
+    if (!v.is_number_integer() || !Fits(v, low, high)) CheckWhole(v, low, high, where(), range);
+  };
   constexpr int64_t kLow32 = std::numeric_limits<int32_t>::min(), kHigh32 = std::numeric_limits<int32_t>::max();
-  if (decl.type == PropertyType::Long) CheckWhole(value, kLow32, kHigh32, path, "32 bits");
+  if (decl.type == PropertyType::Long) whole(value, kLow32, kHigh32, path, "32 bits");
   if (decl.type == PropertyType::LongLong) {
-    CheckWhole(value, std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max(), path, "64 bits");
+    whole(value, std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max(), path, "64 bits");
   }
   if (decl.type == PropertyType::LongArray || decl.type == PropertyType::ByteArray) {
     bool bytes = decl.type == PropertyType::ByteArray;
     for (size_t i = 0; i < value.size(); ++i) {
-      CheckWhole(value[i], bytes ? 0 : kLow32, bytes ? 255 : kHigh32, path + "[" + std::to_string(i) + "]",
-                 bytes ? "a byte (0 to 255)" : "32 bits");
+      whole(value[i], bytes ? 0 : kLow32, bytes ? 255 : kHigh32, [&] { return path() + "[" + std::to_string(i) + "]"; },
+            bytes ? "a byte (0 to 255)" : "32 bits");
     }
   }
   if (!decl.fields) return;
-  if (decl.type == PropertyType::Object) return CheckObject(value, decl.fields(), path + ".");
+  if (decl.type == PropertyType::Object) return CheckObject(value, decl.fields(), path() + ".");
   for (size_t i = 0; i < value.size(); ++i) {
-    std::string item = path + "[" + std::to_string(i) + "]";
+    std::string item = path() + "[" + std::to_string(i) + "]";
     if (!value[i].is_object()) Refuse(item, "is " + std::string(JsonTypeName(value[i])) + ", expected an object");
     CheckObject(value[i], decl.fields(), item + ".");
   }
 }
 
 void CheckObject(const nlohmann::json& object, std::span<const PropertyDecl> decls, const std::string& prefix) {
-  for (auto& [key, value] : object.items()) {
+  for (const auto& [key, value] : object.get_ref<const nlohmann::json::object_t&>()) {
     const PropertyDecl* decl = Find(decls, key);
     if (!decl) Refuse(prefix + key, "is not known to this kind");
-    CheckValue(value, *decl, prefix + key);
+    CheckValue(value, *decl, prefix, key);
   }
 }
 
@@ -129,7 +137,8 @@ void ElementProperties::LoadFromBinary(const Bytes& blob) {
   if (tHandedOn.held && tHandedOn.blob == blob) {
     parsed = std::move(tHandedOn.parsed);
   } else {
-    parsed = nlohmann::json::parse(blob.begin(), blob.end(), nullptr, false);
+    std::optional<nlohmann::json> plain = ReadPlainJsonObject(blob);
+    parsed = plain ? std::move(*plain) : nlohmann::json::parse(blob.begin(), blob.end(), nullptr, false);
     if (parsed.is_discarded() || !parsed.is_object()) {
       throw RuntimeError("Invalid property data", "Binary is not a JSON object");
     }

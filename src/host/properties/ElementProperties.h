@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/Value.h"
@@ -25,7 +26,7 @@ struct PropertyDecl;
 using PropertyFields = std::span<const PropertyDecl> (*)();
 
 struct PropertyDecl {
-  const char* name;
+  std::string_view name;
   PropertyType type;
   PropertyFields fields = nullptr;  // Object and Array: the getters of the object (of each item)
 };
