@@ -1,6 +1,7 @@
 // The one run-time error of the compiler: the system's own text ("Overflow", ...) plus
 // where it happened ("element 17 (GUID 1042)", "display 3"), taken from the open error scopes.
 #pragma once
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -26,13 +27,18 @@ class RuntimeError : public std::runtime_error {
 };
 
 // Narrows the location of every RuntimeError raised while it is alive, like a prefix
-// set on the way in and dropped on the way out.
+// set on the way in and dropped on the way out. A place may be given as a function that
+// spells it out only when an error is raised: what it reads must stay as it is while the
+// scope is open (a row is not moved on inside the scope of that row).
 class ErrorScope {
  public:
+  using Describe = std::function<std::string()>;
   explicit ErrorScope(std::string where);
+  explicit ErrorScope(Describe where);
   ~ErrorScope();
   // Says more about the same place once it is known ("element 17" -> "element 17 (GUID 1042) ...").
   void Refine(std::string where);
+  void Refine(Describe where);
   ErrorScope(const ErrorScope&) = delete;
   ErrorScope& operator=(const ErrorScope&) = delete;
 

@@ -46,7 +46,7 @@ std::vector<Finding> GatherFindings(Recordset& rows, const Grouping& grouping) {
   std::string last = grouping.start;
   int64_t lastItem = 0;
   for (; !rows.Eof(); rows.MoveNext()) {
-    ErrorScope scope(RowPlace(rows, grouping.displayField));
+    ErrorScope scope([&rows, &grouping] { return RowPlace(rows, grouping.displayField); });
     for (int64_t n = grouping.times ? grouping.times(rows) : 1; n > 0; --n) {
       std::string group = grouping.of(rows);
       bool same = grouping.same ? grouping.same(group, last) : group == last;

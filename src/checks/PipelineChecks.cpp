@@ -16,7 +16,7 @@ void DesignChecks::prvWalkFonts(Recordset& rows) {
   Recordset* rs = &rows;
   const std::string& warning = prvFontWarningText();
   for (; !rs->Eof(); rs->MoveNext()) {
-    ErrorScope scope(RowPlace(*rs, "ID"));
+    ErrorScope scope([rs] { return RowPlace(*rs, "ID"); });
     std::string text = rs->Str("Text");                    // read on every row: a Null text fails here, warning or not
     auto message = [&] { return text + ": " + warning; };  // made only for a warning
     MessageElement element = prvElementOf(*rs, text);      // taken for every row, as the keyed rows come

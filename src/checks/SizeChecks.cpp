@@ -11,7 +11,7 @@ namespace brisklet {
 void DesignChecks::prvWalk3DSize(Recordset& rows) {
   Recordset* rs = &rows;
   for (; !rs->Eof(); rs->MoveNext()) {
-    ErrorScope scope(RowPlace(*rs, "ID"));
+    ErrorScope scope([rs] { return RowPlace(*rs, "ID"); });
     std::string text = rs->Str("Text");
     prvFoundMessage(CheckId::k3DSize, *rs, kSeverityError, "The Element: '" + text + "' is too small for 3D",
                     prvElementOf(*rs, text));
@@ -22,7 +22,7 @@ void DesignChecks::prvWalkTrendGraphSize(Recordset& rows) {
   Recordset* rs = &rows;
   // Only the minimum is tested, although the message also names the maximum.
   for (; !rs->Eof(); rs->MoveNext()) {
-    ErrorScope scope(RowPlace(*rs, "ID"));
+    ErrorScope scope([rs] { return RowPlace(*rs, "ID"); });
     std::string text = rs->Str("Text");
     prvFoundMessage(CheckId::kTrendGraphSize, *rs, kSeverityError,
                     "The HMI element Trend Graph: '" + text +

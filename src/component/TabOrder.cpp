@@ -22,8 +22,9 @@ void clsDownload::prvWalkTabOrder(Recordset& rows) {
   Recordset* rs = &rows;
   int32_t currentDisplay = 0;
   int32_t previousTab = 0;
-  while (!rs->Eof()) {
-    ErrorScope scope("element " + rs->Field("ID").SqlText() + " on display " + rs->Field("DisplayID").SqlText());
+  for (; !rs->Eof(); rs->MoveNext()) {
+    ErrorScope scope(
+        [rs] { return "element " + rs->Field("ID").SqlText() + " on display " + rs->Field("DisplayID").SqlText(); });
     int32_t displayId = rs->Field("DisplayID").ToLong("DisplayID");
     int32_t tab = rs->Field("TabIndex").ToLong("TabIndex");
     if (displayId != currentDisplay) {
@@ -43,7 +44,6 @@ void clsDownload::prvWalkTabOrder(Recordset& rows) {
       rs->Update();
     }
     previousTab = tab;
-    rs->MoveNext();
   }
 }
 

@@ -60,9 +60,10 @@ std::unique_ptr<Recordset> ElementCompiler::prvOpenElementRow(int32_t elementId)
 }
 
 std::unique_ptr<Recordset> ElementCompiler::prvOpenElement(int32_t elementId, ErrorScope& scope) {
-  scope.Refine(ElementScopeText(elementId, nullptr));
+  scope.Refine([elementId] { return ElementScopeText(elementId, nullptr); });
   auto row = prvOpenElementRow(elementId);
-  scope.Refine(ElementScopeText(elementId, row.get()));
+  // Spelt out only for an error, from the row, which its caller keeps while the scope is open.
+  scope.Refine([elementId, read = row.get()] { return ElementScopeText(elementId, read); });
   if (row->Eof()) ThrowMissingElement(elementId);
   if (row->Long("ModuleID") == -1) return nullptr;
   return row;
