@@ -180,7 +180,7 @@ Value Recordset::Decode(size_t at) const {
   }
 }
 
-const Value& Recordset::Current(int column) const {
+std::optional<size_t> Recordset::FieldAt(int column) const {
   if (mCurrentRow != mRow) {
     const uint8_t* p = mData.get() + mRowStart[mRow];
     for (size_t i = 0; i < mWidth; ++i) {
@@ -190,13 +190,43 @@ const Value& Recordset::Current(int column) const {
     mCurrentRow = mRow;
   }
   auto i = static_cast<size_t>(column);
+  if (!mChanged.empty() && mChanged.count(mRow * mWidth + i)) return std::nullopt;
+  return mMade[i].at;
+}
+
+const Value& Recordset::Current(int column) const {
+  std::optional<size_t> at = FieldAt(column);
+  auto i = static_cast<size_t>(column);
   Made& made = mMade[i];
   if (made.madeFor != mRow + 1) {
-    auto changed = mChanged.empty() ? mChanged.end() : mChanged.find(mRow * mWidth + i);
-    mCurrent[i] = changed != mChanged.end() ? changed->second : Decode(made.at);
+    mCurrent[i] = at ? Decode(*at) : mChanged.at(mRow * mWidth + i);
     made.madeFor = mRow + 1;
   }
   return mCurrent[i];
+}
+
+int32_t Recordset::Long(std::string_view name) const {
+  int i = IndexOf(name);
+  if (!Eof()) {
+    if (std::optional<size_t> at = FieldAt(i); at && mData.get()[*at] == kInteger) {
+      const uint8_t* p = mData.get() + *at + 1;
+      int64_t v = UnZigZag(GetVarint(p));
+      if (v >= INT32_MIN && v <= INT32_MAX) return static_cast<int32_t>(v);
+    }
+  }
+  return Field(name).ToLong(name);
+}
+
+std::string Recordset::Str(std::string_view name) const {
+  int i = IndexOf(name);
+  if (!Eof()) {
+    if (std::optional<size_t> at = FieldAt(i); at && mData.get()[*at] == kText) {
+      const uint8_t* p = mData.get() + *at + 1;
+      size_t n = GetVarint(p);
+      return std::string(reinterpret_cast<const char*>(p), n);
+    }
+  }
+  return Field(name).ToString(name);
 }
 
 Value& Recordset::Current(int column) {

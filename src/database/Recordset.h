@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,9 +41,10 @@ class Recordset {
   // The value of a field of the current row; an unknown field or a read past the end is an error.
   // The reference holds until the cursor moves.
   const Value& Field(std::string_view name) const;
-  // The field converted as the compilers read it (CLng, CStr).
-  int32_t Long(std::string_view name) const { return Field(name).ToLong(name); }
-  std::string Str(std::string_view name) const { return Field(name).ToString(name); }
+  // The field converted as the compilers read it (CLng, CStr). A whole number or a text as
+  // read is taken straight from the row, without making its Value.
+  int32_t Long(std::string_view name) const;
+  std::string Str(std::string_view name) const;
   bool HasField(std::string_view name) const { return mColumns->Find(name) >= 0; }
   // Sets a field of the current row; Update writes the changed fields to their base table.
   void SetField(std::string_view name, const Value& value);
@@ -68,6 +70,8 @@ class Recordset {
   // The field of the current row as a Value (made on first read, or as SetField left it).
   const Value& Current(int column) const;
   Value& Current(int column);
+  // Where the field of the current row begins in mData; nothing when it was set by SetField.
+  std::optional<size_t> FieldAt(int column) const;
   Value Decode(size_t at) const;
 
   Connection* mConn;
