@@ -172,6 +172,7 @@ TEST(ElementProperties, QuickReaderAgreesWithNlohmann) {
       {R"( {"A": {"B": [1, {"C": null}, []], "D": {}}, "E": "", "": 0, "F": -0} )", true},
       {R"({"Max": 999999999999999999, "Min": -999999999999999999})", true},
       {R"({"Big": 1000000000000000000})", false},  // beyond 18 digits: nlohmann reads it
+      {R"({"Huge": -98765432109876543210987654321})", false},
       {R"({"A": 1.5})", false},
       {R"({"A": 1e3})", false},
       {R"({"A": "\u00e9"})", false},

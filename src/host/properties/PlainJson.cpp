@@ -52,9 +52,12 @@ class PlainReader {
     if (negative) ++mAt;
     const uint8_t* start = mAt;
     int64_t value = 0;
-    while (mAt != mEnd && *mAt >= '0' && *mAt <= '9') value = value * 10 + (*mAt++ - '0');
+    for (; mAt != mEnd && *mAt >= '0' && *mAt <= '9'; ++mAt) {
+      if (mAt - start == 18) return false;  // more digits than 63 bits surely hold
+      value = value * 10 + (*mAt - '0');
+    }
     size_t digits = static_cast<size_t>(mAt - start);
-    if (digits == 0 || digits > 18 || (digits > 1 && *start == '0')) return false;
+    if (digits == 0 || (digits > 1 && *start == '0')) return false;
     if (mAt != mEnd && (*mAt == '.' || *mAt == 'e' || *mAt == 'E')) return false;
     if (negative) {
       out = -value;
