@@ -29,16 +29,15 @@ void CheckCodePageCharacters(const LintContext& context, LintFindings& found) {
   size_t first = found.size();
   std::set<int32_t> curves = NamedCurves(context.db);
   BlobsWanted wanted{.beyondAscii = HoldsPrintableAscii(context.codePage)};
-  Recordset elements(context.db, TextElementsQuery(false, Downloaded(context)), 0, 1);
-  for (; !elements.Eof(); elements.MoveNext()) {
-    for (const ElementText& t : TextsOf(elements, curves, wanted).texts) {
+  ForEachTextElement(context.db, false, Downloaded(context), [&](const Recordset& element) {
+    for (const ElementText& t : TextsOf(element, curves, wanted).texts) {
       for (const CodePageFault& f : CodePageFaults(t.text, context.codePage)) {
-        found.push_back(ElementFinding(elements, 104,
-                                       ElementNamed(elements) + " " + t.place + ": " +
+        found.push_back(ElementFinding(element, 104,
+                                       ElementNamed(element) + " " + t.place + ": " +
                                            Fault(f, t.text, context.codePage) + ": the compile stops at it"));
       }
     }
-  }
+  });
   InDisplayOrder(found, first);
   // The panel shows the text table's entries in the code page too: a part about the project.
   if (!context.displays.empty()) return;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <set>
 
@@ -169,6 +170,20 @@ std::string TextElementsQuery(bool linkedOnly, const std::string& downloaded) {
          downloaded + " AND (HMI_Elements.Type IN (" + Codes({kTypeTextBox, kTypeTextButton, kTypeFrame}) + ")" +
          (linkedOnly ? " AND HMI_Elements.VarOprndType = 0 AND HMI_Elements.VarOprndAddr > -1" : "") + " OR " +
          variable + "(" + Codes(varTypes) + ")) ORDER BY HMI_Elements.ID";
+}
+
+void ForEachTextElement(Connection& db, bool linkedOnly, const std::string& downloaded,
+                        const std::function<void(const Recordset&)>& each, int pageRows) {
+  const std::string sql =
+      TextElementsQuery(linkedOnly, downloaded + " AND HMI_Elements.ID > ?") + " LIMIT " + std::to_string(pageRows);
+  Value after(std::numeric_limits<int64_t>::min());  // an ID is a row ID: always a whole number
+  for (int rows = pageRows; rows == pageRows;) {
+    Recordset page(db, sql, {after}, 0, 1);
+    for (rows = 0; !page.Eof(); page.MoveNext(), ++rows) {
+      each(page);
+      after = page.Field("ElementID");
+    }
+  }
 }
 
 void InDisplayOrder(LintFindings& found, size_t from) {

@@ -3,6 +3,7 @@
 // texts of operand type 0, by where the element shows them.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ struct ElementTexts {
 // `linkedOnly` leaves out the text boxes that are not linked to the text table, most of them;
 // `downloaded` is the condition on their displays (Downloaded).
 std::string TextElementsQuery(bool linkedOnly, const std::string& downloaded);
+// Each row of that query in turn, read a page of rows at a time (by ID), so that what is held
+// does not grow with the project.
+void ForEachTextElement(Connection& db, bool linkedOnly, const std::string& downloaded,
+                        const std::function<void(const Recordset&)>& each, int pageRows = 4096);
 // The findings from `from` on in the order of the other checks: by display, then element.
 void InDisplayOrder(LintFindings& found, size_t from);
 

@@ -17,8 +17,7 @@ void CheckTextTableEntries(const LintContext& context, LintFindings& found) {
   }
   size_t first = found.size();
   const std::set<int32_t> curves;  // curve names are no linked texts
-  Recordset elements(context.db, TextElementsQuery(true, Downloaded(context)), 0, 1);
-  for (; !elements.Eof(); elements.MoveNext()) {
+  ForEachTextElement(context.db, true, Downloaded(context), [&](const Recordset& elements) {
     for (const LinkedEntry& linked : TextsOf(elements, curves, {.linking = true}).linked) {
       // The record holds the address's low 16 bits, the index the panel looks up.
       auto index = static_cast<uint16_t>(linked.address);
@@ -30,7 +29,7 @@ void CheckTextTableEntries(const LintContext& context, LintFindings& found) {
                                          " as its " + linked.place +
                                          ", which the text table does not have: the panel shows nothing there"));
     }
-  }
+  });
   InDisplayOrder(found, first);
 }
 

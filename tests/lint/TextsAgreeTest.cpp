@@ -10,6 +10,8 @@
 #include "base/RuntimeError.h"
 #include "decoding/FieldNames.h"
 #include "decoding/RecordDecoder.h"
+#include "lint/ElementTexts.h"
+#include "lint/ItemRows.h"
 #include "lint/LintRules.h"
 #include "support/CompiledProjects.h"
 #include "support/KindFixture.h"
@@ -107,6 +109,26 @@ TEST(TextTableEntries, TheCheckReadsTheLinkedTextsTheRecordsHold) {
     Pairs decoded = DecodedPairs(*c.project);
     EXPECT_GE(decoded.size(), c.least);
     EXPECT_EQ(CheckedPairs(*c.project, c.copy), decoded);
+  }
+}
+
+// The checks read the text elements a page at a time: every page size visits the rows the
+// whole query holds, in its order.
+TEST(TextElementPages, VisitTheWholeQuery) {
+  Connection& db = Generated().project.Db();
+  for (bool linkedOnly : {false, true}) {
+    std::vector<int64_t> whole, paged;
+    for (Recordset rs(db, TextElementsQuery(linkedOnly, kDownloaded), 0, 1); !rs.Eof(); rs.MoveNext()) {
+      whole.push_back(*rs.Field("ElementID").IntegerPtr());
+    }
+    ASSERT_GT(whole.size(), 3u);
+    for (int page : {1, 2, 3, static_cast<int>(whole.size()), 4096}) {
+      paged.clear();
+      ForEachTextElement(
+          db, linkedOnly, kDownloaded,
+          [&](const Recordset& rs) { paged.push_back(*rs.Field("ElementID").IntegerPtr()); }, page);
+      EXPECT_EQ(paged, whole) << "page of " << page << (linkedOnly ? ", linked only" : "");
+    }
   }
 }
 
