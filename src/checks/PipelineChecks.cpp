@@ -1,5 +1,7 @@
 // The checks the pipeline runs before and with the displays: fonts the project lacks, shared
 // download GUIDs, duplicate tab indexes.
+#include <optional>
+
 #include "base/RuntimeError.h"
 #include "checks/DesignChecks.h"
 #include "checks/Findings.h"
@@ -15,17 +17,22 @@ constexpr int32_t kMissingFontMessage = 952;
 void DesignChecks::prvWalkFonts(Recordset& rows) {
   Recordset* rs = &rows;
   const std::string& warning = prvFontWarningText();
+  bool keyed = rs->HasField("KeyGuid");  // a keyed row names its element itself
   for (; !rs->Eof(); rs->MoveNext()) {
     ErrorScope scope([rs] { return RowPlace(*rs, "ID"); });
     std::string text = rs->Str("Text");                    // read on every row: a Null text fails here, warning or not
     auto message = [&] { return text + ": " + warning; };  // made only for a warning
-    MessageElement element = prvElementOf(*rs, text);      // taken for every row, as the keyed rows come
+    // The elements of unkeyed rows are taken for every row, as the rows come; a keyed row's
+    // only for a warning.
+    std::optional<MessageElement> taken;
+    if (!keyed) taken = prvElementOf(*rs, text);
+    auto element = [&] { return taken ? *taken : prvElementOf(*rs, text); };
     if (GetFontIndex(rs->Long("FontNumber")) == -1) {
-      prvFoundMessage(CheckId::kFonts, *rs, kSeverityWarning, message(), element);
+      prvFoundMessage(CheckId::kFonts, *rs, kSeverityWarning, message(), element());
     }
     int32_t description = rs->Long("DescriptionFontNumber");
     if (description != 0 && GetFontIndex(description) == -1) {
-      prvFoundMessage(CheckId::kFonts, *rs, kSeverityWarning, message(), element);
+      prvFoundMessage(CheckId::kFonts, *rs, kSeverityWarning, message(), element());
     }
   }
 }
