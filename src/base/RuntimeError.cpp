@@ -44,6 +44,15 @@ RuntimeError::RuntimeError(std::string text, std::string detail)
       mDetail(std::move(detail)),
       mWhere(OpenPlaces()) {}
 
+RuntimeError::RuntimeError(const RuntimeError& raised, std::vector<std::string> where)
+    : std::runtime_error(raised), mText(raised.mText), mDetail(raised.mDetail), mWhere(std::move(where)) {}
+
+RuntimeError RuntimeError::Relocated(const RuntimeError& raised) {
+  std::vector<std::string> where = OpenPlaces();
+  where.insert(where.end(), raised.mWhere.begin(), raised.mWhere.end());
+  return RuntimeError(raised, std::move(where));
+}
+
 std::string RuntimeError::Describe() const {
   std::string out = what();
   for (auto it = mWhere.rbegin(); it != mWhere.rend(); ++it) {

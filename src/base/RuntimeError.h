@@ -19,8 +19,13 @@ class RuntimeError : public std::runtime_error {
   const std::vector<std::string>& Where() const { return mWhere; }
   // "Overflow (PenWidth is 300, expected 0 to 255) in element 17 (GUID 1042) on display 3"
   std::string Describe() const;
+  // The same error raised on another thread, placed as well in the scopes open here (outermost
+  // first, before its own): an element built ahead fails where the walk reaches it.
+  static RuntimeError Relocated(const RuntimeError& raised);
 
  private:
+  RuntimeError(const RuntimeError& raised, std::vector<std::string> where);
+
   std::string mText;
   std::string mDetail;
   std::vector<std::string> mWhere;

@@ -2,11 +2,16 @@
 #include "component/Queries.h"
 #include "component/KeptItemFindings.h"
 #include "component/clsDownload.h"
+#include "encoding/HostMessages.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
 
 void clsDownload::prvReportMessage(DesignMessage message) {
+  if (HeldReports* held = HoldReports::Here()) {  // told when the walk comes to the element
+    held->reports.push_back([this, message] { prvReportMessage(message); });
+    return;
+  }
   message.moduleName = prvGetModuleName(message.moduleId);
   if (message.severity == kSeverityError) ++mErrorCount;
   if (message.severity == kSeverityWarning) ++mWarningCount;

@@ -4,6 +4,8 @@
 // walking again what changed since (the incremental run); both report the same findings in the
 // same order.
 #include "base/RuntimeError.h"
+#include "base/WriteTrace.h"
+#include "component/BuildAhead.h"
 #include "component/KeptItemFindings.h"
 #include "component/Queries.h"
 #include "component/clsDownload.h"
@@ -37,6 +39,18 @@ class KeptItem {
  private:
   KeptItemFindings* mKept;
 };
+
+// The same failure, placed in the scopes open here as well (it was raised on another thread).
+std::exception_ptr InOpenScopes(const std::exception_ptr& failure) {
+  if (!failure) return failure;
+  try {
+    std::rethrow_exception(failure);
+  } catch (const RuntimeError& e) {
+    return std::make_exception_ptr(RuntimeError::Relocated(e));
+  } catch (...) {
+    return failure;
+  }
+}
 
 }  // namespace
 
@@ -122,13 +136,28 @@ void clsDownload::prvCompilePending(const char* displaysSql, const std::function
     std::unique_ptr<ElementRowsAhead>& rows;
     ~Forget() { rows.reset(); }
   } forget{mRowsAhead};
-  for (size_t at = 0; at < order.size(); ++at) {
-    int32_t id = order[at];
-    prvTellKept(kUnitElement, kSqlElementGuid, id, false);
+  auto buildAt = [&](size_t at) {
     mRowsAhead->MoveTo(at);
-    if (!mGuidClashes.elements.contains(id)) CompileHmiElement(id);
+    if (!mGuidClashes.elements.contains(order[at])) return prvBuildElement(order[at]);
+    BuiltElement clashing;  // not compiled
+    clashing.id = order[at];
+    return clashing;
+  };
+  // With two cores the records are built on a second thread while this one stores them (not
+  // while a trace of this thread's writes is kept).
+  std::optional<BuildAhead> ahead;
+  if (mBuildAhead && order.size() > 1 && std::thread::hardware_concurrency() > 1 && !WriteTrace::Attached()) {
+    ahead.emplace(order.size(), buildAt, mHost);
+  }
+  for (size_t at = 0; at < order.size(); ++at) {
+    prvTellKept(kUnitElement, kSqlElementGuid, order[at], false);
+    if (ahead) mRowsAhead->ReadUpTo(at + BuildAhead::kAhead + ElementRowsAhead::kBatch);
+    BuiltElement built = ahead ? ahead->Next() : buildAt(at);
+    prvStoreElement(built);
+    if (ahead) ahead->Spent(std::move(built));
     progress();
   }
+  ahead.reset();
   prvTellKept(kUnitElement, nullptr, std::nullopt, true);
   auto displays = GetRecordset(displaysSql, kStatic, 3);
   total = done + displays->RecordCount();
@@ -164,24 +193,49 @@ void clsDownload::prvTellKept(const ItemFinding& finding) {
 
 void clsDownload::CompileHmiElement(int32_t pElementID) {
   ActiveHost active(mHost);
+  BuiltElement built = prvBuildElement(pElementID);
+  prvStoreElement(built);
+}
+
+BuiltElement clsDownload::prvBuildElement(int32_t elementId) {
+  BuiltElement built;
+  built.id = elementId;
+  try {
+    HoldReports hold(built.held);
+    ErrorScope scope("element");
+    auto row = prvOpenElement(elementId, scope);
+    if (!row) return built;
+    built.guid = row->Long("VariableGUID");
+    built.record = prvCompileElementRecord(*row);
+    built.row = std::move(row);
+  } catch (...) {
+    built.failure = std::current_exception();
+  }
+  return built;
+}
+
+void clsDownload::prvStoreElement(BuiltElement& built) {
+  std::exception_ptr failure = built.elsewhere ? InOpenScopes(built.failure) : built.failure;
   ErrorScope scope("element");
-  auto row = prvOpenElement(pElementID, scope);
-  if (!row) return;
+  prvPlaceElement(scope, built.id, built.row.get());
   int32_t errors = mErrorCount;
   int32_t warnings = mWarningCount;
-  KeptItem kept(mKeptItems, row->Long("VariableGUID"), kUnitElement);
-  Bytes record = prvCompileElementRecord(*row);
+  std::optional<KeptItem> kept;
+  if (built.row) kept.emplace(mKeptItems, built.guid, kUnitElement);
+  built.held.TellAll();
+  if (failure) std::rethrow_exception(failure);
+  if (!built.row) return;
   // The GUID is bound, never pasted into the text: a cell may hold anything.
   auto markPending = [&] {
-    row->ActiveConnection().Execute(kSqlMarkPending + std::string("?"), {row->Field("VariableGUID")});
+    built.row->ActiveConnection().Execute(kSqlMarkPending + std::string("?"), {built.row->Field("VariableGUID")});
   };
   if (mErrorCount > errors) {
     markPending();
-    kept.Finish(false);
+    kept->Finish(false);
     return;
   }
-  prvNewUnit(row->Long("VariableGUID"), record)->SetUnitType(kUnitElement);
-  kept.Finish(true);
+  prvNewUnit(built.guid, built.record)->SetUnitType(kUnitElement);
+  kept->Finish(true);
   if (mWarningCount > warnings) markPending();
 }
 

@@ -24,6 +24,7 @@ class ClockProperties;
 class EntryFieldProperties;
 class KeptItemFindings;
 struct ItemFinding;
+struct BuiltElement;
 
 class clsDownload : public DesignChecks {
  public:
@@ -71,6 +72,9 @@ class clsDownload : public DesignChecks {
   // Whether the last CompileHMI ran incrementally (a project out of the ordinary, or a check
   // failing on a row, makes it run by reference).
   bool LastRunIncremental() const { return mLastRunIncremental; }
+  // Whether CompileHMI builds element records on a second thread while it stores them, where
+  // the machine has two cores (on by default; the results are the same either way).
+  void SetBuildAhead(bool ahead) { mBuildAhead = ahead; }
 
   // Where the findings of each compiled item are kept, and from where those of the items this
   // run does not compile are told again, in the order a compile of every item tells them (the
@@ -100,6 +104,10 @@ class clsDownload : public DesignChecks {
   // the GUID is read by the query only when there is something left to tell.
   void prvTellKept(int16_t itemType, const char* guidSql, std::optional<int32_t> id, bool through);
   void prvTellKept(const ItemFinding& finding);
+  // An element compiled in two halves: its row opened and record built, with what it tells held
+  // (on either thread), then what it told told and the record stored (on the walk's thread).
+  BuiltElement prvBuildElement(int32_t elementId);
+  void prvStoreElement(BuiltElement& built);
   // The incremental run: whether it can be used, the tab order and checks of what changed
   // (false, with nothing changed, when it cannot or a check failed), and the end.
   bool prvTrackingUsable();
@@ -113,6 +121,7 @@ class clsDownload : public DesignChecks {
   std::function<void(int64_t, int64_t)> mProgress;
   KeptItemFindings* mKeptItems = nullptr;
   bool mReferenceRun = false;
+  bool mBuildAhead = true;
   bool mLastRunIncremental = false;
   int32_t mErrorCount = 0;
   int32_t mWarningCount = 0;

@@ -198,11 +198,37 @@ std::unique_ptr<Connection> Connection::CreateInMemory() {
   return conn;
 }
 
+// Statements are short: a thread waiting for its turn spins a while before it sleeps.
+void Connection::TurnLock::lock() {
+  std::thread::id me = std::this_thread::get_id();
+  if (mOwner.load(std::memory_order_relaxed) == me) {
+    ++mDepth;
+    return;
+  }
+  bool got = false;
+  for (int i = 0; i < 20000 && !got; ++i) {
+    got = mMutex.try_lock();
+#if defined(__x86_64__) || defined(__i386__)
+    if (!got) __builtin_ia32_pause();
+#endif
+  }
+  if (!got) mMutex.lock();
+  mOwner.store(me, std::memory_order_relaxed);
+  mDepth = 1;
+}
+
+void Connection::TurnLock::unlock() {
+  if (--mDepth > 0) return;
+  mOwner.store(std::thread::id(), std::memory_order_relaxed);
+  mMutex.unlock();
+}
+
 void Connection::Fail(const std::string& sql) {
   throw RuntimeError("Database error", std::string(sqlite3_errmsg(mDb)) + " in: " + sql);
 }
 
 void Connection::Execute(const std::string& sql) {
+  auto turn = Turn();
   CachedStatement* entry = Find(sql);
   if (!entry) entry = Prepare(sql, sql, true);
   if (entry) {
@@ -222,6 +248,7 @@ void Connection::Execute(const std::string& sql) {
 }
 
 void Connection::Execute(const std::string& sql, const std::vector<Value>& params) {
+  auto turn = Turn();
   sqlite3_stmt* stmt = Prepared(sql);
   BindAll(stmt, params);
   int rc;
@@ -233,6 +260,7 @@ void Connection::Execute(const std::string& sql, const std::vector<Value>& param
 }
 
 std::optional<Value> Connection::QueryValue(const std::string& sql, const std::vector<Value>& params) {
+  auto turn = Turn();
   sqlite3_stmt* stmt = Prepared(sql);
   BindAll(stmt, params);
   int rc = sqlite3_step(stmt);
@@ -298,6 +326,7 @@ Connection::Query Connection::Opened(const std::string& sql, const std::vector<V
 }
 
 const std::string& Connection::PrimaryKeyOf(const std::string& table) {
+  auto turn = Turn();
   auto it = mPrimaryKeys.find(table);
   if (it != mPrimaryKeys.end()) return it->second;
   auto name = QueryValue(kSqlPrimaryKey, {Value(table)});

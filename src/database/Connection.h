@@ -6,6 +6,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <atomic>
+#include <mutex>
+#include <thread>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -72,6 +75,21 @@ class Connection {
   void Commit();
   bool InTransaction() const;
 
+  // Held while a statement is prepared, stepped and reset, so that two threads may take turns
+  // on the connection (the element walk builds records on a second thread). Execute,
+  // QueryValue and opening a recordset hold it themselves; a caller that steps a statement
+  // from Prepared or Opened holds it across.
+  class TurnLock {
+   public:
+    void lock();
+    void unlock();
+   private:
+    std::mutex mMutex;
+    std::atomic<std::thread::id> mOwner{};
+    int mDepth = 0;
+  };
+  std::unique_lock<TurnLock> Turn() { return std::unique_lock(mTurn); }
+
   sqlite3* Handle() { return mDb; }
   const std::string& Path() const { return mPath; }
 
@@ -107,6 +125,7 @@ class Connection {
   // Opened read-only on the file: the WAL files it made go again when it closes.
   bool mReadOnlyFile = false;
   bool mWalBefore = false;
+  TurnLock mTurn;
 };
 
 // Binds parameters 1..n of a prepared statement.

@@ -58,6 +58,7 @@ Recordset::Recordset(Connection& conn, const std::string& sql, int cursorType, i
 Recordset::Recordset(Connection& conn, const std::string& sql, const std::vector<Value>& params, int cursorType,
                      int lockType)
     : mConn(&conn), mSql(sql), mParams(params), mCursorType(cursorType), mLockType(lockType) {
+  auto turn = conn.Turn();
   Connection::Query query = conn.Opened(sql, params);
   ReadAll(query.stmt, std::move(query.columns));
 }

@@ -59,11 +59,15 @@ std::unique_ptr<Recordset> ElementCompiler::prvOpenElementRow(int32_t elementId)
   return GetRecordset(kSqlElementRow + std::string("?"), {elementId}, 0, 3);
 }
 
+void ElementCompiler::prvPlaceElement(ErrorScope& scope, int32_t elementId, const Recordset* row) {
+  // Spelt out only for an error, from the row, which the caller keeps while the scope is open.
+  scope.Refine([elementId, row] { return ElementScopeText(elementId, row); });
+}
+
 std::unique_ptr<Recordset> ElementCompiler::prvOpenElement(int32_t elementId, ErrorScope& scope) {
-  scope.Refine([elementId] { return ElementScopeText(elementId, nullptr); });
+  prvPlaceElement(scope, elementId, nullptr);
   auto row = prvOpenElementRow(elementId);
-  // Spelt out only for an error, from the row, which its caller keeps while the scope is open.
-  scope.Refine([elementId, read = row.get()] { return ElementScopeText(elementId, read); });
+  prvPlaceElement(scope, elementId, row.get());
   if (row->Eof()) ThrowMissingElement(elementId);
   if (row->Long("ModuleID") == -1) return nullptr;
   return row;

@@ -46,6 +46,8 @@ class ElementCompiler {
   // of module -1. The error scope learns the element's GUID and display.
   std::unique_ptr<Recordset> prvOpenElement(int32_t elementId, class ErrorScope& scope);
   std::unique_ptr<Recordset> prvOpenElementRow(int32_t elementId);
+  // The scope names the element, from its row once there is one.
+  static void prvPlaceElement(class ErrorScope& scope, int32_t elementId, const Recordset* row);
   Bytes prvCompileElementRecord(Recordset& row);
   Bytes prvGetVariableDataByType(Recordset& row, int32_t type, int32_t varType);
   int32_t prvGetTouchKind(Recordset& row);

@@ -25,20 +25,62 @@ const std::string& BatchSql() {
 ElementRowsAhead::ElementRowsAhead(Connection& conn, std::vector<int32_t> order)
     : mConn(conn), mOrder(std::move(order)) {}
 
-void ElementRowsAhead::MoveTo(size_t at) {
-  if (at < mBatchEnd || at >= mOrder.size()) return;
-  size_t end = std::min(at + kBatch, mOrder.size());
+std::unique_ptr<Recordset> ElementRowsAhead::ReadBatch(size_t batch) {
+  size_t at = batch * kBatch, end = std::min(at + kBatch, mOrder.size());
   std::vector<Value> ids;
   ids.reserve(kBatch);
   for (size_t i = at; i < end; ++i) ids.emplace_back(mOrder[i]);
   ids.resize(kBatch);  // the rest Null, which no ID equals
-  mBatch = std::make_unique<Recordset>(mConn, BatchSql(), ids, kStatic, kReadOnly);
+  return std::make_unique<Recordset>(mConn, BatchSql(), ids, kStatic, kReadOnly);
+}
+
+void ElementRowsAhead::ReadUpTo(size_t end) {
+  end = std::min(end, mOrder.size());
+  for (;;) {
+    size_t batch;
+    {
+      std::lock_guard lock(mMutex);
+      if (mBegun * kBatch >= end) return;
+      batch = mBegun++;
+    }
+    std::unique_ptr<Recordset> rows;
+    struct Hand {  // however the read ends: a batch that failed is read again by the walk
+      ElementRowsAhead& self;
+      size_t batch;
+      std::unique_ptr<Recordset>& rows;
+      ~Hand() {
+        {
+          std::lock_guard lock(self.mMutex);
+          self.mReadBatches[batch] = std::move(rows);
+        }
+        self.mRead.notify_all();
+      }
+    } hand{*this, batch, rows};
+    rows = ReadBatch(batch);
+  }
+}
+
+void ElementRowsAhead::MoveTo(size_t at) {
+  if (at < mBatchEnd || at >= mOrder.size()) return;
+  size_t batch = at / kBatch;
+  {
+    std::unique_lock lock(mMutex);
+    if (batch < mBegun) {
+      mRead.wait(lock, [&] { return mReadBatches.contains(batch); });
+      mBatch = std::move(mReadBatches[batch]);  // null when its read failed
+      mReadBatches.erase(batch);
+    } else {
+      mBegun = batch + 1;
+      mBatch.reset();
+    }
+  }
+  if (!mBatch) mBatch = ReadBatch(batch);
   mRowOf.clear();
   for (int row = 0; !mBatch->Eof(); mBatch->MoveNext(), ++row) {
     mRowOf.emplace_back(mBatch->Long("ID"), row);
   }
   std::sort(mRowOf.begin(), mRowOf.end());
-  mBatchEnd = end;
+  mBatchEnd = std::min((batch + 1) * kBatch, mOrder.size());
 }
 
 std::unique_ptr<Recordset> ElementRowsAhead::Take(int32_t elementId) {

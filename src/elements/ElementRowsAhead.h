@@ -1,9 +1,13 @@
 // Element rows read ahead a batch at a time, for a walk that opens elements in an order it
-// knows beforehand: one query for each batch in place of one for each element.
+// knows beforehand: one query for each batch in place of one for each element. The batches
+// may be read by another thread than the one that opens the elements (ReadUpTo).
 #pragma once
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "database/Recordset.h"
@@ -16,7 +20,10 @@ class ElementRowsAhead {
  public:
   ElementRowsAhead(Connection& conn, std::vector<int32_t> order);
 
-  // The walk has come to position `at` of the order: the batch that holds it is read.
+  // Reads the batches that hold the positions below `end`, those no thread has begun to read.
+  void ReadUpTo(size_t end);
+  // The walk has come to position `at` of the order: the batch that holds it is at hand (read
+  // here, or waited for when another thread is reading it).
   void MoveTo(size_t at);
   // The row of that element as the element query would give it, if the batch at hand holds
   // it; null otherwise (no such element or display, or not among the rows read ahead).
@@ -25,9 +32,17 @@ class ElementRowsAhead {
   static constexpr size_t kBatch = 64;
 
  private:
+  std::unique_ptr<Recordset> ReadBatch(size_t batch);
+
   Connection& mConn;
   std::vector<int32_t> mOrder;
-  size_t mBatchEnd = 0;  // the order's positions below this are read
+  // Between the threads: the batches read and not yet at hand, and the first not begun.
+  std::mutex mMutex;
+  std::condition_variable mRead;
+  std::map<size_t, std::unique_ptr<Recordset>> mReadBatches;
+  size_t mBegun = 0;
+  // The walk's own.
+  size_t mBatchEnd = 0;  // the order's positions below this are at hand or passed
   std::unique_ptr<Recordset> mBatch;
   std::vector<std::pair<int32_t, int>> mRowOf;  // element ID, row of the batch; sorted by ID
 };

@@ -12,6 +12,7 @@ std::shared_ptr<const FontMetrics> LoadFontMetrics(DefaultHost& host, int32_t fo
   auto it = cache.find(fontNumber);
   if (it != cache.end()) return it->second;
   Connection& db = host.Db();
+  auto turn = db.Turn();
   std::shared_ptr<FontMetrics> m;
   sqlite3_stmt* stmt = db.Prepared(kSqlFontMetrics);
   BindAll(stmt, {Value(fontNumber)});

@@ -23,6 +23,7 @@ void Run(Connection& conn, sqlite3_stmt* stmt) {
 
 // One unit per compiled item, so the record is bound where it lies instead of being copied.
 void StoreDownloadUnit::SetUnitType(int16_t type) {
+  auto turn = mConn.Turn();
   sqlite3_stmt* store = mConn.Prepared(kSqlStoreUnit);
   sqlite3_bind_int64(store, 1, mGuid);
   sqlite3_bind_int64(store, 2, type);
