@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What CI runs after the tests: every test again under AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-asan/; the install test is left out, as a sanitized library
-# needs sanitized programs; a failing test's whole output is shown, else ctest's summary), a
-# release build with warnings as errors (build-werror/: library, tool, tests and benchmarks), and
+# needs sanitized programs; a failing test's whole output is shown, else ctest's summary), the
+# tests again under ThreadSanitizer (build-tsan/: the element walk builds records on a second
+# thread), a release build with warnings as errors (build-werror/: library, tool, tests and benchmarks), and
 # each fuzz target for 30 seconds (build-fuzz/). Run scripts/setup.sh first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,18 @@ if (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=
 else
   grep -vE '^ +Start +[0-9]+: |^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed +[0-9.]+ sec$' "$log" || true
   echo "sanitizer run failed (whole log: $log)"
+  exit 1
+fi
+
+echo "== thread sanitizer build (ThreadSanitizer)"
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISKLET_TSAN=ON -DBRISKLET_BENCH=OFF >/dev/null
+cmake --build build-tsan -j"$jobs" --target brisklet_tests >/dev/null
+log=build-tsan/tests.log
+if (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ./brisklet_tests --gtest_brief=1) >"$log" 2>&1; then
+  tail -n 2 "$log"
+else
+  cat "$log"
+  echo "thread sanitizer run failed (whole log: $log)"
   exit 1
 fi
 

@@ -3,6 +3,8 @@
 
 #include <set>
 
+#include "base/RuntimeError.h"
+
 namespace brisklet::test {
 namespace {
 
@@ -36,6 +38,8 @@ std::vector<std::string> Compile(TestProject& p, bool reference, std::string* fa
   std::string error;
   try {
     p.CompileAsHost();
+  } catch (const RuntimeError& e) {
+    error = e.Describe();  // with where it happened
   } catch (const std::exception& e) {
     error = e.what();
   }
