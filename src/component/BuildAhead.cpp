@@ -36,7 +36,7 @@ void BuildAhead::Spent(BuiltElement&& built) {
 
 // A failure ends the building: the walk raises it when it comes to that element.
 void BuildAhead::Run(size_t count, HostFactory& host) {
-  ActiveHost active(host);
+  ActiveHost active(host, ActiveHost::SameCall{});
   for (size_t at = 0; at < count; ++at) {
     std::vector<BuiltElement> spent;
     {

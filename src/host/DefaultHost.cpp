@@ -91,7 +91,9 @@ std::unique_ptr<ScreenInfo> DefaultHost::NewScreenInfo() { return std::make_uniq
 std::unique_ptr<ColorService> DefaultHost::NewColorService() { return std::make_unique<PaletteColorService>(); }
 std::unique_ptr<ImageService> DefaultHost::NewImageService() { return std::make_unique<ImageTableService>(*this); }
 std::unique_ptr<FontNameService> DefaultHost::NewFontNameService() { return std::make_unique<BidiFontNameService>(); }
-std::unique_ptr<TextService> DefaultHost::NewTextService() { return std::make_unique<TextTableService>(); }
+std::unique_ptr<TextService> DefaultHost::NewTextService() {
+  return std::make_unique<TextTableService>(&mCache.textCount);
+}
 std::unique_ptr<FontInfo> DefaultHost::NewFontInfo() { return std::make_unique<MetricsFontInfo>(*this); }
 std::unique_ptr<TextFitter> DefaultHost::NewTextFitter() { return std::make_unique<MetricsTextFitter>(*this); }
 std::unique_ptr<Decompressor> DefaultHost::NewDecompressor() { return std::make_unique<ZlibDecompressor>(); }

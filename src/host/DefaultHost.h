@@ -24,6 +24,7 @@ struct DefaultHostOptions {
 struct CallCache {
   std::optional<int32_t> screenWidth;
   std::optional<int32_t> codePage;
+  std::optional<int32_t> textCount;  // entries of the text table
   std::map<int32_t, int32_t> imageNumbers;
   std::map<int32_t, std::shared_ptr<const FontMetrics>> fonts;
   bool toldNoFonts = false;  // the notice that texts cannot be measured, once per call

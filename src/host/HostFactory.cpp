@@ -18,6 +18,8 @@ ActiveHost::ActiveHost(HostFactory& host) : mPrevious(tCurrent) {
   tCurrent = &host;
 }
 
+ActiveHost::ActiveHost(HostFactory& host, SameCall) : mPrevious(tCurrent) { tCurrent = &host; }
+
 ActiveHost::~ActiveHost() { tCurrent = mPrevious; }
 
 }  // namespace brisklet

@@ -56,6 +56,10 @@ HostFactory& CurrentHost();
 class ActiveHost {
  public:
   explicit ActiveHost(HostFactory& host);
+  // On another thread of the call in progress: current there too, with no new call begun (the
+  // call's caches hold).
+  struct SameCall {};
+  ActiveHost(HostFactory& host, SameCall);
   ~ActiveHost();
   ActiveHost(const ActiveHost&) = delete;
   ActiveHost& operator=(const ActiveHost&) = delete;

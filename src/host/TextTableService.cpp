@@ -14,7 +14,12 @@ int32_t TextTableService::AttachConnection(Connection& conn, bool) {
 
 int32_t TextTableService::BeginTextQuery(int32_t& handle) {
   if (!mConn) throw RuntimeError("Text service not attached", "no project connection was attached");
-  mCount = mConn->QueryValue(kSqlTextCount).value_or(Value(0)).ToLong("COUNT(*)");
+  if (mCountKept && mCountKept->has_value()) {
+    mCount = **mCountKept;
+  } else {
+    mCount = mConn->QueryValue(kSqlTextCount).value_or(Value(0)).ToLong("COUNT(*)");
+    if (mCountKept) *mCountKept = mCount;
+  }
   handle = ++mOpenQueries;
   return 0;
 }

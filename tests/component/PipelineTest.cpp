@@ -139,29 +139,35 @@ TEST_F(Pipeline, OnlyPendingItemsWithABookkeepingRowAreCompiled) {
   EXPECT_EQ(project.Column("SELECT UnitGuid FROM DownloadUnits"), (std::vector<int64_t>{Guid(pending)}));
 }
 
-// A host that counts the message services the compiler creates.
-class MessageServiceCountingHost : public DefaultHost {
+// A host that counts the message services the compiler creates and the calls begun.
+class CountingHost : public DefaultHost {
  public:
   using DefaultHost::DefaultHost;
   std::unique_ptr<MessageService> NewMessageService() override {
     ++created;
     return DefaultHost::NewMessageService();
   }
-  int created = 0;
+  void BeginPublicCall() override {
+    ++calls;
+    DefaultHost::BeginPublicCall();
+  }
+  int created = 0, calls = 0;
 };
 
 // The text of message 952 is fetched once per run, however many elements need it, and also
-// when none does.
+// when none does; a run is one call, on whichever thread its records are built.
 TEST_F(Pipeline, TheFontWarningTextIsFetchedOncePerRun) {
   for (int elements : {0, 3}) {
     TestProject fresh;
     fresh.AddModule("Main");
     int32_t display = fresh.AddDisplay({{"ModuleID", 1}});
     for (int i = 0; i < elements; ++i) fresh.AddElement({{"DisplayID", display}, {"Type", 1}, {"FontNumber", 7}});
-    MessageServiceCountingHost host(fresh.Db());
+    CountingHost host(fresh.Db());
     clsDownload compiler(host);
+    host.calls = 0;
     compiler.CompileHMI();
     EXPECT_EQ(host.created, 1) << elements << " elements";
+    EXPECT_EQ(host.calls, 1) << elements << " elements";
     EXPECT_EQ(compiler.WarningCount(), elements);
   }
 }
