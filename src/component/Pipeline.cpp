@@ -154,7 +154,10 @@ void clsDownload::prvCompilePending(const char* displaysSql, const std::function
     if (ahead) mRowsAhead->ReadUpTo(at + BuildAhead::kAhead + ElementRowsAhead::kBatch);
     BuiltElement built = ahead ? ahead->Next() : buildAt(at);
     prvStoreElement(built);
-    if (ahead) ahead->Spent(std::move(built));
+    if (ahead) {
+      built.row.reset();  // made here, with the rows read ahead; the rest goes back to its maker
+      ahead->Spent(std::move(built));
+    }
     progress();
   }
   ahead.reset();

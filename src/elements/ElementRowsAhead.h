@@ -32,19 +32,28 @@ class ElementRowsAhead {
   static constexpr size_t kBatch = 64;
 
  private:
-  std::unique_ptr<Recordset> ReadBatch(size_t batch);
+  // A batch as read: its rows, and each element's row made from it (taken by the walk once).
+  struct Batch {
+    std::unique_ptr<Recordset> rows;
+    struct Row {
+      int32_t id;
+      int at;                          // row of `rows`
+      std::unique_ptr<Recordset> own;  // null once taken
+    };
+    std::vector<Row> byId;  // sorted by ID
+  };
+  Batch ReadBatch(size_t batch);
 
   Connection& mConn;
   std::vector<int32_t> mOrder;
   // Between the threads: the batches read and not yet at hand, and the first not begun.
   std::mutex mMutex;
   std::condition_variable mRead;
-  std::map<size_t, std::unique_ptr<Recordset>> mReadBatches;
+  std::map<size_t, Batch> mReadBatches;
   size_t mBegun = 0;
   // The walk's own.
   size_t mBatchEnd = 0;  // the order's positions below this are at hand or passed
-  std::unique_ptr<Recordset> mBatch;
-  std::vector<std::pair<int32_t, int>> mRowOf;  // element ID, row of the batch; sorted by ID
+  Batch mBatch;
 };
 
 }  // namespace brisklet
