@@ -198,32 +198,6 @@ std::unique_ptr<Connection> Connection::CreateInMemory() {
   return conn;
 }
 
-// Statements are short: a thread waiting for its turn spins a while before it sleeps.
-void Connection::TurnLock::lock() {
-  std::thread::id me = std::this_thread::get_id();
-  if (mOwner.load(std::memory_order_relaxed) == me) {
-    ++mDepth;
-    return;
-  }
-  bool got = false;
-  for (int i = 0; i < 20000 && !got; ++i) {
-    // Looking costs the holder nothing; trying takes the lock's cache line from it.
-    got = mOwner.load(std::memory_order_relaxed) == std::thread::id() && mMutex.try_lock();
-#if defined(__x86_64__) || defined(__i386__)
-    if (!got) __builtin_ia32_pause();
-#endif
-  }
-  if (!got) mMutex.lock();
-  mOwner.store(me, std::memory_order_relaxed);
-  mDepth = 1;
-}
-
-void Connection::TurnLock::unlock() {
-  if (--mDepth > 0) return;
-  mOwner.store(std::thread::id(), std::memory_order_relaxed);
-  mMutex.unlock();
-}
-
 void Connection::Fail(const std::string& sql) {
   throw RuntimeError("Database error", std::string(sqlite3_errmsg(mDb)) + " in: " + sql);
 }

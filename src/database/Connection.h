@@ -6,15 +6,14 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <atomic>
 #include <mutex>
-#include <thread>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "database/Columns.h"
+#include "database/TurnLock.h"
 #include "database/Value.h"
 
 namespace brisklet {
@@ -79,15 +78,6 @@ class Connection {
   // on the connection (the element walk builds records on a second thread). Execute,
   // QueryValue and opening a recordset hold it themselves; a caller that steps a statement
   // from Prepared or Opened holds it across.
-  class TurnLock {
-   public:
-    void lock();
-    void unlock();
-   private:
-    std::mutex mMutex;
-    std::atomic<std::thread::id> mOwner{};
-    int mDepth = 0;
-  };
   std::unique_lock<TurnLock> Turn() { return std::unique_lock(mTurn); }
 
   sqlite3* Handle() { return mDb; }
