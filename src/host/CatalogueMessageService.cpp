@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <mutex>
 #include <sstream>
 
 #include "base/RuntimeError.h"
@@ -79,17 +80,24 @@ std::string ReadCatalogueFile(const std::string& path) {
 }  // namespace
 
 std::string CatalogueMessageService::MessageText(int pID, const std::vector<ParamList>& pParams) {
-  if (!mHost.mCatalogueLoaded) {
-    std::string path = mHost.Options().dataDir + "/messages.txt";
-    std::istringstream in(ReadCatalogueFile(path));
-    mHost.mCatalogue = ParseCatalogue(in, path);
-    mHost.mCatalogueLoaded = true;
+  std::string text;
+  {
+    // The compile asks for texts on its two threads; the catalogue is read by the first to ask.
+    static std::mutex reading;
+    std::lock_guard lock(reading);
+    if (!mHost.mCatalogueLoaded) {
+      std::string path = mHost.Options().dataDir + "/messages.txt";
+      std::istringstream in(ReadCatalogueFile(path));
+      mHost.mCatalogue = ParseCatalogue(in, path);
+      mHost.mCatalogueLoaded = true;
+    }
+    auto it = mHost.mCatalogue.find(pID);
+    if (it == mHost.mCatalogue.end()) {
+      throw RuntimeError("Message not found", "message " + std::to_string(pID) + " is not in the catalogue");
+    }
+    text = it->second;
   }
-  auto it = mHost.mCatalogue.find(pID);
-  if (it == mHost.mCatalogue.end()) {
-    throw RuntimeError("Message not found", "message " + std::to_string(pID) + " is not in the catalogue");
-  }
-  return SubstituteParams(it->second, pParams.empty() ? ParamList{} : pParams.front());
+  return SubstituteParams(text, pParams.empty() ? ParamList{} : pParams.front());
 }
 
 int CatalogueMessageService::ShowMessage(int pID, const std::vector<ParamList>& pParams) {
