@@ -13,6 +13,7 @@
 #include "database/ProjectUpgrades.h"
 #include "elements/ElementRowsAhead.h"
 #include "encoding/HostMessages.h"
+#include "encoding/ImagesAtHand.h"
 #include "host/RecordsetAccess.h"
 
 namespace brisklet {
@@ -131,13 +132,13 @@ void clsDownload::prvCompilePending(const char* displaysSql, const std::function
   std::vector<int32_t> order;
   order.reserve(static_cast<size_t>(std::max(elements->RecordCount(), 0)));
   for (; !elements->Eof(); elements->MoveNext()) order.push_back(elements->Long("ID"));
-  mRowsAhead = std::make_unique<ElementRowsAhead>(ProjectConnection(), order);
+  if (mReadAhead) mRowsAhead = std::make_unique<ElementRowsAhead>(ProjectConnection(), order);
   struct Forget {  // rows read ahead hold only for this walk, however it ends
     std::unique_ptr<ElementRowsAhead>& rows;
     ~Forget() { rows.reset(); }
   } forget{mRowsAhead};
   auto buildAt = [&](size_t at) {
-    mRowsAhead->MoveTo(at);
+    if (mRowsAhead) mRowsAhead->MoveTo(at);
     if (!mGuidClashes.elements.contains(order[at])) return prvBuildElement(order[at]);
     BuiltElement clashing;  // not compiled
     clashing.id = order[at];
@@ -146,7 +147,7 @@ void clsDownload::prvCompilePending(const char* displaysSql, const std::function
   // With two cores the records are built on a second thread while this one stores them (not
   // while a trace of this thread's writes is kept).
   std::optional<BuildAhead> ahead;
-  if (mBuildAhead && order.size() > 1 && std::thread::hardware_concurrency() > 1 && !WriteTrace::Attached()) {
+  if (mBuildAhead && mRowsAhead && order.size() > 1 && std::thread::hardware_concurrency() > 1 && !WriteTrace::Attached()) {
     ahead.emplace(order.size(), buildAt, mHost);
   }
   for (size_t at = 0; at < order.size(); ++at) {
@@ -154,10 +155,7 @@ void clsDownload::prvCompilePending(const char* displaysSql, const std::function
     if (ahead) mRowsAhead->ReadUpTo(at + BuildAhead::kAhead + ElementRowsAhead::kBatch);
     BuiltElement built = ahead ? ahead->Next() : buildAt(at);
     prvStoreElement(built);
-    if (ahead) {
-      built.row.reset();  // made here, with the rows read ahead; the rest goes back to its maker
-      ahead->Spent(std::move(built));
-    }
+    if (ahead) ahead->Spent(std::move(built));  // freed by the thread that made it
     progress();
   }
   ahead.reset();
@@ -209,6 +207,7 @@ BuiltElement clsDownload::prvBuildElement(int32_t elementId) {
     auto row = prvOpenElement(elementId, scope);
     if (!row) return built;
     built.guid = row->Long("VariableGUID");
+    ImagesAtHand images(mRowsAhead ? mRowsAhead->ImagesOf(elementId) : nullptr);
     built.record = prvCompileElementRecord(*row);
     built.row = std::move(row);
   } catch (...) {

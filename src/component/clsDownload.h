@@ -75,6 +75,9 @@ class clsDownload : public DesignChecks {
   // Whether CompileHMI builds element records on a second thread while it stores them, where
   // the machine has two cores (on by default; the results are the same either way).
   void SetBuildAhead(bool ahead) { mBuildAhead = ahead; }
+  // Whether CompileHMI reads element rows and their pictures a batch at a time; off, each
+  // element reads its own, and no second thread builds (on by default; the same results).
+  void SetReadAhead(bool ahead) { mReadAhead = ahead; }
 
   // Where the findings of each compiled item are kept, and from where those of the items this
   // run does not compile are told again, in the order a compile of every item tells them (the
@@ -122,6 +125,7 @@ class clsDownload : public DesignChecks {
   KeptItemFindings* mKeptItems = nullptr;
   bool mReferenceRun = false;
   bool mBuildAhead = true;
+  bool mReadAhead = true;
   bool mLastRunIncremental = false;
   int32_t mErrorCount = 0;
   int32_t mWarningCount = 0;

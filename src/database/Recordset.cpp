@@ -76,17 +76,17 @@ Recordset::Recordset(Connection& conn, std::string sql, std::vector<Value> param
   mMade.resize(mWidth);
 }
 
-std::unique_ptr<Recordset> Recordset::CurrentRowAs(const std::string& sql, const std::vector<Value>& params,
-                                                   int cursorType, int lockType) const {
-  if (Eof()) throw RuntimeError("Either BOF or EOF is True, or the current record has been deleted");
+std::unique_ptr<Recordset> Recordset::RowAs(size_t at, const std::string& sql, const std::vector<Value>& params,
+                                            int cursorType, int lockType) const {
+  if (at >= mRowStart.size()) throw RuntimeError("Either BOF or EOF is True, or the current record has been deleted");
   std::unique_ptr<Recordset> row(new Recordset(*mConn, sql, params, cursorType, lockType, mColumns));
-  size_t begin = mRowStart[mRow];
-  size_t end = mRow + 1 < mRowStart.size() ? mRowStart[mRow + 1] : mDataSize;
+  size_t begin = mRowStart[at];
+  size_t end = at + 1 < mRowStart.size() ? mRowStart[at + 1] : mDataSize;
   std::memcpy(row->Reserve(end - begin), mData.get() + begin, end - begin);
   row->mDataSize = end - begin;
   row->mRowStart.push_back(0);
-  for (const auto& [at, value] : mChanged) {
-    if (at / mWidth == mRow) row->mChanged[at % mWidth] = value;
+  for (const auto& [field, value] : mChanged) {
+    if (field / mWidth == at) row->mChanged[field % mWidth] = value;
   }
   return row;
 }

@@ -53,10 +53,10 @@ class Recordset {
 
   Connection& ActiveConnection() { return *mConn; }
 
-  // The current row alone, as if read by that query (the text its errors show), with the
+  // Row `row` (from 0) alone, as if read by that query (the text its errors show), with the
   // same columns: a row read ahead in a batch handed out as its own recordset.
-  std::unique_ptr<Recordset> CurrentRowAs(const std::string& sql, const std::vector<Value>& params, int cursorType,
-                                          int lockType) const;
+  std::unique_ptr<Recordset> RowAs(size_t row, const std::string& sql, const std::vector<Value>& params,
+                                   int cursorType, int lockType) const;
 
  private:
   Recordset(Connection& conn, std::string sql, std::vector<Value> params, int cursorType, int lockType,

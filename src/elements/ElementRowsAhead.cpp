@@ -1,24 +1,43 @@
-// Element rows read ahead: the element query with an IN list of a batch's IDs.
+// Element rows read ahead: the element query with an IN list of a batch's IDs, and the
+// pictures of those elements.
 #include "elements/ElementRowsAhead.h"
 
 #include <algorithm>
+#include <optional>
 #include <tuple>
 #include <string>
 
+#include "base/RuntimeError.h"
 #include "elements/Queries.h"
 
 namespace brisklet {
 namespace {
 
+// One "?" for each element of a batch.
+std::string BatchList() {
+  std::string list = "?";
+  for (size_t i = 1; i < ElementRowsAhead::kBatch; ++i) list += ",?";
+  return list;
+}
+
 // The element query for a whole batch: its text up to "HMI_Elements.ID=", then an IN list.
 const std::string& BatchSql() {
   static const std::string sql = [] {
     std::string one = kSqlElementRow;
-    std::string text = one.substr(0, one.size() - 1) + " IN (?";
-    for (size_t i = 1; i < ElementRowsAhead::kBatch; ++i) text += ",?";
-    return text + ")";
+    return one.substr(0, one.size() - 1) + " IN (" + BatchList() + ")";
   }();
   return sql;
+}
+
+const std::string& ImagesSql() {
+  static const std::string sql = kSqlImagesAhead + BatchList() + kSqlImagesAheadEnd;
+  return sql;
+}
+
+// A whole number as SQLite compares it with a bound integer, or nothing.
+std::optional<int64_t> WholeNumber(const Value& value) {
+  if (const int64_t* number = value.IntegerPtr()) return *number;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -35,15 +54,42 @@ ElementRowsAhead::Batch ElementRowsAhead::ReadBatch(size_t batch) {
   ids.resize(kBatch);  // the rest Null, which no ID equals
   Batch read;
   read.rows = std::make_unique<Recordset>(mConn, BatchSql(), ids, kStatic, kReadOnly);
-  static const std::string one = kSqlElementRow + std::string("?");
-  for (int row = 0; !read.rows->Eof(); read.rows->MoveNext(), ++row) {
-    int32_t id = read.rows->Long("ID");
-    read.byId.push_back({id, row, read.rows->CurrentRowAs(one, {id}, kForwardOnly, kOptimistic)});
+  for (size_t row = 0; !read.rows->Eof(); read.rows->MoveNext(), ++row) {
+    read.byId.push_back({read.rows->Long("ID"), row});
   }
   std::sort(read.byId.begin(), read.byId.end(), [](const Batch::Row& a, const Batch::Row& b) {
     return std::tie(a.id, a.at) < std::tie(b.id, b.at);
   });
+  try {
+    read.images = ReadImages(ids, read.byId);
+  } catch (const RuntimeError&) {
+    // Not known: each element asks for its own, and a failure is that element's.
+  }
   return read;
+}
+
+std::vector<ElementImages> ElementRowsAhead::ReadImages(const std::vector<Value>& ids,
+                                                        const std::vector<Batch::Row>& byId) {
+  std::vector<ElementImages> images;
+  for (const Batch::Row& row : byId) {
+    if (images.empty() || images.back().elementId != row.id) images.push_back({row.id, {}});
+  }
+  auto find = [&](int64_t id) {
+    auto it = std::lower_bound(images.begin(), images.end(), id,
+                               [](const ElementImages& e, int64_t key) { return e.elementId < key; });
+    return it != images.end() && it->elementId == id ? &*it : nullptr;
+  };
+  Recordset rows(mConn, ImagesSql(), ids, kStatic, kReadOnly);
+  for (; !rows.Eof(); rows.MoveNext()) {
+    std::optional<int64_t> id = WholeNumber(rows.Field("Element_ID"));
+    std::optional<int64_t> index = WholeNumber(rows.Field("Image_Index"));
+    if (!id || !index) return {};
+    ElementImages* element = find(*id);
+    if (!element) continue;  // an element whose row the element query did not give
+    if (element->Find(static_cast<int32_t>(*index)) || *index != static_cast<int32_t>(*index)) return {};
+    element->rows.push_back({*index, rows.Field("Image_CRC"), rows.Field("TransparencyLevel")});
+  }
+  return images;
 }
 
 void ElementRowsAhead::ReadUpTo(size_t end) {
@@ -94,11 +140,14 @@ std::unique_ptr<Recordset> ElementRowsAhead::Take(int32_t elementId) {
   auto it = std::lower_bound(mBatch.byId.begin(), mBatch.byId.end(), elementId,
                              [](const Batch::Row& row, int32_t id) { return row.id < id; });
   if (it == mBatch.byId.end() || it->id != elementId) return nullptr;
-  if (it->own) return std::move(it->own);
-  // Taken before (an element the order holds twice): made again from the batch.
-  mBatch.rows->MoveFirst();
-  for (int i = 0; i < it->at; ++i) mBatch.rows->MoveNext();
-  return mBatch.rows->CurrentRowAs(kSqlElementRow + std::string("?"), {elementId}, kForwardOnly, kOptimistic);
+  static const std::string one = kSqlElementRow + std::string("?");
+  return mBatch.rows->RowAs(it->at, one, {elementId}, kForwardOnly, kOptimistic);
+}
+
+const ElementImages* ElementRowsAhead::ImagesOf(int32_t elementId) const {
+  auto it = std::lower_bound(mBatch.images.begin(), mBatch.images.end(), elementId,
+                             [](const ElementImages& e, int32_t id) { return e.elementId < id; });
+  return it != mBatch.images.end() && it->elementId == elementId ? &*it : nullptr;
 }
 
 }  // namespace brisklet

@@ -1,6 +1,7 @@
 // Element rows read ahead a batch at a time, for a walk that opens elements in an order it
-// knows beforehand: one query for each batch in place of one for each element. The batches
-// may be read by another thread than the one that opens the elements (ReadUpTo).
+// knows beforehand: one query for each batch in place of one for each element, and one for
+// their pictures. The batches may be read by another thread than the one that opens the
+// elements (ReadUpTo).
 #pragma once
 #include <condition_variable>
 #include <cstddef>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "database/Recordset.h"
+#include "encoding/ImagesAtHand.h"
 
 namespace brisklet {
 
@@ -28,21 +30,26 @@ class ElementRowsAhead {
   // The row of that element as the element query would give it, if the batch at hand holds
   // it; null otherwise (no such element or display, or not among the rows read ahead).
   std::unique_ptr<Recordset> Take(int32_t elementId);
+  // The picture rows of that element, if the batch at hand read them; null otherwise.
+  const ElementImages* ImagesOf(int32_t elementId) const;
 
   static constexpr size_t kBatch = 64;
 
  private:
-  // A batch as read: its rows, and each element's row made from it (taken by the walk once).
+  // A batch as read: its rows, where each element's row is, and its elements' pictures.
   struct Batch {
     std::unique_ptr<Recordset> rows;
     struct Row {
       int32_t id;
-      int at;                          // row of `rows`
-      std::unique_ptr<Recordset> own;  // null once taken
+      size_t at;  // row of `rows`
     };
     std::vector<Row> byId;  // sorted by ID
+    // Sorted by element ID, one for each element read; empty when the picture rows did not
+    // read as keyed (an ID or index that is no whole number, an index twice).
+    std::vector<ElementImages> images;
   };
   Batch ReadBatch(size_t batch);
+  std::vector<ElementImages> ReadImages(const std::vector<Value>& ids, const std::vector<Batch::Row>& byId);
 
   Connection& mConn;
   std::vector<int32_t> mOrder;

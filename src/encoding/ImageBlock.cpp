@@ -13,6 +13,7 @@
 #include "encoding/GeometryEncoding.h"
 #include "encoding/HostMessages.h"
 #include "encoding/ImageEncoding.h"
+#include "encoding/ImagesAtHand.h"
 #include "encoding/Queries.h"
 #include "host/HostFactory.h"
 #include "host/RecordsetAccess.h"
@@ -106,12 +107,20 @@ Bytes UncompressBytes(const Bytes& compressed) {
 }
 
 int32_t GetImageCrc(int32_t elementId, int32_t imageIndex) {
+  if (const ElementImages* images = ImagesAtHand::For(elementId)) {
+    const ElementImages::Row* row = images->Find(imageIndex);
+    return row ? row->crc.ToLong("Image_CRC") : -1;
+  }
   auto rs = GetRecordset(kSqlImageCrc + std::string("?") + kSqlImageCrcIndex + "?", {elementId, imageIndex}, 0, 1);
   if (rs->Eof() || rs->Bof()) return -1;
   return rs->Field("Image_CRC").ToLong("Image_CRC");
 }
 
 int32_t GetImageTransparency(int32_t elementId, int32_t imageIndex) {
+  if (const ElementImages* images = ImagesAtHand::For(elementId)) {
+    const ElementImages::Row* row = images->Find(imageIndex);
+    return row ? row->transparency.ToLong("TransparencyLevel") : 0;
+  }
   auto rs = GetRecordset(kSqlImageTransparency + std::string("?") + kSqlImageTransparencyIndex + "?",
                          {elementId, imageIndex}, 0, 1);
   if (rs->Eof() || rs->Bof()) return 0;

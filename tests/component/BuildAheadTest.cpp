@@ -1,10 +1,12 @@
 // The builder thread of the element walk: what it builds comes in the walk's order, its failure
-// ends the building, and the walk may stop at any point without waiting for the rest.
+// ends the building, and the walk may stop at any point without waiting for the rest. The
+// pictures read ahead with the element rows give what each element's own queries give.
 #include <gtest/gtest.h>
 
 #include <atomic>
 
 #include "component/BuildAhead.h"
+#include "support/RandomEdits.h"
 #include "support/TestProject.h"
 
 namespace brisklet::test {
@@ -57,6 +59,48 @@ INSTANTIATE_TEST_SUITE_P(Cases, Builder,
                                            BuildCase{"FailureFirst", 1000, 0, 1000},
                                            BuildCase{"WalkStopsEarly", 100000, 100000, 10},
                                            BuildCase{"WalkTakesNothing", 1000, 1000, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The picture rows of static pictures (index, CRC, transparency), in the order they are stored,
+// in the table as made or rebuilt by another program without its key.
+struct PictureRows {
+  const char* name;
+  std::vector<std::vector<std::tuple<Value, Value, Value>>> elements;
+  bool keyless = false;
+};
+
+const PictureRows kPictureRows[] = {
+    {"IndexZeroAmongOthers",
+     {{{0, 0x1111, 0}}, {}, {{1, 0x2222, 0}}, {{2, 0x3333, 2}, {0, 0x4444, 2}, {1, 0x5555, 0}}}},
+    {"IndexThatIsNoNumber", {{{0, 0x1111, 2}}, {{"first", 0x2222, 0}, {0, 0x3333, 0}}}},
+    {"NullCrcFailsItsElement", {{{0, 0x1111, 0}}, {{0, Value(), 0}}, {{0, 0x2222, 0}}}},
+    {"AnIndexTwiceWithoutTheKey", {{{0, 0x1111, 0}, {0, 0x2222, 2}}, {{0, 0x3333, 0}}}, true},
+};
+
+class ReadAhead : public ::testing::TestWithParam<PictureRows> {};
+
+TEST_P(ReadAhead, PicturesGiveWhatEachElementsOwnQueriesGive) {
+  TestProject ahead;
+  ahead.AddModule("Main");
+  int32_t display = ahead.AddDisplay({{"ModuleID", 1}});
+  if (GetParam().keyless) {
+    ahead.Db().Execute("DROP TABLE ElementsAndImages");
+    ahead.Db().Execute("CREATE TABLE ElementsAndImages (Element_ID, Image_Index, Image_CRC, TransparencyLevel)");
+  }
+  for (const auto& rows : GetParam().elements) {
+    int32_t id = ahead.AddElement({{"DisplayID", display}, {"Type", 3}, {"Dx", 10}, {"Dy", 10}});
+    for (const auto& [index, crc, transparency] : rows) {
+      ahead.Insert("ElementsAndImages",
+                   {{"Element_ID", id}, {"Image_Index", index}, {"Image_CRC", crc}, {"TransparencyLevel", transparency}});
+    }
+  }
+  TestProject own(TestProject::CopyOf{ahead, TempPath("own-queries.db")});
+  own.Compiler().SetReadAhead(false);
+  std::vector<std::string> outcome = Compile(ahead, false);
+  EXPECT_EQ(outcome, Compile(own, false)) << Differences(outcome, Compile(own, false));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReadAhead, ::testing::ValuesIn(kPictureRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -6,8 +6,9 @@
 // findings deleted, the schema version reset). After every compile:
 // - the incremental run and the reference run of two copies hold the same units, flags and tab
 //   indexes and reported the same messages (with rules and elements) and notices, in order, and
-//   failed alike, in the same place; the incremental copy builds its element records on a second
-//   thread, the reference copy on the walk's own;
+//   failed alike, in the same place; the incremental copy reads element rows and pictures a
+//   batch at a time and builds its element records on a second thread, the reference copy
+//   reads each element's own on the walk's thread;
 // - the store holds byte for byte what a compile of a copy with every item pending and an empty
 //   store gives, with the same bookkeeping, and the same findings in the same order.
 #include <gtest/gtest.h>
@@ -41,6 +42,7 @@ TEST_P(IncrementalRun, GivesWhatTheReferenceRunAndACompileFromScratchGiveAfterEv
     GenerateProject(p->Db(), {3, 12, seed});
   }
   reference.Compiler().SetBuildAhead(false);
+  reference.Compiler().SetReadAhead(false);
   Editor editor(seed, {&incremental, &reference});
   int incrementalRuns = 0, messages = 0, failedRuns = 0;
   for (int step = 0; step < 40; ++step) {

@@ -164,10 +164,15 @@ bool Editor::RandomEdit() {
         Run("DELETE FROM ProjectImages WHERE ImageID = ?", {Pick("SELECT ImageID FROM ProjectImages")});
       }
       break;
-    case 20:  // which picture an element or a display shows
-      if (Below(2)) {
+    case 20:  // which picture an element or a display shows, at which index (now and then none)
+      if (int64_t which = Below(3); which == 0) {
         Run("UPDATE ElementsAndImages SET Image_CRC = ? WHERE rowid = ?",
             {Pick("SELECT CRC FROM ProjectImages"), Pick("SELECT rowid FROM ElementsAndImages")});
+      } else if (which == 1) {
+        Run("INSERT OR REPLACE INTO ElementsAndImages (Element_ID, Image_Index, Image_CRC, TransparencyLevel) "
+            "VALUES (?, ?, ?, ?)",
+            {element, Below(4) ? Value(OneOf({0, 1, 2})) : Value("first"), Pick("SELECT CRC FROM ProjectImages"),
+             OneOf({0, 1})});
       } else {
         Run("INSERT OR REPLACE INTO PagesAndImages (Page_ID, Image_CRC, TransparencyLevel) VALUES (?, ?, ?)",
             {display, Pick("SELECT CRC FROM ProjectImages"), OneOf({0, 1})});
