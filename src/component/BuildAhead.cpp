@@ -1,10 +1,16 @@
 // Building element records ahead of the walk on a second thread.
 #include "component/BuildAhead.h"
 
+#include "encoding/ImageFacts.h"
+
 namespace brisklet {
 
+// The builder works within the walk's public call: the same host, the same picture facts.
 BuildAhead::BuildAhead(size_t count, std::function<BuiltElement(size_t at)> build, HostFactory& host)
-    : mBuild(std::move(build)), mThread([this, count, &host] { Run(count, host); }) {}
+    : mBuild(std::move(build)), mThread([this, count, &host, facts = ImageFactsAtHand::Here()] {
+        ImageFactsAtHand same(facts);
+        Run(count, host);
+      }) {}
 
 BuildAhead::~BuildAhead() {
   {

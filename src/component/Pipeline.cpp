@@ -13,6 +13,7 @@
 #include "database/ProjectUpgrades.h"
 #include "elements/ElementRowsAhead.h"
 #include "encoding/HostMessages.h"
+#include "encoding/ImageFacts.h"
 #include "encoding/ImagesAtHand.h"
 #include "host/RecordsetAccess.h"
 
@@ -57,8 +58,8 @@ std::exception_ptr InOpenScopes(const std::exception_ptr& failure) {
 
 void clsDownload::CompileHMI() {
   ActiveHost active(mHost);
-  // Nothing in a run changes the module names, the message texts or the element locations: each
-  // is read once per run.
+  // Nothing in a run changes the module names, the message texts, the element locations or the
+  // pictures: each is read once per run.
   mModuleNames.emplace();
   mElementLocations.emplace();
   struct ForgetModuleNames {
@@ -71,6 +72,8 @@ void clsDownload::CompileHMI() {
       locations.reset();
     }
   } forget{mModuleNames, mFontWarningText, mElementLocations};
+  ImageFacts pictures;
+  ImageFactsAtHand keepPictures(&pictures);
   auto scope = mHost.NewCompileScope();
   scope->Prepare();
   scope->Begin();

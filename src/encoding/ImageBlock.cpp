@@ -7,12 +7,15 @@
 //   7      1   key colour, second byte
 //   8      2   image number (low 16 bits)
 //  10      4   image CRC
+#include <tuple>
+
 #include "base/ByteWriter.h"
 #include "base/RuntimeError.h"
 #include "database/Connection.h"
 #include "encoding/GeometryEncoding.h"
 #include "encoding/HostMessages.h"
 #include "encoding/ImageEncoding.h"
+#include "encoding/ImageFacts.h"
 #include "encoding/ImagesAtHand.h"
 #include "encoding/Queries.h"
 #include "host/HostFactory.h"
@@ -48,8 +51,10 @@ Bytes EncodeImageBlock(int32_t x, int32_t y, int32_t imageNumber, int32_t crc, i
 }
 
 int32_t GetImageBits(int32_t crc) {
-  auto rs = GetRecordset(kSqlImageBits + std::string("?"), {crc}, 0, 1);
-  return rs->Eof() ? 0 : rs->Field("Bits").ToLong("Bits");
+  return Remembered(ImageFact::kBits, crc, [crc] {
+           auto rs = GetRecordset(kSqlImageBits + std::string("?"), {crc}, 0, 1);
+           return ImageFacts::Fact{rs->Eof() ? 0 : rs->Field("Bits").ToLong("Bits"), 0};
+         }).first;
 }
 
 namespace {
@@ -79,19 +84,21 @@ Bytes UnpackedImageData(int32_t crc, size_t count) {
 }  // namespace
 
 int32_t GetImageKeyColor8(int32_t crc) {
-  Bytes data = UnpackedImageData(crc, 1);
-  return data.empty() ? 0 : data[0];
+  return Remembered(ImageFact::kKeyColor8, crc, [crc] {
+           Bytes data = UnpackedImageData(crc, 1);
+           return ImageFacts::Fact{data.empty() ? 0 : data[0], 0};
+         }).first;
 }
 
 void GetImageKeyColor16(int32_t crc, int32_t& first, int32_t& second) {
-  Bytes data = UnpackedImageData(crc, 2);
-  first = second = 0;
-  if (data.empty()) return;
-  if (data.size() < 2) {
-    throw RuntimeError("Subscript out of range", "image " + std::to_string(crc) + " has one byte of 16-bit data");
-  }
-  first = data[0];
-  second = data[1];
+  std::tie(first, second) = Remembered(ImageFact::kKeyColor16, crc, [crc] {
+    Bytes data = UnpackedImageData(crc, 2);
+    if (data.empty()) return ImageFacts::Fact{0, 0};
+    if (data.size() < 2) {
+      throw RuntimeError("Subscript out of range", "image " + std::to_string(crc) + " has one byte of 16-bit data");
+    }
+    return ImageFacts::Fact{data[0], data[1]};
+  });
 }
 
 Bytes UncompressBytes(const Bytes& compressed) {
