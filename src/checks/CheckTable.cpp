@@ -170,10 +170,8 @@ std::span<const CheckRow> CheckTable() {
        "HMI_Elements Pages",
        "HMI1.DisplayID, Pages.Description AS Description, Pages.ModuleID as ModuleID, HMI1.Text AS VarName",
        " FROM HMI_Elements AS HMI1 LEFT JOIN Pages ON HMI1.DisplayID=Pages.Id Where ",
-       // The names met twice on a display are found first, so that only their rows look further.
-       "HMI1.Type=5 And (HMI1.DisplayID, HMI1.Text) IN (SELECT DisplayID, Text FROM HMI_Elements WHERE Type=5 And "
-       "Text IS NOT NULL GROUP BY DisplayID, Text HAVING count(*) > 1) And EXISTS (SELECT 1 FROM HMI_Elements AS "
-       "HMI2 WHERE HMI2.DisplayID = HMI1.DisplayID And HMI2.Text=HMI1.Text And HMI2.Type=5 And HMI2.ID > HMI1.ID)",
+       "HMI1.Type=5 And EXISTS (SELECT 1 FROM HMI_Elements AS HMI2 WHERE HMI2.DisplayID = HMI1.DisplayID And "
+       "HMI2.Text=HMI1.Text And HMI2.Type=5 And HMI2.ID > HMI1.ID)",
        " ORDER BY HMI1.Text, HMI1.DisplayID, HMI1.ID",
        "",
        "HMI1.DisplayID",

@@ -19,14 +19,17 @@ struct Keeping {
 Value CheckNumber(CheckId id) { return Value(static_cast<int32_t>(id)); }
 
 // The rows of the duplicate variable name check of the changed displays, kept per display:
-// its own text's rows, as CompileVariableRows holds them.
-std::string KeepChangedVariableRows() {
+// its own text's rows, as CompileVariableRows holds them. When every display changed, the names
+// met twice on a display are found first, so that only their rows look for a later one.
+std::string KeepChangedVariableRows(bool everything) {
   const CheckRow& check = CheckOf(CheckId::kDuplicateVarNames);
   return std::string(
              "INSERT INTO CompileVariableRows SELECT HMI1.DisplayID, HMI1.ID, HMI1.Text, Pages.Description, "
              "Pages.ModuleID") +
-         check.from + check.condition + " AND " + check.partition +
-         " IN (SELECT DisplayID FROM CompileChangedDisplays)";
+         check.from + check.condition +
+         (everything ? " AND (HMI1.DisplayID, HMI1.Text) IN (SELECT DisplayID, Text FROM HMI_Elements WHERE Type=5 "
+                       "AND Text IS NOT NULL GROUP BY DisplayID, Text HAVING count(*) > 1)"
+                     : std::string(" AND ") + check.partition + " IN (SELECT DisplayID FROM CompileChangedDisplays)");
 }
 
 }  // namespace
@@ -37,7 +40,7 @@ void DesignChecks::prvRecomputeChangedFindings(bool everything) {
     if (check.keptBy == KeptBy::kName) ExecuteSql(kSqlForgetChangedNames, {CheckNumber(check.id)});
   }
   ExecuteSql(kSqlForgetChangedVariableRows, {});
-  ExecuteSql(KeepChangedVariableRows(), {});
+  ExecuteSql(KeepChangedVariableRows(everything), {});
   // The shared GUIDs are walked again among the candidates.
   ExecuteSql(kSqlClearCandidateGuids, {});
   if (everything) {
