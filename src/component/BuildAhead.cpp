@@ -1,6 +1,8 @@
 // Building element records ahead of the walk on a second thread.
 #include "component/BuildAhead.h"
 
+#include <cstdint>
+
 #include "encoding/ImageFacts.h"
 
 namespace brisklet {
@@ -21,37 +23,65 @@ BuildAhead::~BuildAhead() {
   mThread.join();
 }
 
-// The builder, once ahead by kAhead, waits until the walk has taken half of them; the walk,
-// once it has taken all, waits until kBatch more are built or the builder is done: the two
-// threads seldom wake each other.
+// The walk takes a batch at a time; the builder, waiting for it, is woken once the walk has
+// taken half of what it was ahead.
 BuiltElement BuildAhead::Next() {
-  std::unique_lock lock(mMutex);
-  if (mReady.empty()) mChanged.wait(lock, [this] { return mReady.size() >= kBatch || (mDone && !mReady.empty()); });
-  BuiltElement next = std::move(mReady.front());
-  mReady.pop_front();
-  bool wake = mReady.size() == kAhead / 2;
-  lock.unlock();
-  if (wake) mChanged.notify_all();
-  return next;
+  if (mHandAt == mHand.size()) {
+    mHand.clear();
+    mHandAt = 0;
+    std::unique_lock lock(mMutex);
+    mChanged.wait(lock, [this] { return !mReady.empty(); });
+    mHand.swap(mReady);
+  }
+  size_t taken = ++mTaken;
+  size_t waitingAt = mWaitingAt;
+  if (waitingAt != SIZE_MAX && waitingAt < taken + kAhead / 2) {
+    std::lock_guard lock(mMutex);
+    mChanged.notify_all();
+  }
+  return std::move(mHand[mHandAt++]);
 }
 
 void BuildAhead::Spent(BuiltElement&& built) {
+  mSpentHere.push_back(std::move(built));
+  if (mSpentHere.size() < kBatch) return;
   std::lock_guard lock(mMutex);
-  mSpent.push_back(std::move(built));
+  if (mSpent.empty()) {
+    mSpent.swap(mSpentHere);
+  } else {
+    for (BuiltElement& spent : mSpentHere) mSpent.push_back(std::move(spent));
+    mSpentHere.clear();
+  }
+}
+
+void BuildAhead::HandOver(std::vector<BuiltElement>& made, std::vector<BuiltElement>& spent) {
+  {
+    std::lock_guard lock(mMutex);
+    for (BuiltElement& built : made) mReady.push_back(std::move(built));
+    spent.swap(mSpent);
+  }
+  mChanged.notify_all();
+  made.clear();
+  spent.clear();  // freed here, by the thread that made them
+}
+
+bool BuildAhead::WaitForTheWalk(size_t at) {
+  std::unique_lock lock(mMutex);
+  mWaitingAt = at;
+  mChanged.wait(lock, [&] { return mStop || at < mTaken + kAhead / 2; });
+  mWaitingAt = SIZE_MAX;
+  return !mStop;
 }
 
 // A failure ends the building: the walk raises it when it comes to that element.
 void BuildAhead::Run(size_t count, HostFactory& host) {
   ActiveHost active(host, ActiveHost::SameCall{});
-  for (size_t at = 0; at < count; ++at) {
-    std::vector<BuiltElement> spent;
-    {
-      std::unique_lock lock(mMutex);
-      if (mSpent.size() >= kBatch) spent.swap(mSpent);
-      if (mReady.size() >= kAhead) mChanged.wait(lock, [this] { return mStop || mReady.size() <= kAhead / 2; });
-      if (mStop) return;
+  std::vector<BuiltElement> made, spent;
+  for (size_t at = 0; at < count && !mStop; ++at) {
+    if (at >= mTaken + kAhead) {
+      if (!made.empty()) HandOver(made, spent);
+      if (!WaitForTheWalk(at)) return;
     }
-    spent.clear();
     BuiltElement built;
     try {
       built = mBuild(at);
@@ -59,16 +89,9 @@ void BuildAhead::Run(size_t count, HostFactory& host) {
       built.failure = std::current_exception();
     }
     built.elsewhere = true;
-    bool failed = built.failure != nullptr;
-    bool last = failed || at + 1 == count;
-    bool wake;
-    {
-      std::lock_guard lock(mMutex);
-      mReady.push_back(std::move(built));
-      mDone = last;
-      wake = last || mReady.size() == kBatch;
-    }
-    if (wake) mChanged.notify_all();
+    bool last = built.failure != nullptr || at + 1 == count;
+    made.push_back(std::move(built));
+    if (last || made.size() >= kBatch) HandOver(made, spent);
     if (last) return;
   }
 }

@@ -2,9 +2,9 @@
 // kAhead ahead of it, while the walk stores what is built. The connection is shared: each
 // statement takes its turn (Connection::Turn).
 #pragma once
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
-#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -35,14 +35,25 @@ class BuildAhead {
 
  private:
   void Run(size_t count, HostFactory& host);
+  // The builder hands over what it made and takes back what was spent.
+  void HandOver(std::vector<BuiltElement>& made, std::vector<BuiltElement>& spent);
+  // The builder, at position `at`, waits while it is kAhead ahead of the walk; false: stopped.
+  bool WaitForTheWalk(size_t at);
 
   std::function<BuiltElement(size_t)> mBuild;
+  // The elements cross between the threads a batch at a time, under the mutex.
   std::mutex mMutex;
   std::condition_variable mChanged;
-  std::deque<BuiltElement> mReady;
+  std::vector<BuiltElement> mReady;
   std::vector<BuiltElement> mSpent;
-  bool mStop = false;
-  bool mDone = false;  // the builder has built its last
+  // Read without the mutex: how far the walk is, and whether the builder waits for it, from where.
+  std::atomic<size_t> mTaken = 0;
+  std::atomic<size_t> mWaitingAt = SIZE_MAX;
+  std::atomic<bool> mStop = false;
+  // The walk's own.
+  std::vector<BuiltElement> mHand;
+  size_t mHandAt = 0;
+  std::vector<BuiltElement> mSpentHere;
   std::thread mThread;  // last: it starts once the rest is made
 };
 
