@@ -49,10 +49,9 @@ std::string_view MiddleOf(std::string_view name) {
 
 int Columns::Find(std::string_view name) const {
   NameKey key = KeyOf(name);
-  size_t mask = mAnswers.size() - 1;
-  for (size_t i = HashOf(key) & mask;; i = (i + 1) & mask) {
+  for (size_t i = HashOf(key) & (kAnswers - 1);; i = (i + 1) & (kAnswers - 1)) {
     const Answer& a = mAnswers[i];
-    if (!a.used) break;
+    if (!a.used.load(std::memory_order_acquire)) break;
     if (a.key == key && (key.size <= 16 || a.middle == MiddleOf(name))) return a.index;
   }
   int index = Resolve(ToLower(std::string(name)));
@@ -61,22 +60,19 @@ int Columns::Find(std::string_view name) const {
 }
 
 void Columns::Remember(const NameKey& key, std::string_view name, int index) const {
-  if (2 * (mAnswerCount + 1) > mAnswers.size()) {  // keep the table at most half full
-    std::vector<Answer> old(mAnswers.size() * 2);
-    old.swap(mAnswers);
-    for (Answer& a : old) {
-      if (a.used) Place(std::move(a));
-    }
+  std::lock_guard lock(mRemembering);
+  if (2 * (mAnswerCount + 1) > kAnswers) return;  // at most half full
+  size_t i = HashOf(key) & (kAnswers - 1);
+  for (; mAnswers[i].used.load(std::memory_order_relaxed); i = (i + 1) & (kAnswers - 1)) {
+    const Answer& a = mAnswers[i];
+    if (a.key == key && (key.size <= 16 || a.middle == MiddleOf(name))) return;  // the other thread's
   }
-  Place(Answer{key, std::string(MiddleOf(name)), index, true});
+  Answer& a = mAnswers[i];
+  a.key = key;
+  a.middle = std::string(MiddleOf(name));
+  a.index = index;
+  a.used.store(true, std::memory_order_release);
   ++mAnswerCount;
-}
-
-void Columns::Place(Answer answer) const {
-  size_t mask = mAnswers.size() - 1;
-  size_t i = HashOf(answer.key) & mask;
-  while (mAnswers[i].used) i = (i + 1) & mask;
-  mAnswers[i] = std::move(answer);
 }
 
 int Columns::Resolve(const std::string& lower) const {

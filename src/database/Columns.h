@@ -4,8 +4,11 @@
 #pragma once
 #include <sqlite3.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +37,9 @@ class Columns {
   // fields row after row, so this small open-addressed table answers nearly every call. A
   // name is kept as its length and its first and last eight bytes (which, for a name of up
   // to 16 bytes, is the whole name) and the bytes between, so a lookup compares three words.
+  // Two threads may ask at once (the rows of one statement are read on both threads of a
+  // compile): an answer is written whole, under a mutex, before it is marked used, and the
+  // table never moves; once half full, further names are resolved each time they are asked.
   struct NameKey {
     uint64_t head = 0, tail = 0;
     size_t size = 0;
@@ -43,8 +49,9 @@ class Columns {
     NameKey key;
     std::string middle;  // the bytes between the first and last eight, of a longer name
     int index = -1;
-    bool used = false;
+    std::atomic<bool> used = false;
   };
+  static constexpr size_t kAnswers = 256;
   // Fixed-size loads, so the compiler reads words instead of calling memcpy. A name of up to
   // three bytes is its first, middle and last byte; of four to seven, two overlapping words.
   static NameKey KeyOf(std::string_view name) {
@@ -66,10 +73,10 @@ class Columns {
     return key;
   }
   static uint64_t HashOf(const NameKey& key);
-  mutable std::vector<Answer> mAnswers = std::vector<Answer>(64);
+  std::unique_ptr<Answer[]> mAnswers = std::make_unique<Answer[]>(kAnswers);
+  mutable std::mutex mRemembering;
   mutable size_t mAnswerCount = 0;
   void Remember(const NameKey& key, std::string_view name, int index) const;
-  void Place(Answer answer) const;
 };
 
 std::string ToLower(std::string s);
