@@ -150,7 +150,8 @@ void clsDownload::prvCompilePending(const char* displaysSql, const std::function
   // With two cores the records are built on a second thread while this one stores them (not
   // while a trace of this thread's writes is kept).
   std::optional<BuildAhead> ahead;
-  if (mBuildAhead && mRowsAhead && order.size() > 1 && std::thread::hardware_concurrency() > 1 && !WriteTrace::Attached()) {
+  if (mBuildAhead && mRowsAhead && order.size() > 1 && std::thread::hardware_concurrency() > 1 &&
+      !WriteTrace::Attached()) {
     ahead.emplace(order.size(), buildAt, mHost);
   }
   for (size_t at = 0; at < order.size(); ++at) {

@@ -34,6 +34,14 @@ const std::string& ImagesSql() {
   return sql;
 }
 
+// The pictures of that element among a batch's, sorted by element ID.
+template <class Images>
+auto ImagesOfElement(Images& images, int64_t elementId) -> decltype(&images.front()) {
+  auto it = std::lower_bound(images.begin(), images.end(), elementId,
+                             [](const ElementImages& e, int64_t id) { return e.elementId < id; });
+  return it != images.end() && it->elementId == elementId ? &*it : nullptr;
+}
+
 // A whole number as SQLite compares it with a bound integer, or nothing.
 std::optional<int64_t> WholeNumber(const Value& value) {
   if (const int64_t* number = value.IntegerPtr()) return *number;
@@ -74,19 +82,14 @@ std::vector<ElementImages> ElementRowsAhead::ReadImages(const std::vector<Value>
   for (const Batch::Row& row : byId) {
     if (images.empty() || images.back().elementId != row.id) images.push_back({row.id, {}});
   }
-  auto find = [&](int64_t id) {
-    auto it = std::lower_bound(images.begin(), images.end(), id,
-                               [](const ElementImages& e, int64_t key) { return e.elementId < key; });
-    return it != images.end() && it->elementId == id ? &*it : nullptr;
-  };
   Recordset rows(mConn, ImagesSql(), ids, kStatic, kReadOnly);
   for (; !rows.Eof(); rows.MoveNext()) {
     std::optional<int64_t> id = WholeNumber(rows.Field("Element_ID"));
     std::optional<int64_t> index = WholeNumber(rows.Field("Image_Index"));
     if (!id || !index) return {};
-    ElementImages* element = find(*id);
+    ElementImages* element = ImagesOfElement(images, *id);
     if (!element) continue;  // an element whose row the element query did not give
-    if (element->Find(static_cast<int32_t>(*index)) || *index != static_cast<int32_t>(*index)) return {};
+    if (*index != static_cast<int32_t>(*index) || element->Find(static_cast<int32_t>(*index))) return {};
     element->rows.push_back({*index, rows.Field("Image_CRC"), rows.Field("TransparencyLevel")});
   }
   return images;
@@ -145,9 +148,7 @@ std::unique_ptr<Recordset> ElementRowsAhead::Take(int32_t elementId) {
 }
 
 const ElementImages* ElementRowsAhead::ImagesOf(int32_t elementId) const {
-  auto it = std::lower_bound(mBatch.images.begin(), mBatch.images.end(), elementId,
-                             [](const ElementImages& e, int32_t id) { return e.elementId < id; });
-  return it != mBatch.images.end() && it->elementId == elementId ? &*it : nullptr;
+  return ImagesOfElement(mBatch.images, elementId);
 }
 
 }  // namespace brisklet
