@@ -86,6 +86,11 @@ TEST_P(ReadAhead, PicturesGiveWhatEachElementsOwnQueriesGive) {
   if (GetParam().keyless) {
     ahead.Db().Execute("DROP TABLE ElementsAndImages");
     ahead.Db().Execute("CREATE TABLE ElementsAndImages (Element_ID, Image_Index, Image_CRC, TransparencyLevel)");
+    // Indexes that hand an element's own CRC and transparency queries a twice-used index's rows
+    // in opposite orders, so that those queries answer from different rows.
+    ahead.Db().Execute("CREATE INDEX ImagesByCrc ON ElementsAndImages (Element_ID, Image_Index, Image_CRC DESC)");
+    ahead.Db().Execute("CREATE INDEX ImagesByTransparency ON ElementsAndImages (Element_ID, Image_Index, "
+                       "TransparencyLevel)");
   }
   for (const auto& rows : GetParam().elements) {
     int32_t id = ahead.AddElement({{"DisplayID", display}, {"Type", 3}, {"Dx", 10}, {"Dy", 10}});
