@@ -46,12 +46,8 @@ bool clsDownload::prvStartIncrementalRun() {
       ExecuteSql(kSqlAllNamesChanged, {});
       ExecuteSql(kSqlForgetAllFindings, {});
     }
-    if (everything) {
-      prvNormalizeTabOrder();
-    } else {
-      prvNormalizeChangedTabOrder();
-      ExecuteSql(kSqlNamesOfChangedDisplays, {});
-    }
+    prvNormalizeChangedTabOrder(everything);
+    if (!everything) ExecuteSql(kSqlNamesOfChangedDisplays, {});
     prvRecomputeChangedFindings(everything);
     prvSetTrackingState("Messages", Value(messages));
     ExecuteSql(kSqlReleaseSavepoint, {});

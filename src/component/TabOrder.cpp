@@ -15,8 +15,10 @@ constexpr int32_t kNotInTabOrder = 255;
 
 void clsDownload::prvNormalizeTabOrder() { prvWalkTabOrder(*GetRecordset(kSqlTabOrder, 0, 3)); }
 
-// The displays that changed since the last compile (the others are in order already).
-void clsDownload::prvNormalizeChangedTabOrder() { prvWalkTabOrder(*GetRecordset(kSqlChangedTabOrder, 0, 3)); }
+// The displays that changed since the last compile (the others are in order already), or all.
+void clsDownload::prvNormalizeChangedTabOrder(bool everything) {
+  prvWalkTabOrder(*GetRecordset(everything ? kSqlTrackedTabOrder : kSqlChangedTabOrder, 0, 3));
+}
 
 void clsDownload::prvWalkTabOrder(Recordset& rows) {
   Recordset* rs = &rows;

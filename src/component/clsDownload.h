@@ -94,7 +94,7 @@ class clsDownload : public DesignChecks {
   void prvReportMessage(DesignMessage message) override;
   std::string prvGetModuleName(int32_t moduleId);
   void prvNormalizeTabOrder();
-  void prvNormalizeChangedTabOrder();
+  void prvNormalizeChangedTabOrder(bool everything);
   void prvWalkTabOrder(Recordset& rows);
 
   // The two runs of CompileHMI, and what both do between the first checks and the last.
