@@ -29,6 +29,36 @@ const std::string& BatchSql() {
   return sql;
 }
 
+// The same for a batch of consecutive IDs: a range of the key, one seek in place of one per element.
+const std::string& RangeSql() {
+  static const std::string sql = [] {
+    std::string one = kSqlElementRow;
+    return one.substr(0, one.size() - 1) + " BETWEEN ? AND ?";
+  }();
+  return sql;
+}
+
+// Whether the IDs from `at` to `end` follow one another.
+bool Consecutive(const std::vector<int32_t>& order, size_t at, size_t end) {
+  for (size_t i = at + 1; i < end; ++i) {
+    if (int64_t{order[i]} != int64_t{order[i - 1]} + 1) return false;
+  }
+  return end > at;
+}
+
+// Whether the rows a range gave are those the IN list gives: whole numbers, each once. (A
+// table whose ID is not its key may hold fractions or texts that a range takes in.)
+bool WholeAndOnce(Recordset& rows) {
+  std::optional<int64_t> last;
+  for (; !rows.Eof(); rows.MoveNext()) {
+    const int64_t* id = rows.Field("ID").IntegerPtr();
+    if (!id || (last && *id <= *last)) return false;
+    last = *id;
+  }
+  rows.MoveFirst();
+  return true;
+}
+
 const std::string& ImagesSql() {
   static const std::string sql = kSqlImagesAhead + BatchList() + kSqlImagesAheadEnd;
   return sql;
@@ -61,7 +91,16 @@ ElementRowsAhead::Batch ElementRowsAhead::ReadBatch(size_t batch) {
   for (size_t i = at; i < end; ++i) ids.emplace_back(mOrder[i]);
   ids.resize(kBatch);  // the rest Null, which no ID equals
   Batch read;
-  read.rows = std::make_unique<Recordset>(mConn, BatchSql(), ids, kStatic, kReadOnly);
+  std::vector<Value> range;
+  if (Consecutive(mOrder, at, end)) {
+    range = {Value(mOrder[at]), Value(mOrder[end - 1])};
+    read.rows = std::make_unique<Recordset>(mConn, RangeSql(), range, kStatic, kReadOnly);
+    if (!WholeAndOnce(*read.rows)) {
+      read.rows.reset();
+      range.clear();
+    }
+  }
+  if (!read.rows) read.rows = std::make_unique<Recordset>(mConn, BatchSql(), ids, kStatic, kReadOnly);
   for (size_t row = 0; !read.rows->Eof(); read.rows->MoveNext(), ++row) {
     read.byId.push_back({read.rows->Long("ID"), row});
   }
@@ -69,20 +108,21 @@ ElementRowsAhead::Batch ElementRowsAhead::ReadBatch(size_t batch) {
     return std::tie(a.id, a.at) < std::tie(b.id, b.at);
   });
   try {
-    read.images = ReadImages(ids, read.byId);
+    read.images = range.empty() ? ReadImages(ImagesSql(), ids, read.byId)
+                                : ReadImages(kSqlImagesInRange, range, read.byId);
   } catch (const RuntimeError&) {
     // Not known: each element asks for its own, and a failure is that element's.
   }
   return read;
 }
 
-std::vector<ElementImages> ElementRowsAhead::ReadImages(const std::vector<Value>& ids,
+std::vector<ElementImages> ElementRowsAhead::ReadImages(const std::string& sql, const std::vector<Value>& params,
                                                         const std::vector<Batch::Row>& byId) {
   std::vector<ElementImages> images;
   for (const Batch::Row& row : byId) {
     if (images.empty() || images.back().elementId != row.id) images.push_back({row.id, {}});
   }
-  Recordset rows(mConn, ImagesSql(), ids, kStatic, kReadOnly);
+  Recordset rows(mConn, sql, params, kStatic, kReadOnly);
   for (; !rows.Eof(); rows.MoveNext()) {
     std::optional<int64_t> id = WholeNumber(rows.Field("Element_ID"));
     std::optional<int64_t> index = WholeNumber(rows.Field("Image_Index"));

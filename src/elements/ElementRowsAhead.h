@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "database/Recordset.h"
@@ -49,7 +50,9 @@ class ElementRowsAhead {
     std::vector<ElementImages> images;
   };
   Batch ReadBatch(size_t batch);
-  std::vector<ElementImages> ReadImages(const std::vector<Value>& ids, const std::vector<Batch::Row>& byId);
+  // The pictures of the batch's elements, by the IN list of its IDs or the range they make.
+  std::vector<ElementImages> ReadImages(const std::string& sql, const std::vector<Value>& params,
+                                        const std::vector<Batch::Row>& byId);
 
   Connection& mConn;
   std::vector<int32_t> mOrder;

@@ -1,6 +1,6 @@
 // The builder thread of the element walk: what it builds comes in the walk's order, its failure
 // ends the building, and the walk may stop at any point without waiting for the rest. The
-// pictures read ahead with the element rows give what each element's own queries give.
+// rows and pictures read ahead give what each element's own queries give.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -107,6 +107,24 @@ TEST_P(ReadAhead, PicturesGiveWhatEachElementsOwnQueriesGive) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadAhead, ::testing::ValuesIn(kPictureRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A table rebuilt without its key may hold a fractional ID among consecutive ones, which a batch
+// read as a range of IDs takes in: 1.5, read first, rounds to 2.
+TEST(ReadAheadRows, AFractionalIdAmongConsecutiveOnesIsNotTakenForAnElement) {
+  TestProject ahead;
+  ahead.AddModule("Main");
+  int32_t display = ahead.AddDisplay({{"ModuleID", 1}});
+  for (int i = 0; i < 3; ++i) ahead.AddElement({{"DisplayID", display}, {"Type", 1}, {"Dx", 10 + i}, {"Dy", 10}});
+  ahead.Db().Execute("CREATE TABLE Keyless AS SELECT * FROM HMI_Elements");
+  ahead.Db().Execute("DROP TABLE HMI_Elements");
+  ahead.Db().Execute("ALTER TABLE Keyless RENAME TO HMI_Elements");
+  ahead.Db().Execute("INSERT INTO HMI_Elements (rowid, ID, GUID, DisplayID, Type, Dx, Dy) SELECT -1, 1.5, 999, "
+                     "DisplayID, 1, 50, 50 FROM HMI_Elements WHERE ID = 2");
+  TestProject own(TestProject::CopyOf{ahead, TempPath("own-rows.db")});
+  own.Compiler().SetReadAhead(false);
+  std::vector<std::string> outcome = Compile(ahead, false);
+  EXPECT_EQ(outcome, Compile(own, false)) << Differences(outcome, Compile(own, false));
+}
 
 }  // namespace
 }  // namespace brisklet::test
