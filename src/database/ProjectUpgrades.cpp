@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "base/RuntimeError.h"
@@ -46,9 +47,6 @@ CREATE INDEX IF NOT EXISTS HMI_ElementsTouchAndHide ON HMI_Elements (ID)
   WHERE (TouchOprndAddr >= 0) And (VisibleOpAddr = TouchOprndAddr);
 CREATE INDEX IF NOT EXISTS HMI_ElementsSmallTrends ON HMI_Elements (ID)
   WHERE (Type=5 AND (VarType=23 Or VarType=27)) AND (Dx<200 OR Dy<140);
--- Elements with a font, with what the font check reads of them (in ID order).
-CREATE INDEX IF NOT EXISTS HMI_ElementsWithFonts ON HMI_Elements (ID, DisplayID, FontNumber, DescriptionFontNumber, Text)
-  WHERE (FontNumber <> 0);
 -- Elements in the tab order, by display (tab-order normalisation).
 CREATE INDEX IF NOT EXISTS HMI_ElementsInTabOrder ON HMI_Elements (DisplayID, TabIndex) WHERE TabIndex<>255;
 -- Touch elements by display and operand (duplicate touch operands, touch operands shared
@@ -67,6 +65,14 @@ CREATE INDEX IF NOT EXISTS DownloadUnitsByType ON DownloadUnits (UnitType);
 CREATE INDEX IF NOT EXISTS HMIJumpsByPage ON HMIJumps (PageNum, JumpType);
 CREATE INDEX IF NOT EXISTS tblFontsByNumber ON tblFonts (FontNumber);
 CREATE INDEX IF NOT EXISTS ProjectTextsByIndex ON ProjectTexts (TextIndex);
+)sql";
+
+// Elements with a font, with what the font check reads of them (in ID order) and the GUID that
+// names the element a finding is about: the check's walk over every such element reads the
+// index alone.
+constexpr std::string_view kFontIndex = R"sql(
+CREATE INDEX IF NOT EXISTS HMI_ElementsWithFonts ON HMI_Elements (ID, DisplayID, FontNumber, DescriptionFontNumber, Text,
+  GUID) WHERE (FontNumber <> 0);
 )sql";
 
 // Step 2: what changed since the last compile, kept up to date by triggers whatever program
@@ -243,10 +249,19 @@ void AddLintTracking(Connection& conn) { conn.Execute(LintTrackingScript()); }
 
 void Run(Connection& conn, std::string_view script) { conn.Execute(std::string(script)); }
 
+// Step 9: the font check's index made again with the GUID, where it was made without.
+void AddGuidToFontIndex(Connection& conn) {
+  std::optional<Value> made = conn.QueryValue(
+      "SELECT sql FROM sqlite_master WHERE type = 'index' AND name = 'HMI_ElementsWithFonts' AND sql LIKE '%GUID%'");
+  if (made) return;
+  conn.Execute("DROP INDEX IF EXISTS HMI_ElementsWithFonts");
+  Run(conn, kFontIndex);
+}
+
 // Every step can run again on a project that already has it (a project whose version was
 // reset, as a dump and restore does, gains nothing twice).
-const std::array<std::function<void(Connection&)>, 8> kSteps = {
-    [](Connection& c) { Run(c, kIndexes); },
+const std::array<std::function<void(Connection&)>, 9> kSteps = {
+    [](Connection& c) { Run(c, std::string(kIndexes) + std::string(kFontIndex)); },
     [](Connection& c) { Run(c, kChangeTracking); },
     AddFontFiles,
     AddFindingElements,
@@ -254,6 +269,7 @@ const std::array<std::function<void(Connection&)>, 8> kSteps = {
     [](Connection& c) { Run(c, std::string(kStoredDownload) + EditLogScript()); },
     AddPictureWidths,
     AddLintTracking,
+    AddGuidToFontIndex,
 };
 
 }  // namespace

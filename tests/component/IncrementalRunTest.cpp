@@ -23,6 +23,7 @@
 #include "ProjectGenerator.h"
 #include "database/Connection.h"
 #include "database/ProjectUpgrades.h"
+#include "database/TrackingCheck.h"
 #include "support/RandomEdits.h"
 #include "support/TestProject.h"
 
@@ -120,7 +121,8 @@ TEST(IncrementalRun, AFailurePartWayLeavesWhatTheReferenceRunLeaves) {
 }
 
 // A project made before the change tracking (no version, no tracking tables or indexes, no
-// font files) gains them on its first compile and gives what a new project gives.
+// font files, the font check's index without the GUID) gains them on its first compile and
+// gives what a new project gives.
 TEST(ProjectUpgrade, AnEarlierProjectGainsTheTrackingAndGivesTheSameResults) {
   TestProject current(TestProject::EmptyFile{TempPath("current.db")});
   TestProject earlier(TestProject::EmptyFile{TempPath("earlier.db")});
@@ -136,8 +138,13 @@ TEST(ProjectUpgrade, AnEarlierProjectGainsTheTrackingAndGivesTheSameResults) {
   for (const char* drop : {"tblFonts DROP COLUMN FontFile", "ProjectImages DROP COLUMN Width"}) {
     earlier.Db().Execute(std::string("ALTER TABLE ") + drop);
   }
+  // The font check's index as it was made before it held the GUID: made again with it.
+  earlier.Db().Execute("CREATE INDEX HMI_ElementsWithFonts ON HMI_Elements (ID, DisplayID, FontNumber, "
+                       "DescriptionFontNumber, Text) WHERE (FontNumber <> 0)");
   earlier.Db().Execute("PRAGMA user_version = 0");
   ASSERT_EQ(ProjectVersionOf(earlier.Db()), 0);
+  UpgradeProject(earlier.Db());  // as its compile begins: after it nothing looks damaged, to be repaired
+  EXPECT_EQ(TrackingProblems(earlier.Db()), std::vector<std::string>());
   EXPECT_EQ(Compile(earlier, false), Compile(current, false));
   EXPECT_EQ(ProjectVersionOf(earlier.Db()), ProjectSchemaVersion());
   EXPECT_EQ(earlier.Texts("SELECT name FROM sqlite_master ORDER BY name"),
