@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config libsqlite3-dev sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
           libcli11-dev nlohmann-json3-dev zlib1g-dev libfribidi-dev libfreetype-dev libcairo2-dev fonts-dejavu-core
-          clang libclang-rt-14-dev python3-jsonschema libtomlplusplus-dev git)
+          clang libclang-rt-14-dev python3-jsonschema libtomlplusplus-dev git libmimalloc-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -11,6 +11,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "Allocator.h"
 #include "Commands.h"
 
 namespace brisklet::cli {
@@ -106,7 +107,8 @@ std::string VersionText() {
   std::ostringstream out;
   out << "brisklet " << BRISKLET_TOOL_VERSION << "\n"
       << "SQLite " << sqlite3_libversion() << ", FreeType " << major << "." << minor << "." << patch << ", FriBidi "
-      << FriBidiVersion() << ", Cairo " << cairo_version_string() << ", zlib " << zlibVersion();
+      << FriBidiVersion() << ", Cairo " << cairo_version_string() << ", zlib " << zlibVersion() << "; memory allocator "
+      << AllocatorName();
   return out.str();
 }
 
@@ -121,7 +123,7 @@ std::string ManualPage(const CLI::App& app) {
       << ".SH COMMANDS\n";
   for (const CLI::App* command : Commands(app)) DescribeCommand(out, *command, "brisklet " + command->get_name());
   out << ".SH OPTIONS\n.TP\n.B \\-\\-help\nShow the help of the tool or of a command.\n.TP\n.B \\-\\-version\n"
-         "Print the version, and those of SQLite, FreeType, FriBidi, Cairo and zlib.\n"
+         "Print the version, those of SQLite, FreeType, FriBidi, Cairo and zlib, and the memory allocator.\n"
       << ".SH EXIT STATUS\n.TP\n.B 0\nNo design error was counted.\n.TP\n.B 1\nThe compile counted design errors; "
          "dump met a record it could not read to its last byte; diff found the downloads different; merge met "
          "conflicts; status "

@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "Allocator.h"
 #include "FloorWrite.h"
 #include "GeneratedProjects.h"
 #include "RawRead.h"
@@ -197,7 +198,8 @@ std::string Report(const std::vector<Figures>& all, int runs) {
   std::time_t now = std::time(nullptr);
   std::strftime(date, sizeof date, "%Y-%m-%d %H:%M UTC", std::gmtime(&now));
   std::ostringstream out;
-  out << "Measured by `brisklet_scaling` on " << date << ": " << Machine() << ".\n\n"
+  out << "Measured by `brisklet_scaling` on " << date << ": " << Machine() << "; memory allocator " << AllocatorName()
+      << ".\n\n"
       << "| Mix | Elements | Full compile, process | Full, in process (one thread) | Floor (read + write) | Full / floor | "
          "One element changed, process (median of "
       << runs << ") | Slowest of those | Peak memory full / one |\n"
