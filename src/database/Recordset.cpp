@@ -182,15 +182,21 @@ Value Recordset::Decode(size_t at) const {
 }
 
 std::optional<size_t> Recordset::FieldAt(int column) const {
-  if (mCurrentRow != mRow) {
-    const uint8_t* p = mData.get() + mRowStart[mRow];
-    for (size_t i = 0; i < mWidth; ++i) {
-      mMade[i].at = static_cast<size_t>(p - mData.get());
-      p = SkipField(p);
-    }
-    mCurrentRow = mRow;
-  }
   auto i = static_cast<size_t>(column);
+  if (mCurrentRow != mRow) {
+    mCurrentRow = mRow;
+    mPlaced = 0;
+  }
+  // The positions are found as far as a field asked for: a walk that reads the first fields
+  // of each row does not step over the rest.
+  if (i >= mPlaced) {
+    const uint8_t* p = mData.get() + (mPlaced == 0 ? mRowStart[mRow] : mMade[mPlaced - 1].at);
+    if (mPlaced > 0) p = SkipField(p);
+    for (; mPlaced <= i; ++mPlaced) {
+      mMade[mPlaced].at = static_cast<size_t>(p - mData.get());
+      if (mPlaced < i) p = SkipField(p);
+    }
+  }
   if (!mChanged.empty() && mChanged.count(mRow * mWidth + i)) return std::nullopt;
   return mMade[i].at;
 }
@@ -300,6 +306,7 @@ void Recordset::Close() {
   mChanged.clear();
   mRow = 0;
   mCurrentRow = SIZE_MAX;
+  mPlaced = 0;
   for (Made& made : mMade) made.madeFor = 0;
 }
 

@@ -104,6 +104,7 @@ class Recordset {
   mutable std::vector<Value> mCurrent;
   mutable std::vector<Made> mMade;
   mutable size_t mCurrentRow = SIZE_MAX;  // the row whose field positions mMade holds
+  mutable size_t mPlaced = 0;             // how many of them, from the first
   std::vector<int> mDirty;
 };
 
