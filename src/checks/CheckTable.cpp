@@ -177,7 +177,7 @@ std::span<const CheckRow> CheckTable() {
        "HMI1.DisplayID",
        "",
        kSqlChangedDuplicateVarNames,
-       kSqlChangedDuplicateVarNames,
+       kSqlAllDuplicateVarNames,
        &DC::prvWalkDuplicateVarNames},
       {CheckId::kTrendGraphSize,
        {7, "TrendGraphSize", "A trend graph is outside the sizes the panel can show.",

@@ -39,7 +39,8 @@ void DesignChecks::prvRecomputeChangedFindings(bool everything) {
     if (check.keptBy == KeptBy::kDisplay) ExecuteSql(kSqlForgetChangedDisplays, {CheckNumber(check.id)});
     if (check.keptBy == KeptBy::kName) ExecuteSql(kSqlForgetChangedNames, {CheckNumber(check.id)});
   }
-  ExecuteSql(kSqlForgetChangedVariableRows, {});
+  // When everything changed, rows kept for a display that is gone unnoted go too.
+  ExecuteSql(everything ? kSqlForgetAllVariableRows : kSqlForgetChangedVariableRows, {});
   ExecuteSql(KeepChangedVariableRows(everything), {});
   // The shared GUIDs are walked again among the candidates.
   ExecuteSql(kSqlClearCandidateGuids, {});

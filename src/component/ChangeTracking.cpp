@@ -43,7 +43,6 @@ bool clsDownload::prvStartIncrementalRun() {
                       TrackingState("Messages").SqlText() != Value(messages).SqlText();
     if (everything) {
       ExecuteSql(kSqlAllDisplaysChanged, {});
-      ExecuteSql(kSqlAllNamesChanged, {});
       ExecuteSql(kSqlForgetAllFindings, {});
     }
     prvNormalizeChangedTabOrder(everything);
