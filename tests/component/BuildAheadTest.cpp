@@ -77,6 +77,15 @@ const PictureRows kPictureRows[] = {
     {"AnIndexTwiceWithoutTheKey", {{{0, 0x1111, 0}, {0, 0x2222, 2}}, {{0, 0x3333, 0}}}, true},
 };
 
+// A compile with the rows and pictures read ahead gives what a copy compiled with each element's
+// own queries gives.
+void ExpectWhatOwnQueriesGive(TestProject& ahead) {
+  TestProject own(TestProject::CopyOf{ahead, TempPath("own-queries.db")});
+  own.Compiler().SetReadAhead(false);
+  std::vector<std::string> outcome = Compile(ahead, false);
+  EXPECT_EQ(outcome, Compile(own, false)) << Differences(outcome, Compile(own, false));
+}
+
 class ReadAhead : public ::testing::TestWithParam<PictureRows> {};
 
 TEST_P(ReadAhead, PicturesGiveWhatEachElementsOwnQueriesGive) {
@@ -99,10 +108,7 @@ TEST_P(ReadAhead, PicturesGiveWhatEachElementsOwnQueriesGive) {
                    {{"Element_ID", id}, {"Image_Index", index}, {"Image_CRC", crc}, {"TransparencyLevel", transparency}});
     }
   }
-  TestProject own(TestProject::CopyOf{ahead, TempPath("own-queries.db")});
-  own.Compiler().SetReadAhead(false);
-  std::vector<std::string> outcome = Compile(ahead, false);
-  EXPECT_EQ(outcome, Compile(own, false)) << Differences(outcome, Compile(own, false));
+  ExpectWhatOwnQueriesGive(ahead);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadAhead, ::testing::ValuesIn(kPictureRows),
@@ -120,10 +126,7 @@ TEST(ReadAheadRows, AFractionalIdAmongConsecutiveOnesIsNotTakenForAnElement) {
   ahead.Db().Execute("ALTER TABLE Keyless RENAME TO HMI_Elements");
   ahead.Db().Execute("INSERT INTO HMI_Elements (rowid, ID, GUID, DisplayID, Type, Dx, Dy) SELECT -1, 1.5, 999, "
                      "DisplayID, 1, 50, 50 FROM HMI_Elements WHERE ID = 2");
-  TestProject own(TestProject::CopyOf{ahead, TempPath("own-rows.db")});
-  own.Compiler().SetReadAhead(false);
-  std::vector<std::string> outcome = Compile(ahead, false);
-  EXPECT_EQ(outcome, Compile(own, false)) << Differences(outcome, Compile(own, false));
+  ExpectWhatOwnQueriesGive(ahead);
 }
 
 }  // namespace
