@@ -170,7 +170,6 @@ struct KindDrawing {
 
 // The drawers the kind list chooses from.
 constexpr KindDrawing NoDrawing{true, false, nullptr};
-constexpr KindDrawing FrameDrawing{true, false, DrawFrame};
 constexpr KindDrawing PictureDrawing{true, true, nullptr};
 constexpr KindDrawing RectangleDrawing{true, false, DrawRectangle};
 constexpr KindDrawing LineDrawing{false, false, DrawLine};

@@ -227,7 +227,11 @@ std::string ColumnValueError(const std::string& column, const std::string& type,
   const char* is = value.IsNull() ? "null" : value.IntegerPtr() ? "a whole number" : value.IsText() ? "a string"
                    : value.IsBytes() ? "a blob" : "a fraction";
   if (!typedForm && type == "INTEGER" && !value.IntegerPtr()) return column + " is " + is + ", expected a whole number";
-  if (!typedForm && type == "TEXT" && !value.IsText()) return column + " is " + is + ", expected a string";
+  // A text column stores a number as its text, so a number there (even in the typed form) would
+  // not come back as itself.
+  if ((!typedForm || value.IsNumber()) && type == "TEXT" && !value.IsText()) {
+    return column + " is " + is + ", expected a string";
+  }
   if (const int64_t* n = value.IntegerPtr(); n && type == "INTEGER" && (*n < INT32_MIN || *n > UINT32_MAX)) {
     return column + " = " + std::to_string(*n) + " is out of range (a 32-bit number)";
   }
