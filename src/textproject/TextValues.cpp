@@ -203,14 +203,24 @@ void WriteProperties(std::string& out, const std::string& prefix, const nlohmann
   }
 }
 
+namespace {
+
+// A fraction as a column holds it; the database keeps no nan (it stores Null in its place).
+ReadValue Fraction(double d) {
+  if (std::isnan(d)) return {std::nullopt, "nan is not a value a column holds (write { null = true })"};
+  return {Value(d), {}};
+}
+
+}  // namespace
+
 ReadValue ValueOfNode(const toml::node& node) {
   if (auto n = node.as_integer()) return {Value(static_cast<int64_t>(n->get())), {}};
   if (auto s = node.as_string()) return {Value(s->get()), {}};
-  if (auto f = node.as_floating_point()) return {Value(f->get()), {}};
+  if (auto f = node.as_floating_point()) return Fraction(f->get());
   if (auto t = node.as_table(); t && t->size() == 1) {
     if (auto null = t->get_as<bool>("null"); null && null->get()) return {Value(), {}};
     if (auto text = t->get_as<std::string>("text")) return {Value(text->get()), {}};
-    if (auto real = t->get_as<double>("real")) return {Value(real->get()), {}};
+    if (auto real = t->get_as<double>("real")) return Fraction(real->get());
     for (const char* form : {"blob", "text-bytes"}) {
       if (auto b = t->get_as<std::string>(form)) {
         auto bytes = FromBase64(b->get());

@@ -202,11 +202,12 @@ TEST(TextImport, ReportsEveryMistakeWithItsFileAndLineAndImportsNothing) {
   };
   const std::string home = "displays/home.toml", alarms = "displays/alarms.toml", extra = "displays/zz.toml";
   int at = Append(files, home, "\n[[element]]\nID = 5000\nGUID = 5000\n\n[[element]]\nID = 5002\nBogus = 1\n"
-                               "Xs = \"ten\"\nDy = 99999999999\nText = { real = 2.5 }\n");
+                               "Xs = \"ten\"\nDy = 99999999999\nText = { real = 2.5 }\nYs = { real = nan }\n");
   expect(home, at + 7, 1, "unknown key 'Bogus' in element");
   expect(home, at + 8, 6, "Xs is a string, expected a whole number");
   expect(home, at + 9, 6, "Dy = 99999999999 is out of range (a 32-bit number)");
   expect(home, at + 10, 8, "Text is a fraction, expected a string");  // a text column keeps no number
+  expect(home, at + 11, 6, "Ys: nan is not a value a column holds (write { null = true })");
   at = Append(files, alarms, "\n[[element]]\nID = 5001\nGUID = 5000\nproperties.Scale = 1.5\n");
   expect(alarms, at + 1, 1, "duplicate GUID 5000 (first at " + home + ":");
   expect(alarms, at + 4, 1, "property 'Scale': a property takes a whole number, true or false, a string, a table");
