@@ -65,6 +65,12 @@ std::string InlineJson(const nlohmann::json& j) {
   }
 }
 
+// A fraction as a column holds it; the database keeps no nan (it stores Null in its place).
+ReadValue Fraction(double d) {
+  if (std::isnan(d)) return {std::nullopt, "nan is not a value a column holds (write { null = true })"};
+  return {Value(d), {}};
+}
+
 bool HoldsObjects(const nlohmann::json& array) {
   for (const auto& value : array) {
     if (value.is_object() || value.is_array()) return true;
@@ -202,16 +208,6 @@ void WriteProperties(std::string& out, const std::string& prefix, const nlohmann
     }
   }
 }
-
-namespace {
-
-// A fraction as a column holds it; the database keeps no nan (it stores Null in its place).
-ReadValue Fraction(double d) {
-  if (std::isnan(d)) return {std::nullopt, "nan is not a value a column holds (write { null = true })"};
-  return {Value(d), {}};
-}
-
-}  // namespace
 
 ReadValue ValueOfNode(const toml::node& node) {
   if (auto n = node.as_integer()) return {Value(static_cast<int64_t>(n->get())), {}};

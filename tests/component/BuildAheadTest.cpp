@@ -82,8 +82,8 @@ const PictureRows kPictureRows[] = {
 void ExpectWhatOwnQueriesGive(TestProject& ahead) {
   TestProject own(TestProject::CopyOf{ahead, TempPath("own-queries.db")});
   own.Compiler().SetReadAhead(false);
-  std::vector<std::string> outcome = Compile(ahead, false);
-  EXPECT_EQ(outcome, Compile(own, false)) << Differences(outcome, Compile(own, false));
+  std::vector<std::string> outcome = Compile(ahead, false), expected = Compile(own, false);
+  EXPECT_EQ(outcome, expected) << Differences(outcome, expected);
 }
 
 class ReadAhead : public ::testing::TestWithParam<PictureRows> {};
